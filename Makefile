@@ -1,0 +1,29 @@
+# Thin wrapper over CMake. `make run` builds and starts Mirel; `make test`
+# builds and runs every test, in a normal and a sanitizer build.
+JOBS  ?= $(shell nproc)
+BUILD ?= build
+ASAN  ?= build-asan
+
+.PHONY: run test build bench deps clean
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	cmake -S . -B $(BUILD) -DMIREL_WERROR=ON
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/app/mirel
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	cmake -S . -B $(ASAN) -DMIREL_WERROR=ON -DMIREL_SANITIZE=ON -DMIREL_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug
+	cmake --build $(ASAN) -j $(JOBS)
+	ctest --test-dir $(ASAN) --output-on-failure -j $(JOBS)
+
+bench: build
+	$(BUILD)/bench/core_bench
+
+clean:
+	rm -rf $(BUILD) $(ASAN)

@@ -1,0 +1,36 @@
+#pragma once
+
+namespace mirel {
+
+// Optical formulas. Lengths are millimetres, angles radians.
+
+// H = f² / (N × c).
+double hyperfocalDistance(double f, double N, double c);
+
+struct DepthOfFieldLimits {
+	double near;
+	double far; // negative when the zone of sharpness reaches infinity
+};
+
+// Near and far limits of acceptable sharpness when focused at s, both from
+// the same hyperfocal distance H: H·s / (H ± (s − f)).
+DepthOfFieldLimits depthOfFieldLimits(double f, double N, double c, double s);
+
+// Angle subtended by a frame dimension d behind a lens of focal length f
+// focused at infinity: 2·atan(d / 2f).
+double angleOfView(double f, double d);
+
+// Radians to degrees with the factor 57.29578 (not 180/π): results the users
+// know are computed with it, so 18 mm on 36 mm reads 90.000001° unrounded.
+double toDegrees(double radians);
+
+// Subject magnification for a subject at So: f / (So − f).
+double magnification(double So, double f);
+
+// Angle subtended by a circle whose area is percent of the frame area.
+double spotAngle(double frameArea, double percent, double f);
+
+// Circle of confusion suggested for a frame: its diagonal / 1730.
+double suggestedCoC(double width, double height);
+
+} // namespace mirel

@@ -1,0 +1,110 @@
+#include "settings/film_formats.h"
+
+#include <cmath>
+
+#include "core/optics.h"
+
+namespace mirel {
+
+namespace {
+
+struct BuiltInFormat {
+	const char *name; // Windows-1252: "\xD7" is the multiplication sign
+	double width;
+	double height;
+};
+
+constexpr BuiltInFormat kBuiltInFormats[kFilmFormatCount] = {
+	{ "35mm", 36.0, 24.0 },
+	{ "APS", 30.2, 16.7 },
+	{ "6 \xD7 4.5", 60.0, 45.0 },
+	{ "6 \xD7 6", 60.0, 60.0 },
+	{ "6 \xD7 7", 60.0, 70.0 },
+	{ "6 \xD7 9", 60.0, 90.0 },
+	{ "4 \xD7 5", 101.6, 127.0 },
+	{ "5 \xD7 7", 127.0, 177.8 },
+	{ "8 \xD7 10", 203.2, 254.0 },
+	{ "11 \xD7 14", 279.4, 355.6 },
+};
+
+// A selection outside the table reads as format 0.
+FilmFormat &filmFormatAt(CalcSettings &settings, std::size_t index)
+{
+	return settings.FilmSizes[index < settings.FilmSizes.size() ? index : 0];
+}
+
+} // namespace
+
+std::array<FilmFormat, kFilmFormatCount> builtInFilmFormats()
+{
+	std::array<FilmFormat, kFilmFormatCount> table{};
+	for (int i = 0; i < kFilmFormatCount; ++i) {
+		FilmFormat &format = table[static_cast<std::size_t>(i)];
+		setFilmName(format, kBuiltInFormats[i].name);
+		format.Width = kBuiltInFormats[i].width;
+		format.Height = kBuiltInFormats[i].height;
+		format.CoC = 0.0;
+	}
+	for (FilmFormat &format : table) {
+		if (format.CoC == 0.0)
+			format.CoC = suggestedCoC(format);
+	}
+	return table;
+}
+
+void builtInDefaults()
+{
+	CalcSettings &defaults = defaultSettings();
+	defaults.RoundStopsMethod = 0;
+	defaults.RoundOtherMethod = 2;
+	defaults.LengthUnit = LengthUnit::Metres;
+	defaults.Aperture = 1.8;
+	defaults.FocusDistance = 1000.0;
+	defaults.FocalLength = 50.0;
+	defaults.SpotPercent = 9.5;
+	defaults.FilmSizes = builtInFilmFormats();
+	defaults.FilmSize = 0;
+
+	StartupPrefs &prefs = startupPrefs();
+	prefs.StartWithLastForm = true;
+	prefs.StartupForm = -1;
+	prefs.FieldsBecomeDefaults = false;
+}
+
+double suggestedCoC(const FilmFormat &format)
+{
+	return suggestedCoC(format.Width, format.Height);
+}
+
+bool selectFilmFormat(CalcSettings &settings, int index)
+{
+	if (index == settings.FilmSize)
+		return false;
+	settings.FilmSize = static_cast<std::uint8_t>(index);
+	settings.filmCoC = suggestedCoC(filmFormatAt(settings, settings.FilmSize));
+	return true;
+}
+
+FilmFormat &selectedFilmFormat()
+{
+	CalcSettings &settings = currentSettings();
+	return filmFormatAt(settings, settings.FilmSize);
+}
+
+double selectedFilmWidth()
+{
+	return selectedFilmFormat().Width;
+}
+
+double selectedFilmHeight()
+{
+	return selectedFilmFormat().Height;
+}
+
+double selectedFilmDiagonal()
+{
+	const FilmFormat &format = selectedFilmFormat();
+	return std::hypot(format.Width, format.Height);
+}
+
+} // namespace mirel

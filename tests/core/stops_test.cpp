@@ -1,0 +1,160 @@
+#include "core/stops.h"
+
+#include <cmath>
+#include <limits>
+
+#include <gtest/gtest.h>
+
+namespace mirel {
+namespace {
+
+class Stops : public testing::Test {
+protected:
+	void SetUp() override { initStopMath(); }
+};
+
+TEST_F(Stops, BaseIsTheSquareRootOfTwo)
+{
+	EXPECT_EQ(stopBase, 1.4142135623730951);
+	EXPECT_NEAR(stopBaseLog, 0.34657359027997, 1e-14);
+}
+
+TEST_F(Stops, WholeStopsFromF1LieJustAboveTheExactValues)
+{
+	struct Row {
+		int n;
+		double expected;
+	};
+	for (const Row row : { Row{ 0, 1.0 }, Row{ 1, 1.4142135623730951 }, Row{ 2, 2.0000000000000004 },
+			       Row{ 6, 8.000000000000004 }, Row{ 12, 64.00000000000006 } }) {
+		EXPECT_DOUBLE_EQ(fNumberForStop(row.n), row.expected) << "n = " << row.n;
+		EXPECT_GE(fNumberForStop(row.n), std::exp2(row.n / 2.0)) << "n = " << row.n;
+	}
+}
+
+TEST_F(Stops, AddStops)
+{
+	EXPECT_NEAR(addStops(2.8, 1), 3.9598, 1e-4);
+	EXPECT_NEAR(addStops(2, -3), 0.70710678, 1e-8);
+	EXPECT_NEAR(addStops(4, 0.5), 4.7568, 1e-4);
+	EXPECT_EQ(addStops(0, 1), 0.0);
+	EXPECT_EQ(addStops(-2, 1), 0.0);
+	EXPECT_EQ(addStops(std::nan(""), 1), 0.0);
+}
+
+TEST_F(Stops, StopsBetweenAndTheirText)
+{
+	struct Row {
+		double f1, f2;
+		const char *none, *halves, *thirds;
+	};
+	for (const Row row : {
+		     Row{ 8, 4, "-2.000000", "-2", "-2" },
+		     Row{ 4, 8, "2.000000", "2", "2" },
+		     Row{ 2.8, 4, "1.029146", "1", "1" },
+		     Row{ 2, 2.8, "0.970854", "1", "1" },
+		     Row{ 4, 2.8, "-1.029146", "-1", "-1" },
+		     Row{ 5.6, 4, "-0.970854", "-1", "-1" },
+		     Row{ 2, 3.2, "1.356144", "1-1/2", "1-1/3" },
+		     Row{ 2, 3.6, "1.695994", "1-1/2", "1-2/3" },
+		     Row{ 3.6, 2, "-1.695994", "-1-1/2", "-1-2/3" },
+	     }) {
+		const double stops = stopsBetween(row.f1, row.f2);
+		EXPECT_EQ(formatStopValue(stops, RoundStopsNone), row.none) << row.f1 << " to " << row.f2;
+		EXPECT_EQ(formatStopValue(stops, RoundStopsHalf), row.halves) << row.f1 << " to " << row.f2;
+		EXPECT_EQ(formatStopValue(stops, RoundStopsThird), row.thirds) << row.f1 << " to " << row.f2;
+	}
+	EXPECT_NEAR(stopsBetween(8, 4), -2.0, 1e-15);
+}
+
+TEST(RoundToStep, HalvesAwayFromZero)
+{
+	struct Row {
+		double x, d, expected;
+	};
+	for (const Row row : {
+		     Row{ 0.5, 1, 1 },
+		     Row{ -0.5, 1, -1 },
+		     Row{ 2.345, 100, 2.35 },
+		     Row{ -2.345, 100, -2.35 },
+		     Row{ 0, 100, 0 },
+		     Row{ 2.35, 100, 2.35 },
+		     Row{ 1.25, 2, 1.5 },
+		     Row{ -1.25, 2, -1.5 },
+		     Row{ 1.1, 3, 1.0 },
+		     Row{ 2147483.6, 1000, 2147483.6 },
+	     }) {
+		EXPECT_DOUBLE_EQ(roundToStep(row.x, row.d), row.expected) << row.x << " step 1/" << row.d;
+	}
+}
+
+TEST(RoundToStep, ValuesBeyondTheGridStayUnrounded)
+{
+	const double inf = std::numeric_limits<double>::infinity();
+	for (const double x : { 2147484.0001234, -2147484.0001234, 5e9 + 0.25, -1e300, inf, -inf })
+		EXPECT_EQ(roundToStep(x, 1000.0), x) << x;
+	EXPECT_TRUE(std::isnan(roundToStep(std::nan(""), 10.0)));
+}
+
+TEST(RoundDecimals, ByMethod)
+{
+	struct Row {
+		int method;
+		double in, out;
+	};
+	for (const Row row : {
+		     Row{ 2, 12.3456, 12.35 },
+		     Row{ 2, -12.3456, -12.35 },
+		     Row{ 0, 12.3456, 12.3456 },
+		     Row{ 1, 12.3456, 12.3 },
+		     Row{ 3, 12.3456, 12.346 },
+		     Row{ -1, 12.3456, 12.3456 },
+		     Row{ 4, 12.3456, 12.3456 },
+		     Row{ 3, 5000000.12345, 5000000.12345 },
+	     }) {
+		double value = row.in;
+		roundDecimals(value, row.method);
+		EXPECT_DOUBLE_EQ(value, row.out) << row.in << " method " << row.method;
+	}
+}
+
+TEST(FormatStops, FractionSuffixes)
+{
+	struct Row {
+		double x;
+		const char *text;
+	};
+	for (const Row row : {
+		     Row{ 0.84, "0-5/6" },  Row{ 0.83, "0-2/3" },    Row{ 0.67, "0-2/3" },
+		     Row{ 0.66, "0-1/2" },  Row{ 0.5, "0-1/2" },     Row{ 0.34, "0-1/3" },
+		     Row{ 0.33, "0-1/6" },   Row{ 0.17, "0-1/6" },
+		     Row{ 0.16, "0" },      Row{ 0.0, "0" },         Row{ 3.0, "3" },
+		     Row{ 1.5, "1-1/2" },   Row{ 7.0 / 3, "2-1/3" }, Row{ 2147483647.0, "2147483647" },
+		     // Negative values keep their fraction.
+		     Row{ -1.5, "-1-1/2" }, Row{ -0.5, "-0-1/2" },   Row{ -2.0, "-2" },
+		     Row{ -0.1, "0" },      Row{ -2.0 / 3, "-0-2/3" }, Row{ -7.0 / 3, "-2-1/3" },
+	     }) {
+		EXPECT_EQ(formatStops(row.x), row.text) << row.x;
+	}
+}
+
+TEST(FormatStopValue, RoundsToTheChosenGridFirst)
+{
+	struct Row {
+		double x;
+		int method;
+		const char *text;
+	};
+	for (const Row row : {
+		     Row{ 1.3, RoundStopsHalf, "1-1/2" },   Row{ 1.2, RoundStopsHalf, "1" },
+		     Row{ 1.3, RoundStopsThird, "1-1/3" },  Row{ 1.7, RoundStopsThird, "1-2/3" },
+		     Row{ 1.9, RoundStopsThird, "2" },      Row{ -1.3, RoundStopsThird, "-1-1/3" },
+		     Row{ 1.3, RoundStopsNone, "1.300000" }, Row{ 1.3, 9, "1.300000" },
+		     Row{ -0.1, RoundStopsHalf, "0" },
+	     }) {
+		EXPECT_EQ(formatStopValue(row.x, row.method), row.text) << row.x << " method " << row.method;
+	}
+}
+
+} // namespace
+} // namespace mirel
