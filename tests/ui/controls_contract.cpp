@@ -1,0 +1,261 @@
+#include "controls_contract.h"
+
+#include <utility>
+#include <vector>
+
+namespace mirel::ui::testing {
+
+std::string surfaceName(const ::testing::TestParamInfo<SurfaceFactory> &info)
+{
+	return info.param.name;
+}
+
+namespace {
+
+enum Id {
+	kEdit = 10,
+	kOtherEdit = 11,
+	kResult = 12,
+	kCombo = 20,
+	kList = 21,
+	kRadioA = 30,
+	kRadioB = 31,
+	kRadioC = 32,
+	kLoneRadio = 33,
+	kCheck = 40,
+	kButton = 50,
+};
+
+DialogTemplate contractDialog()
+{
+	DialogTemplate d;
+	d.id = 900;
+	d.caption = "Contract";
+	d.width = 200;
+	d.height = 120;
+	auto add = [&](int id, ControlKind kind, std::string text, Rect rect, unsigned style = kNoStyle,
+		       int group = 0, std::vector<std::string> items = {}) {
+		ControlTemplate c;
+		c.id = id;
+		c.kind = kind;
+		c.text = std::move(text);
+		c.rect = rect;
+		c.style = style;
+		c.group = group;
+		c.items = std::move(items);
+		d.controls.push_back(std::move(c));
+	};
+	add(kNoId, ControlKind::Static, "Label :", { 5, 7, 40, 8 });
+	add(kEdit, ControlKind::Edit, "", { 50, 5, 40, 14 }, kBorder | kAutoHScroll | kTabStop);
+	add(kOtherEdit, ControlKind::Edit, "", { 95, 5, 40, 14 }, kBorder | kAutoHScroll | kTabStop);
+	add(kResult, ControlKind::Edit, "", { 140, 5, 50, 14 }, kBorder | kReadOnly);
+	add(kCombo, ControlKind::ComboBox, "", { 5, 25, 60, 60 }, kTabStop | kVScroll, 0, { "1", "1.4", "2" });
+	add(kList, ControlKind::DropDownList, "", { 70, 25, 60, 60 }, kTabStop | kVScroll, 0,
+	    { "35mm", "6 \xD7 6" });
+	add(kRadioA, ControlKind::RadioButton, "m", { 5, 45, 20, 10 }, kGroupStart | kTabStop, 1);
+	add(kRadioB, ControlKind::RadioButton, "cm", { 30, 45, 20, 10 }, kNoStyle, 1);
+	add(kRadioC, ControlKind::RadioButton, "mm", { 55, 45, 20, 10 }, kNoStyle, 1);
+	add(kLoneRadio, ControlKind::RadioButton, "ft", { 80, 45, 20, 10 }, kGroupStart, 2);
+	add(kCheck, ControlKind::CheckBox, "Check", { 5, 60, 60, 10 }, kTabStop);
+	add(kButton, ControlKind::PushButton, "Push", { 5, 75, 40, 14 }, kTabStop);
+	return d;
+}
+
+struct Event {
+	int id;
+	Notification notification;
+	std::string textSeen; // the control's text when the notification arrived
+	bool operator==(const Event &) const = default;
+};
+
+// Records notifications and, when asked, writes into another control from
+// within a handler, as page models do.
+class Recorder : public NotificationSink
+{
+public:
+	Controls *controls = nullptr;
+	std::vector<Event> events;
+	std::function<void(int, Notification)> reaction;
+
+	void notify(int id, Notification n) override
+	{
+		events.push_back({ id, n, controls->text(id) });
+		if (reaction)
+			reaction(id, n);
+	}
+};
+
+class Fixture
+{
+public:
+	explicit Fixture(const SurfaceFactory &factory)
+		: dialog_(contractDialog()), surface_(factory.make(dialog_, recorder))
+	{
+		recorder.controls = &surface_->controls();
+	}
+	Controls &controls() { return surface_->controls(); }
+	UserActions &user() { return surface_->user(); }
+	Recorder recorder;
+
+private:
+	DialogTemplate dialog_;
+	std::unique_ptr<Surface> surface_;
+};
+
+TEST_P(ControlsContract, EditWritesNotifyBeforeReturningEvenWhenUnchanged)
+{
+	Fixture f(GetParam());
+	f.controls().setText(kEdit, "5.6");
+	ASSERT_EQ(f.recorder.events, (std::vector<Event>{ { kEdit, Notification::Changed, "5.6" } }));
+	f.controls().setText(kEdit, "5.6");
+	EXPECT_EQ(f.recorder.events.size(), 2u);
+	EXPECT_EQ(f.controls().text(kEdit), "5.6");
+}
+
+TEST_P(ControlsContract, WritesFromAHandlerNotifyAtOnce)
+{
+	Fixture f(GetParam());
+	f.recorder.reaction = [&](int id, Notification) {
+		if (id == kEdit)
+			f.controls().setText(kOtherEdit, "echo");
+	};
+	f.controls().setText(kEdit, "x");
+	EXPECT_EQ(f.recorder.events, (std::vector<Event>{ { kEdit, Notification::Changed, "x" },
+							  { kOtherEdit, Notification::Changed, "echo" } }));
+}
+
+TEST_P(ControlsContract, ProgramWritesToListsChecksAndCombosRaiseNothing)
+{
+	Fixture f(GetParam());
+	f.controls().setText(kCombo, "8");
+	f.controls().setSelection(kCombo, 2);
+	f.controls().setSelection(kList, 1);
+	f.controls().setCheck(kRadioB, true);
+	f.controls().setCheck(kCheck, true);
+	f.controls().enable(kEdit, false);
+	f.controls().addItem(kList, "APS");
+	f.controls().setDropDownHeight(kList, 8);
+	EXPECT_TRUE(f.recorder.events.empty());
+	EXPECT_EQ(f.controls().selection(kList), 1);
+	EXPECT_TRUE(f.controls().isChecked(kRadioB));
+	EXPECT_TRUE(f.controls().isChecked(kCheck));
+	EXPECT_FALSE(f.controls().isEnabled(kEdit));
+}
+
+TEST_P(ControlsContract, ComboEditTextIsWrittenAndReadBack)
+{
+	Fixture f(GetParam());
+	f.controls().setText(kCombo, "11.313708");
+	EXPECT_EQ(f.controls().text(kCombo), "11.313708");
+	EXPECT_TRUE(f.recorder.events.empty());
+}
+
+TEST_P(ControlsContract, TemplateListsAreFilledAndExtended)
+{
+	Fixture f(GetParam());
+	ASSERT_EQ(f.controls().itemCount(kCombo), 3);
+	EXPECT_EQ(f.controls().itemText(kCombo, 1), "1.4");
+	EXPECT_EQ(f.controls().selection(kCombo), -1);
+	f.controls().addItem(kList, "APS");
+	ASSERT_EQ(f.controls().itemCount(kList), 3);
+	EXPECT_EQ(f.controls().itemText(kList, 2), "APS");
+	f.controls().setSelection(kList, 2);
+	EXPECT_EQ(f.controls().text(kList), "APS");
+	f.controls().setSelection(kList, -1);
+	EXPECT_EQ(f.controls().selection(kList), -1);
+}
+
+TEST_P(ControlsContract, TypingNotifiesWithTheNewText)
+{
+	Fixture f(GetParam());
+	f.user().type(kEdit, "50");
+	f.user().type(kCombo, "2.8");
+	ASSERT_FALSE(f.recorder.events.empty());
+	// Typing may notify once per keystroke; the last notice carries the whole text.
+	EXPECT_EQ(f.recorder.events.back(), (Event{ kCombo, Notification::EditChanged, "2.8" }));
+	bool editSeen = false;
+	for (const Event &e : f.recorder.events) {
+		EXPECT_TRUE(e.id == kEdit || e.id == kCombo);
+		if (e.id == kEdit) {
+			EXPECT_EQ(e.notification, Notification::Changed);
+			editSeen = editSeen || e.textSeen == "50";
+		}
+	}
+	EXPECT_TRUE(editSeen);
+	EXPECT_EQ(f.controls().text(kEdit), "50");
+}
+
+TEST_P(ControlsContract, PickingAnItemNotifiesWithTheSelection)
+{
+	Fixture f(GetParam());
+	int seenSelection = -2;
+	f.recorder.reaction = [&](int id, Notification) { seenSelection = f.controls().selection(id); };
+	f.user().pick(kCombo, 1);
+	EXPECT_EQ(f.recorder.events.size(), 1u);
+	EXPECT_EQ(f.recorder.events.back().notification, Notification::SelectionChanged);
+	EXPECT_EQ(seenSelection, 1);
+	EXPECT_EQ(f.controls().text(kCombo), "1.4");
+	f.user().pick(kList, 1);
+	EXPECT_EQ(f.recorder.events.back().id, kList);
+	EXPECT_EQ(seenSelection, 1);
+}
+
+TEST_P(ControlsContract, RadiosOfOneGroupAreExclusive)
+{
+	Fixture f(GetParam());
+	f.controls().setCheck(kRadioA, true);
+	f.controls().setCheck(kLoneRadio, true);
+	f.user().click(kRadioC);
+	EXPECT_FALSE(f.controls().isChecked(kRadioA));
+	EXPECT_FALSE(f.controls().isChecked(kRadioB));
+	EXPECT_TRUE(f.controls().isChecked(kRadioC));
+	EXPECT_TRUE(f.controls().isChecked(kLoneRadio)) << "another group is left alone";
+	EXPECT_EQ(f.recorder.events, (std::vector<Event>{ { kRadioC, Notification::Clicked, "mm" } }));
+}
+
+TEST_P(ControlsContract, ClicksOnButtonsAndCheckBoxes)
+{
+	Fixture f(GetParam());
+	f.user().click(kCheck);
+	EXPECT_TRUE(f.controls().isChecked(kCheck));
+	f.user().click(kCheck);
+	EXPECT_FALSE(f.controls().isChecked(kCheck));
+	f.user().click(kButton);
+	ASSERT_EQ(f.recorder.events.size(), 3u);
+	EXPECT_EQ(f.recorder.events[2].id, kButton);
+	EXPECT_EQ(f.recorder.events[2].notification, Notification::Clicked);
+}
+
+TEST_P(ControlsContract, DisabledAndReadOnlyControlsIgnoreTheUser)
+{
+	Fixture f(GetParam());
+	f.controls().enable(kEdit, false);
+	f.controls().enable(kCombo, false);
+	f.controls().enable(kRadioB, false);
+	f.user().type(kEdit, "1");
+	f.user().type(kCombo, "1");
+	f.user().click(kRadioB);
+	f.user().type(kResult, "1");
+	EXPECT_TRUE(f.recorder.events.empty());
+	EXPECT_FALSE(f.controls().isChecked(kRadioB));
+	EXPECT_EQ(f.controls().text(kResult), "");
+	// The program still writes a read-only result.
+	f.controls().setText(kResult, "n/a");
+	EXPECT_EQ(f.controls().text(kResult), "n/a");
+}
+
+TEST_P(ControlsContract, Windows1252TextRoundTrips)
+{
+	Fixture f(GetParam());
+	const std::string texts[] = { "39.6\xB0", "6 \xD7 4.5", "\x80\x8A\x9F\xE9\xFF" };
+	for (const std::string &text : texts) {
+		f.controls().setText(kResult, text);
+		EXPECT_EQ(f.controls().text(kResult), text);
+		f.controls().setText(kCombo, text);
+		EXPECT_EQ(f.controls().text(kCombo), text);
+	}
+	EXPECT_EQ(f.controls().itemText(kList, 1), "6 \xD7 6");
+}
+
+} // namespace
+} // namespace mirel::ui::testing

@@ -1,0 +1,27 @@
+#include "ui/headless_controls.h"
+
+#include "controls_contract.h"
+
+namespace mirel::ui::testing {
+namespace {
+
+class HeadlessSurface : public Surface
+{
+public:
+	HeadlessSurface(const DialogTemplate &d, NotificationSink &sink) : controls_(d, sink) {}
+	Controls &controls() override { return controls_; }
+	UserActions &user() override { return controls_; }
+
+private:
+	HeadlessControls controls_;
+};
+
+INSTANTIATE_TEST_SUITE_P(Headless, ControlsContract,
+			 ::testing::Values(SurfaceFactory{ "Headless",
+							   [](const DialogTemplate &d, NotificationSink &sink) {
+								   return std::make_unique<HeadlessSurface>(d, sink);
+							   } }),
+			 surfaceName);
+
+} // namespace
+} // namespace mirel::ui::testing
