@@ -1,15 +1,108 @@
 #include "core/number_text.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace mirel {
 
 std::string formatFixed(double value)
 {
-	// Large enough for any finite double in "%f" (309 digits, sign, point, six decimals).
+	// Large enough for any double in "%f" (309 digits, sign, point, six decimals).
 	char buffer[330];
 	const int length = std::snprintf(buffer, sizeof buffer, "%f", value);
 	return std::string(buffer, static_cast<std::size_t>(length > 0 ? length : 0));
+}
+
+namespace {
+
+bool isBlank(char c)
+{
+	return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool isDigit(char c)
+{
+	return c >= '0' && c <= '9';
+}
+
+// Length of the run of digits at text[pos].
+std::size_t digitsAt(std::string_view text, std::size_t pos)
+{
+	std::size_t n = 0;
+	while (pos + n < text.size() && isDigit(text[pos + n]))
+		++n;
+	return n;
+}
+
+} // namespace
+
+double parseNumber(std::string_view text)
+{
+	std::size_t pos = 0;
+	while (pos < text.size() && isBlank(text[pos]))
+		++pos;
+	bool negative = false;
+	if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+		negative = text[pos] == '-';
+		++pos;
+	}
+	const std::size_t start = pos;
+	const std::size_t whole = digitsAt(text, pos);
+	pos += whole;
+	std::size_t fraction = 0;
+	if (pos < text.size() && text[pos] == '.') {
+		fraction = digitsAt(text, pos + 1);
+		if (whole > 0 || fraction > 0)
+			pos += 1 + fraction;
+	}
+	if (whole == 0 && fraction == 0)
+		return 0.0;
+	bool negativeExponent = false;
+	if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
+		std::size_t e = pos + 1;
+		if (e < text.size() && (text[e] == '+' || text[e] == '-')) {
+			negativeExponent = text[e] == '-';
+			++e;
+		}
+		const std::size_t exponentDigits = digitsAt(text, e);
+		if (exponentDigits > 0)
+			pos = e + exponentDigits;
+		else
+			negativeExponent = false;
+	}
+
+	double value = 0.0;
+	const char *first = text.data() + start;
+	const auto [end, error] = std::from_chars(first, text.data() + pos, value, std::chars_format::general);
+	if (error == std::errc::result_out_of_range)
+		value = negativeExponent ? 0.0 : std::numeric_limits<double>::infinity();
+	else if (error != std::errc() || end != text.data() + pos)
+		value = 0.0;
+	return negative ? -value : value;
+}
+
+std::string trimTrailingZeros(std::string_view text)
+{
+	const std::size_t point = text.find('.');
+	if (point == std::string_view::npos)
+		return std::string(text);
+	std::size_t keep = point + 1; // the point itself
+	for (std::size_t i = point + 1; i < text.size(); ++i) {
+		if (text[i] != '0')
+			keep = i + 1;
+	}
+	// Every decimal a zero: keep the point and the character after it.
+	if (keep == point + 1)
+		keep = std::min(text.size(), point + 2);
+	return std::string(text.substr(0, keep));
+}
+
+std::string formatTrimmed(double value)
+{
+	return trimTrailingZeros(formatFixed(value));
 }
 
 } // namespace mirel

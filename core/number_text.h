@@ -1,10 +1,27 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace mirel {
 
 // The C library's "%f": fixed notation with six decimals ("2.800000").
 std::string formatFixed(double value);
+
+// A number as the user typed it, by the rule of the C library's atof but
+// decimal only and independent of the locale: leading white space is
+// skipped, the longest prefix of the form [sign] digits [. digits]
+// [e [sign] digits] is converted and the rest ignored ("12abc" reads 12).
+// Text without such a prefix, "inf", "nan" and hexadecimal numbers read 0.
+// Magnitudes beyond the double range read as infinity, tiny ones as 0.
+double parseNumber(std::string_view text);
+
+// Drops the zeros at the end of a number's decimals but keeps one character
+// after the point: "50.000000" gives "50.0", "0.025010" gives "0.02501".
+// Text without a point is returned unchanged.
+std::string trimTrailingZeros(std::string_view text);
+
+// formatFixed, then trimTrailingZeros: how input fields show their values.
+std::string formatTrimmed(double value);
 
 } // namespace mirel

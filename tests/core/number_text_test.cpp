@@ -1,0 +1,65 @@
+#include "core/number_text.h"
+
+#include <cmath>
+#include <limits>
+
+#include <gtest/gtest.h>
+
+namespace mirel {
+namespace {
+
+TEST(ParseNumber, LongestDecimalPrefix)
+{
+	struct Row {
+		const char *text;
+		double value;
+	};
+	for (const Row row : {
+		     Row{ "5.6", 5.6 },     Row{ " 35", 35 },        Row{ "\t\n-2.5", -2.5 },
+		     Row{ "+8", 8 },        Row{ "12abc", 12 },      Row{ "1-1/2", 1 },
+		     Row{ ".5", 0.5 },      Row{ "5.", 5 },          Row{ "-.25mm", -0.25 },
+		     Row{ "1e3", 1000 },    Row{ "2.5E-1", 0.25 },   Row{ "3e", 3 },
+		     Row{ "3e+", 3 },       Row{ "7e-x", 7 },        Row{ "1,5", 1 },
+		     Row{ "", 0 },          Row{ "abc", 0 },         Row{ ".", 0 },
+		     Row{ "-", 0 },         Row{ " +.e5", 0 },       Row{ "0x1A", 0 },
+		     Row{ "inf", 0 },       Row{ "-infinity", 0 },   Row{ "nan", 0 },
+		     Row{ "NAN(123)", 0 },  Row{ "1e-999", 0 },      Row{ "00012.50", 12.5 },
+	     }) {
+		EXPECT_EQ(parseNumber(row.text), row.value) << '"' << row.text << '"';
+	}
+}
+
+TEST(ParseNumber, HugeMagnitudesReadAsInfinity)
+{
+	EXPECT_EQ(parseNumber("1e999"), std::numeric_limits<double>::infinity());
+	EXPECT_EQ(parseNumber("-1e999"), -std::numeric_limits<double>::infinity());
+	EXPECT_TRUE(std::signbit(parseNumber("-1e-999")));
+}
+
+TEST(TrimTrailingZeros, KeepsOneCharacterAfterThePoint)
+{
+	struct Row {
+		const char *in, *out;
+	};
+	for (const Row row : {
+		     Row{ "50.000000", "50.0" },  Row{ "0.025010", "0.02501" }, Row{ "2.500000", "2.5" },
+		     Row{ "11.313708", "11.313708" }, Row{ "12", "12" },     Row{ "100", "100" },
+		     Row{ "5.", "5." },           Row{ "-0.000000", "-0.0" }, Row{ "1.50 m", "1.50 m" },
+		     Row{ "1.0x0", "1.0x" },
+	     }) {
+		EXPECT_EQ(trimTrailingZeros(row.in), row.out) << row.in;
+	}
+}
+
+TEST(FormatText, FixedAndTrimmed)
+{
+	EXPECT_EQ(formatFixed(2.8), "2.800000");
+	EXPECT_EQ(formatFixed(-1.0 / 3), "-0.333333");
+	EXPECT_EQ(formatTrimmed(1000.0), "1000.0");
+	EXPECT_EQ(formatTrimmed(0.033), "0.033");
+	EXPECT_EQ(formatTrimmed(11.313708498984761), "11.313708");
+	EXPECT_EQ(formatFixed(1e300).size(), 301u + 7u);
+}
+
+} // namespace
+} // namespace mirel
