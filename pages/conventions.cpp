@@ -1,0 +1,82 @@
+#include "pages/conventions.h"
+
+#include <array>
+#include <cmath>
+
+#include "core/number_text.h"
+#include "resources/control_ids.h"
+#include "settings/film_formats.h"
+
+namespace mirel {
+
+std::string fixedResult(double value, std::string_view suffix)
+{
+	if (!std::isfinite(value))
+		return std::string(kNotAvailable);
+	return formatFixed(value).append(suffix);
+}
+
+std::string trimmedResult(double value, std::string_view suffix)
+{
+	if (!std::isfinite(value))
+		return std::string(kNotAvailable);
+	return formatTrimmed(value).append(suffix);
+}
+
+void fillFilmFormatList(ui::Controls &controls, int listId)
+{
+	const CalcSettings &settings = currentSettings();
+	for (const FilmFormat &format : settings.FilmSizes)
+		controls.addItem(listId, filmName(format));
+	controls.setSelection(listId, settings.FilmSize);
+}
+
+void chooseFilmFormat(int index)
+{
+	if (index < 0 || index >= kFilmFormatCount)
+		index = 0;
+	CalcSettings &settings = currentSettings();
+	settings.FilmSize = static_cast<std::uint8_t>(index);
+	settings.filmCoC = suggestedCoC(settings.FilmSizes[static_cast<std::size_t>(index)]);
+}
+
+namespace {
+
+struct UnitRadio {
+	int id;
+	LengthUnit unit;
+};
+
+constexpr std::array<UnitRadio, kLengthUnitCount> kUnitRadios{ {
+	{ ids::page::UnitMillimetres, LengthUnit::Millimetres },
+	{ ids::page::UnitCentimetres, LengthUnit::Centimetres },
+	{ ids::page::UnitMetres, LengthUnit::Metres },
+	{ ids::page::UnitInches, LengthUnit::Inches },
+	{ ids::page::UnitFeet, LengthUnit::Feet },
+} };
+
+} // namespace
+
+std::optional<LengthUnit> unitOfRadio(int id)
+{
+	for (const UnitRadio &radio : kUnitRadios) {
+		if (radio.id == id)
+			return radio.unit;
+	}
+	return std::nullopt;
+}
+
+void showLengthUnit(ui::Controls &controls, LengthUnit unit)
+{
+	for (const UnitRadio &radio : kUnitRadios)
+		controls.setCheck(radio.id, radio.unit == unit);
+}
+
+void recordActivePage(int position)
+{
+	activePageIndex() = position;
+	if (startupPrefs().StartWithLastForm)
+		startupPrefs().StartupForm = static_cast<std::int8_t>(position);
+}
+
+} // namespace mirel
