@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The main window's menu bar and keyboard accelerators (resource 133 both).
+// Texts are Windows-1252; '&' marks the mnemonic and "\t" starts the
+// shortcut shown at the right of an item.
+
+namespace mirel::resources {
+
+struct MenuItem {
+	std::string text;
+	int command = 0;
+
+	// A separator has neither text nor command.
+	bool isSeparator() const { return command == 0 && text.empty(); }
+};
+
+struct Menu {
+	std::string title;
+	std::vector<MenuItem> items;
+};
+
+// The drop-down menus, left to right.
+const std::vector<Menu> &mainMenu();
+
+// A key pressed with Ctrl held and the command it sends.
+struct Accelerator {
+	char key;
+	int command;
+};
+
+const std::vector<Accelerator> &accelerators();
+
+} // namespace mirel::resources
