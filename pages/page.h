@@ -33,7 +33,6 @@ public:
 	// Tests the inputs and writes every result.
 	virtual void recalculate() = 0;
 
-protected:
 	using Handler = void (Page::*)(int controlId);
 	// One row of a page's table of handlers.
 	struct Binding {
@@ -41,6 +40,8 @@ protected:
 		ui::Notification notification;
 		Handler handler;
 	};
+
+protected:
 
 	// A handler of a derived page, as a row of the table takes it.
 	template <typename P>

@@ -1,4 +1,5 @@
 #include "page_test_support.h"
+#include "settings/film_formats.h"
 
 namespace mirel::testing {
 namespace {
@@ -64,7 +65,7 @@ TEST_F(FieldOfView, ShowingThePageResuggestsTheCircleOfConfusion)
 	sheet.type(page::CircleOfConfusion, "0.05");
 	sheet.show(kFieldOfView);
 	EXPECT_EQ(sheet.active().selection(page::FilmFormat), 9);
-	EXPECT_DOUBLE_EQ(settings.filmCoC, 0.26140705289588125);
+	EXPECT_EQ(settings.filmCoC, suggestedCoC(settings.FilmSizes[9]));
 	expectResults("5.308600 m", "6.756400 m");
 }
 
