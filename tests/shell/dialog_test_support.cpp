@@ -11,7 +11,7 @@ void RecordingHost::runModal(DialogModel &dialog)
 	dialog.init(controls, *this);
 }
 
-void DialogTest::SetUp()
+void DialogTest::startAfresh()
 {
 	loadSettingsAtStartup(nullptr);
 	activePageIndex() = 0;

@@ -54,7 +54,9 @@ public:
 class DialogTest : public ::testing::Test
 {
 protected:
-	void SetUp() override;
+	void SetUp() override { startAfresh(); }
+	// Back to the built-in settings, for the rows of a table.
+	static void startAfresh();
 
 	CalcSettings &current = currentSettings();
 	CalcSettings &defaults = defaultSettings();
