@@ -53,25 +53,6 @@ TEST_F(Catalogue, TemplateAndHelpTopicOfEachDialog)
 	}
 }
 
-TEST_F(Catalogue, EveryDialogOpensOnItsTemplate)
-{
-	for (const Entry &entry : kDialogs) {
-		const auto dialog = entry.make();
-		RecordingHost host;
-		ui::HeadlessControls controls(dialog->dialogTemplate(), *dialog);
-		dialog->init(controls, host);
-		EXPECT_TRUE(host.helpTopics.empty()) << entry.name;
-		EXPECT_TRUE(host.runs.empty()) << entry.name;
-	}
-}
-
-TEST_F(Catalogue, HelpButtonAsksTheHostForTheTopic)
-{
-	OpenDialog<DefaultsDlg> d;
-	d.help();
-	EXPECT_EQ(d.host.helpTopics, std::vector<int>{ ids::help::Defaults });
-}
-
 // The settings lists are picked from, never typed into.
 TEST_F(Catalogue, SettingsListsHaveNoEditPart)
 {

@@ -39,8 +39,6 @@ public:
 
 	// The OK button; Cancel is leaving the object without it.
 	void ok() { dialog.accept(); }
-	// The Help button, as the host handles it.
-	void help() { host.showHelpTopic(dialog.helpTopic()); }
 
 	// The text of the selected entry of list id, empty when none is selected.
 	std::string picked(int id) const { return controls.itemText(id, controls.selection(id)); }

@@ -72,16 +72,6 @@ TEST_F(RoundingRules, OkLeavesTheStoredDefaultsAlone)
 	EXPECT_EQ(current.RoundStopsMethod, 1);
 }
 
-TEST_F(RoundingRules, OkWithoutChangesKeepsTheRules)
-{
-	current.RoundStopsMethod = 2;
-	current.RoundOtherMethod = 0;
-	const CalcSettings before = current;
-	OpenDialog<RoundingRulesDlg> d;
-	d.ok();
-	EXPECT_EQ(current, before);
-}
-
 TEST_F(RoundingRules, CancelKeepsTheRulesAfterPicks)
 {
 	current.RoundStopsMethod = 2;
