@@ -102,9 +102,9 @@ ControlTemplate filmList(Rect rect)
 	return control(ids::page::FilmFormat, ControlKind::DropDownList, "", rect, ui::kTabStop | ui::kVScroll);
 }
 
-ControlTemplate comboBox(int id, Rect rect, std::vector<std::string> items)
+ControlTemplate pickList(int id, Rect rect, std::vector<std::string> items)
 {
-	ControlTemplate c = control(id, ControlKind::ComboBox, "", rect, ui::kTabStop);
+	ControlTemplate c = control(id, ControlKind::DropDownList, "", rect, ui::kTabStop);
 	c.items = std::move(items);
 	return c;
 }

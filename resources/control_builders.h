@@ -33,8 +33,9 @@ ui::ControlTemplate resultEdit(int id, ui::Rect rect);
 ui::ControlTemplate apertureCombo(int id, ui::Rect rect);
 // Drop-down list of film formats, filled from the settings at run time.
 ui::ControlTemplate filmList(ui::Rect rect);
-// Drop-down with an edit part, as the settings dialogs use it.
-ui::ControlTemplate comboBox(int id, ui::Rect rect, std::vector<std::string> items = {});
+// Drop-down list without an edit part, as the settings dialogs use it: its
+// position is the stored value, so there is nothing to type.
+ui::ControlTemplate pickList(int id, ui::Rect rect, std::vector<std::string> items = {});
 
 // The first radio of a group starts it and takes the Tab stop.
 ui::ControlTemplate radio(int id, std::string text, ui::Rect rect, int group, bool first,

@@ -16,9 +16,9 @@ const ui::DialogTemplate &roundingRulesTemplate()
 	static const ui::DialogTemplate t = dialog(134, "Rounding Rules", 152, 82, {
 		label("Round...", { 7, 7, 28, 8 }),
 		label("Stops to :", { 28, 22, 31, 8 }, rr::Stops),
-		comboBox(rr::Stops, { 66, 20, 73, 30 }, { "None", "Nearest 1/2 stop", "Nearest 1/3 stop" }),
+		pickList(rr::Stops, { 66, 20, 73, 30 }, { "None", "Nearest 1/2 stop", "Nearest 1/3 stop" }),
 		label("Other to :", { 29, 40, 30, 8 }, rr::Other),
-		comboBox(rr::Other, { 66, 37, 73, 30 },
+		pickList(rr::Other, { 66, 37, 73, 30 },
 			 { "None", "1 decimal place", "2 decimal places", "3 decimal places" }),
 		pushButton(ui::kIdOk, "OK", { 7, 61, 42, 14 }, ui::kDefaultButton),
 		pushButton(ui::kIdCancel, "Cancel", { 55, 61, 42, 14 }),
@@ -33,9 +33,9 @@ const ui::DialogTemplate &defaultsTemplate()
 	static const ui::DialogTemplate t = dialog(136, "Defaults", 180, 151, {
 		label("Default...", { 7, 7, 30, 8 }),
 		rightLabel("Film size :", { 20, 21, 53, 8 }, def::FilmSize),
-		comboBox(def::FilmSize, { 78, 19, 63, 30 }), // filled from the film table
+		pickList(def::FilmSize, { 78, 19, 63, 30 }), // filled from the film table
 		rightLabel("Length unit :", { 20, 37, 53, 8 }, def::LengthUnit),
-		comboBox(def::LengthUnit, { 78, 35, 63, 30 },
+		pickList(def::LengthUnit, { 78, 35, 63, 30 },
 			 { "Millimeters", "Centimeters", "Meters", "Inches", "Feet" }),
 		rightLabel("Aperture :", { 20, 54, 53, 8 }, def::Aperture),
 		inputEdit(def::Aperture, { 78, 51, 68, 14 }),
@@ -60,7 +60,7 @@ const ui::DialogTemplate &startupPrefsTemplate()
 		checkBox(sp::FieldsBecomeDefaults, "Field values become defaults", { 7, 7, 107, 10 }),
 		checkBox(sp::StartWithLastForm, "Start with last-used calculation", { 7, 23, 111, 10 }),
 		label("Or, start with this calculation :", { 7, 38, 93, 8 }, sp::StartPage),
-		comboBox(sp::StartPage, { 28, 53, 106, 30 },
+		pickList(sp::StartPage, { 28, 53, 106, 30 },
 			 { "f Numbers", "Depth of Field", "Hyperfocal Distance", "Field of View", "Angle of View",
 			   "Magnification", "Spot Meter Angle" }),
 		pushButton(ui::kIdOk, "OK", { 11, 76, 35, 14 }, ui::kDefaultButton),
