@@ -22,6 +22,9 @@ protected:
 
 // How a dialog is presented beyond its template.
 struct DialogPresentation {
+	// A window without caption, centred on the screen and brought to the
+	// front.
+	bool captionless = false;
 	// Closes itself, as Cancel does, this many milliseconds after it opens;
 	// 0 for never.
 	int autoCloseMs = 0;

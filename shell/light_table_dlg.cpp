@@ -16,6 +16,7 @@ EasterEggIntroDlg::EasterEggIntroDlg() : TemplateDialog(resources::lightTableInt
 DialogPresentation EasterEggIntroDlg::presentation() const
 {
 	DialogPresentation p;
+	p.captionless = true;
 	p.autoCloseMs = kIntroMs;
 	return p;
 }
@@ -25,6 +26,7 @@ EasterEggExitDlg::EasterEggExitDlg() : TemplateDialog(resources::lightTableTempl
 DialogPresentation EasterEggExitDlg::presentation() const
 {
 	DialogPresentation p;
+	p.captionless = true;
 	p.fullScreenWhite = true;
 	p.centredLabelId = ids::lighttable::Label;
 	return p;

@@ -1,0 +1,52 @@
+#include "shell/mirel_app.h"
+
+#include <QKeyEvent>
+
+#include "shell/mirel_dlg.h"
+#include "shell/qt_message_box.h"
+#include "shell/quit_signals.h"
+
+namespace mirel {
+
+MirelApp::MirelApp(int &argc, char **argv) : QApplication(argc, argv)
+{
+	setApplicationName(QStringLiteral("Mirel"));
+	setOrganizationName(QStringLiteral("Talvern"));
+	setWindowIcon(QIcon(QStringLiteral(":/icons/mirel.svg")));
+	installMessageBoxes();
+	installEventFilter(this);
+}
+
+MirelApp::~MirelApp()
+{
+	// The window saves before the pages go, while message boxes can still show.
+	window_.reset();
+}
+
+int MirelApp::run(SettingsStorage *storage)
+{
+	window_ = std::make_unique<MirelDlg>(storage);
+	QuitSignals signals;
+	connect(&signals, &QuitSignals::quitRequested, window_.get(), &MirelDlg::requestQuit);
+	// Logging out ends the run as Exit does, settings saved.
+	connect(this, &QGuiApplication::commitDataRequest, window_.get(), &MirelDlg::requestQuit);
+	window_->show();
+	const int result = exec();
+	window_.reset();
+	return result;
+}
+
+bool MirelApp::eventFilter(QObject *watched, QEvent *event)
+{
+	const QEvent::Type type = event->type();
+	if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) &&
+	    static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1) {
+		const auto *key = static_cast<QKeyEvent *>(event);
+		if (type == QEvent::KeyRelease && !key->isAutoRepeat() && window_)
+			window_->contextHelp();
+		return true;
+	}
+	return QApplication::eventFilter(watched, event);
+}
+
+} // namespace mirel

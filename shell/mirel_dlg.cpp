@@ -1,0 +1,197 @@
+#include "shell/mirel_dlg.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QShortcut>
+
+#include "core/stops.h"
+#include "pages/all_pages.h"
+#include "resources/control_ids.h"
+#include "resources/menu.h"
+#include "resources/pages.h"
+#include "resources/templates.h"
+#include "settings/lifecycle.h"
+#include "settings/records.h"
+#include "shell/about_dlg.h"
+#include "shell/defaults_dlg.h"
+#include "shell/help_window.h"
+#include "shell/page_sheet.h"
+#include "shell/qt_dialog_host.h"
+#include "shell/rounding_rules_dlg.h"
+#include "shell/startup_prefs_dlg.h"
+#include "ui/cp1252.h"
+#include "ui/dialog_units.h"
+
+namespace mirel {
+
+namespace {
+
+MirelDlg *theWindow = nullptr;
+
+} // namespace
+
+MirelDlg::MirelDlg(SettingsStorage *storage) : storage_(storage)
+{
+	theWindow = this;
+	const ui::DialogTemplate &dialog = resources::mainWindowTemplate();
+	setWindowTitle(ui::fromCp1252(dialog.caption));
+	setWindowIcon(QIcon(QStringLiteral(":/icons/mirel.svg")));
+
+	initStopMath();
+	loadSettingsAtStartup(storage_);
+	pages_ = createPages();
+
+	// The sheet takes the place of the frame that marks it, grown if the
+	// pages need more room at the desktop's font.
+	const ui::DialogUnits units(ui::DialogUnits::dialogFont(dialog.fontPoints));
+	const ui::ControlTemplate *frame = dialog.find(ids::mainwindow::SheetFrame);
+	auto *client = new QWidget(this);
+	sheet_ = new PageSheet(pages_, startupPrefs().StartupForm, client);
+	const QRect place = units.toPixels(frame->rect);
+	sheet_->setGeometry(QRect(place.topLeft(), place.size().expandedTo(sheet_->sizeHint())));
+	const QSize margin = units.toPixels(dialog.width, dialog.height) - place.size() - QSize(place.x(), place.y());
+	client->setFixedSize(sheet_->geometry().bottomRight().x() + 1 + margin.width(),
+			     sheet_->geometry().bottomRight().y() + 1 + margin.height());
+	setCentralWidget(client);
+
+	buildMenu();
+	// Esc ends the run as Exit does; Enter does nothing here.
+	connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+	setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+	layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+MirelDlg::~MirelDlg()
+{
+	finish();
+	theWindow = nullptr;
+}
+
+MirelDlg *MirelDlg::instance()
+{
+	return theWindow;
+}
+
+HelpWindow &MirelDlg::help()
+{
+	if (!help_)
+		help_ = new HelpWindow(this);
+	return *help_;
+}
+
+void MirelDlg::buildMenu()
+{
+	for (const resources::Menu &menu : resources::mainMenu()) {
+		QMenu *popup = menuBar()->addMenu(ui::fromCp1252(menu.title));
+		for (const resources::MenuItem &item : menu.items) {
+			if (item.command == 0) {
+				popup->addSeparator();
+				continue;
+			}
+			QAction *action = popup->addAction(ui::fromCp1252(item.text));
+			action->setObjectName(QString::number(item.command));
+			const int command = item.command;
+			connect(action, &QAction::triggered, this, [this, command] { onCommand(command); });
+			for (const resources::Accelerator &accelerator : resources::accelerators()) {
+				if (accelerator.command == command)
+					action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(accelerator.key)));
+			}
+		}
+	}
+}
+
+void MirelDlg::onCommand(int command)
+{
+	namespace cmd = ids::command;
+	if (command >= cmd::ShowFirstPage && command < cmd::ShowFirstPage + kPageCount) {
+		showPage(command - cmd::ShowFirstPage);
+		return;
+	}
+	switch (command) {
+	case cmd::Exit:
+		close();
+		break;
+	case cmd::About: {
+		AboutDlg about;
+		runDialog(about);
+		break;
+	}
+	case cmd::Contents:
+		help().showDefaultTopic();
+		break;
+	case cmd::Context:
+		contextHelp();
+		break;
+	case cmd::RoundingRules: {
+		RoundingRulesDlg dialog;
+		runDialog(dialog);
+		break;
+	}
+	case cmd::Defaults: {
+		DefaultsDlg dialog;
+		runDialog(dialog);
+		break;
+	}
+	case cmd::StartupPreferences: {
+		StartupPrefsDlg dialog;
+		runDialog(dialog);
+		break;
+	}
+	default:
+		break;
+	}
+}
+
+void MirelDlg::runDialog(DialogModel &dialog)
+{
+	QtDialogHost host(dialog, [this](int topic) { help().showTopic(topic); }, this);
+	host.run();
+}
+
+void MirelDlg::showPage(int index)
+{
+	sheet_->setCurrentIndex(index);
+}
+
+void MirelDlg::contextHelp()
+{
+	const int topic = resources::pageHelpTopic(activePageIndex());
+	if (topic != 0)
+		help().showTopic(topic);
+	else
+		help().showContents();
+}
+
+void MirelDlg::requestQuit()
+{
+	// Dialogs and message boxes first, innermost first; the window closes
+	// once they have unwound.
+	for (int guard = 0; guard < 16; ++guard) {
+		QWidget *modal = QApplication::activeModalWidget();
+		if (!modal || modal == this)
+			break;
+		modal->close();
+	}
+	QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void MirelDlg::closeEvent(QCloseEvent *event)
+{
+	finish();
+	event->accept();
+	if (help_)
+		help_->close();
+	QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void MirelDlg::finish()
+{
+	if (finished_)
+		return;
+	finished_ = true;
+	saveSettingsAtExit(storage_);
+}
+
+} // namespace mirel

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include <QMainWindow>
+
+#include "pages/page.h"
+
+namespace mirel {
+
+class HelpWindow;
+class PageSheet;
+class SettingsStorage;
+
+// Mirel's one window: the menu and the sheet of the seven calculator pages.
+// Building it loads the settings; it saves them exactly once, when the run
+// ends, whichever way it ends.
+class MirelDlg : public QMainWindow
+{
+	Q_OBJECT
+
+public:
+	// storage may be null: the built-in settings then, and nothing saved.
+	explicit MirelDlg(SettingsStorage *storage);
+	~MirelDlg() override;
+
+	// The window while one exists, for owning message boxes.
+	static MirelDlg *instance();
+
+	PageSheet &sheet() { return *sheet_; }
+	HelpWindow &help();
+
+	// Makes page index (a PageIndex) the active page.
+	void showPage(int index);
+	// The help topic of the page activated last.
+	void contextHelp();
+	// Ends the run as Exit does, closing any dialog or message box first.
+	void requestQuit();
+
+protected:
+	void closeEvent(QCloseEvent *event) override;
+
+private:
+	void buildMenu();
+	void onCommand(int command);
+	void runDialog(class DialogModel &dialog);
+	// Saves the settings, once.
+	void finish();
+
+	SettingsStorage *storage_;
+	std::vector<std::unique_ptr<Page>> pages_;
+	PageSheet *sheet_ = nullptr;
+	HelpWindow *help_ = nullptr;
+	bool finished_ = false;
+};
+
+} // namespace mirel

@@ -1,0 +1,111 @@
+#include "shell/qt_dialog_host.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "ui/cp1252.h"
+#include "ui/qt_controls.h"
+
+namespace mirel {
+
+QtDialogHost::QtDialogHost(DialogModel &model, HelpHandler help, QWidget *parent)
+	: QDialog(parent), model_(model), help_(std::move(help)),
+	  controls_(new ui::QtControls(model.dialogTemplate(), *this, this))
+{
+	setWindowTitle(ui::fromCp1252(model.dialogTemplate().caption));
+	setObjectName(QString::number(model.dialogTemplate().id));
+	auto *layout = new QVBoxLayout(this);
+	layout->setContentsMargins(0, 0, 0, 0);
+	layout->addWidget(controls_);
+	layout->setSizeConstraint(QLayout::SetFixedSize);
+	present();
+	model_.init(*controls_, *this);
+}
+
+QtDialogHost::~QtDialogHost() = default;
+
+void QtDialogHost::present()
+{
+	const DialogPresentation presentation = model_.presentation();
+	if (presentation.captionless)
+		setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+	if (presentation.autoCloseMs > 0)
+		QTimer::singleShot(presentation.autoCloseMs, this, &QDialog::reject);
+	if (presentation.fullScreenWhite) {
+		layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+		QPalette white = palette();
+		white.setColor(QPalette::Window, Qt::white);
+		setPalette(white);
+		setAutoFillBackground(true);
+		controls_->setPalette(white);
+		controls_->setAutoFillBackground(true);
+		// The screen Mirel is on, whatever its place among the screens; the
+		// window system sizes a full-screen window to it.
+		if (QWidget *owner = parentWidget())
+			setScreen(owner->screen());
+		setWindowState(Qt::WindowFullScreen);
+	}
+}
+
+void QtDialogHost::resizeEvent(QResizeEvent *event)
+{
+	QDialog::resizeEvent(event);
+	// The light table's label stays centred near the top edge, whatever size
+	// the window system gave the full-screen window.
+	const DialogPresentation presentation = model_.presentation();
+	if (!presentation.fullScreenWhite)
+		return;
+	if (QWidget *label = controls_->widget(presentation.centredLabelId))
+		label->move((width() - label->width()) / 2, 20);
+}
+
+bool QtDialogHost::run()
+{
+	if (model_.presentation().captionless && !model_.presentation().fullScreenWhite) {
+		// Centred on the screen and in front.
+		adjustSize();
+		const QRect screenArea = (parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())
+						 ->availableGeometry();
+		move(screenArea.center() - rect().center());
+	}
+	raise();
+	activateWindow();
+	return exec() == QDialog::Accepted;
+}
+
+void QtDialogHost::notify(int controlId, ui::Notification notification)
+{
+	if (notification == ui::Notification::Clicked) {
+		switch (controlId) {
+		case ui::kIdOk:
+			model_.accept();
+			accept();
+			return;
+		case ui::kIdCancel:
+			reject();
+			return;
+		case ui::kIdHelp:
+			showHelpTopic(model_.helpTopic());
+			return;
+		default:
+			break;
+		}
+	}
+	model_.notify(controlId, notification);
+}
+
+void QtDialogHost::showHelpTopic(int topic)
+{
+	if (topic != 0 && help_)
+		help_(topic);
+}
+
+void QtDialogHost::runModal(DialogModel &dialog)
+{
+	QtDialogHost nested(dialog, help_, this);
+	nested.run();
+}
+
+} // namespace mirel
