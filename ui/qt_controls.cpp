@@ -283,14 +283,19 @@ void QtControls::setText(int id, std::string_view text)
 	Control &c = byId(id);
 	switch (c.control->kind) {
 	case ControlKind::Edit:
+	case ControlKind::ComboBox: {
+		// A written text shows from its start, as a Windows edit shows it;
+		// Qt would scroll to its end.
+		QLineEdit *edit = c.control->kind == ControlKind::Edit ? static_cast<QLineEdit *>(c.widget)
+								       : asCombo(c.widget)->lineEdit();
+		edit->setText(fromCp1252(text));
+		edit->setCursorPosition(0);
 		// QLineEdit stays silent when the text is unchanged; the contract
-		// wants a notice for every write.
-		static_cast<QLineEdit *>(c.widget)->setText(fromCp1252(text));
-		sink_.notify(id, Notification::Changed);
+		// wants a notice for every edit write, and none for a combo's.
+		if (c.control->kind == ControlKind::Edit)
+			sink_.notify(id, Notification::Changed);
 		break;
-	case ControlKind::ComboBox:
-		asCombo(c.widget)->setEditText(fromCp1252(text));
-		break;
+	}
 	case ControlKind::DropDownList:
 		break; // shows its selection only
 	default:

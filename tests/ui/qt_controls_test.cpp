@@ -297,6 +297,21 @@ TEST(QtControls, ArrowKeysMoveWithinARadioGroupAsClicks)
 	EXPECT_EQ(log.notices, (std::vector<Notice>{ { kRadioB, Notification::Clicked } }));
 }
 
+TEST(QtControls, WrittenTextsShowFromTheirStart)
+{
+	Log log;
+	QtControls surface(contractDialog(), log);
+	const std::string longText = "123456789.123456789 mm, longer than the box";
+	for (int id : { kEdit, kResult, kCombo }) {
+		surface.setText(id, longText);
+		QLineEdit *edit = qobject_cast<QLineEdit *>(surface.widget(id));
+		if (auto *combo = qobject_cast<QComboBox *>(surface.widget(id)))
+			edit = combo->lineEdit();
+		EXPECT_EQ(edit->cursorPosition(), 0) << id;
+		EXPECT_EQ(surface.text(id), longText);
+	}
+}
+
 TEST(QtControls, DropDownHeightSetsTheItemsShownWhenOpen)
 {
 	Log log;
