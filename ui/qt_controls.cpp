@@ -25,6 +25,19 @@ QComboBox *asCombo(QWidget *w)
 	return qobject_cast<QComboBox *>(w);
 }
 
+// Sets one button's check alone: an exclusive group would clear the others,
+// or refuse to clear its checked one.
+void setCheckAlone(QAbstractButton *button, bool checked)
+{
+	QButtonGroup *group = button->group();
+	const bool exclusive = group && group->exclusive();
+	if (exclusive)
+		group->setExclusive(false);
+	button->setChecked(checked);
+	if (exclusive)
+		group->setExclusive(true);
+}
+
 bool isList(ControlKind kind)
 {
 	return kind == ControlKind::ComboBox || kind == ControlKind::DropDownList;
@@ -138,6 +151,7 @@ QWidget *QtControls::build(const ControlTemplate &c)
 		QAbstractButton *button = nullptr;
 		if (c.kind == ControlKind::RadioButton) {
 			button = new QRadioButton(this);
+			// The group moves the check with the arrow keys, as clicks.
 			radioGroup(c.group)->addButton(button);
 		} else if (c.kind == ControlKind::CheckBox) {
 			button = new QCheckBox(this);
@@ -147,8 +161,17 @@ QWidget *QtControls::build(const ControlTemplate &c)
 			button = push;
 		}
 		button->setFocusPolicy(tabPolicy(c));
-		// clicked is the user's; setChecked does not raise it.
-		connect(button, &QAbstractButton::clicked, this, [this, id] { sink_.notify(id, Notification::Clicked); });
+		// clicked is the user's; setChecked does not raise it. A click leaves
+		// its radio the only checked one of the group.
+		connect(button, &QAbstractButton::clicked, this, [this, id, button] {
+			if (QButtonGroup *group = button->group()) {
+				for (QAbstractButton *other : group->buttons()) {
+					if (other != button && other->isChecked())
+						setCheckAlone(other, false);
+				}
+			}
+			sink_.notify(id, Notification::Clicked);
+		});
 		return button;
 	}
 	case ControlKind::Frame: {
@@ -335,18 +358,9 @@ bool QtControls::isEnabled(int id) const
 void QtControls::setCheck(int id, bool checked)
 {
 	const Control &c = byId(id);
-	if (!isButton(c.control->kind))
-		return;
-	auto *button = static_cast<QAbstractButton *>(c.widget);
-	QButtonGroup *group = button->group();
-	if (!checked && group && group->exclusive()) {
-		// An exclusive group keeps its checked button; the program may clear it.
-		group->setExclusive(false);
-		button->setChecked(false);
-		group->setExclusive(true);
-	} else {
-		button->setChecked(checked);
-	}
+	// Like a Windows button's check, a write changes this button only.
+	if (isButton(c.control->kind))
+		setCheckAlone(static_cast<QAbstractButton *>(c.widget), checked);
 }
 
 bool QtControls::isChecked(int id) const

@@ -371,26 +371,34 @@ TEST(QtControls, AddingItemsKeepsSelectionAndEditText)
 	EXPECT_TRUE(log.notices.empty());
 }
 
-TEST(QtControls, ProgramMayClearTheCheckedRadioOfAGroup)
+// Program checks change one radio, as Windows' do; the user's click leaves
+// one checked radio in the group, and never clears the one clicked.
+TEST(QtControls, ProgramChecksChangeOneRadioAndClicksMakeItTheOnlyOne)
 {
 	Log log;
 	QtSurface s(contractDialog(), log);
 	Controls &c = s.controls();
 	c.setCheck(kRadioB, true);
 	c.setCheck(kRadioB, false);
-	EXPECT_FALSE(c.isChecked(kRadioB));
+	EXPECT_FALSE(c.isChecked(kRadioB)) << "an exclusive group keeps its checked button";
 	c.setCheck(kRadioA, true);
+	c.setCheck(kRadioB, true);
 	EXPECT_TRUE(c.isChecked(kRadioA));
+	EXPECT_TRUE(c.isChecked(kRadioB));
 	s.user().click(kRadioC);
 	EXPECT_FALSE(c.isChecked(kRadioA));
+	EXPECT_FALSE(c.isChecked(kRadioB));
 	EXPECT_TRUE(c.isChecked(kRadioC));
-	// A click on a checked radio leaves it checked, also alone in its group.
-	s.user().click(kRadioC);
+	c.setCheck(kRadioA, true);
+	s.user().click(kRadioA);
+	EXPECT_TRUE(c.isChecked(kRadioA)) << "a program-checked radio stays checked when clicked";
+	EXPECT_FALSE(c.isChecked(kRadioC));
+	s.user().click(kRadioA);
 	s.user().click(kLoneRadio);
 	s.user().click(kLoneRadio);
-	EXPECT_TRUE(c.isChecked(kRadioC));
+	EXPECT_TRUE(c.isChecked(kRadioA));
 	EXPECT_TRUE(c.isChecked(kLoneRadio));
-	EXPECT_EQ(log.notices.size(), 4u);
+	EXPECT_EQ(log.notices.size(), 5u);
 	// Buttons that cannot be checked ignore it.
 	c.setCheck(kButton, true);
 	EXPECT_FALSE(c.isChecked(kButton));
