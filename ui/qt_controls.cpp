@@ -114,6 +114,9 @@ QWidget *QtControls::build(const ControlTemplate &c)
 		auto *edit = new QLineEdit(fromCp1252(c.text), this);
 		edit->setFrame(c.style & kBorder);
 		edit->setReadOnly(c.style & kReadOnly);
+		if (c.style & kRightAligned)
+			edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+		edit->setCursorPosition(0);
 		edit->setFocusPolicy(tabPolicy(c));
 		// textEdited is the user's typing only; program writes notify in setText.
 		connect(edit, &QLineEdit::textEdited, this, [this, id] { sink_.notify(id, Notification::Changed); });

@@ -67,7 +67,7 @@ DialogTemplate labelledDialog()
 		control(kNoId, ControlKind::Static, "Aperture :", { 5, 23, 80, 8 }, kRightAligned),
 		control(1039, ControlKind::ComboBox, "", { 90, 21, 57, 60 }, kTabStop | kVScroll),
 		control(kNoId, ControlKind::Static, "Near && far :", { 5, 39, 80, 8 }, kNoPrefix),
-		control(1016, ControlKind::Edit, "", { 90, 37, 59, 14 }, kBorder | kReadOnly),
+		control(1016, ControlKind::Edit, "", { 90, 37, 59, 14 }, kBorder | kReadOnly | kRightAligned),
 		control(kNoId, ControlKind::Static, "Save && <b>exit</b>", { 5, 55, 80, 8 }),
 		control(70, ControlKind::Static, "A long heading that wraps onto two lines", { 5, 67, 80, 16 }, kWordWrap),
 		control(71, ControlKind::Frame, "", { 150, 5, 60, 40 }),
@@ -215,7 +215,7 @@ TEST(QtControls, LabelsNameTheirFieldsForScreenReaders)
 	EXPECT_EQ(qobject_cast<QLabel *>(surface.widget(70))->text(), QString::fromUtf8("Angle \u00B0 & more"));
 }
 
-TEST(QtControls, StaticStylesBecomeLabelProperties)
+TEST(QtControls, StylesBecomeWidgetProperties)
 {
 	Log log;
 	QtControls surface(labelledDialog(), log);
@@ -226,6 +226,9 @@ TEST(QtControls, StaticStylesBecomeLabelProperties)
 	const auto *heading = qobject_cast<QLabel *>(surface.widget(70));
 	EXPECT_EQ(heading->alignment(), Qt::AlignLeft | Qt::AlignTop);
 	EXPECT_TRUE(heading->wordWrap());
+	EXPECT_EQ(qobject_cast<QLineEdit *>(surface.widget(1016))->alignment(), Qt::AlignRight | Qt::AlignVCenter);
+	EXPECT_EQ(qobject_cast<QLineEdit *>(surface.widget(1009))->alignment() & Qt::AlignHorizontal_Mask,
+		  Qt::AlignLeft);
 	const auto *frame = qobject_cast<QFrame *>(surface.widget(71));
 	ASSERT_NE(frame, nullptr);
 	EXPECT_EQ(frame->frameShape(), QFrame::Box);
