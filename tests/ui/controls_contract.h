@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -29,6 +30,12 @@ struct SurfaceFactory {
 	std::string name;
 	std::function<std::unique_ptr<Surface>(const DialogTemplate &, NotificationSink &)> make;
 };
+
+// Names the parameter in test listings.
+inline void PrintTo(const SurfaceFactory &factory, std::ostream *os)
+{
+	*os << factory.name;
+}
 
 class ControlsContract : public ::testing::TestWithParam<SurfaceFactory> {};
 

@@ -1,0 +1,15 @@
+// Runs the Qt tests inside a QApplication on the offscreen platform, so
+// they need no display.
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+	if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+		qputenv("QT_QPA_PLATFORM", "offscreen");
+	::testing::InitGoogleTest(&argc, argv);
+	QApplication app(argc, argv);
+	return RUN_ALL_TESTS();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QSize>
+
+#include "ui/dialog_template.h"
+
+namespace mirel::ui {
+
+// Dialog units measured with a dialog font, as Windows measures them: a
+// horizontal unit is a quarter of the font's average character width, a
+// vertical unit an eighth of its height. Layouts in dialog units so follow
+// the font and the screen's scale.
+class DialogUnits
+{
+public:
+	explicit DialogUnits(const QFont &font);
+	// Given the font's average character width and height in pixels.
+	DialogUnits(int charWidth, int charHeight) : charWidth_(charWidth), charHeight_(charHeight) {}
+
+	// The desktop's default UI font stands for the templates' 8-point face;
+	// other sizes scale it by fontPoints / 8.
+	static QFont dialogFont(int fontPoints);
+
+	int charWidth() const { return charWidth_; }
+	int charHeight() const { return charHeight_; }
+
+	int toPixelsX(int units) const;
+	int toPixelsY(int units) const;
+	QRect toPixels(const Rect &rect) const;
+	QSize toPixels(int width, int height) const;
+
+private:
+	int charWidth_;
+	int charHeight_;
+};
+
+} // namespace mirel::ui
