@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "test_support.h"
+
 namespace mirel {
 namespace {
 
