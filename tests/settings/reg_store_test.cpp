@@ -188,19 +188,6 @@ TEST_F(StoreTest, AFileOverTheCapIsNotRead)
 	EXPECT_LT(std::filesystem::file_size(path), 200u);
 }
 
-TEST_F(StoreTest, AFolderInPlaceOfTheFileIsNeverTouched)
-{
-	std::filesystem::create_directories(path + "/inside");
-	RegFileStore store(path);
-	RegKey key = kNoKey;
-	EXPECT_EQ(store.openKey(kCurrentUserKey, kProductPath, key), kRegFileNotFound);
-	EXPECT_EQ(store.createKey(kCurrentUserKey, kProductPath, key), kRegAccessDenied);
-	ASSERT_EQ(recorder.messages.size(), 1u);
-	EXPECT_EQ(recorder.messages[0].text, "The settings file " + path +
-						     " could not be read and is left as it is.\r\n\r\n(Access is denied.)");
-	EXPECT_TRUE(std::filesystem::is_directory(path + "/inside"));
-}
-
 TEST_F(StoreTest, TemporaryFilesOfADeadProcessAreRemoved)
 {
 	writeFile(path + ".tmp-99999-0", "left by a killed save");

@@ -164,13 +164,6 @@ TEST_F(Persistence, WhatARunLeavesIsWhatTheNextStartsFrom)
 	EXPECT_EQ(startupPrefs(), (StartupPrefs{ false, 3, true }));
 }
 
-TEST_F(Persistence, WithoutFieldsBecomeDefaultsTheFieldsAreNotStored)
-{
-	run([] { currentSettings().FocalLength = 135.0; });
-	load();
-	EXPECT_EQ(currentSettings().FocalLength, 50.0);
-}
-
 TEST_F(Persistence, MissingValuesStopTheLoadAndTheNextSaveHeals)
 {
 	run([] {
