@@ -130,7 +130,7 @@ void RegistryKey::writeDouble(std::string_view name, double value)
 std::string RegistryKey::describeSystemError(RegResult code, std::optional<std::string_view> prefix,
 					     std::size_t size)
 {
-	std::string description = registry_ ? registry_->describeError(code) : std::string();
+	std::string description = registry_ ? registry_->describeError(code) : std::string(systemErrorText(code));
 	if (description.empty())
 		description = "Unknown error " + std::to_string(code) + ".";
 	std::string text = prefix ? std::string(*prefix) + "\r\n\r\n(" + description + ")" : description;

@@ -210,7 +210,7 @@ TEST_F(RegistryKeyTest, EveryCodeHasAText)
 	for (const Row &row : rows)
 		EXPECT_EQ(key.describeSystemError(row.code, "P", 200), "P\r\n\r\n("s + row.text + ")");
 	RegistryKey detached("Mirel", "Talvern");
-	EXPECT_EQ(detached.describeSystemError(5, std::nullopt, 200), "Unknown error 5.");
+	EXPECT_EQ(detached.describeSystemError(5, std::nullopt, 200), "Access is denied.");
 }
 
 TEST_F(RegistryKeyTest, AFailedCreationIsShownCaptionedWithTheProduct)
@@ -219,7 +219,7 @@ TEST_F(RegistryKeyTest, AFailedCreationIsShownCaptionedWithTheProduct)
 	EXPECT_FALSE(detached.openProductKey(true));
 	ASSERT_EQ(recorder.messages.size(), 1u);
 	EXPECT_EQ(recorder.messages[0].caption, "Mirel");
-	EXPECT_EQ(recorder.messages[0].text, "Could not access registry\r\n\r\n(Unknown error 6.)");
+	EXPECT_EQ(recorder.messages[0].text, "Could not access registry\r\n\r\n(The handle is invalid.)");
 	EXPECT_EQ(detached.current(), kCurrentUserKey);
 }
 
