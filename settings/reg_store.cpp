@@ -264,10 +264,16 @@ void RegFileStore::readOpenFile(int fd, const FileIdentity &identity)
 	std::string text;
 	bool tooLarge = static_cast<std::size_t>(identity.size) > kMaxFileSize;
 	if (!tooLarge) {
-		// Read one byte past the cap in case the file has grown since.
-		text.resize(kMaxFileSize + 1);
+		// One byte more than the size found, to see whether the file has
+		// grown since; never more than one byte past the cap.
+		text.resize(static_cast<std::size_t>(identity.size) + 1);
 		std::size_t length = 0;
-		while (length < text.size()) {
+		while (true) {
+			if (length == text.size()) {
+				if (length > kMaxFileSize)
+					break;
+				text.resize(std::min(2 * length, kMaxFileSize + 1));
+			}
 			const ssize_t got = files_.pread(fd, text.data() + length, text.size() - length,
 							 static_cast<off_t>(length));
 			if (got < 0) {
