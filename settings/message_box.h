@@ -1,0 +1,20 @@
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+namespace mirel {
+
+// The settings layer reports to the user through this one call; the shell
+// installs a handler that shows a modal box with an OK button, owned by the
+// main window when there is one.
+using MessageBoxHandler = std::function<void(std::string_view caption, std::string_view text)>;
+
+// Installs handler and returns the one it replaces. An empty handler restores
+// the fallback, which writes "caption: text" to stderr.
+MessageBoxHandler setMessageBoxHandler(MessageBoxHandler handler);
+
+// Shows text in a box captioned caption; returns when it is dismissed.
+void showMessageBox(std::string_view caption, std::string_view text);
+
+} // namespace mirel

@@ -1,0 +1,590 @@
+#include "settings/reg_store.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <utility>
+
+#include "settings/message_box.h"
+
+namespace mirel {
+
+namespace {
+
+constexpr std::string_view kRootName = "HKEY_CURRENT_USER";
+constexpr std::string_view kErrorCaption = "Mirel Error";
+constexpr int kMaxSymlinks = 40;
+constexpr std::size_t kCopyChunk = 64 * 1024;
+
+RegResult fromErrno(int error)
+{
+	switch (error) {
+	case 0:
+		return kRegSuccess;
+	case ENOENT:
+		return kRegFileNotFound;
+	case ENOTDIR:
+	case ELOOP:
+	case ENAMETOOLONG:
+		return kRegPathNotFound;
+	case EACCES:
+	case EPERM:
+	case EROFS:
+	case EISDIR: // as Windows answers opening a folder as a file
+	case ETXTBSY:
+		return kRegAccessDenied;
+	case ENOSPC:
+	case EDQUOT:
+	case EFBIG:
+		return kRegDiskFull;
+	case ENOMEM:
+		return kRegNotEnoughMemory;
+	default:
+		return kRegIoError;
+	}
+}
+
+RegResult fromResult(long result) { return result < 0 ? fromErrno(static_cast<int>(-result)) : kRegSuccess; }
+
+std::string folderOf(const std::string &path)
+{
+	const std::size_t slash = path.rfind('/');
+	if (slash == std::string::npos)
+		return ".";
+	return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string fileNameOf(const std::string &path)
+{
+	const std::size_t slash = path.rfind('/');
+	return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Registry names cannot hold line breaks: the file could not keep them.
+bool validName(std::string_view name) { return name.find_first_of("\r\n") == std::string_view::npos; }
+
+// path appended to base, or nullopt when a component is empty or invalid.
+std::optional<std::string> joinKeyPath(std::string_view base, std::string_view path)
+{
+	std::string full(base);
+	if (path.empty())
+		return full;
+	if (!validName(path) || path.front() == '\\' || path.back() == '\\' ||
+	    path.find("\\\\") != std::string_view::npos)
+		return std::nullopt;
+	full += '\\';
+	full += path;
+	return full;
+}
+
+} // namespace
+
+RegFileStore::RegFileStore(std::string path, FileSystem &files) : path_(std::move(path)), files_(files) {}
+
+RegFileStore::~RegFileStore()
+{
+	// A batch still open was not meant to be kept.
+	discardTemporary();
+	unlock();
+}
+
+std::optional<std::string> RegFileStore::keyPath(RegKey key) const
+{
+	if (key == kCurrentUserKey)
+		return std::string(kRootName);
+	const auto it = handles_.find(key);
+	if (it == handles_.end())
+		return std::nullopt;
+	return it->second;
+}
+
+bool RegFileStore::keyExists(std::string_view path) const
+{
+	// A key exists when it is named in the file or lies on the path of one
+	// that is, as regedit creates the keys above the ones it imports.
+	if (sameRegName(path, kRootName))
+		return true;
+	return std::any_of(image_.keys.begin(), image_.keys.end(), [&](const RegKeyRecord &key) {
+		return key.path.size() >= path.size() && sameRegName(std::string_view(key.path).substr(0, path.size()), path) &&
+		       (key.path.size() == path.size() || key.path[path.size()] == '\\');
+	});
+}
+
+RegKey RegFileStore::newHandle(std::string path)
+{
+	const RegKey key = nextHandle_++;
+	handles_.emplace(key, std::move(path));
+	return key;
+}
+
+RegResult RegFileStore::openKey(RegKey parent, std::string_view path, RegKey &key)
+{
+	if (parent == kCurrentUserKey && !inBatch_)
+		refresh(); // a fresh start from the root sees what others saved
+	const auto base = keyPath(parent);
+	if (!base)
+		return kRegInvalidHandle;
+	auto full = joinKeyPath(*base, path);
+	if (!full)
+		return kRegInvalidParameter;
+	if (!keyExists(*full))
+		return kRegFileNotFound;
+	key = newHandle(std::move(*full));
+	return kRegSuccess;
+}
+
+RegResult RegFileStore::createKey(RegKey parent, std::string_view path, RegKey &key)
+{
+	if (parent == kCurrentUserKey && !inBatch_)
+		refresh();
+	const auto base = keyPath(parent);
+	if (!base)
+		return kRegInvalidHandle;
+	auto full = joinKeyPath(*base, path);
+	if (!full)
+		return kRegInvalidParameter;
+	if (!keyExists(*full)) {
+		const RegResult result = change([&](RegFile &file) { file.keys.push_back({ *full, {} }); });
+		if (result != kRegSuccess)
+			return result;
+	}
+	key = newHandle(std::move(*full));
+	return kRegSuccess;
+}
+
+RegResult RegFileStore::queryValue(RegKey key, std::string_view name, void *data, std::uint32_t &size)
+{
+	const auto path = keyPath(key);
+	if (!path)
+		return kRegInvalidHandle;
+	RegKeyRecord *record = findKey(image_, *path);
+	const RegValue *value = record ? findValue(*record, name) : nullptr;
+	if (!value)
+		return kRegFileNotFound;
+	const auto length = static_cast<std::uint32_t>(value->data.size());
+	if (data && length > size) {
+		size = length;
+		return kRegMoreData;
+	}
+	if (data)
+		std::memcpy(data, value->data.data(), length);
+	size = length;
+	return kRegSuccess;
+}
+
+RegResult RegFileStore::setValue(RegKey key, std::string_view name, RegType type, const void *data,
+				 std::uint32_t size)
+{
+	const auto path = keyPath(key);
+	if (!path)
+		return kRegInvalidHandle;
+	if (!validName(name) || (!data && size > 0))
+		return kRegInvalidParameter;
+	RegValue value{ std::string(name), type, std::string(static_cast<const char *>(data), size) };
+	const RegResult result = change(
+		[&](RegFile &file) {
+			// The key may have gone from the file since it was opened.
+			RegKeyRecord *record = findKey(file, *path);
+			if (!record)
+				record = &file.keys.emplace_back(RegKeyRecord{ *path, {} });
+			if (RegValue *existing = findValue(*record, name))
+				*existing = value;
+			else
+				record->values.push_back(value);
+		});
+	if (result == kRegSuccess)
+		lastValueSet_ = name;
+	return result;
+}
+
+RegResult RegFileStore::closeKey(RegKey key)
+{
+	if (key == kCurrentUserKey)
+		return kRegSuccess;
+	return handles_.erase(key) ? kRegSuccess : kRegInvalidHandle;
+}
+
+std::string RegFileStore::describeError(RegResult code) { return std::string(systemErrorText(code)); }
+
+// --- Reading the file -------------------------------------------------------
+
+void RegFileStore::resolveTarget()
+{
+	// Symbolic links are followed by hand: a dangling one names the file to
+	// create.
+	target_ = path_;
+	for (int links = 0; links < kMaxSymlinks; ++links) {
+		struct stat status {};
+		std::string next;
+		if (files_.lstat(target_, status) < 0 || !S_ISLNK(status.st_mode) || files_.readlink(target_, next) < 0 ||
+		    next.empty())
+			break;
+		target_ = next.front() == '/' ? next : folderOf(target_) + '/' + next;
+	}
+}
+
+void RegFileStore::refresh()
+{
+	resolveTarget();
+	const int fd = files_.open(target_, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+	if (fd == -ENOENT) {
+		image_ = {};
+		seen_.reset();
+		refused_ = kRegSuccess;
+		copyPending_.reset();
+		return;
+	}
+	if (fd < 0) {
+		refuse(fromErrno(-fd));
+		return;
+	}
+	struct stat status {};
+	if (const int result = files_.fstat(fd, status); result < 0) {
+		refuse(fromErrno(-result));
+	} else if (!S_ISREG(status.st_mode)) {
+		refuse(kRegAccessDenied); // a folder or device where the file should be
+	} else {
+		const FileIdentity identity{ status.st_dev, status.st_ino, status.st_size,
+					     std::int64_t{ status.st_mtim.tv_sec } * 1'000'000'000 + status.st_mtim.tv_nsec };
+		if (!seen_ || *seen_ != identity || refused_ != kRegSuccess)
+			readOpenFile(fd, identity);
+	}
+	files_.close(fd);
+}
+
+void RegFileStore::readOpenFile(int fd, const FileIdentity &identity)
+{
+	std::string text;
+	bool tooLarge = static_cast<std::size_t>(identity.size) > kMaxFileSize;
+	if (!tooLarge) {
+		// One byte more than the size found, to see whether the file has
+		// grown since; never more than one byte past the cap.
+		text.resize(static_cast<std::size_t>(identity.size) + 1);
+		std::size_t length = 0;
+		while (true) {
+			if (length == text.size()) {
+				if (length > kMaxFileSize)
+					break;
+				text.resize(std::min(2 * length, kMaxFileSize + 1));
+			}
+			const ssize_t got = files_.pread(fd, text.data() + length, text.size() - length,
+							 static_cast<off_t>(length));
+			if (got < 0) {
+				refuse(fromErrno(static_cast<int>(-got)));
+				return;
+			}
+			if (got == 0)
+				break;
+			length += static_cast<std::size_t>(got);
+		}
+		text.resize(length);
+		tooLarge = length > kMaxFileSize;
+	}
+
+	RegFileReading reading;
+	if (tooLarge)
+		text.clear();
+	else
+		reading = parseRegFile(text);
+	image_ = std::move(reading.file);
+	seen_ = identity;
+	refused_ = kRegSuccess;
+	reportedRefusal_ = kRegSuccess;
+	if (copyPending_ != identity)
+		copyPending_.reset();
+	if (!tooLarge && !reading.damaged())
+		return;
+	if (reportedFile_ == identity)
+		return; // told already; the copy is made or pending
+
+	reportedFile_ = identity;
+	const std::string copyPath = target_ + ".bad";
+	std::string message = "The settings file " + path_ +
+			      (tooLarge ? " is larger than 1 MiB and was not read; the built-in settings are used."
+					: " could not be read in full; what could be read is used.");
+	if (const RegResult copied = keepCopy(fd); copied == kRegSuccess) {
+		message += "\r\n\r\nThe file as it was is kept as " + copyPath + ".";
+	} else {
+		copyPending_ = identity;
+		message += "\r\n\r\nIt could not be copied to " + copyPath + " (" + describeError(copied) +
+			   "), so it will not be replaced.";
+	}
+	showMessageBox(kErrorCaption, message);
+}
+
+void RegFileStore::refuse(RegResult code)
+{
+	image_ = {};
+	seen_.reset();
+	refused_ = code;
+	if (reportedRefusal_ == code)
+		return;
+	reportedRefusal_ = code;
+	showMessageBox(kErrorCaption, "The settings file " + path_ + " could not be read and is left as it is.\r\n\r\n(" +
+					      describeError(code) + ")");
+}
+
+// --- Writing the file -------------------------------------------------------
+
+template <typename Edit>
+RegResult RegFileStore::change(Edit edit)
+{
+	const bool alone = !inBatch_;
+	if (alone)
+		beginBatch();
+	RegResult result = refused_;
+	if (result == kRegSuccess) {
+		RegFile before = image_;
+		edit(image_);
+		result = stage();
+		if (result == kRegSuccess)
+			changed_ = true;
+		else
+			image_ = std::move(before);
+	}
+	if (alone) {
+		const RegResult committed = commitBatch();
+		if (result == kRegSuccess)
+			result = committed;
+	}
+	return result;
+}
+
+RegResult RegFileStore::stage()
+{
+	staged_ = false;
+	if (tempFd_ < 0) {
+		if (const RegResult result = createTemporary(tempFd_, tempPath_); result != kRegSuccess)
+			return result;
+	}
+	const std::string text = formatRegFile(image_);
+	if (const int result = files_.ftruncate(tempFd_, 0); result < 0)
+		return fromErrno(-result);
+	for (std::size_t done = 0; done < text.size();) {
+		const ssize_t wrote =
+			files_.pwrite(tempFd_, text.data() + done, text.size() - done, static_cast<off_t>(done));
+		if (wrote < 0)
+			return fromErrno(static_cast<int>(-wrote));
+		done += static_cast<std::size_t>(wrote);
+	}
+	staged_ = true;
+	return kRegSuccess;
+}
+
+RegResult RegFileStore::createTemporary(int &fd, std::string &tempPath)
+{
+	// Unique among processes by the pid, within one by the counter; a name
+	// left over from a process that died is skipped.
+	static unsigned counter = 0;
+	const std::string prefix = target_ + ".tmp-" + std::to_string(::getpid()) + '-';
+	for (int attempt = 0; attempt < 100; ++attempt) {
+		std::string candidate = prefix + std::to_string(counter++);
+		const int opened = files_.open(candidate, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+		if (opened == -EEXIST)
+			continue;
+		if (opened < 0)
+			return fromErrno(-opened);
+		// The umask may have taken bits away, never added any; make it exact.
+		if (const int result = files_.fchmod(opened, 0600); result < 0) {
+			files_.close(opened);
+			files_.unlink(candidate);
+			return fromErrno(-result);
+		}
+		fd = opened;
+		tempPath = std::move(candidate);
+		return kRegSuccess;
+	}
+	return fromErrno(EEXIST);
+}
+
+void RegFileStore::beginBatch()
+{
+	if (inBatch_)
+		return;
+	inBatch_ = true;
+	changed_ = staged_ = false;
+	resolveTarget();
+	// Without the lock (a folder that cannot be created or written) the
+	// changes themselves fail; the batch goes on to report them.
+	if (lock() == kRegSuccess)
+		removeLeftovers();
+	refresh();
+}
+
+RegResult RegFileStore::commitBatch()
+{
+	if (!inBatch_)
+		return kRegSuccess;
+	RegResult result = kRegSuccess;
+	if (changed_) {
+		if (!staged_)
+			result = stage();
+		struct stat status {};
+		if (result == kRegSuccess)
+			result = fromResult(files_.fsync(tempFd_));
+		if (result == kRegSuccess)
+			result = fromResult(files_.fstat(tempFd_, status));
+		if (result == kRegSuccess)
+			result = fromResult(files_.close(std::exchange(tempFd_, -1)));
+		if (result == kRegSuccess)
+			result = keepPendingCopy();
+		if (result == kRegSuccess)
+			result = fromResult(files_.rename(tempPath_, target_));
+		if (result == kRegSuccess) {
+			tempPath_.clear();
+			seen_ = FileIdentity{ status.st_dev, status.st_ino, status.st_size,
+					      std::int64_t{ status.st_mtim.tv_sec } * 1'000'000'000 +
+						      status.st_mtim.tv_nsec };
+			// The rename itself is only durable once the folder is synced.
+			// The new file is in place either way, so a folder that cannot
+			// be synced (some file systems refuse) is no failure.
+			const int folder = files_.open(folderOf(target_), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+			if (folder >= 0) {
+				files_.fsync(folder);
+				files_.close(folder);
+			}
+		} else {
+			// The file on disk is the old one; read it again next time.
+			seen_.reset();
+		}
+	}
+	discardTemporary();
+	unlock();
+	inBatch_ = false;
+	changed_ = staged_ = false;
+	return result;
+}
+
+void RegFileStore::discardTemporary()
+{
+	if (tempFd_ >= 0)
+		files_.close(std::exchange(tempFd_, -1));
+	if (!tempPath_.empty())
+		files_.unlink(std::exchange(tempPath_, {}));
+}
+
+RegResult RegFileStore::keepCopy(int fd)
+{
+	// Copies what fd reads, so the copy is of the file as it was read even
+	// when another process replaces it meanwhile.
+	const bool hadLock = lockFd_ >= 0;
+	if (!hadLock)
+		lock(); // keeps another Mirel's clean-up off the temporary file
+	int out = -1;
+	std::string tempPath;
+	RegResult result = createTemporary(out, tempPath);
+	std::string chunk(kCopyChunk, '\0');
+	for (off_t offset = 0; result == kRegSuccess;) {
+		const ssize_t got = files_.pread(fd, chunk.data(), chunk.size(), offset);
+		if (got <= 0) {
+			result = fromResult(got);
+			break;
+		}
+		for (ssize_t done = 0; result == kRegSuccess && done < got;) {
+			const ssize_t wrote = files_.pwrite(out, chunk.data() + done, static_cast<std::size_t>(got - done),
+							    offset + done);
+			result = fromResult(wrote);
+			done += std::max<ssize_t>(wrote, 0);
+		}
+		offset += got;
+	}
+	if (result == kRegSuccess)
+		result = fromResult(files_.fsync(out));
+	if (out >= 0 && files_.close(out) < 0 && result == kRegSuccess)
+		result = kRegIoError;
+	if (result == kRegSuccess)
+		result = fromResult(files_.rename(tempPath, target_ + ".bad"));
+	if (result != kRegSuccess && !tempPath.empty())
+		files_.unlink(tempPath);
+	if (!hadLock)
+		unlock();
+	return result;
+}
+
+RegResult RegFileStore::keepPendingCopy()
+{
+	if (!copyPending_)
+		return kRegSuccess;
+	const int fd = files_.open(target_, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+	if (fd == -ENOENT) {
+		copyPending_.reset(); // gone: nothing left to replace
+		return kRegSuccess;
+	}
+	if (fd < 0)
+		return fromErrno(-fd);
+	RegResult result = keepCopy(fd);
+	files_.close(fd);
+	if (result == kRegSuccess)
+		copyPending_.reset();
+	return result;
+}
+
+RegResult RegFileStore::lock()
+{
+	if (lockFd_ >= 0)
+		return kRegSuccess;
+	// The folder is created here, as the first step of every write.
+	const std::string folder = folderOf(target_);
+	for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+		const int made = files_.mkdir(folder.substr(0, slash), 0700);
+		if (made < 0 && made != -EEXIST)
+			return fromErrno(-made);
+		if (slash == std::string::npos)
+			break;
+	}
+	const int fd = files_.open(target_ + ".lock", O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+	if (fd < 0)
+		return fromErrno(-fd);
+	if (const int result = files_.flock(fd, LOCK_EX); result < 0) {
+		files_.close(fd);
+		return fromErrno(-result);
+	}
+	lockFd_ = fd;
+	return kRegSuccess;
+}
+
+void RegFileStore::unlock()
+{
+	if (lockFd_ >= 0)
+		files_.close(std::exchange(lockFd_, -1)); // closing releases the lock
+}
+
+void RegFileStore::removeLeftovers()
+{
+	// Temporary files are only made under the lock, so with it held any
+	// that exist were left by a process that died while saving.
+	const std::string folder = folderOf(target_);
+	const std::string prefix = fileNameOf(target_) + ".tmp-";
+	DIR *dir = ::opendir(folder.c_str());
+	if (!dir)
+		return;
+	while (const dirent *entry = ::readdir(dir)) {
+		if (std::string_view(entry->d_name).starts_with(prefix))
+			files_.unlink(folder + '/' + entry->d_name);
+	}
+	::closedir(dir);
+}
+
+std::string defaultSettingsPath()
+{
+	std::string base;
+	if (const char *config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/') {
+		base = config;
+	} else {
+		if (const char *home = std::getenv("HOME"); home && home[0])
+			base = home;
+		else if (const passwd *user = ::getpwuid(::getuid()); user && user->pw_dir)
+			base = user->pw_dir;
+		base += "/.config";
+	}
+	return base + "/Talvern/Mirel.reg";
+}
+
+} // namespace mirel

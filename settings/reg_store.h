@@ -1,0 +1,127 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "settings/file_system.h"
+#include "settings/reg_file.h"
+#include "settings/registry_api.h"
+
+namespace mirel {
+
+// The user's registry, kept in one REGEDIT4 file (reg_file.h) below the
+// predefined key HKEY_CURRENT_USER.
+//
+// Every change reaches the disk whole and atomically: the new file is
+// written to a temporary file in the same folder, synced and renamed over
+// the old one, so a crash, a kill or a full disk leaves the old file or the
+// new one, never a mix. A symbolic link at the path is written through to
+// its target. An advisory lock on "<file>.lock" keeps two Mirel processes
+// from writing at the same time. Keys and values Mirel does not know are
+// kept.
+//
+// A file with lines that could not be read is used as far as it can be,
+// the user is told once, and a copy is kept as "<file>.bad" before the file
+// is first replaced. A file that cannot be read at all (a folder in its
+// place, an I/O error) is never replaced; a file over kMaxFileSize is not
+// read, and is copied aside like a damaged one.
+class RegFileStore : public RegistryApi
+{
+public:
+	static constexpr std::size_t kMaxFileSize = std::size_t{ 1 } << 20;
+
+	explicit RegFileStore(std::string path, FileSystem &files = systemFileSystem());
+	~RegFileStore() override;
+
+	RegFileStore(const RegFileStore &) = delete;
+	RegFileStore &operator=(const RegFileStore &) = delete;
+
+	RegResult openKey(RegKey parent, std::string_view path, RegKey &key) override;
+	RegResult createKey(RegKey parent, std::string_view path, RegKey &key) override;
+	RegResult queryValue(RegKey key, std::string_view name, void *data, std::uint32_t &size) override;
+	RegResult setValue(RegKey key, std::string_view name, RegType type, const void *data,
+			   std::uint32_t size) override;
+	RegResult closeKey(RegKey key) override;
+	std::string describeError(RegResult code) override;
+
+	// A save as one write. From beginBatch to commitBatch the lock is held
+	// and each change is written to the temporary file at once, so a full
+	// disk or a missing permission still fails the change that meets it;
+	// commitBatch then syncs and renames once, instead of once per value.
+	// On failure the file keeps its old content and commitBatch returns the
+	// code. Without a batch open, commitBatch does nothing.
+	void beginBatch();
+	RegResult commitBatch();
+	// Name of the value set last in the current or last batch.
+	const std::string &lastValueSet() const { return lastValueSet_; }
+
+	const std::string &path() const { return path_; }
+
+private:
+	struct FileIdentity {
+		dev_t device = 0;
+		ino_t inode = 0;
+		off_t size = 0;
+		std::int64_t modified = 0; // ns
+
+		bool operator==(const FileIdentity &) const = default;
+	};
+
+	std::optional<std::string> keyPath(RegKey key) const;
+	bool keyExists(std::string_view path) const;
+	RegKey newHandle(std::string path);
+
+	void resolveTarget();
+	void refresh();
+	void readOpenFile(int fd, const FileIdentity &identity);
+	void refuse(RegResult code);
+	template <typename Edit>
+	RegResult change(Edit edit);
+	RegResult stage();
+	RegResult keepCopy(int fd);
+	RegResult keepPendingCopy();
+	RegResult createTemporary(int &fd, std::string &tempPath);
+	RegResult lock();
+	void unlock();
+	void removeLeftovers();
+	void discardTemporary();
+
+	std::string path_;
+	FileSystem &files_;
+
+	RegFile image_;
+	std::string target_; // path_ with symbolic links followed
+	// The file image_ was read from or last written as; none when image_
+	// must be read again.
+	std::optional<FileIdentity> seen_;
+	// Nonzero while the file exists but cannot be read: it must not be
+	// replaced, so every change fails with this code.
+	RegResult refused_ = kRegSuccess;
+	// The damaged or unreadable file the user was last told about.
+	std::optional<FileIdentity> reportedFile_;
+	RegResult reportedRefusal_ = kRegSuccess;
+	// A damaged file whose copy could not be made yet.
+	std::optional<FileIdentity> copyPending_;
+
+	std::map<RegKey, std::string> handles_;
+	RegKey nextHandle_ = 1;
+
+	bool inBatch_ = false;
+	int lockFd_ = -1;
+	int tempFd_ = -1;
+	std::string tempPath_;
+	bool changed_ = false; // image_ holds changes the file does not
+	bool staged_ = false;  // the temporary file holds image_
+	std::string lastValueSet_;
+};
+
+// $XDG_CONFIG_HOME/Talvern/Mirel.reg, or ~/.config/Talvern/Mirel.reg when
+// that variable is unset, empty or not an absolute path.
+std::string defaultSettingsPath();
+
+} // namespace mirel
