@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "settings/reg_store.h"
 #include "settings/registry_storage.h"
 #include "shell/mirel_app.h"
 
@@ -28,6 +29,6 @@ int main(int argc, char **argv)
 		return EXIT_FAILURE;
 	}
 	mirel::MirelApp app(argc, argv);
-	mirel::RegistrySettingsStorage storage;
+	mirel::RegistrySettingsStorage storage(mirel::defaultSettingsPath());
 	return app.run(&storage);
 }

@@ -3,17 +3,17 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace mirel {
 
 std::string formatFixed(double value)
 {
-	// Large enough for any double in "%f" (309 digits, sign, point, six decimals).
-	char buffer[330];
-	const int length = std::snprintf(buffer, sizeof buffer, "%f", value);
-	return std::string(buffer, static_cast<std::size_t>(length > 0 ? length : 0));
+	// "%f" through to_chars: the same digits, but never the locale's decimal
+	// comma that the toolkit may have switched the C library to.
+	char buffer[330]; // any double in fixed notation with six decimals
+	const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
+	return error == std::errc() ? std::string(buffer, end) : std::string();
 }
 
 namespace {

@@ -26,8 +26,8 @@ MirelApp::~MirelApp()
 int MirelApp::run(SettingsStorage *storage)
 {
 	window_ = std::make_unique<MirelDlg>(storage);
-	QuitSignals signals;
-	connect(&signals, &QuitSignals::quitRequested, window_.get(), &MirelDlg::requestQuit);
+	QuitSignals quitSignals;
+	connect(&quitSignals, &QuitSignals::quitRequested, window_.get(), &MirelDlg::requestQuit);
 	// Logging out ends the run as Exit does, settings saved.
 	connect(this, &QGuiApplication::commitDataRequest, window_.get(), &MirelDlg::requestQuit);
 	window_->show();

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMenuBar>
 #include <QShortcut>
 
