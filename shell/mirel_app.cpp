@@ -5,6 +5,7 @@
 #include "shell/mirel_dlg.h"
 #include "shell/qt_message_box.h"
 #include "shell/quit_signals.h"
+#include "shell/shell_resources.h"
 
 namespace mirel {
 
@@ -12,6 +13,7 @@ MirelApp::MirelApp(int &argc, char **argv) : QApplication(argc, argv)
 {
 	setApplicationName(QStringLiteral("Mirel"));
 	setOrganizationName(QStringLiteral("Talvern"));
+	initShellResources();
 	setWindowIcon(QIcon(QStringLiteral(":/icons/mirel.svg")));
 	installMessageBoxes();
 	installEventFilter(this);

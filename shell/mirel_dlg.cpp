@@ -21,6 +21,7 @@
 #include "shell/page_sheet.h"
 #include "shell/qt_dialog_host.h"
 #include "shell/rounding_rules_dlg.h"
+#include "shell/shell_resources.h"
 #include "shell/startup_prefs_dlg.h"
 #include "ui/cp1252.h"
 #include "ui/dialog_units.h"
@@ -36,6 +37,7 @@ MirelDlg *theWindow = nullptr;
 MirelDlg::MirelDlg(SettingsStorage *storage) : storage_(storage)
 {
 	theWindow = this;
+	initShellResources();
 	const ui::DialogTemplate &dialog = resources::mainWindowTemplate();
 	setWindowTitle(ui::fromCp1252(dialog.caption));
 	setWindowIcon(QIcon(QStringLiteral(":/icons/mirel.svg")));

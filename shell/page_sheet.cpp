@@ -12,10 +12,11 @@ PageSheet::PageSheet(const std::vector<std::unique_ptr<Page>> &pages, int startP
 	: QTabWidget(parent), pages_(pages), controls_(pages.size(), nullptr)
 {
 	setObjectName(QStringLiteral("sheet"));
-	const ui::DialogUnits units(ui::DialogUnits::dialogFont(8));
+	setUsesScrollButtons(false); // every tab in sight: the window grows to them
 	QSize largest;
 	for (const auto &page : pages_) {
 		const ui::DialogTemplate &dialog = page->dialogTemplate();
+		const auto units = ui::DialogUnits::fitting(dialog, ui::DialogUnits::dialogFont(dialog.fontPoints));
 		largest = largest.expandedTo(units.toPixels(dialog.width, dialog.height));
 	}
 	{

@@ -19,6 +19,13 @@ public:
 	// Given the font's average character width and height in pixels.
 	DialogUnits(int charWidth, int charHeight) : charWidth_(charWidth), charHeight_(charHeight) {}
 
+	// Units for dialog at font: measured from the font, then widened, if
+	// need be, until every label and button text of the template fits its
+	// place. Fonts differ in how wide their narrow letters, blanks and signs
+	// are against their average letter, so a layout made for one face can
+	// clip its labels in another.
+	static DialogUnits fitting(const DialogTemplate &dialog, const QFont &font);
+
 	// The desktop's default UI font stands for the templates' 8-point face;
 	// other sizes scale it by fontPoints / 8.
 	static QFont dialogFont(int fontPoints);

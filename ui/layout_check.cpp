@@ -16,6 +16,7 @@
 
 #include "ui/dialog_units.h"
 #include "ui/mnemonics.h"
+#include "ui/qt_controls.h"
 
 namespace mirel::ui {
 namespace {
@@ -143,7 +144,9 @@ std::vector<Placed> findWidgets(const QWidget &surface, const DialogTemplate &di
 std::vector<std::string> layoutProblems(const QWidget &surface, const DialogTemplate &dialog)
 {
 	std::vector<std::string> problems;
-	const QRect window(QPoint(0, 0), DialogUnits(surface.font()).toPixels(dialog.width, dialog.height));
+	const auto *controls = qobject_cast<const QtControls *>(&surface);
+	const DialogUnits units = controls ? controls->units() : DialogUnits(surface.font());
+	const QRect window(QPoint(0, 0), units.toPixels(dialog.width, dialog.height));
 	const std::vector<Placed> placed = findWidgets(surface, dialog);
 
 	for (const Placed &p : placed) {

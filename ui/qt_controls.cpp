@@ -60,7 +60,7 @@ Qt::FocusPolicy tabPolicy(const ControlTemplate &c)
 } // namespace
 
 QtControls::QtControls(const DialogTemplate &dialog, NotificationSink &sink, QWidget *parent)
-	: QWidget(parent), dialog_(dialog), sink_(sink), units_(DialogUnits::dialogFont(dialog.fontPoints))
+	: QWidget(parent), dialog_(dialog), sink_(sink), units_(DialogUnits::fitting(dialog, DialogUnits::dialogFont(dialog.fontPoints)))
 {
 	setFont(DialogUnits::dialogFont(dialog.fontPoints));
 	setWindowTitle(fromCp1252(dialog_.caption));

@@ -1,0 +1,20 @@
+#include "shell/shell_resources.h"
+
+#include <QtGlobal>
+
+// Q_INIT_RESOURCE must be used outside any namespace.
+static void registerResources()
+{
+	Q_INIT_RESOURCE(help);
+	Q_INIT_RESOURCE(icons);
+}
+
+namespace mirel {
+
+void initShellResources()
+{
+	static const bool registered = (registerResources(), true);
+	(void)registered;
+}
+
+} // namespace mirel

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace mirel {
+
+// Registers the help topics and icons built into the shell library; a static
+// library's resources are not registered by themselves. Safe to call twice.
+void initShellResources();
+
+} // namespace mirel
