@@ -24,6 +24,7 @@ test: build
 
 bench: build
 	$(BUILD)/bench/core_bench
+	$(BUILD)/bench/pages_bench
 	cd $(BUILD) && bench/settings_bench
 
 clean:
