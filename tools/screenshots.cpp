@@ -61,6 +61,7 @@ int main(int argc, char **argv)
 		{ "dialog-startup-preferences", [] { return std::make_unique<mirel::StartupPrefsDlg>(); } },
 		{ "dialog-about", [] { return std::make_unique<mirel::AboutDlg>(); } },
 		{ "dialog-light-table-intro", [] { return std::make_unique<mirel::EasterEggIntroDlg>(); } },
+		{ "dialog-light-table", [] { return std::make_unique<mirel::EasterEggExitDlg>(); } },
 	};
 	for (const Dialog &dialog : dialogs) {
 		const auto model = dialog.make();
