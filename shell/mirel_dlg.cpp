@@ -36,7 +36,6 @@ MirelDlg *theWindow = nullptr;
 
 MirelDlg::MirelDlg(SettingsStorage *storage) : storage_(storage)
 {
-	theWindow = this;
 	initShellResources();
 	const ui::DialogTemplate &dialog = resources::mainWindowTemplate();
 	setWindowTitle(ui::fromCp1252(dialog.caption));
@@ -64,6 +63,9 @@ MirelDlg::MirelDlg(SettingsStorage *storage) : storage_(storage)
 	connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 	setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 	layout()->setSizeConstraint(QLayout::SetFixedSize);
+	// Only now the owner of message boxes: one shown while the settings load
+	// has no window to belong to yet.
+	theWindow = this;
 }
 
 MirelDlg::~MirelDlg()
