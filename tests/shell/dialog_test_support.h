@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -30,18 +32,27 @@ public:
 
 // One modal run of a dialog on headless controls, driven as a user drives it.
 // Construct it where the dialog object would be made: some dialogs take
-// their texts from the settings right then.
+// their texts from the settings right then, before betweenMakingAndOpening.
 template <typename Dialog>
 class OpenDialog
 {
 public:
-	OpenDialog() : controls(dialog.dialogTemplate(), dialog) { dialog.init(controls, host); }
+	explicit OpenDialog(const std::function<void()> &betweenMakingAndOpening = {})
+		: controls(dialog.dialogTemplate(), dialog)
+	{
+		if (betweenMakingAndOpening)
+			betweenMakingAndOpening();
+		dialog.init(controls, host);
+	}
 
 	// The OK button; Cancel is leaving the object without it.
 	void ok() { dialog.accept(); }
 
 	// The text of the selected entry of list id, empty when none is selected.
 	std::string picked(int id) const { return controls.itemText(id, controls.selection(id)); }
+	// Picks entry index of list id as the user does, or for -1 leaves the
+	// list without a selection.
+	void choose(int id, int index) { index < 0 ? controls.setSelection(id, -1) : controls.pick(id, index); }
 
 	Dialog dialog;
 	RecordingHost host;
@@ -59,6 +70,9 @@ protected:
 	CalcSettings &current = currentSettings();
 	CalcSettings &defaults = defaultSettings();
 	StartupPrefs &prefs = startupPrefs();
+
+	// Every record a dialog may store into.
+	std::tuple<CalcSettings, CalcSettings, StartupPrefs> records() const { return { current, defaults, prefs }; }
 };
 
 } // namespace mirel::testing

@@ -1,7 +1,10 @@
 #pragma once
 
 // The window the control contract runs on: one control of every kind that
-// models use. Tools render it too.
+// models use.
+
+#include <string>
+#include <vector>
 
 #include "ui/dialog_template.h"
 
@@ -22,5 +25,9 @@ enum ContractId {
 };
 
 DialogTemplate contractDialog();
+
+// One control of a test template.
+ControlTemplate control(int id, ControlKind kind, std::string text, Rect rect, unsigned style = kNoStyle,
+			int group = 0, std::vector<std::string> items = {});
 
 } // namespace mirel::ui::testing

@@ -83,6 +83,7 @@ TEST_P(ControlsContract, ProgramWritesToListsChecksAndCombosRaiseNothing)
 	f.controls().setText(kCombo, "8");
 	f.controls().setSelection(kCombo, 2);
 	f.controls().setSelection(kList, 1);
+	f.controls().setCheck(kRadioA, true);
 	f.controls().setCheck(kRadioB, true);
 	f.controls().setCheck(kCheck, true);
 	f.controls().enable(kEdit, false);
@@ -91,8 +92,11 @@ TEST_P(ControlsContract, ProgramWritesToListsChecksAndCombosRaiseNothing)
 	EXPECT_TRUE(f.recorder.events.empty());
 	EXPECT_EQ(f.controls().selection(kList), 1);
 	EXPECT_TRUE(f.controls().isChecked(kRadioB));
+	EXPECT_TRUE(f.controls().isChecked(kRadioA)) << "a program check changes one radio only";
 	EXPECT_TRUE(f.controls().isChecked(kCheck));
 	EXPECT_FALSE(f.controls().isEnabled(kEdit));
+	f.controls().setCheck(kRadioB, false);
+	EXPECT_FALSE(f.controls().isChecked(kRadioB));
 }
 
 TEST_P(ControlsContract, ComboEditTextIsWrittenAndReadBack)
@@ -164,6 +168,11 @@ TEST_P(ControlsContract, RadiosOfOneGroupAreExclusive)
 	EXPECT_TRUE(f.controls().isChecked(kRadioC));
 	EXPECT_TRUE(f.controls().isChecked(kLoneRadio)) << "another group is left alone";
 	EXPECT_EQ(f.recorder.events, (std::vector<Event>{ { kRadioC, Notification::Clicked, "mm" } }));
+	// A radio the program checked stays checked when clicked.
+	f.controls().setCheck(kRadioA, true);
+	f.user().click(kRadioA);
+	EXPECT_TRUE(f.controls().isChecked(kRadioA));
+	EXPECT_FALSE(f.controls().isChecked(kRadioC));
 }
 
 TEST_P(ControlsContract, ClicksOnButtonsAndCheckBoxes)
@@ -185,12 +194,15 @@ TEST_P(ControlsContract, DisabledAndReadOnlyControlsIgnoreTheUser)
 	f.controls().enable(kEdit, false);
 	f.controls().enable(kCombo, false);
 	f.controls().enable(kRadioB, false);
+	f.controls().enable(kList, false);
 	f.user().type(kEdit, "1");
 	f.user().type(kCombo, "1");
 	f.user().click(kRadioB);
+	f.user().pick(kList, 1);
 	f.user().type(kResult, "1");
 	EXPECT_TRUE(f.recorder.events.empty());
 	EXPECT_FALSE(f.controls().isChecked(kRadioB));
+	EXPECT_EQ(f.controls().selection(kList), -1);
 	EXPECT_EQ(f.controls().text(kResult), "");
 	// The program still writes a read-only result.
 	f.controls().setText(kResult, "n/a");
