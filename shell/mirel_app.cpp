@@ -44,8 +44,10 @@ bool MirelApp::eventFilter(QObject *watched, QEvent *event)
 	if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) &&
 	    static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1) {
 		const auto *key = static_cast<QKeyEvent *>(event);
-		if (type == QEvent::KeyRelease && !key->isAutoRepeat() && window_)
-			window_->contextHelp();
+		// The one main window, also when it was built outside run().
+		MirelDlg *window = MirelDlg::instance();
+		if (type == QEvent::KeyRelease && !key->isAutoRepeat() && window)
+			window->contextHelp();
 		return true;
 	}
 	return QApplication::eventFilter(watched, event);
