@@ -33,6 +33,9 @@ int MirelApp::run(SettingsStorage *storage)
 	// Logging out ends the run as Exit does, settings saved.
 	connect(this, &QGuiApplication::commitDataRequest, window_.get(), &MirelDlg::requestQuit);
 	window_->show();
+	// The keyboard is Mirel's from the start, also where no window manager
+	// gives a new window the focus.
+	window_->activateWindow();
 	const int result = exec();
 	window_.reset();
 	return result;
