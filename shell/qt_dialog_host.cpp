@@ -75,7 +75,12 @@ bool QtDialogHost::run()
 	}
 	raise();
 	activateWindow();
-	return exec() == QDialog::Accepted;
+	const bool accepted = exec() == QDialog::Accepted;
+	// The owner takes the keyboard again, as on Windows, also where no
+	// window manager hands it back.
+	if (QWidget *owner = parentWidget())
+		owner->activateWindow();
+	return accepted;
 }
 
 void QtDialogHost::notify(int controlId, ui::Notification notification)
