@@ -100,7 +100,8 @@ private:
 };
 
 // A main window on the settings from storage, shown and active, as the
-// user finds it at start.
+// user finds it at start. Closing it asks the application's loop to quit:
+// tests that end the program do so inside MirelApp::run.
 std::unique_ptr<MirelDlg> openWindow(FakeStorage &storage);
 
 } // namespace mirel::testing
