@@ -4,7 +4,7 @@ JOBS  ?= $(shell nproc)
 BUILD ?= build
 ASAN  ?= build-asan
 
-.PHONY: run test build bench deps clean
+.PHONY: run test build bench screenshots deps clean
 
 deps:
 	@scripts/install-deps
@@ -26,6 +26,10 @@ bench: build
 	$(BUILD)/bench/core_bench
 	$(BUILD)/bench/pages_bench
 	cd $(BUILD) && bench/settings_bench
+
+# Every page and dialog rendered offscreen to PNG files.
+screenshots: build
+	$(BUILD)/tools/mirel_screenshots $(BUILD)/screenshots
 
 clean:
 	rm -rf $(BUILD) $(ASAN)

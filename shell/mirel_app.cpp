@@ -33,6 +33,9 @@ int MirelApp::run(SettingsStorage *storage)
 	// Logging out ends the run as Exit does, settings saved.
 	connect(this, &QGuiApplication::commitDataRequest, window_.get(), &MirelDlg::requestQuit);
 	window_->show();
+	// The keyboard is Mirel's from the start, also where no window manager
+	// gives a new window the focus.
+	window_->activateWindow();
 	const int result = exec();
 	window_.reset();
 	return result;
@@ -44,8 +47,10 @@ bool MirelApp::eventFilter(QObject *watched, QEvent *event)
 	if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) &&
 	    static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1) {
 		const auto *key = static_cast<QKeyEvent *>(event);
-		if (type == QEvent::KeyRelease && !key->isAutoRepeat() && window_)
-			window_->contextHelp();
+		// The one main window, also when it was built outside run().
+		MirelDlg *window = MirelDlg::instance();
+		if (type == QEvent::KeyRelease && !key->isAutoRepeat() && window)
+			window->contextHelp();
 		return true;
 	}
 	return QApplication::eventFilter(watched, event);

@@ -41,10 +41,13 @@ void QtDialogHost::present()
 		setAutoFillBackground(true);
 		controls_->setPalette(white);
 		controls_->setAutoFillBackground(true);
-		// The screen Mirel is on, whatever its place among the screens; the
-		// window system sizes a full-screen window to it.
-		if (QWidget *owner = parentWidget())
-			setScreen(owner->screen());
+		// The screen Mirel is on, whatever its place among the screens. The
+		// window covers it by its own geometry too: placed, it is not
+		// centred on its owner when shown, and it covers the screen also
+		// where the window system ignores the full-screen state.
+		QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+		setScreen(screen);
+		setGeometry(screen->geometry());
 		setWindowState(Qt::WindowFullScreen);
 	}
 }
@@ -72,7 +75,12 @@ bool QtDialogHost::run()
 	}
 	raise();
 	activateWindow();
-	return exec() == QDialog::Accepted;
+	const bool accepted = exec() == QDialog::Accepted;
+	// The owner takes the keyboard again, as on Windows, also where no
+	// window manager hands it back.
+	if (QWidget *owner = parentWidget())
+		owner->activateWindow();
+	return accepted;
 }
 
 void QtDialogHost::notify(int controlId, ui::Notification notification)

@@ -146,7 +146,9 @@ std::vector<std::string> layoutProblems(const QWidget &surface, const DialogTemp
 	std::vector<std::string> problems;
 	const auto *controls = qobject_cast<const QtControls *>(&surface);
 	const DialogUnits units = controls ? controls->units() : DialogUnits(surface.font());
-	const QRect window(QPoint(0, 0), units.toPixels(dialog.width, dialog.height));
+	// A host may grow the window past its template (the light table covers
+	// the screen): what lies inside the grown window is shown.
+	const QRect window(QPoint(0, 0), units.toPixels(dialog.width, dialog.height).expandedTo(surface.size()));
 	const std::vector<Placed> placed = findWidgets(surface, dialog);
 
 	for (const Placed &p : placed) {
