@@ -96,29 +96,46 @@ INSTANTIATE_TEST_SUITE_P(
 			} }),
 	[](const ::testing::TestParamInfo<Ending> &info) { return std::string(info.param.name); });
 
-TEST(MessageBox, ShowsCaptionAndTextWithOneOkOwnedByTheWindow)
+// What the box shows, and whose it is: the settings load before the window
+// exists, so a box then has no owner; later the window owns it.
+QWidget *answerMessageBox(bool &shown)
 {
-	// A failure while the settings load, as the registry reports it.
-	FakeStorage storage([](CalcSettings &, StartupPrefs &) {
-		showMessageBox("Mirel Error", "Unable to read the value Aperture.\r\nThe file is damaged.");
-	});
 	QWidget *owner = nullptr;
-	bool shown = false;
-	QTimer::singleShot(0, qApp, [&] {
-		auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-		ASSERT_NE(box, nullptr);
-		shown = true;
-		EXPECT_EQ(box->windowTitle(), "Mirel Error");
-		EXPECT_EQ(box->text(), "Unable to read the value Aperture.\nThe file is damaged.");
-		EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
-		ASSERT_EQ(box->buttons().size(), 1);
-		EXPECT_EQ(box->standardButton(box->buttons().front()), QMessageBox::Ok);
-		owner = box->parentWidget();
-		QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
-	});
+	auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+	if (!box)
+		return nullptr;
+	shown = true;
+	EXPECT_EQ(box->windowTitle(), "Mirel Error");
+	EXPECT_EQ(box->text(), "Could not read registry value Aperture\n\n(The file is damaged.)");
+	EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+	EXPECT_EQ(box->buttons().size(), 1);
+	EXPECT_EQ(box->standardButton(box->buttons().front()), QMessageBox::Ok);
+	owner = box->parentWidget();
+	QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
+	return owner;
+}
+
+void showReadError()
+{
+	showMessageBox("Mirel Error", "Could not read registry value Aperture\r\n\r\n(The file is damaged.)");
+}
+
+TEST(MessageBox, CaptionTextOneOkNoIconOwnedByTheWindowOnceItExists)
+{
+	FakeStorage storage([](CalcSettings &, StartupPrefs &) { showReadError(); });
+	bool shownAtLoad = false;
+	QWidget *ownerAtLoad = nullptr;
+	QTimer::singleShot(0, qApp, [&] { ownerAtLoad = answerMessageBox(shownAtLoad); });
 	const auto window = openWindow(storage);
-	EXPECT_TRUE(shown);
-	EXPECT_EQ(owner, window.get());
+	EXPECT_TRUE(shownAtLoad);
+	EXPECT_EQ(ownerAtLoad, nullptr);
+
+	bool shownLater = false;
+	QWidget *ownerLater = nullptr;
+	QTimer::singleShot(0, qApp, [&] { ownerLater = answerMessageBox(shownLater); });
+	showReadError();
+	EXPECT_TRUE(shownLater);
+	EXPECT_EQ(ownerLater, window.get());
 }
 
 } // namespace
