@@ -14,7 +14,7 @@ MirelApp::MirelApp(int &argc, char **argv) : QApplication(argc, argv)
 	setApplicationName(QStringLiteral("Mirel"));
 	setOrganizationName(QStringLiteral("Talvern"));
 	initShellResources();
-	setWindowIcon(QIcon(QStringLiteral(":/icons/mirel.svg")));
+	setWindowIcon(mirelIcon());
 	installMessageBoxes();
 	installEventFilter(this);
 }

@@ -39,7 +39,7 @@ MirelDlg::MirelDlg(SettingsStorage *storage) : storage_(storage)
 	initShellResources();
 	const ui::DialogTemplate &dialog = resources::mainWindowTemplate();
 	setWindowTitle(ui::fromCp1252(dialog.caption));
-	setWindowIcon(QIcon(QStringLiteral(":/icons/mirel.svg")));
+	setWindowIcon(mirelIcon());
 
 	initStopMath();
 	loadSettingsAtStartup(storage_);

@@ -17,4 +17,13 @@ void initShellResources()
 	(void)registered;
 }
 
+QIcon mirelIcon()
+{
+	initShellResources();
+	QIcon icon;
+	icon.addFile(QStringLiteral(":/icons/mirel-16.png"), QSize(16, 16));
+	icon.addFile(QStringLiteral(":/icons/mirel-32.png"), QSize(32, 32));
+	return icon;
+}
+
 } // namespace mirel

@@ -36,7 +36,7 @@ int main(int argc, char **argv)
 	qputenv("QT_QPA_PLATFORM", "offscreen");
 	QApplication app(argc, argv);
 	mirel::initShellResources();
-	app.setWindowIcon(QIcon(QStringLiteral(":/icons/mirel.svg")));
+	app.setWindowIcon(mirel::mirelIcon());
 	const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
 	QDir().mkpath(folder.path());
 	bool ok = true;
