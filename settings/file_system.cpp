@@ -102,10 +102,4 @@ int FileSystem::flock(int fd, int operation)
 	return checked([&] { return ::flock(fd, operation); });
 }
 
-FileSystem &systemFileSystem()
-{
-	static FileSystem files;
-	return files;
-}
-
 } // namespace mirel

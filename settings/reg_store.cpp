@@ -86,7 +86,7 @@ std::optional<std::string> joinKeyPath(std::string_view base, std::string_view p
 
 } // namespace
 
-RegFileStore::RegFileStore(std::string path, FileSystem &files) : path_(std::move(path)), files_(files) {}
+RegFileStore::RegFileStore(std::string path) : path_(std::move(path)) {}
 
 RegFileStore::~RegFileStore()
 {

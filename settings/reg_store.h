@@ -35,7 +35,7 @@ class RegFileStore : public RegistryApi
 public:
 	static constexpr std::size_t kMaxFileSize = std::size_t{ 1 } << 20;
 
-	explicit RegFileStore(std::string path, FileSystem &files = systemFileSystem());
+	explicit RegFileStore(std::string path);
 	~RegFileStore() override;
 
 	RegFileStore(const RegFileStore &) = delete;
@@ -92,7 +92,7 @@ private:
 	void discardTemporary();
 
 	std::string path_;
-	FileSystem &files_;
+	FileSystem files_;
 
 	RegFile image_;
 	std::string target_; // path_ with symbolic links followed

@@ -133,8 +133,7 @@ void writeStartupPrefs(RegistryKey &key, const StartupPrefs &prefs)
 	key.writeDword("FieldsBecomeDefaults", prefs.FieldsBecomeDefaults ? 1 : 0);
 }
 
-RegistrySettingsStorage::RegistrySettingsStorage(std::string path, FileSystem &files)
-	: store_(std::move(path), files)
+RegistrySettingsStorage::RegistrySettingsStorage(std::string path) : store_(std::move(path))
 {
 	settingsKey.useRegistry(&store_);
 }

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "settings/file_system.h"
 #include "settings/lifecycle.h"
 #include "settings/reg_store.h"
 #include "settings/registry_key.h"
@@ -23,7 +22,7 @@ class RegistrySettingsStorage : public SettingsStorage
 {
 public:
 	// settingsKey works on the file at path while the storage exists.
-	explicit RegistrySettingsStorage(std::string path, FileSystem &files = systemFileSystem());
+	explicit RegistrySettingsStorage(std::string path);
 	~RegistrySettingsStorage() override;
 
 	RegistrySettingsStorage(const RegistrySettingsStorage &) = delete;

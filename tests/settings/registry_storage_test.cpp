@@ -1,8 +1,7 @@
 #include "settings/registry_storage.h"
 
-#include <sys/stat.h>
-
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -10,131 +9,66 @@
 
 #include "core/number_text.h"
 #include "settings/film_formats.h"
-#include "settings/reg_file.h"
 #include "test_support.h"
 
 namespace mirel {
 namespace {
 
 using namespace std::string_literals;
-using testing_support::MessageRecorder;
 using testing_support::readFile;
-using testing_support::TempDir;
-using testing_support::writeFile;
 
 const std::string kProduct = "HKEY_CURRENT_USER\\Software\\Talvern\\Mirel";
 
-std::string dword(std::uint32_t value)
+std::string dword(std::uint32_t v) { return { char(v), char(v >> 8), char(v >> 16), char(v >> 24) }; }
+
+// The value name in the key subkey below the product key.
+RegValue &valueIn(RegFile &file, const std::string &subkey, std::string_view name)
 {
-	return { static_cast<char>(value), static_cast<char>(value >> 8), static_cast<char>(value >> 16),
-		 static_cast<char>(value >> 24) };
+	RegKeyRecord *key = findKey(file, kProduct + subkey);
+	RegValue *value = key ? findValue(*key, name) : nullptr;
+	if (!value)
+		throw std::runtime_error("not stored: " + subkey + " " + std::string(name));
+	return *value;
 }
 
-class Persistence : public testing::Test
+class Persistence : public testing_support::SettingsFileTest
 {
 protected:
-	TempDir dir;
-	const std::string path = dir.path() + "/Talvern/Mirel.reg";
-	MessageRecorder recorder;
+	RegFile stored() const { return parseRegFile(readFile(path)).file; }
 
-	void SetUp() override
-	{
-		currentSettings() = CalcSettings{};
-		defaultSettings() = CalcSettings{};
-		startupPrefs() = StartupPrefs{};
-	}
-
-	// One run of the program: load, whatever the user does, save.
-	void run(const std::function<void()> &use = [] {})
-	{
-		RegistrySettingsStorage storage(path);
-		loadSettingsAtStartup(&storage);
-		use();
-		saveSettingsAtExit(&storage);
-	}
-
-	void load()
-	{
-		RegistrySettingsStorage storage(path);
-		loadSettingsAtStartup(&storage);
-	}
-
-	// Changes the stored file as a user or another tool might.
+	// Changes the file as a user or another tool might.
 	void editStored(const std::function<void(RegFile &)> &edit)
 	{
-		RegFileReading reading = parseRegFile(readFile(path));
-		ASSERT_FALSE(reading.damaged());
-		edit(reading.file);
-		writeFile(path, formatRegFile(reading.file));
-	}
-
-	void setStored(const std::string &key, const std::string &name, RegType type, const std::string &data)
-	{
-		editStored([&](RegFile &file) {
-			RegKeyRecord *record = findKey(file, key);
-			ASSERT_NE(record, nullptr) << key;
-			RegValue *value = findValue(*record, name);
-			ASSERT_NE(value, nullptr) << name;
-			*value = { name, type, data };
-		});
-	}
-
-	void removeStored(const std::string &key, const std::vector<std::string> &names)
-	{
-		editStored([&](RegFile &file) {
-			auto &values = findKey(file, key)->values;
-			std::erase_if(values, [&](const RegValue &v) {
-				return std::find(names.begin(), names.end(), v.name) != names.end();
-			});
-		});
-	}
-
-	std::vector<std::string> messageTexts() const
-	{
-		std::vector<std::string> texts;
-		for (const auto &message : recorder.messages)
-			texts.push_back(message.caption + ": " + message.text);
-		return texts;
+		RegFile file = stored();
+		edit(file);
+		testing_support::writeFile(path, formatRegFile(file));
 	}
 };
 
-TEST_F(Persistence, FirstRunCreatesTheWholeLayout)
+TEST_F(Persistence, AFirstRunCreatesTheFolderAndTheWholeLayout)
 {
 	run();
-	EXPECT_TRUE(recorder.messages.empty());
-	EXPECT_EQ(currentSettings().FocalLength, 50.0);
-
-	const RegFileReading reading = parseRegFile(readFile(path));
-	EXPECT_FALSE(reading.damaged());
-	const auto &keys = reading.file.keys;
-	ASSERT_EQ(keys.size(), 11u);
-	EXPECT_EQ(keys[0].path, kProduct);
-	std::vector<std::string> names;
-	for (const RegValue &value : keys[0].values)
-		names.push_back(value.name);
-	EXPECT_EQ(names, (std::vector<std::string>{ "RoundStopsMethod", "RoundOtherMethod", "LengthUnit", "Aperture",
-						    "FocusDistance", "FocalLength", "SpotPercent", "FilmSize",
-						    "StartWithLastForm", "StartupForm", "FieldsBecomeDefaults" }));
-	EXPECT_EQ(keys[0].values[2], (RegValue{ "LengthUnit", kRegDword, dword(2) }));
-	EXPECT_EQ(keys[0].values[3], (RegValue{ "Aperture", kRegSz, "1.800000\0"s }));
-	EXPECT_EQ(keys[0].values[9], (RegValue{ "StartupForm", kRegDword, dword(0xFFFFFFFF) }));
-	for (int i = 0; i < kFilmFormatCount; ++i) {
-		const RegKeyRecord &film = keys[static_cast<std::size_t>(i) + 1];
-		EXPECT_EQ(film.path, kProduct + "\\FilmSizes\\" + std::to_string(i));
-		ASSERT_EQ(film.values.size(), 4u);
-		EXPECT_EQ(film.values[0].name + film.values[1].name + film.values[2].name + film.values[3].name,
-			  "NameWidthHeightCoC");
+	EXPECT_TRUE(recorder.shown.empty());
+	RegFile file = stored();
+	std::vector<std::string> layout;
+	for (const RegKeyRecord &key : file.keys) {
+		layout.push_back(key.path.substr(std::min(key.path.size(), kProduct.size())));
+		for (const RegValue &value : key.values)
+			layout.back() += " " + value.name;
 	}
-	EXPECT_EQ(keys[3].values[0], (RegValue{ "Name", kRegSz, "6 \xd7 4.5\0"s }));
-	EXPECT_EQ(keys[3].values[3], (RegValue{ "CoC", kRegSz, "0.043353\0"s }));
-
-	struct stat status {};
-	ASSERT_EQ(::stat(path.c_str(), &status), 0);
-	EXPECT_EQ(status.st_mode & 0777, 0600u);
-	EXPECT_EQ(testing_support::filesIn(dir / "Talvern"), (std::vector<std::string>{ "Mirel.reg", "Mirel.reg.lock" }));
+	std::vector<std::string> expected{ " RoundStopsMethod RoundOtherMethod LengthUnit Aperture FocusDistance "
+					   "FocalLength SpotPercent FilmSize StartWithLastForm StartupForm "
+					   "FieldsBecomeDefaults" };
+	for (int i = 0; i < kFilmFormatCount; ++i)
+		expected.push_back("\\FilmSizes\\" + std::to_string(i) + " Name Width Height CoC");
+	EXPECT_EQ(layout, expected);
+	EXPECT_EQ(valueIn(file, "", "LengthUnit"), (RegValue{ "LengthUnit", kRegDword, dword(2) }));
+	EXPECT_EQ(valueIn(file, "", "StartupForm"), (RegValue{ "StartupForm", kRegDword, dword(0xFFFFFFFF) }));
+	EXPECT_EQ(valueIn(file, "", "Aperture"), (RegValue{ "Aperture", kRegSz, "1.800000\0"s }));
+	EXPECT_EQ(testing_support::filesIn(folder), (std::vector<std::string>{ "Mirel.reg", "Mirel.reg.lock" }));
 }
 
-TEST_F(Persistence, WhatARunLeavesIsWhatTheNextStartsFrom)
+TEST_F(Persistence, WhatARunSavesIsWhatTheNextLoads)
 {
 	CalcSettings saved;
 	run([&] {
@@ -149,100 +83,82 @@ TEST_F(Persistence, WhatARunLeavesIsWhatTheNextStartsFrom)
 		c.SpotPercent = 1.5;
 		setFilmName(c.FilmSizes[7], "Pano \xd7 \x80\x9f");
 		c.FilmSizes[7].Width = 170.5;
-		c.FilmSizes[7].CoC = 0.1;
+		c.FilmSizes[7].CoC = 0.1; // in use is the suggestion, not this
 		c.FilmSize = 7;
 		saved = c;
 	});
-	currentSettings() = CalcSettings{};
 	load();
-	EXPECT_TRUE(recorder.messages.empty());
-	// Numbers are stored as "%f": six decimals.
+	EXPECT_TRUE(recorder.shown.empty());
 	for (FilmFormat &format : saved.FilmSizes)
-		format.CoC = parseNumber(formatFixed(format.CoC));
+		format.CoC = parseNumber(formatFixed(format.CoC)); // stored with six decimals
 	saved.filmCoC = suggestedCoC(saved.FilmSizes[7]);
 	EXPECT_EQ(currentSettings(), saved);
 	EXPECT_EQ(startupPrefs(), (StartupPrefs{ false, 3, true }));
 }
 
-TEST_F(Persistence, MissingValuesStopTheLoadAndTheNextSaveHeals)
+TEST_F(Persistence, AMissingValueStopsTheLoadThereAndTheNextSaveHeals)
 {
 	run([] {
 		startupPrefs().FieldsBecomeDefaults = true;
 		currentSettings().FocalLength = 28.0;
 	});
-	removeStored(kProduct, { "StartWithLastForm", "StartupForm", "FieldsBecomeDefaults" });
-
+	// The three start-up preferences, stored last.
+	editStored([](RegFile &file) { file.keys[0].values.resize(file.keys[0].values.size() - 3); });
 	run();
-	EXPECT_EQ(messageTexts(), (std::vector<std::string>{ "Mirel Error: Could not read registry value "
+	EXPECT_EQ(recorder.shown, (std::vector<std::string>{ "Mirel Error: Could not read registry value "
 							     "StartWithLastForm\r\n\r\n(The system cannot find the "
 							     "file specified.)" }));
 	EXPECT_EQ(currentSettings().FocalLength, 28.0);
-	EXPECT_FALSE(startupPrefs().FieldsBecomeDefaults); // built-in
+	EXPECT_FALSE(startupPrefs().FieldsBecomeDefaults); // built in
 
-	recorder.messages.clear();
 	load();
-	EXPECT_TRUE(recorder.messages.empty());
+	EXPECT_EQ(recorder.shown.size(), 1u);
 	EXPECT_EQ(currentSettings().FocalLength, 28.0);
 }
 
-TEST_F(Persistence, OnlyTheFirstFilmSubkeysPresent)
+TEST_F(Persistence, FilmFormatsEndAtTheFirstMissingSubkeyAndLongNamesAreCut)
 {
 	run();
-	setStored(kProduct + "\\FilmSizes\\1", "Name", kRegSz, "Half frame\0"s);
-	setStored(kProduct + "\\FilmSizes\\1", "Width", kRegSz, "18.000000\0"s);
-	editStored([](RegFile &file) { file.keys.resize(3); });
-
+	editStored([](RegFile &file) {
+		valueIn(file, "\\FilmSizes\\1", "Name").data = std::string(18, 'n') + "\xd7\0"s; // 19 characters
+		file.keys.resize(3); // the product key, FilmSizes\0 and \1
+	});
 	load();
-	EXPECT_TRUE(recorder.messages.empty());
+	EXPECT_TRUE(recorder.shown.empty());
+	EXPECT_EQ(filmName(currentSettings().FilmSizes[1]), std::string(15, 'n'));
 	const auto builtIn = builtInFilmFormats();
-	EXPECT_EQ(filmName(currentSettings().FilmSizes[1]), "Half frame");
-	EXPECT_EQ(currentSettings().FilmSizes[1].Width, 18.0);
 	for (std::size_t i = 2; i < builtIn.size(); ++i)
 		EXPECT_EQ(currentSettings().FilmSizes[i], builtIn[i]) << i;
 
 	run();
-	EXPECT_EQ(parseRegFile(readFile(path)).file.keys.size(), 11u);
+	EXPECT_EQ(stored().keys.size(), 11u);
 }
 
-TEST_F(Persistence, StoredDwordsAreReadByTheirLowByteAndRepaired)
+TEST_F(Persistence, StoredNumbersAreReadSafelyAndSavedBackInRange)
 {
 	struct Row {
 		const char *name;
 		std::uint32_t stored;
-		std::function<bool()> loadedAsExpected;
+		std::function<bool()> loaded;
+		std::uint32_t savedBack;
 	};
 	const Row rows[] = {
-		{ "StartupForm", 0xFFFFFFFF, [] { return startupPrefs().StartupForm == -1; } },
-		{ "StartupForm", 6, [] { return startupPrefs().StartupForm == 6; } },
-		{ "StartupForm", 0x1FF, [] { return startupPrefs().StartupForm == -1; } },
-		{ "StartupForm", 9, [] { return startupPrefs().StartupForm == 9; } },
-		{ "StartWithLastForm", 2, [] { return startupPrefs().StartWithLastForm; } },
-		{ "StartWithLastForm", 0x100, [] { return startupPrefs().StartWithLastForm; } },
-		{ "FieldsBecomeDefaults", 0, [] { return !startupPrefs().FieldsBecomeDefaults; } },
-		{ "FilmSize", 0x103, [] { return currentSettings().FilmSize == 3; } },
-		{ "FilmSize", 12, [] { return currentSettings().FilmSize == 0; } },
-		{ "LengthUnit", 7, [] { return currentSettings().LengthUnit == LengthUnit::Metres; } },
-		{ "LengthUnit", 4, [] { return currentSettings().LengthUnit == LengthUnit::Feet; } },
-		{ "RoundStopsMethod", 9, [] { return currentSettings().RoundStopsMethod == 9; } },
-		{ "RoundOtherMethod", 0xFFFFFFFF, [] { return currentSettings().RoundOtherMethod == -1; } },
+		{ "StartupForm", 0xFFFFFFFF, [] { return startupPrefs().StartupForm == -1; }, 0xFFFFFFFF },
+		{ "StartWithLastForm", 2, [] { return startupPrefs().StartWithLastForm; }, 1 },
+		{ "FilmSize", 12, [] { return currentSettings().FilmSize == 0; }, 0 },
+		{ "FilmSize", 0x103, [] { return currentSettings().FilmSize == 3; }, 3 },
+		{ "LengthUnit", 7, [] { return currentSettings().LengthUnit == LengthUnit::Metres; }, 2 },
+		{ "LengthUnit", 4, [] { return currentSettings().LengthUnit == LengthUnit::Feet; }, 4 },
 	};
 	run();
 	for (const Row &row : rows) {
-		setStored(kProduct, row.name, kRegDword, dword(row.stored));
-		load();
-		EXPECT_TRUE(row.loadedAsExpected()) << row.name << " " << row.stored;
+		editStored([&](RegFile &file) { valueIn(file, "", row.name).data = dword(row.stored); });
+		run();
+		EXPECT_TRUE(row.loaded()) << row.name << " " << row.stored;
+		RegFile file = stored();
+		EXPECT_EQ(valueIn(file, "", row.name).data, dword(row.savedBack)) << row.name << " " << row.stored;
 	}
-	EXPECT_TRUE(recorder.messages.empty());
-}
-
-TEST_F(Persistence, StartWithLastFormTwoIsSavedBackAsOne)
-{
-	run();
-	setStored(kProduct, "StartWithLastForm", kRegDword, dword(2));
-	run();
-	const RegFileReading reading = parseRegFile(readFile(path));
-	auto file = reading.file;
-	EXPECT_EQ(findValue(*findKey(file, kProduct), "StartWithLastForm")->data, dword(1));
+	EXPECT_TRUE(recorder.shown.empty());
 }
 
 TEST_F(Persistence, AFailedReadOfApertureLeavesTheLaterValuesBuiltIn)
@@ -250,86 +166,40 @@ TEST_F(Persistence, AFailedReadOfApertureLeavesTheLaterValuesBuiltIn)
 	run([] {
 		startupPrefs() = { false, 4, true };
 		CalcSettings &c = currentSettings();
-		c.RoundStopsMethod = 1;
 		c.RoundOtherMethod = 3;
-		c.LengthUnit = LengthUnit::Inches;
 		c.FocalLength = 300.0;
-		c.SpotPercent = 3.0;
-		setFilmName(c.FilmSizes[0], "Full frame");
 		c.FilmSize = 2;
 	});
-	setStored(kProduct, "Aperture", kRegSz, std::string(30, '1') + '\0');
+	editStored([](RegFile &file) { valueIn(file, "", "Aperture").data = std::string(30, '1') + '\0'; });
 	load();
-	EXPECT_EQ(messageTexts(), (std::vector<std::string>{ "Mirel Error: Could not read registry value "
+	EXPECT_EQ(recorder.shown, (std::vector<std::string>{ "Mirel Error: Could not read registry value "
 							     "Aperture\r\n\r\n(More data is available.)" }));
-	const CalcSettings &c = currentSettings();
-	EXPECT_EQ(c.RoundStopsMethod, 1);
-	EXPECT_EQ(c.RoundOtherMethod, 3);
-	EXPECT_EQ(c.LengthUnit, LengthUnit::Inches);
-	EXPECT_EQ(c.Aperture, 1.8);
-	EXPECT_EQ(c.FocalLength, 50.0);
-	EXPECT_EQ(c.SpotPercent, 9.5);
-	EXPECT_EQ(c.FilmSizes, builtInFilmFormats());
-	EXPECT_EQ(c.FilmSize, 0);
-	EXPECT_EQ(startupPrefs(), (StartupPrefs{ true, -1, false }));
+	const CalcSettings loaded = currentSettings();
+	const StartupPrefs loadedPrefs = startupPrefs();
+	loadSettingsAtStartup(nullptr);
+	CalcSettings expected = currentSettings(); // built in, but for what was read before
+	expected.RoundOtherMethod = 3;
+	EXPECT_EQ(loaded, expected);
+	EXPECT_EQ(loadedPrefs, startupPrefs());
 }
 
-TEST_F(Persistence, FilmNamesAreCutToFifteenOrRefusedWhenTooLong)
-{
-	run();
-	const std::string film3 = kProduct + "\\FilmSizes\\3";
-	setStored(kProduct + "\\FilmSizes\\2", "Name", kRegSz, "Eighteen chars \xd7\xd7\xd7\0"s);
-	setStored(film3, "Name", kRegSz, std::string(20, 'n') + '\0');
-	setStored(film3, "Width", kRegSz, "99.000000\0"s);
-	load();
-	EXPECT_EQ(filmName(currentSettings().FilmSizes[2]), "Eighteen chars ");
-	EXPECT_EQ(messageTexts(), (std::vector<std::string>{ "Mirel Error: Could not read registry value "
-							     "Name\r\n\r\n(More data is available.)" }));
-	EXPECT_EQ(currentSettings().FilmSizes[3], builtInFilmFormats()[3]);
-}
-
-TEST_F(Persistence, AFilmSubkeyLackingAValueStopsTheLoadThere)
-{
-	run([] {
-		startupPrefs().FieldsBecomeDefaults = true;
-		currentSettings().FilmSize = 5;
-	});
-	const std::string film3 = kProduct + "\\FilmSizes\\3";
-	setStored(film3, "Width", kRegSz, "61.000000\0"s);
-	removeStored(film3, { "CoC" });
-	load();
-	EXPECT_EQ(messageTexts(), (std::vector<std::string>{ "Mirel Error: Could not read registry value "
-							     "CoC\r\n\r\n(The system cannot find the file specified.)" }));
-	EXPECT_EQ(currentSettings().FilmSizes[3].Width, 61.0);
-	EXPECT_EQ(currentSettings().FilmSize, 0); // not reached
-	EXPECT_EQ(settingsKey.current(), kNoKey);  // closed with the storage
-}
-
-TEST_F(Persistence, KeysAndValuesMirelDoesNotKnowAreKept)
+TEST_F(Persistence, ASaveKeepsKeysAndValuesMirelDoesNotKnow)
 {
 	run();
 	editStored([](RegFile &file) {
 		file.keys[0].values.push_back({ "Window", kRegBinary, "\x01\x02"s });
-		file.keys.push_back({ kProduct + "\\Plugins\\Extra", { { "", kRegSz, "keep me\0"s } } });
+		file.keys.push_back({ kProduct + "\\Plugins", { { "", kRegSz, "keep me\0"s } } });
 		file.keys.push_back({ "HKEY_CURRENT_USER\\Software\\Other", { { "X", 7, "a\0\0"s } } });
 	});
-	const RegFile before = parseRegFile(readFile(path)).file;
+	const std::string before = readFile(path);
 	run([] {
-		startupPrefs().FieldsBecomeDefaults = true;
-		currentSettings().SpotPercent = 2.0;
+		startupPrefs().StartupForm = 2;
+		currentSettings().SpotPercent = 2.0; // the fields do not become defaults
 	});
-	RegFile after = parseRegFile(readFile(path)).file;
-	for (const RegKeyRecord &key : before.keys) {
-		RegKeyRecord *kept = findKey(after, key.path);
-		ASSERT_NE(kept, nullptr) << key.path;
-		for (const RegValue &value : key.values) {
-			ASSERT_NE(findValue(*kept, value.name), nullptr) << key.path << " " << value.name;
-			if (value.name != "SpotPercent" && value.name != "FieldsBecomeDefaults") {
-				EXPECT_EQ(*findValue(*kept, value.name), value);
-			}
-		}
-	}
-	EXPECT_EQ(findValue(after.keys[0], "SpotPercent")->data, "2.000000\0"s);
+	RegFile file = stored();
+	EXPECT_EQ(valueIn(file, "", "StartupForm").data, dword(2));
+	valueIn(file, "", "StartupForm").data = dword(0xFFFFFFFF);
+	EXPECT_EQ(formatRegFile(file), before);
 }
 
 } // namespace

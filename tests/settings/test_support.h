@@ -1,16 +1,13 @@
 #pragma once
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -18,6 +15,7 @@
 
 #include "settings/message_box.h"
 #include "settings/reg_file.h"
+#include "settings/registry_storage.h"
 
 namespace mirel {
 
@@ -32,46 +30,35 @@ inline void PrintTo(const RegValue &value, std::ostream *out)
 
 namespace mirel::testing_support {
 
-// A fresh folder below the system's temporary folder, removed with all it
-// holds at the end of the test.
+// A fresh folder below the system's temporary folder, removed at the end of the test.
 class TempDir
 {
 public:
-	TempDir()
+	TempDir() : path_((std::filesystem::temp_directory_path() / "mirel-test-XXXXXX").string())
 	{
-		std::string pattern = (std::filesystem::temp_directory_path() / "mirel-test-XXXXXX").string();
-		if (!::mkdtemp(pattern.data()))
+		if (!::mkdtemp(path_.data()))
 			throw std::runtime_error("mkdtemp failed");
-		path_ = pattern;
 	}
-	~TempDir()
-	{
-		std::error_code ignored;
-		std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
-		std::filesystem::remove_all(path_, ignored);
-	}
+	~TempDir() { std::filesystem::remove_all(path_, ignored_); }
 	TempDir(const TempDir &) = delete;
-	TempDir &operator=(const TempDir &) = delete;
 
 	const std::string &path() const { return path_; }
-	std::string operator/(std::string_view name) const { return path_ + "/" + std::string(name); }
 
 private:
 	std::string path_;
+	std::error_code ignored_;
 };
 
 inline std::string readFile(const std::string &path)
 {
-	std::ifstream in(path, std::ios::binary);
 	std::ostringstream text;
-	text << in.rdbuf();
+	text << std::ifstream(path, std::ios::binary).rdbuf();
 	return text.str();
 }
 
 inline void writeFile(const std::string &path, std::string_view text)
 {
-	std::ofstream out(path, std::ios::binary | std::ios::trunc);
-	out.write(text.data(), static_cast<std::streamsize>(text.size()));
+	std::ofstream(path, std::ios::binary).write(text.data(), static_cast<std::streamsize>(text.size()));
 }
 
 inline std::vector<std::string> filesIn(const std::string &folder)
@@ -83,29 +70,45 @@ inline std::vector<std::string> filesIn(const std::string &folder)
 	return names;
 }
 
-struct Message {
-	std::string caption;
-	std::string text;
-};
-
-// Records every message box shown while it exists.
+// Records every message box shown while it exists, as "caption: text".
 class MessageRecorder
 {
 public:
 	MessageRecorder()
 		: previous_(setMessageBoxHandler([this](std::string_view caption, std::string_view text) {
-			  messages.push_back({ std::string(caption), std::string(text) });
+			  shown.push_back(std::string(caption) + ": " + std::string(text));
 		  }))
 	{
 	}
 	~MessageRecorder() { setMessageBoxHandler(std::move(previous_)); }
 	MessageRecorder(const MessageRecorder &) = delete;
-	MessageRecorder &operator=(const MessageRecorder &) = delete;
 
-	std::vector<Message> messages;
+	std::vector<std::string> shown;
 
 private:
 	MessageBoxHandler previous_;
+};
+
+// The settings file in a folder the first save makes, and the boxes shown.
+class SettingsFileTest : public testing::Test
+{
+protected:
+	TempDir dir;
+	const std::string folder = dir.path() + "/.config/Talvern";
+	const std::string path = folder + "/Mirel.reg";
+	MessageRecorder recorder;
+
+	// One run of the program: load, whatever the user does, save.
+	void run(const std::function<void()> &use = {}, bool save = true)
+	{
+		RegistrySettingsStorage storage(path);
+		loadSettingsAtStartup(&storage);
+		if (use)
+			use();
+		if (save)
+			saveSettingsAtExit(&storage);
+	}
+	void load() { run({}, false); }
 };
 
 } // namespace mirel::testing_support
