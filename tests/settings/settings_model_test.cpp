@@ -1,0 +1,61 @@
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "settings/film_formats.h"
+#include "settings/lifecycle.h"
+
+namespace mirel {
+namespace {
+
+TEST(BuiltInFilmFormats, CircleOfConfusionIsTheDiagonalOver1730)
+{
+	const double expected[kFilmFormatCount] = { 0.02501, 0.01995, 0.04335, 0.04905, 0.05329,
+						    0.06252, 0.09401, 0.12630, 0.18802, 0.26141 };
+	const auto table = builtInFilmFormats();
+	for (int i = 0; i < kFilmFormatCount; ++i)
+		EXPECT_NEAR(table[static_cast<std::size_t>(i)].CoC, expected[i], 5e-6) << filmName(table[i]);
+	// Windows-1252: the multiplication sign is the one byte 0xD7 between blanks.
+	EXPECT_EQ(std::string(filmName(table[2])), std::string("6 ") + char(0xD7) + " 4.5");
+}
+
+TEST(SelectFilmFormat, OnlyANewSelectionRecomputesTheCircleOfConfusion)
+{
+	CalcSettings settings;
+	settings.FilmSizes = builtInFilmFormats();
+	settings.FilmSize = 3;
+	settings.filmCoC = 0.1;
+	EXPECT_FALSE(selectFilmFormat(settings, 3));
+	EXPECT_EQ(settings.filmCoC, 0.1);
+	settings.FilmSizes[5].CoC = 0.2; // the stored value plays no part
+	EXPECT_TRUE(selectFilmFormat(settings, 5));
+	EXPECT_DOUBLE_EQ(settings.filmCoC, std::hypot(60.0, 90.0) / 1730.0);
+}
+
+class RecordingStorage : public SettingsStorage
+{
+public:
+	std::optional<CalcSettings> written;
+	void readStored(CalcSettings &, StartupPrefs &) override {}
+	void writeStored(const CalcSettings &defaults, const StartupPrefs &) override { written = defaults; }
+};
+
+TEST(SaveAtExit, FieldValuesBecomeDefaultsOnlyWhenAskedTo)
+{
+	for (const bool fieldsBecomeDefaults : { false, true }) {
+		loadSettingsAtStartup(nullptr);
+		startupPrefs().FieldsBecomeDefaults = fieldsBecomeDefaults;
+		currentSettings().RoundOtherMethod = 3;
+		currentSettings().FocalLength = 135.0;
+		RecordingStorage storage;
+		saveSettingsAtExit(&storage);
+		ASSERT_TRUE(storage.written);
+		EXPECT_EQ(storage.written->RoundOtherMethod, fieldsBecomeDefaults ? 3 : 2);
+		EXPECT_EQ(storage.written->FocalLength, fieldsBecomeDefaults ? 135.0 : 50.0);
+	}
+}
+
+} // namespace
+} // namespace mirel
