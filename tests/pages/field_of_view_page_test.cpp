@@ -1,5 +1,4 @@
 #include "page_test_support.h"
-#include "settings/film_formats.h"
 
 namespace mirel::testing {
 namespace {
@@ -41,32 +40,6 @@ TEST_F(FieldOfView, DistanceLimits)
 	expectResults("n/a", "n/a");
 	sheet.type(page::FocalLength, "50");
 	expectResults("3564.000000 mm", "2376.000000 mm");
-}
-
-TEST_F(FieldOfView, UnitsRewriteTheDistanceWithoutChangingIt)
-{
-	sheet.click(page::UnitFeet);
-	EXPECT_EQ(sheet.text(page::Distance), "3.28084");
-	EXPECT_EQ(settings.FocusDistance, 1000.0);
-	EXPECT_EQ(sheet.text(id::Horizontal), "2.244094 ft");
-	sheet.click(page::UnitMillimetres);
-	EXPECT_EQ(sheet.text(page::Distance), "1000.0");
-	EXPECT_EQ(settings.FocusDistance, 1000.0);
-	sheet.click(page::UnitCentimetres);
-	sheet.type(page::Distance, "12.5");
-	EXPECT_EQ(settings.FocusDistance, 125.0);
-}
-
-TEST_F(FieldOfView, ShowingThePageResuggestsTheCircleOfConfusion)
-{
-	sheet.show(kDepthOfField);
-	sheet.type(page::CircleOfConfusion, "0.05");
-	sheet.pick(page::FilmFormat, 9);
-	sheet.type(page::CircleOfConfusion, "0.05");
-	sheet.show(kFieldOfView);
-	EXPECT_EQ(sheet.active().selection(page::FilmFormat), 9);
-	EXPECT_EQ(settings.filmCoC, suggestedCoC(settings.FilmSizes[9]));
-	expectResults("5.308600 m", "6.756400 m");
 }
 
 } // namespace

@@ -37,8 +37,9 @@ TEST_F(Magnification, UnitChangesTheDistanceTextOnly)
 	sheet.click(page::UnitMetres);
 	sheet.type(page::Distance, "1");
 	EXPECT_EQ(settings.FocusDistance, 1000.0);
-	sheet.type(page::Distance, "2");
-	EXPECT_EQ(settings.FocusDistance, 2000.0);
+	sheet.click(page::UnitCentimetres);
+	sheet.type(page::Distance, "12.5");
+	EXPECT_EQ(settings.FocusDistance, 125.0);
 }
 
 } // namespace

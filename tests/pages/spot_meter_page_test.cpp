@@ -28,24 +28,10 @@ TEST_F(SpotMeter, AngleByPercent)
 	EXPECT_EQ(settings.SpotPercent, 0.0);
 }
 
-TEST_F(SpotMeter, LargerFrameWiderAngle)
+TEST_F(SpotMeter, LargerFrameWiderAngleAndTrimmedPercent)
 {
 	sheet.pick(page::FilmFormat, 2);
 	EXPECT_EQ(result(), "20.487509\xB0");
-}
-
-TEST_F(SpotMeter, ShowingThePageKeepsTheCircleOfConfusion)
-{
-	sheet.show(kHyperfocal);
-	sheet.type(page::CircleOfConfusion, "0.05");
-	sheet.show(kSpotMeter);
-	EXPECT_EQ(settings.filmCoC, 0.05);
-	sheet.show(kHyperfocal);
-	EXPECT_EQ(sheet.text(page::CircleOfConfusion), "0.05");
-}
-
-TEST_F(SpotMeter, ShownPercentIsTrimmed)
-{
 	settings.SpotPercent = 10.0;
 	sheet.show(kSpotMeter);
 	EXPECT_EQ(sheet.text(id::Percent), "10.0");
