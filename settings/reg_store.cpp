@@ -124,38 +124,42 @@ RegKey RegFileStore::newHandle(std::string path)
 	return key;
 }
 
-RegResult RegFileStore::openKey(RegKey parent, std::string_view path, RegKey &key)
+RegResult RegFileStore::resolveKey(RegKey parent, std::string_view path, std::string &full)
 {
 	if (parent == kCurrentUserKey && !inBatch_)
 		refresh(); // a fresh start from the root sees what others saved
 	const auto base = keyPath(parent);
 	if (!base)
 		return kRegInvalidHandle;
-	auto full = joinKeyPath(*base, path);
-	if (!full)
+	auto joined = joinKeyPath(*base, path);
+	if (!joined)
 		return kRegInvalidParameter;
-	if (!keyExists(*full))
+	full = std::move(*joined);
+	return kRegSuccess;
+}
+
+RegResult RegFileStore::openKey(RegKey parent, std::string_view path, RegKey &key)
+{
+	std::string full;
+	if (const RegResult result = resolveKey(parent, path, full); result != kRegSuccess)
+		return result;
+	if (!keyExists(full))
 		return kRegFileNotFound;
-	key = newHandle(std::move(*full));
+	key = newHandle(std::move(full));
 	return kRegSuccess;
 }
 
 RegResult RegFileStore::createKey(RegKey parent, std::string_view path, RegKey &key)
 {
-	if (parent == kCurrentUserKey && !inBatch_)
-		refresh();
-	const auto base = keyPath(parent);
-	if (!base)
-		return kRegInvalidHandle;
-	auto full = joinKeyPath(*base, path);
-	if (!full)
-		return kRegInvalidParameter;
-	if (!keyExists(*full)) {
-		const RegResult result = change([&](RegFile &file) { file.keys.push_back({ *full, {} }); });
+	std::string full;
+	if (const RegResult result = resolveKey(parent, path, full); result != kRegSuccess)
+		return result;
+	if (!keyExists(full)) {
+		const RegResult result = change([&](RegFile &file) { file.keys.push_back({ full, {} }); });
 		if (result != kRegSuccess)
 			return result;
 	}
-	key = newHandle(std::move(*full));
+	key = newHandle(std::move(full));
 	return kRegSuccess;
 }
 

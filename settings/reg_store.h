@@ -73,6 +73,8 @@ private:
 	};
 
 	std::optional<std::string> keyPath(RegKey key) const;
+	// The full path of path below parent, in full.
+	RegResult resolveKey(RegKey parent, std::string_view path, std::string &full);
 	bool keyExists(std::string_view path) const;
 	RegKey newHandle(std::string path);
 
