@@ -1,14 +1,13 @@
-// The settings dialogs, the About box and its light table as the user runs
-// them from the menu, with real keys and clicks.
+// The settings dialogs, help, the About box and its light table as the user
+// runs them from the menu, with real keys and clicks.
 
-#include <QApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QTest>
 
 #include "resources/control_ids.h"
 #include "settings/records.h"
-#include "shell/qt_dialog_host.h"
+#include "shell/help_window.h"
 #include "ui/qt_controls.h"
 #include "ui/qt_user_actions.h"
 
@@ -18,163 +17,139 @@ namespace mirel::testing {
 namespace {
 
 namespace cmd = ids::command;
+namespace topic = ids::help;
 
-struct Records {
-	CalcSettings current = currentSettings();
-	CalcSettings defaults = defaultSettings();
-	StartupPrefs prefs = startupPrefs();
-};
+using Records = std::tuple<CalcSettings, CalcSettings, StartupPrefs>; // current, defaults, startup prefs
 
-// A change made in a settings dialog and where OK must store it.
-struct SettingsChange {
-	const char *name;
-	int command;
-	int templateId;
-	std::function<void(ui::UserActions &)> change;
-	std::function<void()> expectStored;
-	bool writesCurrent;
-	bool writesDefaults;
-	bool writesPrefs;
-};
-
-void PrintTo(const SettingsChange &dialog, std::ostream *os)
+// Each dialog from its menu item over a page. F1 acts on its release and,
+// like Help > Context, shows the page's topic, also from inside the dialog,
+// whose help button shows its own. OK stores the change in the dialog's own
+// records and nowhere else, Cancel stores nothing.
+TEST(Dialogs, HelpShowsThePagesOrTheDialogsTopicOkStoresInItsRecordsOnly)
 {
-	*os << dialog.name;
-}
+	struct Dialog {
+		int command, templateId, helpButton, helpTopic;
+		std::function<void(ui::UserActions &)> change; // none: the About box, only OK
+		std::function<void(Records &)> stored;
+	};
+	const Dialog dialogs[] = {
+		{ cmd::RoundingRules, 134, ui::kIdHelp, topic::RoundingRules,
+		  [](ui::UserActions &user) {
+			  user.pick(ids::roundingrules::Stops, 1);
+			  user.pick(ids::roundingrules::Other, 3);
+		  },
+		  [](Records &records) {
+			  std::get<0>(records).RoundStopsMethod = 1;
+			  std::get<0>(records).RoundOtherMethod = 3;
+		  } },
+		{ cmd::Defaults, 136, ui::kIdHelp, topic::Defaults,
+		  [](ui::UserActions &user) {
+			  user.pick(ids::defaults::LengthUnit, 3);
+			  user.type(ids::defaults::Aperture, "4");
+		  },
+		  [](Records &records) {
+			  for (CalcSettings *settings : { &std::get<0>(records), &std::get<1>(records) }) {
+				  settings->LengthUnit = LengthUnit::Inches;
+				  settings->Aperture = 4.0;
+			  }
+		  } },
+		{ cmd::StartupPreferences, 139, ui::kIdHelp, topic::StartupPreferences,
+		  [](ui::UserActions &user) {
+			  user.click(ids::startupprefs::FieldsBecomeDefaults);
+			  user.pick(ids::startupprefs::StartPage, 5);
+		  },
+		  [](Records &records) {
+			  std::get<2>(records).FieldsBecomeDefaults = true;
+			  std::get<2>(records).StartupForm = 5;
+		  } },
+		{ cmd::About, 100, ids::about::License, topic::License, {}, {} },
+	};
+	for (const Dialog &dialog : dialogs) {
+		for (const int button : { ui::kIdOk, ui::kIdCancel }) {
+			if (!dialog.change && button == ui::kIdCancel)
+				continue;
+			SCOPED_TRACE(::testing::Message() << "template " << dialog.templateId << " button " << button);
+			FakeStorage storage;
+			const auto window = openWindow(storage);
+			const bool ok = button == ui::kIdOk;
+			window->showPage(ok ? kHyperfocal : kMagnification);
+			const QUrl pageTopic = HelpWindow::topicUrl(ok ? topic::Hyperfocal : topic::Magnification);
+			HelpWindow &help = window->help();
+			help.showContents();
+			QTest::keyPress(window.get(), Qt::Key_F1);
+			EXPECT_EQ(help.currentUrl(), QUrl(QStringLiteral("qrc:/help/index.html"))) << "F1 acts on its release";
+			QTest::keyRelease(window.get(), Qt::Key_F1);
+			EXPECT_EQ(help.currentUrl(), pageTopic);
+			help.showContents();
+			menuAction(*window, cmd::Context).trigger();
+			EXPECT_EQ(help.currentUrl(), pageTopic);
 
-class SettingsDialogs : public ::testing::TestWithParam<SettingsChange>
-{
-protected:
-	// Opens the dialog from the menu, makes the change and leaves with
-	// button; returns the records as they were before.
-	Records run(int button)
-	{
-		const SettingsChange &dialog = GetParam();
-		window_ = openWindow(storage_);
-		const Records before;
-		ModalScript script;
-		script.then(dialog.templateId, [&](QtDialogHost &host) {
-			ui::QtUserActions user(host.controls());
-			dialog.change(user);
-			user.click(button);
-		});
-		script.start();
-		menuAction(*window_, dialog.command).trigger();
-		EXPECT_EQ(script.pending(), 0);
-		return before;
+			Records expected{ currentSettings(), defaultSettings(), startupPrefs() };
+			if (ok && dialog.stored)
+				dialog.stored(expected);
+			const auto run = [&](QtDialogHost &host) {
+				help.showContents();
+				QTest::keyPress(&host, Qt::Key_F1);
+				QTest::keyRelease(&host, Qt::Key_F1);
+				EXPECT_EQ(help.currentUrl(), pageTopic);
+				ui::QtUserActions user(host.controls());
+				user.click(dialog.helpButton);
+				EXPECT_EQ(help.currentUrl(), HelpWindow::topicUrl(dialog.helpTopic));
+				EXPECT_TRUE(host.isVisible()) << "help leaves the dialog open";
+				if (dialog.change)
+					dialog.change(user);
+				user.click(button);
+			};
+			EXPECT_EQ(runModals([&] { menuAction(*window, dialog.command).trigger(); }, { { dialog.templateId, run } }), 0);
+			EXPECT_EQ(Records(currentSettings(), defaultSettings(), startupPrefs()), expected);
+		}
 	}
-
-private:
-	FakeStorage storage_;
-	std::unique_ptr<MirelDlg> window_;
-};
-
-TEST_P(SettingsDialogs, OkStoresTheChangeInItsRecordsOnly)
-{
-	const SettingsChange &dialog = GetParam();
-	const Records before = run(ui::kIdOk);
-	EXPECT_EQ(currentSettings() != before.current, dialog.writesCurrent);
-	EXPECT_EQ(defaultSettings() != before.defaults, dialog.writesDefaults);
-	EXPECT_EQ(startupPrefs() != before.prefs, dialog.writesPrefs);
-	dialog.expectStored();
 }
-
-TEST_P(SettingsDialogs, CancelChangesNothing)
-{
-	const Records before = run(ui::kIdCancel);
-	EXPECT_EQ(currentSettings(), before.current);
-	EXPECT_EQ(defaultSettings(), before.defaults);
-	EXPECT_EQ(startupPrefs(), before.prefs);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-	Menu, SettingsDialogs,
-	::testing::Values(
-		SettingsChange{ "RoundingRules", cmd::RoundingRules, 134,
-				[](ui::UserActions &user) {
-					user.pick(ids::roundingrules::Stops, 1);
-					user.pick(ids::roundingrules::Other, 3);
-				},
-				[] {
-					EXPECT_EQ(currentSettings().RoundStopsMethod, 1);
-					EXPECT_EQ(currentSettings().RoundOtherMethod, 3);
-				},
-				true, false, false },
-		SettingsChange{ "Defaults", cmd::Defaults, 136,
-				[](ui::UserActions &user) {
-					user.pick(ids::defaults::LengthUnit, 3);
-					user.type(ids::defaults::Aperture, "4");
-				},
-				[] {
-					for (const CalcSettings *settings : { &defaultSettings(), &currentSettings() }) {
-						EXPECT_EQ(settings->LengthUnit, LengthUnit::Inches);
-						EXPECT_EQ(settings->Aperture, 4.0);
-					}
-				},
-				true, true, false },
-		SettingsChange{ "StartupPreferences", cmd::StartupPreferences, 139,
-				[](ui::UserActions &user) {
-					user.click(ids::startupprefs::FieldsBecomeDefaults);
-					user.pick(ids::startupprefs::StartPage, 5);
-				},
-				[] {
-					EXPECT_TRUE(startupPrefs().FieldsBecomeDefaults);
-					EXPECT_EQ(startupPrefs().StartupForm, 5);
-				},
-				false, false, true }),
-	[](const ::testing::TestParamInfo<SettingsChange> &info) { return std::string(info.param.name); });
 
 // The light table from the About box: the intro, closing by itself or
 // skipped with Esc, then the white window over the whole screen until Esc,
 // then the About box again.
-class LightTable : public ::testing::TestWithParam<bool>
+TEST(About, TheLightTableFollowsTheIntroAndReturnsToTheAboutBox)
 {
-};
-
-TEST_P(LightTable, FollowsTheIntroAndReturnsToTheAboutBox)
-{
-	const bool skipIntro = GetParam();
 	FakeStorage storage;
 	const auto window = openWindow(storage);
-
-	ModalScript script;
-	script.then(100, [](QtDialogHost &about) { ui::QtUserActions(about.controls()).click(ids::about::LightTable); })
-		.then(147, [&](QtDialogHost &intro) {
-			EXPECT_TRUE(intro.windowFlags() & Qt::FramelessWindowHint);
+	for (const bool skipIntro : { false, true }) {
+		SCOPED_TRACE(skipIntro ? "Esc skips the intro" : "the intro closes itself");
+		const auto click = [](int button) {
+			return [button](QtDialogHost &host) { ui::QtUserActions(host.controls()).click(button); };
+		};
+		const auto intro = [&](QtDialogHost &shown) {
+			EXPECT_TRUE(shown.windowFlags() & Qt::FramelessWindowHint);
 			if (skipIntro) {
-				QTest::keyClick(&intro, Qt::Key_Escape);
-				EXPECT_FALSE(intro.isVisible());
+				QTest::keyClick(&shown, Qt::Key_Escape);
+				EXPECT_FALSE(shown.isVisible());
 			}
-		})
-		.then(148, [](QtDialogHost &table) {
+		};
+		const auto lightTable = [](QtDialogHost &table) {
 			EXPECT_TRUE(table.windowFlags() & Qt::FramelessWindowHint);
 			EXPECT_TRUE(QTest::qWaitForWindowExposed(&table));
 			EXPECT_TRUE(table.geometry().contains(table.screen()->geometry()));
 			const QImage shown = table.grab().toImage();
 			for (const QPoint corner : { QPoint(1, 1), QPoint(shown.width() - 2, shown.height() - 2) })
 				EXPECT_EQ(shown.pixelColor(corner), QColor(Qt::white));
-
-			const QWidget *label = table.controls().widget(ids::lighttable::Label);
+			const auto *label = qobject_cast<const QLabel *>(table.controls().widget(ids::lighttable::Label));
 			ASSERT_NE(label, nullptr);
-			EXPECT_EQ(static_cast<const QLabel *>(label)->text(), "Press Esc to leave this silly thing...");
+			EXPECT_EQ(label->text(), "Press Esc to leave this silly thing...");
 			const QPoint place = label->mapTo(&table, QPoint(0, 0));
 			EXPECT_EQ(place.y(), 20);
 			EXPECT_LE(std::abs(place.x() + label->width() / 2 - table.width() / 2), 1);
 			QTest::keyClick(&table, Qt::Key_Escape);
-		})
-		.then(100, [](QtDialogHost &about) {
+		};
+		// Back in the About box, active again.
+		const auto aboutAgain = [&](QtDialogHost &about) {
 			EXPECT_TRUE(QTest::qWaitForWindowActive(&about));
-			ui::QtUserActions(about.controls()).click(ui::kIdOk);
-		});
-	script.start();
-	menuAction(*window, cmd::About).trigger();
-	EXPECT_EQ(script.pending(), 0);
+			click(ui::kIdOk)(about);
+		};
+		EXPECT_EQ(runModals([&] { menuAction(*window, cmd::About).trigger(); },
+				    { { 100, click(ids::about::LightTable) }, { 147, intro }, { 148, lightTable }, { 100, aboutAgain } }),
+			  0);
+	}
 }
-
-INSTANTIATE_TEST_SUITE_P(About, LightTable, ::testing::Bool(),
-			 [](const ::testing::TestParamInfo<bool> &info) {
-				 return info.param ? "EscSkipsTheIntro" : "TheIntroClosesItself";
-			 });
 
 } // namespace
 } // namespace mirel::testing

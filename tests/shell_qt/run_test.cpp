@@ -2,9 +2,9 @@
 // ends however the user or the system asks, with the settings saved once.
 
 #include <csignal>
+#include <optional>
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -27,90 +27,63 @@ MirelApp &app()
 	return *static_cast<MirelApp *>(qApp);
 }
 
-// Runs the program on storage; ending is called from its event loop with the
-// window open and active. Returns when the run has ended, false when it had
-// to be stopped because the ending did not end it.
-bool runUntil(FakeStorage &storage, const std::function<void(MirelDlg &)> &ending)
+TEST(Run, EachWayOfEndingEndsTheRunWithOneSave)
 {
-	QTimer stuck;
-	stuck.setSingleShot(true);
-	QObject::connect(&stuck, &QTimer::timeout, qApp, &QCoreApplication::quit);
-	stuck.start(10000);
-	QTimer::singleShot(0, qApp, [&] {
-		MirelDlg &window = *app().window();
-		EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-		ending(window);
-	});
-	app().run(&storage);
-	return stuck.isActive();
+	const std::pair<const char *, std::function<void(MirelDlg &)>> endings[] = {
+		{ "Exit after Enter in a field",
+		  [](MirelDlg &window) {
+			  window.showPage(kDepthOfField);
+			  QWidget *field = window.sheet().controls(kDepthOfField)->widget(ids::page::FocalLength);
+			  field->setFocus();
+			  QTest::keyClick(field, Qt::Key_Return);
+			  QCoreApplication::processEvents();
+			  EXPECT_TRUE(window.isVisible()) << "Enter closed the window";
+			  menuAction(window, cmd::Exit).trigger();
+		  } },
+		{ "Esc", [](MirelDlg &window) { QTest::keyClick(&window, Qt::Key_Escape); } },
+		{ "close", [](MirelDlg &window) { window.close(); } },
+		{ "SIGTERM with a dialog open",
+		  [](MirelDlg &window) {
+			  // The dialog's own loop is running when the signal comes.
+			  const auto raise = [](QtDialogHost &) { std::raise(SIGTERM); };
+			  EXPECT_EQ(runModals([&] { menuAction(window, cmd::RoundingRules).trigger(); }, { { 134, raise } }), 0);
+			  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+		  } },
+	};
+	for (const auto &[name, ending] : endings) {
+		SCOPED_TRACE(name);
+		FakeStorage storage;
+		QTimer stuck;
+		stuck.setSingleShot(true);
+		QObject::connect(&stuck, &QTimer::timeout, qApp, &QCoreApplication::quit);
+		stuck.start(10000);
+		QTimer::singleShot(0, qApp, [&] {
+			MirelDlg &window = *app().window();
+			EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+			ending(window);
+		});
+		app().run(&storage);
+		EXPECT_TRUE(stuck.isActive()) << "the run did not end";
+		EXPECT_EQ(storage.reads, 1);
+		EXPECT_EQ(storage.writes, 1);
+		EXPECT_FALSE(storage.savedUnderADialog);
+		EXPECT_EQ(app().window(), nullptr);
+	}
 }
 
-struct Ending {
-	const char *name;
-	std::function<void(MirelDlg &)> end;
-};
-
-void PrintTo(const Ending &ending, std::ostream *os)
+// Checks the box shown, answers it and returns its owner; none when no box
+// is shown.
+std::optional<QWidget *> answerMessageBox()
 {
-	*os << ending.name;
-}
-
-class Shutdown : public ::testing::TestWithParam<Ending>
-{
-};
-
-TEST_P(Shutdown, EndsTheRunWithOneSave)
-{
-	FakeStorage storage;
-	EXPECT_TRUE(runUntil(storage, GetParam().end)) << "the run did not end";
-	EXPECT_EQ(storage.reads, 1);
-	EXPECT_EQ(storage.writes, 1);
-	EXPECT_FALSE(storage.savedUnderADialog);
-	EXPECT_EQ(app().window(), nullptr);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-	Run, Shutdown,
-	::testing::Values(
-		Ending{ "ExitAfterEnterInAField",
-			[](MirelDlg &window) {
-				window.showPage(kDepthOfField);
-				QWidget *field = window.sheet().controls(kDepthOfField)->widget(ids::page::FocalLength);
-				field->setFocus();
-				QTest::keyClick(field, Qt::Key_Return);
-				QCoreApplication::processEvents();
-				EXPECT_TRUE(window.isVisible()) << "Enter closed the window";
-				menuAction(window, cmd::Exit).trigger();
-			} },
-		Ending{ "Esc", [](MirelDlg &window) { QTest::keyClick(&window, Qt::Key_Escape); } },
-		Ending{ "Close", [](MirelDlg &window) { window.close(); } },
-		Ending{ "SigtermWithADialogOpen",
-			[](MirelDlg &window) {
-				// The dialog's own loop is running when the signal comes.
-				ModalScript script;
-				script.then(134, [](QtDialogHost &) { std::raise(SIGTERM); });
-				script.start();
-				menuAction(window, cmd::RoundingRules).trigger();
-				EXPECT_EQ(script.pending(), 0);
-				EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-			} }),
-	[](const ::testing::TestParamInfo<Ending> &info) { return std::string(info.param.name); });
-
-// What the box shows, and whose it is: the settings load before the window
-// exists, so a box then has no owner; later the window owns it.
-QWidget *answerMessageBox(bool &shown)
-{
-	QWidget *owner = nullptr;
 	auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
 	if (!box)
-		return nullptr;
-	shown = true;
+		return std::nullopt;
 	EXPECT_EQ(box->windowTitle(), "Mirel Error");
 	EXPECT_EQ(box->text(), "Could not read registry value Aperture\n\n(The file is damaged.)");
 	EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
 	EXPECT_EQ(box->buttons().size(), 1);
 	EXPECT_EQ(box->standardButton(box->buttons().front()), QMessageBox::Ok);
-	owner = box->parentWidget();
+	QWidget *owner = box->parentWidget();
 	QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
 	return owner;
 }
@@ -120,22 +93,18 @@ void showReadError()
 	showMessageBox("Mirel Error", "Could not read registry value Aperture\r\n\r\n(The file is damaged.)");
 }
 
+// The settings load before the window exists, so a box then has no owner;
+// later the window owns it.
 TEST(MessageBox, CaptionTextOneOkNoIconOwnedByTheWindowOnceItExists)
 {
 	FakeStorage storage([](CalcSettings &, StartupPrefs &) { showReadError(); });
-	bool shownAtLoad = false;
-	QWidget *ownerAtLoad = nullptr;
-	QTimer::singleShot(0, qApp, [&] { ownerAtLoad = answerMessageBox(shownAtLoad); });
+	std::optional<QWidget *> ownerAtLoad, ownerLater;
+	QTimer::singleShot(0, qApp, [&] { ownerAtLoad = answerMessageBox(); });
 	const auto window = openWindow(storage);
-	EXPECT_TRUE(shownAtLoad);
-	EXPECT_EQ(ownerAtLoad, nullptr);
-
-	bool shownLater = false;
-	QWidget *ownerLater = nullptr;
-	QTimer::singleShot(0, qApp, [&] { ownerLater = answerMessageBox(shownLater); });
+	EXPECT_EQ(ownerAtLoad, std::optional<QWidget *>(nullptr));
+	QTimer::singleShot(0, qApp, [&] { ownerLater = answerMessageBox(); });
 	showReadError();
-	EXPECT_TRUE(shownLater);
-	EXPECT_EQ(ownerLater, window.get());
+	EXPECT_EQ(ownerLater, std::optional<QWidget *>(window.get()));
 }
 
 } // namespace
