@@ -8,25 +8,12 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "settings/message_box.h"
-#include "settings/reg_file.h"
 #include "settings/registry_storage.h"
-
-namespace mirel {
-
-inline void PrintTo(const RegValue &value, std::ostream *out)
-{
-	*out << '"' << value.name << "\" type " << value.type << " data ";
-	for (const char c : value.data)
-		*out << (c >= ' ' && c <= '~' ? std::string(1, c) : "\\x" + std::to_string(static_cast<unsigned char>(c)));
-}
-
-} // namespace mirel
 
 namespace mirel::testing_support {
 
@@ -66,7 +53,7 @@ inline std::vector<std::string> filesIn(const std::string &folder)
 	std::vector<std::string> names;
 	for (const auto &entry : std::filesystem::directory_iterator(folder))
 		names.push_back(entry.path().filename().string());
-	std::sort(names.begin(), names.end());
+	std::ranges::sort(names);
 	return names;
 }
 

@@ -26,20 +26,5 @@ TEST(Cp1252, EveryByteMapsToItsCharacterAndBack)
 	EXPECT_EQ(toCp1252(unicode), all);
 }
 
-TEST(Cp1252, CharactersWithoutAByteBecomeOneQuestionMarkEach)
-{
-	struct Row {
-		QString text;
-		std::string expected;
-	};
-	const Row rows[] = {
-		{ QString::fromUtf8("a\u2212b\u4E2D"), "a?b?" },    // minus sign, CJK
-		{ QString(QChar(0x0080)), "?" },                    // a C1 control no byte stands for
-		{ QString::fromUtf8("x\U0001F600y"), "x?y" },       // a surrogate pair
-	};
-	for (const Row &row : rows)
-		EXPECT_EQ(toCp1252(row.text), row.expected) << row.text.toStdString();
-}
-
 } // namespace
 } // namespace mirel::ui

@@ -5,26 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include "contract_dialog.h"
+
 namespace mirel::ui {
 namespace {
-
-TEST(DialogUnits, MapCornersSoThatNeighboursThatTouchKeepTouching)
-{
-	struct Row {
-		int charWidth, charHeight;
-		Rect units;
-		QRect pixels;
-	};
-	// 6 by 13 is the classic 8-point dialog font at 96 dpi, where a 50 by 14
-	// button is 75 by 23 pixels.
-	const Row rows[] = {
-		{ 6, 13, { 0, 0, 50, 14 }, { 0, 0, 75, 23 } },
-		{ 7, 14, { 1, 1, 2, 2 }, { 2, 2, 3, 3 } },
-		{ 7, 14, { 2, 2, 1, 1 }, { 4, 4, 1, 1 } },
-	};
-	for (const Row &row : rows)
-		EXPECT_EQ(DialogUnits(row.charWidth, row.charHeight).toPixels(row.units), row.pixels) << row.units.x;
-}
 
 TEST(DialogUnits, ComeFromTheFontsAverageLetterAndHeight)
 {
@@ -35,6 +19,24 @@ TEST(DialogUnits, ComeFromTheFontsAverageLetterAndHeight)
 	EXPECT_EQ(DialogUnits(font).charHeight(), metrics.height());
 	EXPECT_EQ(DialogUnits::dialogFont(8), font);
 	EXPECT_DOUBLE_EQ(DialogUnits::dialogFont(12).pointSizeF(), font.pointSizeF() * 1.5);
+}
+
+TEST(DialogUnits, FittingWidensTheUnitsJustUntilEveryLabelFits)
+{
+	const QFont font = DialogUnits::dialogFont(8);
+	const DialogUnits measured(font);
+	const QString text = QStringLiteral("Focal length (mm) :");
+	const int needed = QFontMetrics(font).boundingRect(QRect(0, 0, 10000, 100), 0, text).width();
+	const Rect tight{ 0, 0, needed * 4 / measured.charWidth() * 3 / 4, 8 }; // three quarters of the room needed
+	DialogTemplate dialog;
+	dialog.controls = { testing::control(kNoId, ControlKind::Static, "Fits", { 0, 0, 100, 8 }) };
+	EXPECT_EQ(DialogUnits::fitting(dialog, font).charWidth(), measured.charWidth());
+
+	dialog.controls.push_back(testing::control(kNoId, ControlKind::Static, text.toStdString(), tight));
+	const DialogUnits widened = DialogUnits::fitting(dialog, font);
+	EXPECT_EQ(widened.charHeight(), measured.charHeight());
+	EXPECT_GE(widened.toPixels(tight).width(), needed);
+	EXPECT_LT(DialogUnits(widened.charWidth() - 1, measured.charHeight()).toPixels(tight).width(), needed);
 }
 
 } // namespace
