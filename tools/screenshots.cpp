@@ -11,6 +11,7 @@
 
 #include "shell/about_dlg.h"
 #include "shell/defaults_dlg.h"
+#include "shell/help_window.h"
 #include "shell/light_table_dlg.h"
 #include "shell/mirel_dlg.h"
 #include "shell/page_sheet.h"
@@ -69,5 +70,9 @@ int main(int argc, char **argv)
 		host.show();
 		ok = save(host, folder, QString::fromLatin1(dialog.name)) && ok;
 	}
+
+	mirel::HelpWindow &help = window.help();
+	help.showTopic(103);
+	ok = save(help, folder, QStringLiteral("help-depth-of-field")) && ok;
 	return ok ? 0 : 1;
 }
