@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
 
 #include "shell/about_dlg.h"
@@ -69,6 +71,16 @@ int main(int argc, char **argv)
 		mirel::QtDialogHost host(*model, {}, &window);
 		host.show();
 		ok = save(host, folder, QString::fromLatin1(dialog.name)) && ok;
+	}
+
+	// The Show menu, open.
+	for (QAction *menu : window.menuBar()->actions()) {
+		if (menu->menu() && menu->text() == QStringLiteral("S&how")) {
+			menu->menu()->popup(window.mapToGlobal(QPoint(0, 0)));
+			QApplication::processEvents();
+			ok = save(*menu->menu(), folder, QStringLiteral("menu-show")) && ok;
+			menu->menu()->close();
+		}
 	}
 
 	mirel::HelpWindow &help = window.help();
