@@ -39,7 +39,8 @@ MirelDlg::MirelDlg(SettingsStorage *storage) : storage_(storage)
 	initShellResources();
 	const ui::DialogTemplate &dialog = resources::mainWindowTemplate();
 	setWindowTitle(ui::fromCp1252(dialog.caption));
-	setWindowIcon(mirelIcon());
+	if (QApplication::windowIcon().isNull())
+		QApplication::setWindowIcon(mirelIcon());
 
 	initStopMath();
 	loadSettingsAtStartup(storage_);

@@ -1,5 +1,6 @@
 #include "shell/shell_resources.h"
 
+#include <QPixmap>
 #include <QtGlobal>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
@@ -20,9 +21,11 @@ void initShellResources()
 QIcon mirelIcon()
 {
 	initShellResources();
+	// From pixmaps: adding files would first look for an icon engine plugin
+	// for the suffix, a search that costs more than decoding both pictures.
 	QIcon icon;
-	icon.addFile(QStringLiteral(":/icons/mirel-16.png"), QSize(16, 16));
-	icon.addFile(QStringLiteral(":/icons/mirel-32.png"), QSize(32, 32));
+	icon.addPixmap(QPixmap(QStringLiteral(":/icons/mirel-16.png")));
+	icon.addPixmap(QPixmap(QStringLiteral(":/icons/mirel-32.png")));
 	return icon;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <climits>
+#include <vector>
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -33,26 +34,37 @@ DialogUnits::DialogUnits(const QFont &font)
 
 namespace {
 
-// Whether the texts of dialog's labels and buttons fit their places.
-bool textsFit(const DialogUnits &units, const DialogTemplate &dialog, const QFontMetrics &metrics)
+// A label's or button's text and the room it needs; a wrapped label's height
+// depends on its width and is measured for each width tried.
+struct Text {
+	Rect rect;
+	QString text;
+	bool wraps;
+	int width; // unwrapped, with a button's frame
+};
+
+std::vector<Text> textsOf(const DialogTemplate &dialog, const QFontMetrics &metrics)
 {
+	std::vector<Text> texts;
 	for (const ControlTemplate &c : dialog.controls) {
 		if (c.text.empty() || (c.kind != ControlKind::Static && c.kind != ControlKind::PushButton))
 			continue;
-		const QRect room = units.toPixels(c.rect);
-		const QString text = withoutMnemonics(fromCp1252(c.text));
-		if (c.kind == ControlKind::PushButton) {
-			// Room for the button's frame and a little air.
-			if (metrics.horizontalAdvance(text) + 8 > room.width())
-				return false;
-			continue;
-		}
-		const int flags = (c.style & kWordWrap) ? Qt::TextWordWrap : 0;
-		const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), INT_MAX / 2), flags, text);
-		if (needed.width() > room.width() || needed.height() > room.height())
-			return false;
+		Text t{ c.rect, withoutMnemonics(fromCp1252(c.text)), (c.style & kWordWrap) != 0, 0 };
+		// A button needs room for its frame and a little air.
+		t.width = c.kind == ControlKind::PushButton ? metrics.horizontalAdvance(t.text) + 8
+							    : metrics.boundingRect(QRect(0, 0, INT_MAX / 2, INT_MAX / 2), 0, t.text).width();
+		texts.push_back(std::move(t));
 	}
-	return true;
+	return texts;
+}
+
+bool fits(const Text &t, const DialogUnits &units, const QFontMetrics &metrics)
+{
+	const QRect room = units.toPixels(t.rect);
+	if (!t.wraps)
+		return t.width <= room.width() && metrics.height() <= room.height();
+	const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), INT_MAX / 2), Qt::TextWordWrap, t.text);
+	return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
 } // namespace
@@ -61,10 +73,11 @@ DialogUnits DialogUnits::fitting(const DialogTemplate &dialog, const QFont &font
 {
 	const DialogUnits measured(font);
 	const QFontMetrics metrics(font);
+	const std::vector<Text> texts = textsOf(dialog, metrics);
 	// A quarter pixel a unit at a time, up to twice the measured width.
 	for (int charWidth = measured.charWidth(); charWidth <= 2 * measured.charWidth(); ++charWidth) {
 		const DialogUnits units(charWidth, measured.charHeight());
-		if (textsFit(units, dialog, metrics))
+		if (std::all_of(texts.begin(), texts.end(), [&](const Text &t) { return fits(t, units, metrics); }))
 			return units;
 	}
 	return measured;
