@@ -24,53 +24,55 @@ auto checked(Call call)
 
 } // namespace
 
-int FileSystem::open(const std::string &path, int flags, mode_t mode)
+namespace posix {
+
+int open(const std::string &path, int flags, mode_t mode)
 {
 	return checked([&] { return ::open(path.c_str(), flags, mode); });
 }
 
-int FileSystem::close(int fd)
+int close(int fd)
 {
 	// Linux releases the descriptor even when close reports EINTR: never retry.
 	return ::close(fd) < 0 && errno != EINTR ? -errno : 0;
 }
 
-ssize_t FileSystem::pread(int fd, void *data, std::size_t size, off_t offset)
+ssize_t pread(int fd, void *data, std::size_t size, off_t offset)
 {
 	return checked([&] { return ::pread(fd, data, size, offset); });
 }
 
-ssize_t FileSystem::pwrite(int fd, const void *data, std::size_t size, off_t offset)
+ssize_t pwrite(int fd, const void *data, std::size_t size, off_t offset)
 {
 	return checked([&] { return ::pwrite(fd, data, size, offset); });
 }
 
-int FileSystem::ftruncate(int fd, off_t length)
+int ftruncate(int fd, off_t length)
 {
 	return checked([&] { return ::ftruncate(fd, length); });
 }
 
-int FileSystem::fchmod(int fd, mode_t mode)
+int fchmod(int fd, mode_t mode)
 {
 	return checked([&] { return ::fchmod(fd, mode); });
 }
 
-int FileSystem::fsync(int fd)
+int fsync(int fd)
 {
 	return checked([&] { return ::fsync(fd); });
 }
 
-int FileSystem::fstat(int fd, struct stat &status)
+int fstat(int fd, struct stat &status)
 {
 	return checked([&] { return ::fstat(fd, &status); });
 }
 
-int FileSystem::lstat(const std::string &path, struct stat &status)
+int lstat(const std::string &path, struct stat &status)
 {
 	return checked([&] { return ::lstat(path.c_str(), &status); });
 }
 
-int FileSystem::readlink(const std::string &path, std::string &target)
+int readlink(const std::string &path, std::string &target)
 {
 	char buffer[PATH_MAX];
 	const ssize_t length = checked([&] { return ::readlink(path.c_str(), buffer, sizeof buffer); });
@@ -82,24 +84,26 @@ int FileSystem::readlink(const std::string &path, std::string &target)
 	return 0;
 }
 
-int FileSystem::rename(const std::string &from, const std::string &to)
+int rename(const std::string &from, const std::string &to)
 {
 	return checked([&] { return ::rename(from.c_str(), to.c_str()); });
 }
 
-int FileSystem::unlink(const std::string &path)
+int unlink(const std::string &path)
 {
 	return checked([&] { return ::unlink(path.c_str()); });
 }
 
-int FileSystem::mkdir(const std::string &path, mode_t mode)
+int mkdir(const std::string &path, mode_t mode)
 {
 	return checked([&] { return ::mkdir(path.c_str(), mode); });
 }
 
-int FileSystem::flock(int fd, int operation)
+int flock(int fd, int operation)
 {
 	return checked([&] { return ::flock(fd, operation); });
 }
+
+} // namespace posix
 
 } // namespace mirel

@@ -11,24 +11,24 @@ namespace mirel {
 // The POSIX calls the settings store makes. Each returns what the call
 // returns, or -errno when it fails; calls that an interrupting signal breaks
 // off are repeated.
-class FileSystem
-{
-public:
-	int open(const std::string &path, int flags, mode_t mode = 0);
-	int close(int fd);
-	ssize_t pread(int fd, void *data, std::size_t size, off_t offset);
-	ssize_t pwrite(int fd, const void *data, std::size_t size, off_t offset);
-	int ftruncate(int fd, off_t length);
-	int fchmod(int fd, mode_t mode);
-	int fsync(int fd);
-	int fstat(int fd, struct stat &status);
-	int lstat(const std::string &path, struct stat &status);
-	// The target of a symbolic link, in target.
-	int readlink(const std::string &path, std::string &target);
-	int rename(const std::string &from, const std::string &to);
-	int unlink(const std::string &path);
-	int mkdir(const std::string &path, mode_t mode);
-	int flock(int fd, int operation);
-};
+namespace posix {
+
+int open(const std::string &path, int flags, mode_t mode = 0);
+int close(int fd);
+ssize_t pread(int fd, void *data, std::size_t size, off_t offset);
+ssize_t pwrite(int fd, const void *data, std::size_t size, off_t offset);
+int ftruncate(int fd, off_t length);
+int fchmod(int fd, mode_t mode);
+int fsync(int fd);
+int fstat(int fd, struct stat &status);
+int lstat(const std::string &path, struct stat &status);
+// The target of a symbolic link, in target.
+int readlink(const std::string &path, std::string &target);
+int rename(const std::string &from, const std::string &to);
+int unlink(const std::string &path);
+int mkdir(const std::string &path, mode_t mode);
+int flock(int fd, int operation);
+
+} // namespace posix
 
 } // namespace mirel

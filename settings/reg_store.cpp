@@ -227,7 +227,7 @@ void RegFileStore::resolveTarget()
 	for (int links = 0; links < kMaxSymlinks; ++links) {
 		struct stat status {};
 		std::string next;
-		if (files_.lstat(target_, status) < 0 || !S_ISLNK(status.st_mode) || files_.readlink(target_, next) < 0 ||
+		if (posix::lstat(target_, status) < 0 || !S_ISLNK(status.st_mode) || posix::readlink(target_, next) < 0 ||
 		    next.empty())
 			break;
 		target_ = next.front() == '/' ? next : folderOf(target_) + '/' + next;
@@ -237,7 +237,7 @@ void RegFileStore::resolveTarget()
 void RegFileStore::refresh()
 {
 	resolveTarget();
-	const int fd = files_.open(target_, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+	const int fd = posix::open(target_, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
 	if (fd == -ENOENT) {
 		image_ = {};
 		seen_.reset();
@@ -250,7 +250,7 @@ void RegFileStore::refresh()
 		return;
 	}
 	struct stat status {};
-	if (const int result = files_.fstat(fd, status); result < 0) {
+	if (const int result = posix::fstat(fd, status); result < 0) {
 		refuse(fromErrno(-result));
 	} else if (!S_ISREG(status.st_mode)) {
 		refuse(kRegAccessDenied); // a folder or device where the file should be
@@ -260,7 +260,7 @@ void RegFileStore::refresh()
 		if (!seen_ || *seen_ != identity || refused_ != kRegSuccess)
 			readOpenFile(fd, identity);
 	}
-	files_.close(fd);
+	posix::close(fd);
 }
 
 void RegFileStore::readOpenFile(int fd, const FileIdentity &identity)
@@ -278,7 +278,7 @@ void RegFileStore::readOpenFile(int fd, const FileIdentity &identity)
 					break;
 				text.resize(std::min(2 * length, kMaxFileSize + 1));
 			}
-			const ssize_t got = files_.pread(fd, text.data() + length, text.size() - length,
+			const ssize_t got = posix::pread(fd, text.data() + length, text.size() - length,
 							 static_cast<off_t>(length));
 			if (got < 0) {
 				refuse(fromErrno(static_cast<int>(-got)));
@@ -369,11 +369,11 @@ RegResult RegFileStore::stage()
 			return result;
 	}
 	const std::string text = formatRegFile(image_);
-	if (const int result = files_.ftruncate(tempFd_, 0); result < 0)
+	if (const int result = posix::ftruncate(tempFd_, 0); result < 0)
 		return fromErrno(-result);
 	for (std::size_t done = 0; done < text.size();) {
 		const ssize_t wrote =
-			files_.pwrite(tempFd_, text.data() + done, text.size() - done, static_cast<off_t>(done));
+			posix::pwrite(tempFd_, text.data() + done, text.size() - done, static_cast<off_t>(done));
 		if (wrote < 0)
 			return fromErrno(static_cast<int>(-wrote));
 		done += static_cast<std::size_t>(wrote);
@@ -390,15 +390,15 @@ RegResult RegFileStore::createTemporary(int &fd, std::string &tempPath)
 	const std::string prefix = target_ + ".tmp-" + std::to_string(::getpid()) + '-';
 	for (int attempt = 0; attempt < 100; ++attempt) {
 		std::string candidate = prefix + std::to_string(counter++);
-		const int opened = files_.open(candidate, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+		const int opened = posix::open(candidate, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
 		if (opened == -EEXIST)
 			continue;
 		if (opened < 0)
 			return fromErrno(-opened);
 		// The umask may have taken bits away, never added any; make it exact.
-		if (const int result = files_.fchmod(opened, 0600); result < 0) {
-			files_.close(opened);
-			files_.unlink(candidate);
+		if (const int result = posix::fchmod(opened, 0600); result < 0) {
+			posix::close(opened);
+			posix::unlink(candidate);
 			return fromErrno(-result);
 		}
 		fd = opened;
@@ -432,15 +432,15 @@ RegResult RegFileStore::commitBatch()
 			result = stage();
 		struct stat status {};
 		if (result == kRegSuccess)
-			result = fromResult(files_.fsync(tempFd_));
+			result = fromResult(posix::fsync(tempFd_));
 		if (result == kRegSuccess)
-			result = fromResult(files_.fstat(tempFd_, status));
+			result = fromResult(posix::fstat(tempFd_, status));
 		if (result == kRegSuccess)
-			result = fromResult(files_.close(std::exchange(tempFd_, -1)));
+			result = fromResult(posix::close(std::exchange(tempFd_, -1)));
 		if (result == kRegSuccess)
 			result = keepPendingCopy();
 		if (result == kRegSuccess)
-			result = fromResult(files_.rename(tempPath_, target_));
+			result = fromResult(posix::rename(tempPath_, target_));
 		if (result == kRegSuccess) {
 			tempPath_.clear();
 			seen_ = FileIdentity{ status.st_dev, status.st_ino, status.st_size,
@@ -449,10 +449,10 @@ RegResult RegFileStore::commitBatch()
 			// The rename itself is only durable once the folder is synced.
 			// The new file is in place either way, so a folder that cannot
 			// be synced (some file systems refuse) is no failure.
-			const int folder = files_.open(folderOf(target_), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+			const int folder = posix::open(folderOf(target_), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 			if (folder >= 0) {
-				files_.fsync(folder);
-				files_.close(folder);
+				posix::fsync(folder);
+				posix::close(folder);
 			}
 		} else {
 			// The file on disk is the old one; read it again next time.
@@ -469,9 +469,9 @@ RegResult RegFileStore::commitBatch()
 void RegFileStore::discardTemporary()
 {
 	if (tempFd_ >= 0)
-		files_.close(std::exchange(tempFd_, -1));
+		posix::close(std::exchange(tempFd_, -1));
 	if (!tempPath_.empty())
-		files_.unlink(std::exchange(tempPath_, {}));
+		posix::unlink(std::exchange(tempPath_, {}));
 }
 
 RegResult RegFileStore::keepCopy(int fd)
@@ -486,13 +486,13 @@ RegResult RegFileStore::keepCopy(int fd)
 	RegResult result = createTemporary(out, tempPath);
 	std::string chunk(kCopyChunk, '\0');
 	for (off_t offset = 0; result == kRegSuccess;) {
-		const ssize_t got = files_.pread(fd, chunk.data(), chunk.size(), offset);
+		const ssize_t got = posix::pread(fd, chunk.data(), chunk.size(), offset);
 		if (got <= 0) {
 			result = fromResult(got);
 			break;
 		}
 		for (ssize_t done = 0; result == kRegSuccess && done < got;) {
-			const ssize_t wrote = files_.pwrite(out, chunk.data() + done, static_cast<std::size_t>(got - done),
+			const ssize_t wrote = posix::pwrite(out, chunk.data() + done, static_cast<std::size_t>(got - done),
 							    offset + done);
 			result = fromResult(wrote);
 			done += std::max<ssize_t>(wrote, 0);
@@ -500,13 +500,13 @@ RegResult RegFileStore::keepCopy(int fd)
 		offset += got;
 	}
 	if (result == kRegSuccess)
-		result = fromResult(files_.fsync(out));
-	if (out >= 0 && files_.close(out) < 0 && result == kRegSuccess)
+		result = fromResult(posix::fsync(out));
+	if (out >= 0 && posix::close(out) < 0 && result == kRegSuccess)
 		result = kRegIoError;
 	if (result == kRegSuccess)
-		result = fromResult(files_.rename(tempPath, target_ + ".bad"));
+		result = fromResult(posix::rename(tempPath, target_ + ".bad"));
 	if (result != kRegSuccess && !tempPath.empty())
-		files_.unlink(tempPath);
+		posix::unlink(tempPath);
 	if (!hadLock)
 		unlock();
 	return result;
@@ -516,7 +516,7 @@ RegResult RegFileStore::keepPendingCopy()
 {
 	if (!copyPending_)
 		return kRegSuccess;
-	const int fd = files_.open(target_, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+	const int fd = posix::open(target_, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
 	if (fd == -ENOENT) {
 		copyPending_.reset(); // gone: nothing left to replace
 		return kRegSuccess;
@@ -524,7 +524,7 @@ RegResult RegFileStore::keepPendingCopy()
 	if (fd < 0)
 		return fromErrno(-fd);
 	RegResult result = keepCopy(fd);
-	files_.close(fd);
+	posix::close(fd);
 	if (result == kRegSuccess)
 		copyPending_.reset();
 	return result;
@@ -537,17 +537,17 @@ RegResult RegFileStore::lock()
 	// The folder is created here, as the first step of every write.
 	const std::string folder = folderOf(target_);
 	for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
-		const int made = files_.mkdir(folder.substr(0, slash), 0700);
+		const int made = posix::mkdir(folder.substr(0, slash), 0700);
 		if (made < 0 && made != -EEXIST)
 			return fromErrno(-made);
 		if (slash == std::string::npos)
 			break;
 	}
-	const int fd = files_.open(target_ + ".lock", O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+	const int fd = posix::open(target_ + ".lock", O_RDWR | O_CREAT | O_CLOEXEC, 0600);
 	if (fd < 0)
 		return fromErrno(-fd);
-	if (const int result = files_.flock(fd, LOCK_EX); result < 0) {
-		files_.close(fd);
+	if (const int result = posix::flock(fd, LOCK_EX); result < 0) {
+		posix::close(fd);
 		return fromErrno(-result);
 	}
 	lockFd_ = fd;
@@ -557,7 +557,7 @@ RegResult RegFileStore::lock()
 void RegFileStore::unlock()
 {
 	if (lockFd_ >= 0)
-		files_.close(std::exchange(lockFd_, -1)); // closing releases the lock
+		posix::close(std::exchange(lockFd_, -1)); // closing releases the lock
 }
 
 void RegFileStore::removeLeftovers()
@@ -571,7 +571,7 @@ void RegFileStore::removeLeftovers()
 		return;
 	while (const dirent *entry = ::readdir(dir)) {
 		if (std::string_view(entry->d_name).starts_with(prefix))
-			files_.unlink(folder + '/' + entry->d_name);
+			posix::unlink(folder + '/' + entry->d_name);
 	}
 	::closedir(dir);
 }

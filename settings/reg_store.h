@@ -94,7 +94,6 @@ private:
 	void discardTemporary();
 
 	std::string path_;
-	FileSystem files_;
 
 	RegFile image_;
 	std::string target_; // path_ with symbolic links followed
