@@ -14,7 +14,6 @@ MirelApp::MirelApp(int &argc, char **argv) : QApplication(argc, argv)
 	setApplicationName(QStringLiteral("Mirel"));
 	setOrganizationName(QStringLiteral("Talvern"));
 	initShellResources();
-	setWindowIcon(mirelIcon());
 	installMessageBoxes();
 	installEventFilter(this);
 }

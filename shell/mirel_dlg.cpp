@@ -39,8 +39,8 @@ MirelDlg::MirelDlg(SettingsStorage *storage) : storage_(storage)
 	initShellResources();
 	const ui::DialogTemplate &dialog = resources::mainWindowTemplate();
 	setWindowTitle(ui::fromCp1252(dialog.caption));
-	if (QApplication::windowIcon().isNull())
-		QApplication::setWindowIcon(mirelIcon());
+	// The application's icon, so that its dialogs and the About box share it.
+	QApplication::setWindowIcon(mirelIcon());
 
 	initStopMath();
 	loadSettingsAtStartup(storage_);

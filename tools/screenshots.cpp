@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
@@ -39,7 +38,6 @@ int main(int argc, char **argv)
 	qputenv("QT_QPA_PLATFORM", "offscreen");
 	QApplication app(argc, argv);
 	mirel::initShellResources();
-	app.setWindowIcon(mirel::mirelIcon());
 	const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
 	QDir().mkpath(folder.path());
 	bool ok = true;
