@@ -5,7 +5,6 @@
 #include "shell/mirel_dlg.h"
 #include "shell/qt_message_box.h"
 #include "shell/quit_signals.h"
-#include "shell/shell_resources.h"
 
 namespace mirel {
 
@@ -13,7 +12,6 @@ MirelApp::MirelApp(int &argc, char **argv) : QApplication(argc, argv)
 {
 	setApplicationName(QStringLiteral("Mirel"));
 	setOrganizationName(QStringLiteral("Talvern"));
-	initShellResources();
 	installMessageBoxes();
 	installEventFilter(this);
 }

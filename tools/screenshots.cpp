@@ -18,7 +18,6 @@
 #include "shell/page_sheet.h"
 #include "shell/qt_dialog_host.h"
 #include "shell/rounding_rules_dlg.h"
-#include "shell/shell_resources.h"
 #include "shell/startup_prefs_dlg.h"
 
 namespace {
@@ -37,7 +36,6 @@ int main(int argc, char **argv)
 {
 	qputenv("QT_QPA_PLATFORM", "offscreen");
 	QApplication app(argc, argv);
-	mirel::initShellResources();
 	const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
 	QDir().mkpath(folder.path());
 	bool ok = true;
