@@ -1,11 +1,14 @@
 // Cost of loading the settings at start-up and saving them at exit, with
 // the file on the disk of the working folder (not a tmpfs), each save
-// synced. Run from the build folder: `make bench`.
+// synced: for Mirel's own file (argument 0) and for one that also holds
+// 900 KB of other programs' keys, as an imported registry export may
+// (argument 900). Run from the build folder: `make bench`.
 #include <benchmark/benchmark.h>
 
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "settings/lifecycle.h"
@@ -37,6 +40,23 @@ private:
 	std::string path_;
 };
 
+// Mirel's file after one save, then kilobytes of other keys appended.
+void makeSettingsFile(const std::string &path, long kilobytes)
+{
+	{
+		RegistrySettingsStorage storage(path);
+		loadSettingsAtStartup(&storage);
+		saveSettingsAtExit(&storage);
+	}
+	std::ofstream file(path, std::ios::binary | std::ios::app);
+	const std::string value = "=\"" + std::string(80, 'v') + "\"\r\n";
+	for (long key = 0; file.tellp() < kilobytes * 1000; ++key) {
+		file << "\r\n[HKEY_CURRENT_USER\\Software\\Other\\Key" << key << "]\r\n";
+		for (int v = 0; v < 20; ++v)
+			file << "\"Value" << v << '"' << value;
+	}
+}
+
 void failOnMessage(benchmark::State &state)
 {
 	setMessageBoxHandler([&state](std::string_view, std::string_view text) { state.SkipWithError(std::string(text).c_str()); });
@@ -46,11 +66,7 @@ void BM_LoadSettings(benchmark::State &state)
 {
 	BenchFolder folder;
 	failOnMessage(state);
-	{
-		RegistrySettingsStorage storage(folder.file());
-		loadSettingsAtStartup(&storage);
-		saveSettingsAtExit(&storage);
-	}
+	makeSettingsFile(folder.file(), state.range(0));
 	for (auto _ : state) {
 		RegistrySettingsStorage storage(folder.file());
 		loadSettingsAtStartup(&storage);
@@ -63,6 +79,7 @@ void BM_SaveSettings(benchmark::State &state)
 {
 	BenchFolder folder;
 	failOnMessage(state);
+	makeSettingsFile(folder.file(), state.range(0));
 	RegistrySettingsStorage storage(folder.file());
 	loadSettingsAtStartup(&storage);
 	startupPrefs().FieldsBecomeDefaults = true;
@@ -91,8 +108,8 @@ void BM_SaveSettingsValueByValue(benchmark::State &state)
 	setMessageBoxHandler({});
 }
 
-BENCHMARK(BM_LoadSettings)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_SaveSettings)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LoadSettings)->Arg(0)->Arg(900)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SaveSettings)->Arg(0)->Arg(900)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SaveSettingsValueByValue)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
