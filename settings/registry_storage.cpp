@@ -1,11 +1,14 @@
 #include "settings/registry_storage.h"
 
 #include <cstdio>
-#include <cstring>
+#include <span>
 #include <stdexcept>
+#include <type_traits>
 #include <utility>
+#include <variant>
 
 #include "settings/message_box.h"
+#include "settings/stored_layout.h"
 
 namespace mirel {
 
@@ -14,11 +17,6 @@ namespace {
 constexpr std::string_view kErrorCaption = "Mirel Error";
 constexpr std::uint32_t kNameSize = 20; // room for a name a little too long, cut on reading
 constexpr std::size_t kFilmPathSize = 40;
-
-void filmSubkeyPath(char (&path)[kFilmPathSize], int index)
-{
-	std::snprintf(path, sizeof path, "FilmSizes\\%i", index);
-}
 
 // Goes back to the product key however the reads or writes of a film
 // subkey end.
@@ -35,102 +33,169 @@ private:
 	RegKey parent_;
 };
 
-// A 32-bit field read straight into place: on failure it keeps its value.
-void readInt(RegistryKey &key, std::string_view name, std::int32_t &field)
+// "FilmSizes\<index>": the subkey of one film format.
+std::string filmSubkeyPath(std::string_view subkeys, int index)
 {
-	auto raw = static_cast<std::uint32_t>(field);
-	key.readDword(name, raw);
-	field = static_cast<std::int32_t>(raw);
+	char path[kFilmPathSize];
+	std::snprintf(path, sizeof path, "%.*s\\%i", static_cast<int>(subkeys.size()), subkeys.data(), index);
+	return path;
+}
+
+// Calls visit(name, field) for each value of layout that owner holds, in
+// the layout's order.
+template <typename Owner, typename Visit>
+void forEachField(Owner &owner, std::span<const StoredValue> layout, Visit visit)
+{
+	for (const StoredValue &row : layout) {
+		std::visit(
+			[&](auto member) {
+				using Traits = MemberTraits<decltype(member)>;
+				if constexpr (std::is_same_v<typename Traits::OwnerType, std::remove_const_t<Owner>>)
+					visit(row.name, owner.*member);
+			},
+			row.field);
+	}
+}
+
+template <typename Field>
+concept DwordField = storedTypeOf<Field>() == kRegDword;
+
+template <typename Field>
+concept FilmFormats = std::is_same_v<std::remove_const_t<Field>, FilmTable>;
+
+// The REG_DWORD a field is written as.
+template <DwordField Field>
+std::uint32_t toDword(Field value)
+{
+	if constexpr (std::is_same_v<Field, bool>)
+		return value ? 1 : 0;
+	else if constexpr (std::is_same_v<Field, std::uint8_t>)
+		return value; // zero-extended
+	else
+		return static_cast<std::uint32_t>(static_cast<std::int32_t>(value)); // sign-extended
+}
+
+// The field a stored REG_DWORD gives.
+template <DwordField Field>
+Field fromDword(std::uint32_t stored)
+{
+	if constexpr (std::is_same_v<Field, bool>)
+		return stored != 0;
+	else if constexpr (sizeof(Field) == 1)
+		return static_cast<Field>(static_cast<std::uint8_t>(stored & 0xFF)); // only the low byte
+	else
+		return static_cast<Field>(static_cast<std::int32_t>(stored));
+}
+
+// Reads of one value straight into its field: on failure they throw and
+// the field keeps its value.
+template <DwordField Field>
+void readField(RegistryKey &key, std::string_view name, Field &field)
+{
+	// A value shorter than 4 bytes replaces only the low bytes.
+	std::uint32_t stored = toDword(field);
+	key.readDword(name, stored);
+	field = fromDword<Field>(stored);
+}
+
+void readField(RegistryKey &key, std::string_view name, double &field)
+{
+	key.readDouble(name, field);
+}
+
+void readField(RegistryKey &key, std::string_view name, FilmName &field)
+{
+	char text[kNameSize];
+	const std::uint32_t received = key.readBytes(name, text, sizeof text);
+	// Up to the terminator, or all that came when it is missing; a name of
+	// 16 to 19 characters is cut to the 15 the field holds.
+	setFilmName(field, std::string_view(text, received));
+}
+
+template <DwordField Field>
+void writeField(RegistryKey &key, std::string_view name, Field field)
+{
+	key.writeDword(name, toDword(field));
+}
+
+void writeField(RegistryKey &key, std::string_view name, double field)
+{
+	key.writeDouble(name, field);
+}
+
+void writeField(RegistryKey &key, std::string_view name, const FilmName &field)
+{
+	key.writeString(name, filmName(field));
+}
+
+void readFilmFormats(RegistryKey &key, std::string_view subkeys, FilmTable &formats)
+{
+	for (int i = 0; i < kFilmFormatCount; ++i) {
+		const RegKey parent = key.openSubkey(filmSubkeyPath(subkeys, i), false);
+		if (parent == kNoKey)
+			break; // the later formats keep their built-in values
+		SubkeyScope scope(key, parent);
+		forEachField(formats[static_cast<std::size_t>(i)], kFilmFormatLayout,
+			     [&](std::string_view name, auto &field) { readField(key, name, field); });
+	}
+}
+
+void writeFilmFormats(RegistryKey &key, std::string_view subkeys, const FilmTable &formats)
+{
+	// All ten, whatever they hold, so that one save makes the whole layout.
+	for (int i = 0; i < kFilmFormatCount; ++i) {
+		const RegKey parent = key.openSubkey(filmSubkeyPath(subkeys, i), true);
+		if (parent == kNoKey)
+			break; // already shown by openSubkey
+		SubkeyScope scope(key, parent);
+		forEachField(formats[static_cast<std::size_t>(i)], kFilmFormatLayout,
+			     [&](std::string_view name, const auto &field) { writeField(key, name, field); });
+	}
+}
+
+// Reads or writes every value of the layout that record holds, in order.
+template <typename Record>
+void readRecord(RegistryKey &key, Record &record)
+{
+	forEachField(record, kStoredLayout, [&]<typename Field>(std::string_view name, Field &field) {
+		if constexpr (FilmFormats<Field>)
+			readFilmFormats(key, name, field);
+		else
+			readField(key, name, field);
+	});
+}
+
+template <typename Record>
+void writeRecord(RegistryKey &key, const Record &record)
+{
+	forEachField(record, kStoredLayout, [&]<typename Field>(std::string_view name, Field &field) {
+		if constexpr (FilmFormats<Field>)
+			writeFilmFormats(key, name, field);
+		else
+			writeField(key, name, field);
+	});
 }
 
 } // namespace
 
 void readSettingsRecord(RegistryKey &key, CalcSettings &settings)
 {
-	readInt(key, "RoundStopsMethod", settings.RoundStopsMethod);
-	readInt(key, "RoundOtherMethod", settings.RoundOtherMethod);
-	auto unit = static_cast<std::int32_t>(settings.LengthUnit);
-	readInt(key, "LengthUnit", unit);
-	settings.LengthUnit = static_cast<LengthUnit>(unit);
-	key.readDouble("Aperture", settings.Aperture);
-	key.readDouble("FocusDistance", settings.FocusDistance);
-	key.readDouble("FocalLength", settings.FocalLength);
-	key.readDouble("SpotPercent", settings.SpotPercent);
-
-	for (int i = 0; i < kFilmFormatCount; ++i) {
-		char path[kFilmPathSize];
-		filmSubkeyPath(path, i);
-		const RegKey parent = key.openSubkey(path, false);
-		if (parent == kNoKey)
-			break; // the later formats keep their built-in values
-		SubkeyScope scope(key, parent);
-		FilmFormat &format = settings.FilmSizes[static_cast<std::size_t>(i)];
-		char name[kNameSize];
-		const std::uint32_t received = key.readBytes("Name", name, sizeof name);
-		// Up to the terminator, or all that came when it is missing; a name
-		// of 16 to 19 characters is cut to the 15 the field holds.
-		setFilmName(format, std::string_view(name, received));
-		key.readDouble("Width", format.Width);
-		key.readDouble("Height", format.Height);
-		key.readDouble("CoC", format.CoC);
-	}
-
-	// Only the low byte is the selection.
-	std::uint32_t filmSize = settings.FilmSize;
-	key.readDword("FilmSize", filmSize);
-	settings.FilmSize = static_cast<std::uint8_t>(filmSize & 0xFF);
+	readRecord(key, settings);
 }
 
 void readStartupPrefs(RegistryKey &key, StartupPrefs &prefs)
 {
-	std::uint32_t value = prefs.StartWithLastForm;
-	key.readDword("StartWithLastForm", value);
-	prefs.StartWithLastForm = value != 0;
-
-	// The low byte as a signed PageIndex: 0xFFFFFFFF is -1, no page.
-	value = static_cast<std::uint8_t>(prefs.StartupForm);
-	key.readDword("StartupForm", value);
-	prefs.StartupForm = static_cast<std::int8_t>(static_cast<std::uint8_t>(value & 0xFF));
-
-	value = prefs.FieldsBecomeDefaults;
-	key.readDword("FieldsBecomeDefaults", value);
-	prefs.FieldsBecomeDefaults = value != 0;
+	readRecord(key, prefs);
 }
 
 void writeSettingsRecord(RegistryKey &key, const CalcSettings &settings)
 {
-	key.writeDword("RoundStopsMethod", static_cast<std::uint32_t>(settings.RoundStopsMethod));
-	key.writeDword("RoundOtherMethod", static_cast<std::uint32_t>(settings.RoundOtherMethod));
-	key.writeDword("LengthUnit", static_cast<std::uint32_t>(settings.LengthUnit));
-	key.writeDouble("Aperture", settings.Aperture);
-	key.writeDouble("FocusDistance", settings.FocusDistance);
-	key.writeDouble("FocalLength", settings.FocalLength);
-	key.writeDouble("SpotPercent", settings.SpotPercent);
-
-	// All ten, whatever they hold, so that one save makes the whole layout.
-	for (int i = 0; i < kFilmFormatCount; ++i) {
-		char path[kFilmPathSize];
-		filmSubkeyPath(path, i);
-		const RegKey parent = key.openSubkey(path, true);
-		if (parent == kNoKey)
-			break; // already shown by openSubkey
-		SubkeyScope scope(key, parent);
-		const FilmFormat &format = settings.FilmSizes[static_cast<std::size_t>(i)];
-		key.writeString("Name", filmName(format));
-		key.writeDouble("Width", format.Width);
-		key.writeDouble("Height", format.Height);
-		key.writeDouble("CoC", format.CoC);
-	}
-
-	key.writeDword("FilmSize", settings.FilmSize); // zero-extended
+	writeRecord(key, settings);
 }
 
 void writeStartupPrefs(RegistryKey &key, const StartupPrefs &prefs)
 {
-	key.writeDword("StartWithLastForm", prefs.StartWithLastForm ? 1 : 0);
-	// Sign-extended: -1 is stored as 0xFFFFFFFF.
-	key.writeDword("StartupForm", static_cast<std::uint32_t>(static_cast<std::int32_t>(prefs.StartupForm)));
-	key.writeDword("FieldsBecomeDefaults", prefs.FieldsBecomeDefaults ? 1 : 0);
+	writeRecord(key, prefs);
 }
 
 RegistrySettingsStorage::RegistrySettingsStorage(std::string path) : store_(std::move(path))

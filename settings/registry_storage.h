@@ -9,15 +9,9 @@
 namespace mirel {
 
 // The settings kept in the user's registry file, read and written through
-// settingsKey.
-//
-// Layout below HKEY_CURRENT_USER\Software\Talvern\Mirel, in the order read
-// and written: RoundStopsMethod, RoundOtherMethod, LengthUnit (REG_DWORD);
-// Aperture, FocusDistance, FocalLength, SpotPercent ("%f" texts); the
-// subkeys FilmSizes\0 to FilmSizes\9 with Name, Width, Height, CoC; then
-// FilmSize, StartWithLastForm, StartupForm, FieldsBecomeDefaults
-// (REG_DWORD). A failed read or write ends its whole block with a box
-// captioned "Mirel Error"; what was done before it stays.
+// settingsKey in the layout of stored_layout.h. A failed read or write ends
+// its whole block with a box captioned "Mirel Error"; what was done before
+// it stays.
 class RegistrySettingsStorage : public SettingsStorage
 {
 public:

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -64,7 +65,7 @@ TEST_F(Persistence, WhatARunSavesIsWhatTheNextLoads)
 	CalcSettings saved;
 	run([&] {
 		startupPrefs() = { false, 3, true };
-		CalcSettings &c = currentSettings();
+		CalcSettings &c = currentSettings(); // every field away from its built-in value
 		c.RoundStopsMethod = 2;
 		c.RoundOtherMethod = 1;
 		c.LengthUnit = LengthUnit::Feet;
@@ -72,9 +73,13 @@ TEST_F(Persistence, WhatARunSavesIsWhatTheNextLoads)
 		c.FocusDistance = 2500.25;
 		c.FocalLength = 85.0;
 		c.SpotPercent = 1.5;
-		setFilmName(c.FilmSizes[7], "Pano \xd7 \x80\x9f");
-		c.FilmSizes[7].Width = 170.5;
-		c.FilmSizes[7].CoC = 0.1; // in use is the suggestion, not this
+		for (int i = 0; i < kFilmFormatCount; ++i) {
+			FilmFormat &format = c.FilmSizes[static_cast<std::size_t>(i)];
+			setFilmName(format, "Pano \xd7 \x80\x9f" + std::to_string(i));
+			format.Width = 170.5 + i;
+			format.Height = 0.125 * i;
+			format.CoC = 0.1 / (i + 1); // in use is the suggestion, not this
+		}
 		c.FilmSize = 7;
 		saved = c;
 	});
@@ -85,6 +90,58 @@ TEST_F(Persistence, WhatARunSavesIsWhatTheNextLoads)
 	saved.filmCoC = suggestedCoC(saved.FilmSizes[7]);
 	EXPECT_EQ(currentSettings(), saved);
 	EXPECT_EQ(startupPrefs(), (StartupPrefs{ false, 3, true }));
+}
+
+// Forwards to a store, noting every key path and value name asked for.
+class RecordingRegistry : public RegistryApi
+{
+public:
+	explicit RecordingRegistry(RegistryApi &store) : store_(store) {}
+	std::vector<std::string> asked;
+
+	RegResult openKey(RegKey parent, std::string_view path, RegKey &key) override
+	{
+		asked.emplace_back(path);
+		return store_.openKey(parent, path, key);
+	}
+	RegResult createKey(RegKey parent, std::string_view path, RegKey &key) override
+	{
+		asked.emplace_back(path);
+		return store_.createKey(parent, path, key);
+	}
+	RegResult queryValue(RegKey key, std::string_view name, void *data, std::uint32_t &size) override
+	{
+		asked.emplace_back(name);
+		return store_.queryValue(key, name, data, size);
+	}
+	RegResult setValue(RegKey key, std::string_view name, RegType type, const void *data, std::uint32_t size) override
+	{
+		asked.emplace_back(name);
+		return store_.setValue(key, name, type, data, size);
+	}
+	RegResult closeKey(RegKey key) override { return store_.closeKey(key); }
+	std::string describeError(RegResult code) override { return store_.describeError(code); }
+
+private:
+	RegistryApi &store_;
+};
+
+TEST_F(Persistence, LoadAndSaveVisitTheSameValuesInTheSameOrder)
+{
+	RegFileStore store(path);
+	RecordingRegistry registry(store);
+	RegistryKey key("Mirel", "Talvern", &registry);
+	loadSettingsAtStartup(nullptr);
+	ASSERT_TRUE(key.openProductKey(true));
+	writeSettingsRecord(key, defaultSettings());
+	writeStartupPrefs(key, startupPrefs());
+	const std::vector<std::string> written = std::exchange(registry.asked, {});
+	ASSERT_TRUE(key.openProductKey(false));
+	readSettingsRecord(key, defaultSettings());
+	readStartupPrefs(key, startupPrefs());
+	EXPECT_EQ(registry.asked, written);
+	EXPECT_EQ(written.size(), 1 + 11 + 5 * kFilmFormatCount); // the key, its values, each subkey and its values
+	EXPECT_TRUE(recorder.shown.empty());
 }
 
 TEST_F(Persistence, AMissingValueStopsTheLoadThereAndTheNextSaveHeals)
