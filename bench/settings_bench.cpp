@@ -40,13 +40,23 @@ private:
 	std::string path_;
 };
 
+// The settings file at path, opened as the program opens it.
+struct SettingsFile {
+	explicit SettingsFile(const std::string &path) : store(path), binding(settingsKey, store), storage(settingsKey, store)
+	{
+	}
+	RegFileStore store;
+	RegistryBinding binding;
+	RegistrySettingsStorage storage;
+};
+
 // Mirel's file after one save, then kilobytes of other keys appended.
 void makeSettingsFile(const std::string &path, long kilobytes)
 {
 	{
-		RegistrySettingsStorage storage(path);
-		loadSettingsAtStartup(&storage);
-		saveSettingsAtExit(&storage);
+		SettingsFile settings(path);
+		loadSettingsAtStartup(&settings.storage);
+		saveSettingsAtExit(&settings.storage);
 	}
 	std::ofstream file(path, std::ios::binary | std::ios::app);
 	const std::string value = "=\"" + std::string(80, 'v') + "\"\r\n";
@@ -68,8 +78,8 @@ void BM_LoadSettings(benchmark::State &state)
 	failOnMessage(state);
 	makeSettingsFile(folder.file(), state.range(0));
 	for (auto _ : state) {
-		RegistrySettingsStorage storage(folder.file());
-		loadSettingsAtStartup(&storage);
+		SettingsFile settings(folder.file());
+		loadSettingsAtStartup(&settings.storage);
 		benchmark::DoNotOptimize(currentSettings().filmCoC);
 	}
 	setMessageBoxHandler({});
@@ -80,12 +90,12 @@ void BM_SaveSettings(benchmark::State &state)
 	BenchFolder folder;
 	failOnMessage(state);
 	makeSettingsFile(folder.file(), state.range(0));
-	RegistrySettingsStorage storage(folder.file());
-	loadSettingsAtStartup(&storage);
+	SettingsFile settings(folder.file());
+	loadSettingsAtStartup(&settings.storage);
 	startupPrefs().FieldsBecomeDefaults = true;
 	for (auto _ : state) {
 		currentSettings().FocalLength += 1.0; // a real change each time
-		saveSettingsAtExit(&storage);
+		saveSettingsAtExit(&settings.storage);
 	}
 	setMessageBoxHandler({});
 }
@@ -96,9 +106,9 @@ void BM_SaveSettingsValueByValue(benchmark::State &state)
 {
 	BenchFolder folder;
 	failOnMessage(state);
-	RegistrySettingsStorage storage(folder.file());
-	loadSettingsAtStartup(&storage);
-	saveSettingsAtExit(&storage);
+	SettingsFile settings(folder.file());
+	loadSettingsAtStartup(&settings.storage);
+	saveSettingsAtExit(&settings.storage);
 	for (auto _ : state) {
 		if (!settingsKey.openProductKey(true))
 			break;

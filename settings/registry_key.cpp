@@ -151,6 +151,17 @@ void RegistryKey::raiseValueError(std::string_view verb, std::string_view name, 
 
 RegistryKey settingsKey("Mirel", "Talvern");
 
+RegistryBinding::RegistryBinding(RegistryKey &key, RegistryApi &registry) : key_(key)
+{
+	key_.useRegistry(&registry);
+}
+
+RegistryBinding::~RegistryBinding()
+{
+	key_.close();
+	key_.useRegistry(nullptr);
+}
+
 namespace {
 
 // The key held at the end of the run is closed once the program is done.

@@ -24,8 +24,9 @@ public:
 	// both must outlive the key. No registry call is made.
 	RegistryKey(const char *productName, const char *makerName, RegistryApi *registry = nullptr);
 
-	// The registry the key works on. Without one every call fails as on an
-	// invalid handle. Replacing it forgets the open key without closing it.
+	// The registry the key works on (see RegistryBinding). Without one every
+	// call fails as on an invalid handle. Replacing it forgets the open key
+	// without closing it.
 	void useRegistry(RegistryApi *registry);
 	RegistryApi *registry() const { return registry_; }
 	RegKey current() const { return currentKey; }
@@ -83,5 +84,20 @@ private:
 
 // The program's one key, "Software\Talvern\Mirel"; closed at exit.
 extern RegistryKey settingsKey;
+
+// Points a key at a registry for as long as the binding lives; at its end
+// the key's open key is closed and the key is left without a registry.
+class RegistryBinding
+{
+public:
+	RegistryBinding(RegistryKey &key, RegistryApi &registry);
+	~RegistryBinding();
+
+	RegistryBinding(const RegistryBinding &) = delete;
+	RegistryBinding &operator=(const RegistryBinding &) = delete;
+
+private:
+	RegistryKey &key_;
+};
 
 } // namespace mirel

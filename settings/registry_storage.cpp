@@ -198,26 +198,15 @@ void writeStartupPrefs(RegistryKey &key, const StartupPrefs &prefs)
 	writeRecord(key, prefs);
 }
 
-RegistrySettingsStorage::RegistrySettingsStorage(std::string path) : store_(std::move(path))
-{
-	settingsKey.useRegistry(&store_);
-}
-
-RegistrySettingsStorage::~RegistrySettingsStorage()
-{
-	if (settingsKey.registry() == &store_) {
-		settingsKey.close();
-		settingsKey.useRegistry(nullptr);
-	}
-}
+RegistrySettingsStorage::RegistrySettingsStorage(RegistryKey &key, RegFileStore &store) : key_(key), store_(store) {}
 
 void RegistrySettingsStorage::readStored(CalcSettings &defaults, StartupPrefs &prefs)
 {
-	if (!settingsKey.openProductKey(false))
+	if (!key_.openProductKey(false))
 		return; // the first run, or nothing that can be read: built-in values
 	try {
-		readSettingsRecord(settingsKey, defaults);
-		readStartupPrefs(settingsKey, prefs);
+		readSettingsRecord(key_, defaults);
+		readStartupPrefs(key_, prefs);
 	} catch (const std::runtime_error &error) {
 		showMessageBox(kErrorCaption, error.what());
 	}
@@ -226,14 +215,14 @@ void RegistrySettingsStorage::readStored(CalcSettings &defaults, StartupPrefs &p
 void RegistrySettingsStorage::writeStored(const CalcSettings &defaults, const StartupPrefs &prefs)
 {
 	store_.beginBatch();
-	if (settingsKey.openProductKey(true)) {
+	if (key_.openProductKey(true)) {
 		try {
-			writeSettingsRecord(settingsKey, defaults);
-			writeStartupPrefs(settingsKey, prefs);
+			writeSettingsRecord(key_, defaults);
+			writeStartupPrefs(key_, prefs);
 			// The values are staged; this is where they reach the disk. A
 			// failure here is the failure of the write that ended the save.
 			if (const RegResult result = store_.commitBatch(); result != kRegSuccess)
-				settingsKey.raiseValueError("write", store_.lastValueSet(), result);
+				key_.raiseValueError("write", store_.lastValueSet(), result);
 		} catch (const std::runtime_error &error) {
 			showMessageBox(kErrorCaption, error.what());
 		}

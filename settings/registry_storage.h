@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "settings/lifecycle.h"
 #include "settings/reg_store.h"
 #include "settings/registry_key.h"
@@ -9,15 +7,14 @@
 namespace mirel {
 
 // The settings kept in the user's registry file, read and written through
-// settingsKey in the layout of stored_layout.h. A failed read or write ends
+// a key bound to that file's store, in the layout of stored_layout.h. A failed read or write ends
 // its whole block with a box captioned "Mirel Error"; what was done before
 // it stays.
 class RegistrySettingsStorage : public SettingsStorage
 {
 public:
-	// settingsKey works on the file at path while the storage exists.
-	explicit RegistrySettingsStorage(std::string path);
-	~RegistrySettingsStorage() override;
+	// key works on store (see RegistryBinding); both outlive the storage.
+	RegistrySettingsStorage(RegistryKey &key, RegFileStore &store);
 
 	RegistrySettingsStorage(const RegistrySettingsStorage &) = delete;
 	RegistrySettingsStorage &operator=(const RegistrySettingsStorage &) = delete;
@@ -27,10 +24,9 @@ public:
 	// failure still names the value it met.
 	void writeStored(const CalcSettings &defaults, const StartupPrefs &prefs) override;
 
-	RegFileStore &store() { return store_; }
-
 private:
-	RegFileStore store_;
+	RegistryKey &key_;
+	RegFileStore &store_;
 };
 
 // The steps of a load and a save, each on the product key held by key.

@@ -88,7 +88,9 @@ protected:
 	// One run of the program: load, whatever the user does, save.
 	void run(const std::function<void()> &use = {}, bool save = true)
 	{
-		RegistrySettingsStorage storage(path);
+		RegFileStore store(path);
+		const RegistryBinding binding(settingsKey, store);
+		RegistrySettingsStorage storage(settingsKey, store);
 		loadSettingsAtStartup(&storage);
 		if (use)
 			use();
