@@ -100,27 +100,8 @@ void BM_SaveSettings(benchmark::State &state)
 	setMessageBoxHandler({});
 }
 
-// The same save with every value its own synced whole-file write, as the
-// store does outside a batch: why a save is one batch.
-void BM_SaveSettingsValueByValue(benchmark::State &state)
-{
-	BenchFolder folder;
-	failOnMessage(state);
-	SettingsFile settings(folder.file());
-	loadSettingsAtStartup(&settings.storage);
-	saveSettingsAtExit(&settings.storage);
-	for (auto _ : state) {
-		if (!settingsKey.openProductKey(true))
-			break;
-		writeSettingsRecord(settingsKey, defaultSettings());
-		writeStartupPrefs(settingsKey, startupPrefs());
-	}
-	setMessageBoxHandler({});
-}
-
 BENCHMARK(BM_LoadSettings)->Arg(0)->Arg(900)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SaveSettings)->Arg(0)->Arg(900)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_SaveSettingsValueByValue)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace mirel

@@ -47,11 +47,6 @@ ssize_t pwrite(int fd, const void *data, std::size_t size, off_t offset)
 	return checked([&] { return ::pwrite(fd, data, size, offset); });
 }
 
-int ftruncate(int fd, off_t length)
-{
-	return checked([&] { return ::ftruncate(fd, length); });
-}
-
 int fchmod(int fd, mode_t mode)
 {
 	return checked([&] { return ::fchmod(fd, mode); });

@@ -17,7 +17,6 @@ int open(const std::string &path, int flags, mode_t mode = 0);
 int close(int fd);
 ssize_t pread(int fd, void *data, std::size_t size, off_t offset);
 ssize_t pwrite(int fd, const void *data, std::size_t size, off_t offset);
-int ftruncate(int fd, off_t length);
 int fchmod(int fd, mode_t mode);
 int fsync(int fd);
 int fstat(int fd, struct stat &status);

@@ -90,9 +90,7 @@ RegFileStore::RegFileStore(std::string path) : path_(std::move(path)) {}
 
 RegFileStore::~RegFileStore()
 {
-	// A batch still open was not meant to be kept.
-	discardTemporary();
-	unlock();
+	unlock(); // a batch still open was not meant to be kept
 }
 
 std::optional<std::string> RegFileStore::keyPath(RegKey key) const
@@ -203,8 +201,8 @@ RegResult RegFileStore::setValue(RegKey key, std::string_view name, RegType type
 			else
 				record->values.push_back(value);
 		});
-	if (result == kRegSuccess)
-		lastValueSet_ = name;
+	if (result == kRegSuccess && firstValueSet_.empty())
+		firstValueSet_ = name;
 	return result;
 }
 
@@ -242,7 +240,7 @@ void RegFileStore::refresh()
 		image_ = {};
 		seen_.reset();
 		refused_ = kRegSuccess;
-		copyPending_.reset();
+		copyDue_ = false; // nothing left to replace
 		return;
 	}
 	if (fd < 0) {
@@ -301,26 +299,17 @@ void RegFileStore::readOpenFile(int fd, const FileIdentity &identity)
 	seen_ = identity;
 	refused_ = kRegSuccess;
 	reportedRefusal_ = kRegSuccess;
-	if (copyPending_ != identity)
-		copyPending_.reset();
 	if (!tooLarge && !reading.damaged())
 		return;
 	if (reportedFile_ == identity)
-		return; // told already; the copy is made or pending
+		return; // told already; the copy is made or due
 
 	reportedFile_ = identity;
-	const std::string copyPath = target_ + ".bad";
-	std::string message = "The settings file " + path_ +
-			      (tooLarge ? " is larger than 1 MiB and was not read; the built-in settings are used."
-					: " could not be read in full; what could be read is used.");
-	if (const RegResult copied = keepCopy(fd); copied == kRegSuccess) {
-		message += "\r\n\r\nThe file as it was is kept as " + copyPath + ".";
-	} else {
-		copyPending_ = identity;
-		message += "\r\n\r\nIt could not be copied to " + copyPath + " (" + describeError(copied) +
-			   "), so it will not be replaced.";
-	}
-	showMessageBox(kErrorCaption, message);
+	showMessageBox(kErrorCaption,
+		       "The settings file " + path_ +
+			       (tooLarge ? " is larger than 1 MiB and was not read; the built-in settings are used."
+					 : " could not be read in full; what could be read is used.") +
+			       "\r\n\r\n" + copyNote(keepCopy(fd)));
 }
 
 void RegFileStore::refuse(RegResult code)
@@ -328,11 +317,13 @@ void RegFileStore::refuse(RegResult code)
 	image_ = {};
 	seen_.reset();
 	refused_ = code;
+	copyDue_ = true; // what it holds was not used
 	if (reportedRefusal_ == code)
 		return;
 	reportedRefusal_ = code;
 	showMessageBox(kErrorCaption, "The settings file " + path_ + " could not be read and is left as it is.\r\n\r\n(" +
-					      describeError(code) + ")");
+					      describeError(code) + ")\r\n\r\nWhen it can be read again, a copy is kept as " +
+					      target_ + ".bad and this run's changes are saved into it.");
 }
 
 // --- Writing the file -------------------------------------------------------
@@ -343,42 +334,59 @@ RegResult RegFileStore::change(Edit edit)
 	const bool alone = !inBatch_;
 	if (alone)
 		beginBatch();
-	RegResult result = refused_;
+	const RegResult result = refused_;
 	if (result == kRegSuccess) {
-		RegFile before = image_;
 		edit(image_);
-		result = stage();
-		if (result == kRegSuccess)
-			changed_ = true;
-		else
-			image_ = std::move(before);
+		changed_ = true;
 	}
 	if (alone) {
 		const RegResult committed = commitBatch();
 		if (result == kRegSuccess)
-			result = committed;
+			return committed;
 	}
 	return result;
 }
 
-RegResult RegFileStore::stage()
+RegResult RegFileStore::writeFile()
 {
-	staged_ = false;
-	if (tempFd_ < 0) {
-		if (const RegResult result = createTemporary(tempFd_, tempPath_); result != kRegSuccess)
-			return result;
-	}
+	int fd = -1;
+	std::string tempPath;
+	RegResult result = createTemporary(fd, tempPath);
+	if (result != kRegSuccess)
+		return result;
 	const std::string text = formatRegFile(image_);
-	if (const int result = posix::ftruncate(tempFd_, 0); result < 0)
-		return fromErrno(-result);
-	for (std::size_t done = 0; done < text.size();) {
+	for (std::size_t done = 0; result == kRegSuccess && done < text.size();) {
 		const ssize_t wrote =
-			posix::pwrite(tempFd_, text.data() + done, text.size() - done, static_cast<off_t>(done));
-		if (wrote < 0)
-			return fromErrno(static_cast<int>(-wrote));
-		done += static_cast<std::size_t>(wrote);
+			posix::pwrite(fd, text.data() + done, text.size() - done, static_cast<off_t>(done));
+		result = fromResult(wrote);
+		done += static_cast<std::size_t>(std::max<ssize_t>(wrote, 0));
 	}
-	staged_ = true;
+	struct stat status {};
+	if (result == kRegSuccess)
+		result = fromResult(posix::fsync(fd));
+	if (result == kRegSuccess)
+		result = fromResult(posix::fstat(fd, status));
+	if (const int closed = posix::close(fd); closed < 0 && result == kRegSuccess)
+		result = fromErrno(-closed);
+	if (result == kRegSuccess)
+		result = keepPendingCopy();
+	if (result == kRegSuccess)
+		result = fromResult(posix::rename(tempPath, target_));
+	if (result != kRegSuccess) {
+		posix::unlink(tempPath);
+		seen_.reset(); // the file on disk is the old one; read it again next time
+		return result;
+	}
+	seen_ = FileIdentity{ status.st_dev, status.st_ino, status.st_size,
+			      std::int64_t{ status.st_mtim.tv_sec } * 1'000'000'000 + status.st_mtim.tv_nsec };
+	// The rename itself is only durable once the folder is synced. The new
+	// file is in place either way, so a folder that cannot be synced (some
+	// file systems refuse) is no failure.
+	const int folder = posix::open(folderOf(target_), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+	if (folder >= 0) {
+		posix::fsync(folder);
+		posix::close(folder);
+	}
 	return kRegSuccess;
 }
 
@@ -413,7 +421,8 @@ void RegFileStore::beginBatch()
 	if (inBatch_)
 		return;
 	inBatch_ = true;
-	changed_ = staged_ = false;
+	changed_ = false;
+	firstValueSet_.clear();
 	resolveTarget();
 	// Without the lock (a folder that cannot be created or written) the
 	// changes themselves fail; the batch goes on to report them.
@@ -426,52 +435,10 @@ RegResult RegFileStore::commitBatch()
 {
 	if (!inBatch_)
 		return kRegSuccess;
-	RegResult result = kRegSuccess;
-	if (changed_) {
-		if (!staged_)
-			result = stage();
-		struct stat status {};
-		if (result == kRegSuccess)
-			result = fromResult(posix::fsync(tempFd_));
-		if (result == kRegSuccess)
-			result = fromResult(posix::fstat(tempFd_, status));
-		if (result == kRegSuccess)
-			result = fromResult(posix::close(std::exchange(tempFd_, -1)));
-		if (result == kRegSuccess)
-			result = keepPendingCopy();
-		if (result == kRegSuccess)
-			result = fromResult(posix::rename(tempPath_, target_));
-		if (result == kRegSuccess) {
-			tempPath_.clear();
-			seen_ = FileIdentity{ status.st_dev, status.st_ino, status.st_size,
-					      std::int64_t{ status.st_mtim.tv_sec } * 1'000'000'000 +
-						      status.st_mtim.tv_nsec };
-			// The rename itself is only durable once the folder is synced.
-			// The new file is in place either way, so a folder that cannot
-			// be synced (some file systems refuse) is no failure.
-			const int folder = posix::open(folderOf(target_), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-			if (folder >= 0) {
-				posix::fsync(folder);
-				posix::close(folder);
-			}
-		} else {
-			// The file on disk is the old one; read it again next time.
-			seen_.reset();
-		}
-	}
-	discardTemporary();
+	const RegResult result = changed_ ? writeFile() : kRegSuccess;
 	unlock();
-	inBatch_ = false;
-	changed_ = staged_ = false;
+	inBatch_ = changed_ = false;
 	return result;
-}
-
-void RegFileStore::discardTemporary()
-{
-	if (tempFd_ >= 0)
-		posix::close(std::exchange(tempFd_, -1));
-	if (!tempPath_.empty())
-		posix::unlink(std::exchange(tempPath_, {}));
 }
 
 RegResult RegFileStore::keepCopy(int fd)
@@ -512,21 +479,39 @@ RegResult RegFileStore::keepCopy(int fd)
 	return result;
 }
 
+std::string RegFileStore::keepCopyAside()
+{
+	const int fd = posix::open(target_, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+	const RegResult copied = fd < 0 ? fromErrno(-fd) : keepCopy(fd);
+	if (fd >= 0)
+		posix::close(fd);
+	return copyNote(copied);
+}
+
+std::string RegFileStore::copyNote(RegResult copied)
+{
+	const std::string copyPath = target_ + ".bad";
+	copyDue_ = copied != kRegSuccess;
+	if (!copyDue_)
+		return "The file as it was is kept as " + copyPath + ".";
+	return "It could not be copied to " + copyPath + " (" + describeError(copied) + "), so it will not be replaced.";
+}
+
 RegResult RegFileStore::keepPendingCopy()
 {
-	if (!copyPending_)
+	if (!copyDue_)
 		return kRegSuccess;
 	const int fd = posix::open(target_, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
 	if (fd == -ENOENT) {
-		copyPending_.reset(); // gone: nothing left to replace
+		copyDue_ = false; // gone: nothing left to replace
 		return kRegSuccess;
 	}
 	if (fd < 0)
 		return fromErrno(-fd);
-	RegResult result = keepCopy(fd);
+	const RegResult result = keepCopy(fd);
 	posix::close(fd);
 	if (result == kRegSuccess)
-		copyPending_.reset();
+		copyDue_ = false;
 	return result;
 }
 

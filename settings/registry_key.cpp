@@ -143,10 +143,15 @@ void RegistryKey::showAccessError(RegResult code, std::string_view text)
 	showMessageBox(productName, describeSystemError(code, text, kMessageSize));
 }
 
+std::string RegistryKey::valueErrorText(std::string_view verb, std::string_view name, RegResult code)
+{
+	const std::string prefix = "Could not " + std::string(verb) + " registry value " + std::string(name);
+	return describeSystemError(code, prefix, kMessageSize);
+}
+
 void RegistryKey::raiseValueError(std::string_view verb, std::string_view name, RegResult code)
 {
-	std::string prefix = "Could not " + std::string(verb) + " registry value " + std::string(name);
-	throw std::runtime_error(describeSystemError(code, prefix, kMessageSize));
+	throw std::runtime_error(valueErrorText(verb, name, code));
 }
 
 RegistryKey settingsKey("Mirel", "Talvern");

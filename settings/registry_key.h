@@ -71,8 +71,10 @@ public:
 	// Shows describeSystemError(code, text) in a box captioned with the
 	// product word.
 	void showAccessError(RegResult code, std::string_view text);
-	// Throws std::runtime_error("Could not <verb> registry value <name>",
-	// a blank line, the description in parentheses), at most 199 characters.
+	// "Could not <verb> registry value <name>", a blank line and the
+	// description in parentheses, at most 199 characters.
+	std::string valueErrorText(std::string_view verb, std::string_view name, RegResult code);
+	// Throws std::runtime_error(valueErrorText(verb, name, code)).
 	[[noreturn]] void raiseValueError(std::string_view verb, std::string_view name, RegResult code);
 
 private:

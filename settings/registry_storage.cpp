@@ -1,235 +1,63 @@
 #include "settings/registry_storage.h"
 
-#include <cstdio>
-#include <span>
 #include <stdexcept>
-#include <type_traits>
-#include <utility>
-#include <variant>
+#include <string>
 
 #include "settings/message_box.h"
-#include "settings/stored_layout.h"
 
 namespace mirel {
 
 namespace {
 
 constexpr std::string_view kErrorCaption = "Mirel Error";
-constexpr std::uint32_t kNameSize = 20; // room for a name a little too long, cut on reading
-constexpr std::size_t kFilmPathSize = 40;
-
-// Goes back to the product key however the reads or writes of a film
-// subkey end.
-class SubkeyScope
-{
-public:
-	SubkeyScope(RegistryKey &key, RegKey parent) : key_(key), parent_(parent) {}
-	~SubkeyScope() { key_.leaveSubkey(parent_); }
-	SubkeyScope(const SubkeyScope &) = delete;
-	SubkeyScope &operator=(const SubkeyScope &) = delete;
-
-private:
-	RegistryKey &key_;
-	RegKey parent_;
-};
-
-// "FilmSizes\<index>": the subkey of one film format.
-std::string filmSubkeyPath(std::string_view subkeys, int index)
-{
-	char path[kFilmPathSize];
-	std::snprintf(path, sizeof path, "%.*s\\%i", static_cast<int>(subkeys.size()), subkeys.data(), index);
-	return path;
-}
-
-// Calls visit(name, field) for each value of layout that owner holds, in
-// the layout's order.
-template <typename Owner, typename Visit>
-void forEachField(Owner &owner, std::span<const StoredValue> layout, Visit visit)
-{
-	for (const StoredValue &row : layout) {
-		std::visit(
-			[&](auto member) {
-				using Traits = MemberTraits<decltype(member)>;
-				if constexpr (std::is_same_v<typename Traits::OwnerType, std::remove_const_t<Owner>>)
-					visit(row.name, owner.*member);
-			},
-			row.field);
-	}
-}
-
-template <typename Field>
-concept DwordField = storedTypeOf<Field>() == kRegDword;
-
-template <typename Field>
-concept FilmFormats = std::is_same_v<std::remove_const_t<Field>, FilmTable>;
-
-// The REG_DWORD a field is written as.
-template <DwordField Field>
-std::uint32_t toDword(Field value)
-{
-	if constexpr (std::is_same_v<Field, bool>)
-		return value ? 1 : 0;
-	else if constexpr (std::is_same_v<Field, std::uint8_t>)
-		return value; // zero-extended
-	else
-		return static_cast<std::uint32_t>(static_cast<std::int32_t>(value)); // sign-extended
-}
-
-// The field a stored REG_DWORD gives.
-template <DwordField Field>
-Field fromDword(std::uint32_t stored)
-{
-	if constexpr (std::is_same_v<Field, bool>)
-		return stored != 0;
-	else if constexpr (sizeof(Field) == 1)
-		return static_cast<Field>(static_cast<std::uint8_t>(stored & 0xFF)); // only the low byte
-	else
-		return static_cast<Field>(static_cast<std::int32_t>(stored));
-}
-
-// Reads of one value straight into its field: on failure they throw and
-// the field keeps its value.
-template <DwordField Field>
-void readField(RegistryKey &key, std::string_view name, Field &field)
-{
-	// A value shorter than 4 bytes replaces only the low bytes.
-	std::uint32_t stored = toDword(field);
-	key.readDword(name, stored);
-	field = fromDword<Field>(stored);
-}
-
-void readField(RegistryKey &key, std::string_view name, double &field)
-{
-	key.readDouble(name, field);
-}
-
-void readField(RegistryKey &key, std::string_view name, FilmName &field)
-{
-	char text[kNameSize];
-	const std::uint32_t received = key.readBytes(name, text, sizeof text);
-	// Up to the terminator, or all that came when it is missing; a name of
-	// 16 to 19 characters is cut to the 15 the field holds.
-	setFilmName(field, std::string_view(text, received));
-}
-
-template <DwordField Field>
-void writeField(RegistryKey &key, std::string_view name, Field field)
-{
-	key.writeDword(name, toDword(field));
-}
-
-void writeField(RegistryKey &key, std::string_view name, double field)
-{
-	key.writeDouble(name, field);
-}
-
-void writeField(RegistryKey &key, std::string_view name, const FilmName &field)
-{
-	key.writeString(name, filmName(field));
-}
-
-void readFilmFormats(RegistryKey &key, std::string_view subkeys, FilmTable &formats)
-{
-	for (int i = 0; i < kFilmFormatCount; ++i) {
-		const RegKey parent = key.openSubkey(filmSubkeyPath(subkeys, i), false);
-		if (parent == kNoKey)
-			break; // the later formats keep their built-in values
-		SubkeyScope scope(key, parent);
-		forEachField(formats[static_cast<std::size_t>(i)], kFilmFormatLayout,
-			     [&](std::string_view name, auto &field) { readField(key, name, field); });
-	}
-}
-
-void writeFilmFormats(RegistryKey &key, std::string_view subkeys, const FilmTable &formats)
-{
-	// All ten, whatever they hold, so that one save makes the whole layout.
-	for (int i = 0; i < kFilmFormatCount; ++i) {
-		const RegKey parent = key.openSubkey(filmSubkeyPath(subkeys, i), true);
-		if (parent == kNoKey)
-			break; // already shown by openSubkey
-		SubkeyScope scope(key, parent);
-		forEachField(formats[static_cast<std::size_t>(i)], kFilmFormatLayout,
-			     [&](std::string_view name, const auto &field) { writeField(key, name, field); });
-	}
-}
-
-// Reads or writes every value of the layout that record holds, in order.
-template <typename Record>
-void readRecord(RegistryKey &key, Record &record)
-{
-	forEachField(record, kStoredLayout, [&]<typename Field>(std::string_view name, Field &field) {
-		if constexpr (FilmFormats<Field>)
-			readFilmFormats(key, name, field);
-		else
-			readField(key, name, field);
-	});
-}
-
-template <typename Record>
-void writeRecord(RegistryKey &key, const Record &record)
-{
-	forEachField(record, kStoredLayout, [&]<typename Field>(std::string_view name, Field &field) {
-		if constexpr (FilmFormats<Field>)
-			writeFilmFormats(key, name, field);
-		else
-			writeField(key, name, field);
-	});
-}
 
 } // namespace
-
-void readSettingsRecord(RegistryKey &key, CalcSettings &settings)
-{
-	readRecord(key, settings);
-}
-
-void readStartupPrefs(RegistryKey &key, StartupPrefs &prefs)
-{
-	readRecord(key, prefs);
-}
-
-void writeSettingsRecord(RegistryKey &key, const CalcSettings &settings)
-{
-	writeRecord(key, settings);
-}
-
-void writeStartupPrefs(RegistryKey &key, const StartupPrefs &prefs)
-{
-	writeRecord(key, prefs);
-}
 
 RegistrySettingsStorage::RegistrySettingsStorage(RegistryKey &key, RegFileStore &store) : key_(key), store_(store) {}
 
 void RegistrySettingsStorage::readStored(CalcSettings &defaults, StartupPrefs &prefs)
 {
-	if (!key_.openProductKey(false))
-		return; // the first run, or nothing that can be read: built-in values
-	try {
-		readSettingsRecord(key_, defaults);
-		readStartupPrefs(key_, prefs);
-	} catch (const std::runtime_error &error) {
-		showMessageBox(kErrorCaption, error.what());
+	// Without the key (the first run, or a file that cannot be read) the
+	// built-in values stay.
+	if (key_.openProductKey(false)) {
+		try {
+			readSettingsRecord(key_, defaults);
+			readStartupPrefs(key_, prefs);
+			if (filmFormatsHaveAGap(key_))
+				store_.keepCopyAside(); // as silent as the gap itself
+		} catch (const std::runtime_error &error) {
+			// The values after this one stay in the file for the save to keep.
+			showMessageBox(kErrorCaption, std::string(error.what()) + "\r\n\r\n" + store_.keepCopyAside());
+		}
 	}
+	loaded_ = StoredRecords{ defaults, prefs };
 }
 
 void RegistrySettingsStorage::writeStored(const CalcSettings &defaults, const StartupPrefs &prefs)
 {
-	store_.beginBatch();
+	const StoredRecords memory{ defaults, prefs };
+	std::string failure;
+	bool written = false;
+	store_.beginBatch(); // the file as it is now, and no other save until the commit
 	if (key_.openProductKey(true)) {
 		try {
-			writeSettingsRecord(key_, defaults);
-			writeStartupPrefs(key_, prefs);
-			// The values are staged; this is where they reach the disk. A
-			// failure here is the failure of the write that ended the save.
-			if (const RegResult result = store_.commitBatch(); result != kRegSuccess)
-				key_.raiseValueError("write", store_.lastValueSet(), result);
+			const StoredRecords merged = mergeForSave(key_, memory, loaded_);
+			writeSettingsRecord(key_, merged.settings);
+			writeStartupPrefs(key_, merged.prefs);
+			written = true;
 		} catch (const std::runtime_error &error) {
-			showMessageBox(kErrorCaption, error.what());
+			failure = error.what();
 		}
 	}
 	// After a failed write the values written before it are kept, as the
-	// registry keeps them. Whatever fails here has been reported already.
-	store_.commitBatch();
+	// registry keeps them.
+	if (const RegResult result = store_.commitBatch(); result != kRegSuccess && failure.empty())
+		failure = key_.valueErrorText("write", store_.firstValueSet(), result) + "\r\n\r\nThe settings file " +
+			  store_.path() + " was not changed.";
+	if (!failure.empty())
+		showMessageBox(kErrorCaption, failure);
+	else if (written)
+		loaded_ = memory; // saved: only later changes count as this run's
 }
 
 } // namespace mirel

@@ -28,6 +28,7 @@ using StoredField = std::variant<std::int32_t CalcSettings::*, LengthUnit CalcSe
 // The film formats are no value but one subkey each, "FilmSizes\0" to
 // "FilmSizes\9", holding the values of kFilmFormatLayout.
 inline constexpr RegType kFilmSubkeys = ~RegType{ 0 };
+inline constexpr std::string_view kFilmSubkeysName = "FilmSizes";
 
 struct StoredValue {
 	std::string_view name;
@@ -53,7 +54,7 @@ inline constexpr StoredValue kStoredLayout[] = {
 	// percent of the frame area
 	{ "SpotPercent", kRegSz, &CalcSettings::SpotPercent },
 	// the ten film formats; loading ends silently at the first one missing
-	{ "FilmSizes", kFilmSubkeys, &CalcSettings::FilmSizes },
+	{ kFilmSubkeysName, kFilmSubkeys, &CalcSettings::FilmSizes },
 	// index 0..9 of the selected format; only the low byte is read
 	{ "FilmSize", kRegDword, &CalcSettings::FilmSize },
 	// remember the page activated last; any nonzero value reads as set

@@ -63,33 +63,19 @@ TEST_F(Persistence, AFirstRunCreatesTheFolderAndTheWholeLayout)
 TEST_F(Persistence, WhatARunSavesIsWhatTheNextLoads)
 {
 	CalcSettings saved;
+	StartupPrefs savedPrefs;
 	run([&] {
-		startupPrefs() = { false, 3, true };
-		CalcSettings &c = currentSettings(); // every field away from its built-in value
-		c.RoundStopsMethod = 2;
-		c.RoundOtherMethod = 1;
-		c.LengthUnit = LengthUnit::Feet;
-		c.Aperture = 5.6;
-		c.FocusDistance = 2500.25;
-		c.FocalLength = 85.0;
-		c.SpotPercent = 1.5;
-		for (int i = 0; i < kFilmFormatCount; ++i) {
-			FilmFormat &format = c.FilmSizes[static_cast<std::size_t>(i)];
-			setFilmName(format, "Pano \xd7 \x80\x9f" + std::to_string(i));
-			format.Width = 170.5 + i;
-			format.Height = 0.125 * i;
-			format.CoC = 0.1 / (i + 1); // in use is the suggestion, not this
-		}
-		c.FilmSize = 7;
-		saved = c;
+		testing_support::customiseEveryField(currentSettings(), startupPrefs());
+		saved = currentSettings();
+		savedPrefs = startupPrefs();
 	});
 	load();
 	EXPECT_TRUE(recorder.shown.empty());
 	for (FilmFormat &format : saved.FilmSizes)
 		format.CoC = parseNumber(formatFixed(format.CoC)); // stored with six decimals
-	saved.filmCoC = suggestedCoC(saved.FilmSizes[7]);
+	saved.filmCoC = suggestedCoC(saved.FilmSizes[saved.FilmSize]);
 	EXPECT_EQ(currentSettings(), saved);
-	EXPECT_EQ(startupPrefs(), (StartupPrefs{ false, 3, true }));
+	EXPECT_EQ(startupPrefs(), savedPrefs);
 }
 
 // Forwards to a store, noting every key path and value name asked for.
@@ -155,7 +141,8 @@ TEST_F(Persistence, AMissingValueStopsTheLoadThereAndTheNextSaveHeals)
 	run();
 	EXPECT_EQ(recorder.shown, (std::vector<std::string>{ "Mirel Error: Could not read registry value "
 							     "StartWithLastForm\r\n\r\n(The system cannot find the "
-							     "file specified.)" }));
+							     "file specified.)\r\n\r\nThe file as it was is kept as " +
+							     path + ".bad." }));
 	EXPECT_EQ(currentSettings().FocalLength, 28.0);
 	EXPECT_FALSE(startupPrefs().FieldsBecomeDefaults); // built in
 	load();
@@ -177,7 +164,8 @@ TEST_F(Persistence, AFailedReadOfApertureLeavesTheLaterValuesBuiltIn)
 	editStored([](RegFile &file) { valueIn(file, "", "Aperture").data = std::string(30, '1') + '\0'; });
 	load();
 	EXPECT_EQ(recorder.shown, (std::vector<std::string>{ "Mirel Error: Could not read registry value "
-							     "Aperture\r\n\r\n(More data is available.)" }));
+							     "Aperture\r\n\r\n(More data is available.)\r\n\r\nThe file "
+							     "as it was is kept as " + path + ".bad." }));
 	EXPECT_EQ(currentSettings(), expected);
 	EXPECT_EQ(startupPrefs(), builtInPrefs);
 }

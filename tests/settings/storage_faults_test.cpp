@@ -95,42 +95,26 @@ TEST_F(Faults, AFullDiskOrAReadOnlyFolderKeepsTheFileAndSaysSo)
 		 },
 		  "There is not enough space on the disk." },
 		{ [&] {
-			 // Permission bits do not stop root: as root, the save runs as nobody.
-			 if (::geteuid() == 0) {
-				 for (const std::string &p : { dir.path(), dir.path() + "/.config" })
-					 ::chmod(p.c_str(), 0755);
-				 for (const std::string &p : { folder, path, path + ".lock" })
-					 if (::chown(p.c_str(), 65534, 65534) != 0)
-						 return false;
-				 if (::setgid(65534) != 0 || ::setuid(65534) != 0)
-					 return false;
-			 }
 			 ::chmod(folder.c_str(), 0555);
-			 return ::access(folder.c_str(), W_OK) != 0;
+			 return becomeUnprivileged(dir.path()) && ::access(folder.c_str(), W_OK) != 0;
 		 },
 		  "Access is denied." },
 	};
 	std::string notMade;
 	for (const auto &[makeFault, description] : rows) {
 		saveMarked(1);
-		const pid_t child = ::fork();
-		if (child == 0) {
-			if (!makeFault())
-				::_exit(77);
-			const std::string before = readFile(path);
-			MessageRecorder inner;
-			saveMarked(2);
-			const std::string expected = "Mirel Error: Could not write registry value RoundStopsMethod\r\n\r\n(" +
-						     description + ")";
-			::_exit(inner.shown == std::vector{ expected } && readFile(path) == before ? 0 : 1);
-		}
-		int status = 0;
-		::waitpid(child, &status, 0);
+		const std::string before = readFile(path);
+		const ChildRun child = inChild([&] { return makeFault() && (saveMarked(2), true); });
 		::chmod(folder.c_str(), 0755);
-		if (WIFEXITED(status) && WEXITSTATUS(status) == 77)
+		if (child.notMade) {
 			notMade += description;
-		else
-			EXPECT_EQ(status, 0) << description;
+			continue;
+		}
+		EXPECT_TRUE(child.exited) << description;
+		EXPECT_EQ(child.shown, std::vector<std::string>{ "Mirel Error: Could not write registry value RoundStopsMethod\r\n\r\n(" +
+								  description + ")\r\n\r\nThe settings file " + path +
+								  " was not changed." });
+		EXPECT_TRUE(readFile(path) == before) << description;
 	}
 	if (!notMade.empty())
 		GTEST_SKIP() << "could not make the fault: " << notMade;
@@ -201,7 +185,8 @@ TEST_F(Faults, AFolderInPlaceOfTheFileIsReportedAndNeverDeleted)
 	saveMarked(2);
 	EXPECT_EQ(recorder.shown, (std::vector<std::string>{ "Mirel Error: The settings file " + path +
 								     " could not be read and is left as it is.\r\n\r\n"
-								     "(Access is denied.)",
+								     "(Access is denied.)\r\n\r\nWhen it can be read again, a copy "
+								     "is kept as " + path + ".bad and this run's changes are saved into it.",
 							     "Mirel: Could not access registry\r\n\r\n(Access is denied.)" }));
 	EXPECT_TRUE(std::filesystem::is_directory(path + "/photos"));
 }

@@ -1,0 +1,155 @@
+// A user's settings survive what a run meets: a file it could apply only in
+// part, another instance saving meanwhile, absurd numbers, and a lock held
+// elsewhere. A save merges this run's changes into the file as it is then.
+#include "settings/registry_storage.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "settings/film_formats.h"
+#include "test_support.h"
+
+namespace mirel {
+namespace {
+
+using namespace testing_support;
+using Values = std::map<std::string, std::string>;
+
+// One instance of Mirel with its own store and key, working on records of
+// its own: several can run in one process.
+struct Instance {
+	explicit Instance(const std::string &path) : store(path), key("Mirel", "Talvern", &store), storage(key, store)
+	{
+		builtInDefaults();
+		defaults = defaultSettings();
+		prefs = startupPrefs();
+		storage.readStored(defaults, prefs);
+	}
+	void save() { storage.writeStored(defaults, prefs); }
+
+	RegFileStore store;
+	RegistryKey key;
+	RegistrySettingsStorage storage;
+	CalcSettings defaults;
+	StartupPrefs prefs;
+};
+
+class NothingLost : public SettingsFileTest
+{
+protected:
+	// The user's own settings, every value away from its built-in one, and
+	// the values a first run stores.
+	Values saveUsersFile()
+	{
+		run();
+		builtIn = storedValues(path);
+		run([] { customiseEveryField(currentSettings(), startupPrefs()); });
+		return storedValues(path);
+	}
+	// As the Defaults dialog stores a value: in both records.
+	static void setDefault(double CalcSettings::*field, double value)
+	{
+		defaultSettings().*field = currentSettings().*field = value;
+	}
+
+	Values builtIn;
+};
+
+TEST_F(NothingLost, AFileAppliedInPartKeepsEveryIntactValueAndACopy)
+{
+	struct Row {
+		const char *name;
+		std::function<void(std::string &text)> damage;
+		std::set<std::string> lost; // values the file no longer held whole
+		std::string message;        // at load; "" for none
+		bool unreadableAtStart = false;
+	};
+	const auto cut = [](std::string_view from, std::string_view to) {
+		return [=](std::string &text) {
+			const std::size_t start = text.find(from);
+			text.erase(start, text.find(to, start + 1) - start);
+		};
+	};
+	const auto replace = [](std::string_view line, std::string by) {
+		return [=](std::string &text) {
+			const std::size_t start = text.find(line);
+			text.replace(start, text.find("\r\n", start) - start, by);
+		};
+	};
+	const std::string notFound = "(The system cannot find the file specified.)", tooLong = "(More data is available.)";
+	const std::string copied = "\r\n\r\nThe file as it was is kept as PATH.bad.";
+	const Row rows[] = {
+		{ "a missing value", cut("\"Aperture\"", "\"FocusDistance\""), { "Aperture" },
+		  "Could not read registry value Aperture\r\n\r\n" + notFound + copied },
+		{ "a 20-character name", replace("\"Name\"=\"Pano \xd7 \x80\x9f" "3", "\"Name\"=\"" + std::string(20, 'n') + "\""),
+		  { "FilmSizes\\3\\Name" }, "Could not read registry value Name\r\n\r\n" + tooLong + copied },
+		{ "a 30-character number", replace("\"FocusDistance\"", "\"FocusDistance\"=\"" + std::string(30, '1') + "\""),
+		  { "FocusDistance" }, "Could not read registry value FocusDistance\r\n\r\n" + tooLong + copied },
+		{ "a file cut at a line end",
+		  [](std::string &text) { text.erase(text.rfind("\"CoC\"")); }, { "FilmSizes\\9\\CoC" },
+		  "Could not read registry value CoC\r\n\r\n" + notFound + copied },
+		{ "a gap in the film subkeys", cut("[HKEY_CURRENT_USER\\Software\\Talvern\\Mirel\\FilmSizes\\2]", "[HKEY"),
+		  { "FilmSizes\\2\\Name", "FilmSizes\\2\\Width", "FilmSizes\\2\\Height", "FilmSizes\\2\\CoC" }, "" },
+		{ "a file unreadable at start", [](std::string &) {}, {},
+		  "The settings file PATH could not be read and is left as it is.\r\n\r\n(Access is denied.)\r\n\r\n"
+		  "When it can be read again, a copy is kept as PATH.bad and this run's changes are saved into it.",
+		  true },
+	};
+	for (const Row &row : rows) {
+		SCOPED_TRACE(row.name);
+		std::filesystem::remove_all(folder);
+		Values expected = saveUsersFile();
+		std::string text = readFile(path);
+		row.damage(text);
+		writeFile(path, text);
+		for (const std::string &name : row.lost)
+			expected[name] = builtIn[name];
+		expected["FocalLength"] = "35.000000" + std::string(1, '\0'); // this run's change
+
+		const ChildRun child = inChild([&] {
+			if (row.unreadableAtStart && (!becomeUnprivileged(dir.path()) || ::chmod(path.c_str(), 0) != 0))
+				return false;
+			run([&] {
+				::chmod(path.c_str(), 0600); // readable again by the end of the run
+				setDefault(&CalcSettings::FocalLength, 35.0);
+			});
+			return true;
+		});
+		ASSERT_TRUE(child.exited);
+		EXPECT_EQ(differences(storedValues(path), expected), std::vector<std::string>{});
+		std::string message = row.message;
+		for (std::size_t at; (at = message.find("PATH")) != std::string::npos;)
+			message.replace(at, 4, path);
+		EXPECT_EQ(child.shown, (message.empty() ? std::vector<std::string>{}
+							 : std::vector<std::string>{ "Mirel Error: " + message }));
+		EXPECT_TRUE(readFile(path + ".bad") == text) << "no copy of the file as it was";
+		std::filesystem::remove(path + ".bad");
+	}
+}
+
+TEST_F(NothingLost, TwoInstancesSavingInTurnBothKeepTheirChanges)
+{
+	Values expected = saveUsersFile();
+	Instance first(path), second(path);
+	first.defaults.Aperture = 4.0;
+	first.save();
+	second.defaults.FocalLength = 35.0;
+	setFilmName(second.defaults.FilmSizes[2], "Wide");
+	second.save();
+	expected["Aperture"] = std::string("4.000000\0", 9);
+	expected["FocalLength"] = std::string("35.000000\0", 10);
+	expected["FilmSizes\\2\\Name"] = std::string("Wide\0", 5);
+	EXPECT_EQ(differences(storedValues(path), expected), std::vector<std::string>{});
+	EXPECT_TRUE(recorder.shown.empty());
+}
+
+} // namespace
+} // namespace mirel
