@@ -1,6 +1,7 @@
 #include "settings/registry_key.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
@@ -152,6 +153,11 @@ std::string RegistryKey::valueErrorText(std::string_view verb, std::string_view 
 void RegistryKey::raiseValueError(std::string_view verb, std::string_view name, RegResult code)
 {
 	throw std::runtime_error(valueErrorText(verb, name, code));
+}
+
+bool numberReadsBack(double value)
+{
+	return std::isfinite(value) && formatFixed(value).size() < kNumberSize;
 }
 
 RegistryKey settingsKey("Mirel", "Talvern");

@@ -62,7 +62,7 @@ public:
 	void writeDword(std::string_view name, std::uint32_t value);
 	// The text up to its end or first NUL, stored with a terminating zero.
 	void writeString(std::string_view name, std::string_view text);
-	// "%f" text, at most 29 characters.
+	// "%f" text, at most 29 characters (see numberReadsBack).
 	void writeDouble(std::string_view name, double value);
 
 	// The system's description of code, after "prefix\r\n\r\n(" and before
@@ -83,6 +83,10 @@ private:
 	const char *makerName;
 	RegistryApi *registry_;
 };
+
+// Whether writeDouble stores value so that readDouble gives back its "%f"
+// text: a finite number of at most 29 characters in that form.
+bool numberReadsBack(double value);
 
 // The program's one key, "Software\Talvern\Mirel"; closed at exit.
 extern RegistryKey settingsKey;

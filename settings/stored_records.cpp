@@ -6,6 +6,7 @@
 #include <type_traits>
 #include <variant>
 
+#include "settings/film_formats.h"
 #include "settings/stored_layout.h"
 
 namespace mirel {
@@ -144,14 +145,39 @@ bool readsInto(RegistryKey &key, std::string_view name, Field &field)
 	}
 }
 
+// Whether a value can be written so that it reads back as it is.
+template <typename Field>
+bool storable(const Field &)
+{
+	return true;
+}
+
+bool storable(double value)
+{
+	return numberReadsBack(value);
+}
+
 // What a save writes for one value, into out (see mergeForSave). file is
 // the key holding the value in the file, or null when it holds none.
 template <typename Field>
-void mergeValue(RegistryKey *file, std::string_view name, Field &out, const Field &memory, const Field *loaded)
+void mergeValue(RegistryKey *file, std::string_view name, Field &out, const Field &memory, const Field *loaded,
+		const Field &builtIn)
 {
-	out = memory;
-	if (file && loaded && memory == *loaded) // not changed in this run
-		readsInto(*file, name, out);
+	if ((!loaded || !(memory == *loaded)) && storable(memory)) {
+		out = memory; // changed in this run
+		return;
+	}
+	Field stored = memory;
+	if (file && readsInto(*file, name, stored) && storable(stored)) {
+		out = stored;
+		return;
+	}
+	for (const Field *candidate : { loaded, &memory, &builtIn }) {
+		if (candidate && storable(*candidate)) {
+			out = *candidate;
+			return;
+		}
+	}
 }
 
 void readFilmFormats(RegistryKey &key, std::string_view subkeys, FilmTable &formats)
@@ -203,7 +229,7 @@ void writeRecord(RegistryKey &key, const Record &record)
 }
 
 void mergeFilmFormats(RegistryKey &key, std::string_view subkeys, FilmTable &out, const FilmTable &memory,
-		      const FilmTable *loaded)
+		      const FilmTable *loaded, const FilmTable &builtIn)
 {
 	for (std::size_t i = 0; i < out.size(); ++i) {
 		const RegKey parent = key.openSubkey(filmSubkeyPath(subkeys, static_cast<int>(i)), false);
@@ -212,20 +238,20 @@ void mergeFilmFormats(RegistryKey &key, std::string_view subkeys, FilmTable &out
 			scope.emplace(key, parent);
 		forEachMember<FilmFormat>(kFilmFormatLayout, [&]<typename Field>(std::string_view name, Field FilmFormat::*member) {
 			mergeValue(scope ? &key : nullptr, name, out[i].*member, memory[i].*member,
-				   loaded ? &((*loaded)[i].*member) : nullptr);
+				   loaded ? &((*loaded)[i].*member) : nullptr, builtIn[i].*member);
 		});
 	}
 }
 
 template <typename Record>
-void mergeRecord(RegistryKey &key, Record &out, const Record &memory, const Record *loaded)
+void mergeRecord(RegistryKey &key, Record &out, const Record &memory, const Record *loaded, const Record &builtIn)
 {
 	forEachMember<Record>(kStoredLayout, [&]<typename Field>(std::string_view name, Field Record::*member) {
 		const Field *wasLoaded = loaded ? &(loaded->*member) : nullptr;
 		if constexpr (FilmFormats<Field>)
-			mergeFilmFormats(key, name, out.*member, memory.*member, wasLoaded);
+			mergeFilmFormats(key, name, out.*member, memory.*member, wasLoaded, builtIn.*member);
 		else
-			mergeValue(&key, name, out.*member, memory.*member, wasLoaded);
+			mergeValue(&key, name, out.*member, memory.*member, wasLoaded, builtIn.*member);
 	});
 }
 
@@ -269,9 +295,10 @@ bool filmFormatsHaveAGap(RegistryKey &key)
 
 StoredRecords mergeForSave(RegistryKey &key, const StoredRecords &memory, const std::optional<StoredRecords> &loaded)
 {
+	const StoredRecords builtIn{ builtInSettings(), builtInStartupPrefs() };
 	StoredRecords merged = memory;
-	mergeRecord(key, merged.settings, memory.settings, loaded ? &loaded->settings : nullptr);
-	mergeRecord(key, merged.prefs, memory.prefs, loaded ? &loaded->prefs : nullptr);
+	mergeRecord(key, merged.settings, memory.settings, loaded ? &loaded->settings : nullptr, builtIn.settings);
+	mergeRecord(key, merged.prefs, memory.prefs, loaded ? &loaded->prefs : nullptr, builtIn.prefs);
 	return merged;
 }
 

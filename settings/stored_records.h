@@ -28,7 +28,9 @@ bool filmFormatsHaveAGap(RegistryKey &key);
 // What a save writes, value by value: the value in memory when this run
 // changed it (it differs from the one loaded); otherwise the value key's
 // product key holds now, when it can be read; otherwise the one in memory.
-// With nothing loaded, every value counts as changed.
+// A number that would not read back as its own "%f" text is never written:
+// the file's, the loaded or else the built-in value takes its place. With
+// nothing loaded, every value counts as changed.
 StoredRecords mergeForSave(RegistryKey &key, const StoredRecords &memory, const std::optional<StoredRecords> &loaded);
 
 } // namespace mirel

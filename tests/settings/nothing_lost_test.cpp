@@ -6,14 +6,19 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cmath>
+#include <cstring>
 #include <functional>
+#include <limits>
 #include <map>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "core/number_text.h"
 #include "settings/film_formats.h"
 #include "test_support.h"
 
@@ -149,6 +154,49 @@ TEST_F(NothingLost, TwoInstancesSavingInTurnBothKeepTheirChanges)
 	expected["FilmSizes\\2\\Name"] = std::string("Wide\0", 5);
 	EXPECT_EQ(differences(storedValues(path), expected), std::vector<std::string>{});
 	EXPECT_TRUE(recorder.shown.empty());
+}
+
+TEST_F(NothingLost, OnlyNumbersThatReadBackAreSaved)
+{
+	// As the Defaults dialog stores what was typed: 1e999 is infinite, 1e30 m
+	// is 1e33 mm.
+	const Values users = saveUsersFile();
+	run([] {
+		setDefault(&CalcSettings::Aperture, parseNumber("1e999"));
+		setDefault(&CalcSettings::FocusDistance, 1e33);
+		setDefault(&CalcSettings::FocalLength, 1e308);
+		setDefault(&CalcSettings::SpotPercent, -std::numeric_limits<double>::quiet_NaN());
+	});
+	EXPECT_EQ(differences(storedValues(path), users), std::vector<std::string>{});
+
+	// Whatever a save writes reads back to its own "%f" text, and a number
+	// that can be written so is written.
+	std::mt19937_64 random(1730);
+	for (int save = 0; save < 20; ++save) {
+		std::vector<double> numbers;
+		run([&] {
+			for (auto field : { &CalcSettings::Aperture, &CalcSettings::FocusDistance, &CalcSettings::FocalLength,
+					    &CalcSettings::SpotPercent }) {
+				std::uint64_t bits = random();
+				if (save % 2) // half of them in the range a user might type
+					bits = (bits & 0x800FFFFFFFFFFFFF) | (std::uint64_t{ 0x3C0 + random() % 0x90 } << 52);
+				double number;
+				std::memcpy(&number, &bits, sizeof bits);
+				setDefault(field, number);
+				numbers.push_back(number);
+			}
+		});
+		const Values stored = storedValues(path);
+		const char *names[] = { "Aperture", "FocusDistance", "FocalLength", "SpotPercent" };
+		for (std::size_t i = 0; i < numbers.size(); ++i) {
+			const std::string text = stored.at(names[i]).c_str();
+			EXPECT_EQ(formatFixed(parseNumber(text)), text) << numbers[i];
+			const std::string typed = formatFixed(numbers[i]);
+			if (std::isfinite(numbers[i]) && typed.size() < 30) {
+				EXPECT_EQ(text, typed);
+			}
+		}
+	}
 }
 
 } // namespace
