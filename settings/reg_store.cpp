@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -10,9 +11,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 #include <utility>
-
-#include "settings/message_box.h"
 
 namespace mirel {
 
@@ -424,8 +424,9 @@ void RegFileStore::beginBatch()
 	changed_ = false;
 	firstValueSet_.clear();
 	resolveTarget();
-	// Without the lock (a folder that cannot be created or written) the
-	// changes themselves fail; the batch goes on to report them.
+	// Without the lock (a folder that cannot be created or written, or
+	// another process that keeps it) the batch goes on: the writes report
+	// what fails, and the rename keeps the file whole.
 	if (lock() == kRegSuccess)
 		removeLeftovers();
 	refresh();
@@ -445,9 +446,6 @@ RegResult RegFileStore::keepCopy(int fd)
 {
 	// Copies what fd reads, so the copy is of the file as it was read even
 	// when another process replaces it meanwhile.
-	const bool hadLock = lockFd_ >= 0;
-	if (!hadLock)
-		lock(); // keeps another Mirel's clean-up off the temporary file
 	int out = -1;
 	std::string tempPath;
 	RegResult result = createTemporary(out, tempPath);
@@ -474,8 +472,6 @@ RegResult RegFileStore::keepCopy(int fd)
 		result = fromResult(posix::rename(tempPath, target_ + ".bad"));
 	if (result != kRegSuccess && !tempPath.empty())
 		posix::unlink(tempPath);
-	if (!hadLock)
-		unlock();
 	return result;
 }
 
@@ -531,31 +527,45 @@ RegResult RegFileStore::lock()
 	const int fd = posix::open(target_ + ".lock", O_RDWR | O_CREAT | O_CLOEXEC, 0600);
 	if (fd < 0)
 		return fromErrno(-fd);
-	if (const int result = posix::flock(fd, LOCK_EX); result < 0) {
+	// Another Mirel holds the lock for the moments of a save; one that holds
+	// it longer has hung, and is not waited for.
+	const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+	int result;
+	while ((result = posix::flock(fd, LOCK_EX | LOCK_NB)) == -EWOULDBLOCK &&
+	       std::chrono::steady_clock::now() < deadline)
+		std::this_thread::sleep_for(std::chrono::milliseconds(20));
+	if (result < 0) {
 		posix::close(fd);
 		return fromErrno(-result);
 	}
 	lockFd_ = fd;
+	lockedBoxes_.emplace();
 	return kRegSuccess;
 }
 
 void RegFileStore::unlock()
 {
-	if (lockFd_ >= 0)
-		posix::close(std::exchange(lockFd_, -1)); // closing releases the lock
+	if (lockFd_ < 0)
+		return;
+	posix::close(std::exchange(lockFd_, -1)); // closing releases the lock
+	lockedBoxes_.reset();                     // what was shown meanwhile
 }
 
 void RegFileStore::removeLeftovers()
 {
-	// Temporary files are only made under the lock, so with it held any
-	// that exist were left by a process that died while saving.
+	// Temporary files are named for the process that writes them: those of
+	// a process that is gone were left when it died while saving.
 	const std::string folder = folderOf(target_);
 	const std::string prefix = fileNameOf(target_) + ".tmp-";
 	DIR *dir = ::opendir(folder.c_str());
 	if (!dir)
 		return;
 	while (const dirent *entry = ::readdir(dir)) {
-		if (std::string_view(entry->d_name).starts_with(prefix))
+		const std::string_view name(entry->d_name);
+		if (!name.starts_with(prefix))
+			continue;
+		const pid_t writer = static_cast<pid_t>(std::atol(entry->d_name + prefix.size()));
+		if (writer <= 0 || (::kill(writer, 0) < 0 && errno == ESRCH))
 			posix::unlink(folder + '/' + entry->d_name);
 	}
 	::closedir(dir);

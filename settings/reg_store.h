@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "settings/file_system.h"
+#include "settings/message_box.h"
 #include "settings/reg_file.h"
 #include "settings/registry_api.h"
 
@@ -26,7 +28,10 @@ namespace mirel {
 // to its target. Keys and values Mirel does not know are kept.
 //
 // An advisory lock on "<file>.lock" keeps two Mirel processes from saving
-// at the same time.
+// at the same time. It is held only while a batch reads and writes the
+// file, never while a message box is open, and waited for at most
+// kLockWait: a save goes on without it rather than hang, the rename keeping
+// the file whole.
 //
 // A file read in part (lines that could not be read, a value the caller
 // could not use, see keepCopyAside) is copied to "<file>.bad", replacing an
@@ -38,6 +43,7 @@ class RegFileStore : public RegistryApi
 {
 public:
 	static constexpr std::size_t kMaxFileSize = std::size_t{ 1 } << 20;
+	static constexpr std::chrono::milliseconds kLockWait{ 3000 };
 
 	explicit RegFileStore(std::string path);
 	~RegFileStore() override;
@@ -124,7 +130,8 @@ private:
 
 	bool inBatch_ = false;
 	int lockFd_ = -1;
-	bool changed_ = false; // image_ holds changes the file does not
+	std::optional<MessageHold> lockedBoxes_; // while the lock is held
+	bool changed_ = false;                   // image_ holds changes the file does not
 	std::string firstValueSet_;
 };
 

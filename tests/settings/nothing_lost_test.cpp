@@ -3,10 +3,13 @@
 // elsewhere. A save merges this run's changes into the file as it is then.
 #include "settings/registry_storage.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cmath>
+#include <csignal>
 #include <cstring>
 #include <functional>
 #include <limits>
@@ -196,6 +199,88 @@ TEST_F(NothingLost, OnlyNumbersThatReadBackAreSaved)
 				EXPECT_EQ(text, typed);
 			}
 		}
+	}
+}
+
+// Waits, in the test process, for what the other process signals; a save
+// that then hangs ends the test rather than hanging it.
+class OtherProcess
+{
+public:
+	// other runs in a child; it calls ready() once it is where it means to
+	// be, and waitForRelease() to stay there until the test is done.
+	explicit OtherProcess(std::function<void(const std::function<void()> &ready,
+						const std::function<void()> &waitForRelease)>
+				      other)
+	{
+		if (::pipe(ready_) != 0 || ::pipe(release_) != 0)
+			throw std::runtime_error("pipe failed");
+		child_ = ::fork();
+		if (child_ == 0) {
+			std::signal(SIGPIPE, SIG_IGN); // ready() again once the test has gone on
+			::close(ready_[0]);
+			::close(release_[1]);
+			other([this] { (void)!::write(ready_[1], "r", 1); },
+			      [this] {
+				      char c;
+				      (void)!::read(release_[0], &c, 1);
+			      });
+			::_exit(0);
+		}
+		::close(ready_[1]);
+		::close(release_[0]);
+		char c;
+		(void)!::read(ready_[0], &c, 1);
+	}
+	~OtherProcess()
+	{
+		::close(release_[1]);
+		::close(ready_[0]);
+		::waitpid(child_, nullptr, 0);
+	}
+
+private:
+	int ready_[2];
+	int release_[2];
+	pid_t child_;
+};
+
+TEST_F(NothingLost, ASaveNeverWaitsLongForTheLock)
+{
+	const std::pair<const char *, std::function<void(const std::function<void()> &, const std::function<void()> &)>>
+		rows[] = {
+			{ "another process holds the lock",
+			  [&](const auto &ready, const auto &waitForRelease) {
+				  const int fd = ::open((path + ".lock").c_str(), O_RDWR | O_CREAT, 0600);
+				  ::flock(fd, LOCK_EX);
+				  ready();
+				  waitForRelease();
+			  } },
+			{ "another Mirel shows a box during its save",
+			  [&](const auto &ready, const auto &waitForRelease) {
+				  setMessageBoxHandler([&](std::string_view, std::string_view) {
+					  ready();
+					  waitForRelease();
+				  });
+				  Instance other(path);
+				  std::ofstream(path, std::ios::app) << "garbage\r\n"; // found damaged by its save
+				  other.save();
+			  } },
+		};
+	saveUsersFile();
+	std::signal(SIGALRM, [](int) {
+		static const char message[] = "a save waited for the lock without end\n";
+		(void)!::write(STDERR_FILENO, message, sizeof message - 1);
+		::_exit(1);
+	});
+	for (const auto &[name, other] : rows) {
+		SCOPED_TRACE(name);
+		OtherProcess holder(other);
+		::alarm(30);
+		run([] { setDefault(&CalcSettings::FocalLength, 35.0); });
+		::alarm(0);
+		EXPECT_EQ(storedValues(path).at("FocalLength"), std::string("35.000000\0", 10));
+		EXPECT_TRUE(recorder.shown.empty());
 	}
 }
 
