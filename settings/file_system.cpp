@@ -52,6 +52,11 @@ int fchmod(int fd, mode_t mode)
 	return checked([&] { return ::fchmod(fd, mode); });
 }
 
+int fchown(int fd, uid_t owner, gid_t group)
+{
+	return checked([&] { return ::fchown(fd, owner, group); });
+}
+
 int fsync(int fd)
 {
 	return checked([&] { return ::fsync(fd); });

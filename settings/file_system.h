@@ -18,6 +18,7 @@ int close(int fd);
 ssize_t pread(int fd, void *data, std::size_t size, off_t offset);
 ssize_t pwrite(int fd, const void *data, std::size_t size, off_t offset);
 int fchmod(int fd, mode_t mode);
+int fchown(int fd, uid_t owner, gid_t group);
 int fsync(int fd);
 int fstat(int fd, struct stat &status);
 int lstat(const std::string &path, struct stat &status);

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <thread>
@@ -86,7 +87,12 @@ std::optional<std::string> joinKeyPath(std::string_view base, std::string_view p
 
 } // namespace
 
-RegFileStore::RegFileStore(std::string path) : path_(std::move(path)) {}
+RegFileStore::RegFileStore(std::string path) : path_(std::move(path))
+{
+	// A file-size limit then fails the write with EFBIG, reported like a full
+	// disk, instead of killing the process with the settings unsaved.
+	std::signal(SIGXFSZ, SIG_IGN);
+}
 
 RegFileStore::~RegFileStore()
 {
@@ -349,11 +355,24 @@ RegResult RegFileStore::change(Edit edit)
 
 RegResult RegFileStore::writeFile()
 {
+	// The existing file's mode and owner carry over; a mode that forbids
+	// writing is the user's word that the file stays as it is.
+	struct stat existing {};
+	const bool exists = posix::lstat(target_, existing) == 0 && S_ISREG(existing.st_mode);
+	if (exists && !(existing.st_mode & S_IWUSR))
+		return kRegAccessDenied;
+
 	int fd = -1;
 	std::string tempPath;
 	RegResult result = createTemporary(fd, tempPath);
 	if (result != kRegSuccess)
 		return result;
+	if (exists) {
+		result = fromResult(posix::fchmod(fd, existing.st_mode & 0777));
+		// Only root may give a file away; anyone else keeps the file as theirs.
+		if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid())
+			posix::fchown(fd, existing.st_uid, existing.st_gid);
+	}
 	const std::string text = formatRegFile(image_);
 	for (std::size_t done = 0; result == kRegSuccess && done < text.size();) {
 		const ssize_t wrote =

@@ -21,11 +21,14 @@ namespace mirel {
 //
 // The file is replaced whole and atomically: the new content is written
 // once to a temporary file in the same folder, synced and renamed over the
-// old one, so a crash, a kill or a full disk leaves the old file or the new
-// one, never a half-written file. A batch (a save) is one such write; a
-// write that fails inside a batch ends it with the values set before it, as
-// the registry keeps them. A symbolic link at the path is written through
-// to its target. Keys and values Mirel does not know are kept.
+// old one, so a crash, a kill, a full disk or a file-size limit leaves the
+// old file or the new one, never a half-written file. A batch (a save) is
+// one such write; a write that fails inside a batch ends it with the values
+// set before it, as the registry keeps them. The new file gets the old
+// one's mode and, where the process may, its owner (a new file is 0600); a
+// file whose mode forbids writing is not replaced. A symbolic link at the
+// path is written through to its target. Keys and values Mirel does not
+// know are kept.
 //
 // An advisory lock on "<file>.lock" keeps two Mirel processes from saving
 // at the same time. It is held only while a batch reads and writes the

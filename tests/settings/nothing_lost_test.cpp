@@ -202,6 +202,45 @@ TEST_F(NothingLost, OnlyNumbersThatReadBackAreSaved)
 	}
 }
 
+TEST_F(NothingLost, TheFileKeepsItsModeAndOwner)
+{
+	struct Row {
+		const char *name;
+		mode_t mode; // 0 for no file before the run
+		uid_t owner;
+		bool replaced;
+	};
+	const Row rows[] = {
+		{ "a read-only file", 0444, ::geteuid(), false },
+		{ "a file others may read", 0644, ::geteuid(), true },
+		{ "a new file", 0, ::geteuid(), true },
+		{ "another user's file, saved by root", 0640, 65534, true },
+	};
+	for (const Row &row : rows) {
+		SCOPED_TRACE(row.name);
+		if (row.owner != ::geteuid() && ::geteuid() != 0)
+			continue; // only root may give a file to someone else
+		saveUsersFile();
+		if (row.mode == 0)
+			std::filesystem::remove(path);
+		else if (::chmod(path.c_str(), row.mode) != 0 || ::chown(path.c_str(), row.owner, row.owner) != 0)
+			FAIL() << "could not prepare the file";
+		const std::string before = readFile(path);
+		recorder.shown.clear();
+		run([] { setDefault(&CalcSettings::FocalLength, 35.0); });
+		struct stat status {};
+		ASSERT_EQ(::stat(path.c_str(), &status), 0);
+		EXPECT_EQ(status.st_mode & 0777, row.mode ? row.mode : 0600);
+		EXPECT_EQ(status.st_uid, row.owner);
+		EXPECT_EQ(storedValues(path).at("FocalLength") == std::string("35.000000\0", 10), row.replaced);
+		EXPECT_EQ(recorder.shown, row.replaced ? std::vector<std::string>{}
+						       : std::vector<std::string>{ "Mirel Error: Could not write registry value "
+										   "RoundStopsMethod\r\n\r\n(Access is denied.)\r\n\r\n"
+										   "The settings file " + path + " was not changed." });
+		EXPECT_TRUE(row.replaced || readFile(path) == before);
+	}
+}
+
 // Waits, in the test process, for what the other process signals; a save
 // that then hangs ends the test rather than hanging it.
 class OtherProcess

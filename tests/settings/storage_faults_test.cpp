@@ -6,6 +6,7 @@
 
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -79,7 +80,7 @@ protected:
 	}
 };
 
-TEST_F(Faults, AFullDiskOrAReadOnlyFolderKeepsTheFileAndSaysSo)
+TEST_F(Faults, AFullDiskAReadOnlyFolderOrASizeLimitKeepsTheFileAndSaysSo)
 {
 	const std::pair<std::function<bool()>, std::string> rows[] = { // the fault made in a child, and its text
 		{ [&] {
@@ -99,6 +100,11 @@ TEST_F(Faults, AFullDiskOrAReadOnlyFolderKeepsTheFileAndSaysSo)
 			 return becomeUnprivileged(dir.path()) && ::access(folder.c_str(), W_OK) != 0;
 		 },
 		  "Access is denied." },
+		{ [&] {
+			 const rlimit limit{ 1000, 1000 }; // bytes: the file is larger
+			 return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+		 },
+		  "There is not enough space on the disk." },
 	};
 	std::string notMade;
 	for (const auto &[makeFault, description] : rows) {
