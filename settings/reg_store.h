@@ -41,7 +41,9 @@ namespace mirel {
 // older copy, before it is replaced, and the user is told where. A file
 // that cannot be read at all (a folder in its place, an I/O error) is never
 // replaced; once it can be read again it is copied aside first. A file over
-// kMaxFileSize is not read, and is copied aside like a damaged one.
+// kMaxFileSize is not read, and is copied aside like a damaged one. Files
+// written by regedit (REGEDIT4 or 5, UTF-16LE or UTF-8 with a BOM) are read;
+// REGEDIT4 is written.
 class RegFileStore : public RegistryApi
 {
 public:

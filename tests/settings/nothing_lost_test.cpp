@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/cp1252.h"
 #include "core/number_text.h"
 #include "settings/film_formats.h"
 #include "test_support.h"
@@ -78,6 +79,7 @@ TEST_F(NothingLost, AFileAppliedInPartKeepsEveryIntactValueAndACopy)
 		std::function<void(std::string &text)> damage;
 		std::set<std::string> lost; // values the file no longer held whole
 		std::string message;        // at load; "" for none
+		bool copied = true;         // kept as it was in "<file>.bad"
 		bool unreadableAtStart = false;
 	};
 	const auto cut = [](std::string_view from, std::string_view to) {
@@ -109,7 +111,17 @@ TEST_F(NothingLost, AFileAppliedInPartKeepsEveryIntactValueAndACopy)
 		{ "a file unreadable at start", [](std::string &) {}, {},
 		  "The settings file PATH could not be read and is left as it is.\r\n\r\n(Access is denied.)\r\n\r\n"
 		  "When it can be read again, a copy is kept as PATH.bad and this run's changes are saved into it.",
-		  true },
+		  true, true },
+		{ "a regedit export in UTF-16LE",
+		  [](std::string &text) {
+			  std::string utf16 = "\xFF\xFE";
+			  for (const char c : "Windows Registry Editor Version 5.00" + text.substr(8)) {
+				  const char32_t unit = cp1252ToUnicode(static_cast<unsigned char>(c));
+				  utf16 += { static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8) };
+			  }
+			  text = utf16;
+		  },
+		  {}, "", false },
 	};
 	for (const Row &row : rows) {
 		SCOPED_TRACE(row.name);
@@ -138,7 +150,8 @@ TEST_F(NothingLost, AFileAppliedInPartKeepsEveryIntactValueAndACopy)
 			message.replace(at, 4, path);
 		EXPECT_EQ(child.shown, (message.empty() ? std::vector<std::string>{}
 							 : std::vector<std::string>{ "Mirel Error: " + message }));
-		EXPECT_TRUE(readFile(path + ".bad") == text) << "no copy of the file as it was";
+		EXPECT_EQ(std::filesystem::exists(path + ".bad"), row.copied);
+		EXPECT_TRUE(!row.copied || readFile(path + ".bad") == text) << "no copy of the file as it was";
 		std::filesystem::remove(path + ".bad");
 	}
 }
