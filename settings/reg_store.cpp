@@ -259,8 +259,7 @@ void RegFileStore::refresh()
 	} else if (!S_ISREG(status.st_mode)) {
 		refuse(kRegAccessDenied); // a folder or device where the file should be
 	} else {
-		const FileIdentity identity{ status.st_dev, status.st_ino, status.st_size,
-					     std::int64_t{ status.st_mtim.tv_sec } * 1'000'000'000 + status.st_mtim.tv_nsec };
+		const FileIdentity identity = FileIdentity::of(status);
 		if (!seen_ || *seen_ != identity || refused_ != kRegSuccess)
 			readOpenFile(fd, identity);
 	}
@@ -396,8 +395,7 @@ RegResult RegFileStore::writeFile()
 		seen_.reset(); // the file on disk is the old one; read it again next time
 		return result;
 	}
-	seen_ = FileIdentity{ status.st_dev, status.st_ino, status.st_size,
-			      std::int64_t{ status.st_mtim.tv_sec } * 1'000'000'000 + status.st_mtim.tv_nsec };
+	seen_ = FileIdentity::of(status);
 	// The rename itself is only durable once the folder is synced. The new
 	// file is in place either way, so a folder that cannot be synced (some
 	// file systems refuse) is no failure.
@@ -461,10 +459,21 @@ RegResult RegFileStore::commitBatch()
 	return result;
 }
 
+RegFileStore::FileIdentity RegFileStore::FileIdentity::of(const struct stat &status)
+{
+	return { status.st_dev, status.st_ino, status.st_size,
+		 std::int64_t{ status.st_mtim.tv_sec } * 1'000'000'000 + status.st_mtim.tv_nsec };
+}
+
 RegResult RegFileStore::keepCopy(int fd)
 {
 	// Copies what fd reads, so the copy is of the file as it was read even
 	// when another process replaces it meanwhile.
+	struct stat status {};
+	if (const int result = posix::fstat(fd, status); result < 0)
+		return fromErrno(-result);
+	if (copied_ == FileIdentity::of(status))
+		return kRegSuccess;
 	int out = -1;
 	std::string tempPath;
 	RegResult result = createTemporary(out, tempPath);
@@ -489,7 +498,9 @@ RegResult RegFileStore::keepCopy(int fd)
 		result = kRegIoError;
 	if (result == kRegSuccess)
 		result = fromResult(posix::rename(tempPath, target_ + ".bad"));
-	if (result != kRegSuccess && !tempPath.empty())
+	if (result == kRegSuccess)
+		copied_ = FileIdentity::of(status);
+	else if (!tempPath.empty())
 		posix::unlink(tempPath);
 	return result;
 }

@@ -90,6 +90,7 @@ private:
 		off_t size = 0;
 		std::int64_t modified = 0; // ns
 
+		static FileIdentity of(const struct stat &status);
 		bool operator==(const FileIdentity &) const = default;
 	};
 
@@ -129,6 +130,8 @@ private:
 	RegResult reportedRefusal_ = kRegSuccess;
 	// The file must be copied aside before it is replaced.
 	bool copyDue_ = false;
+	// The file last copied aside, which need not be copied again.
+	std::optional<FileIdentity> copied_;
 
 	std::map<RegKey, std::string> handles_;
 	RegKey nextHandle_ = 1;

@@ -78,76 +78,50 @@ TEST_F(Persistence, WhatARunSavesIsWhatTheNextLoads)
 	EXPECT_EQ(startupPrefs(), savedPrefs);
 }
 
-// Forwards to a store, noting every key path and value name asked for.
-class RecordingRegistry : public RegistryApi
+// The store, noting every key path and value name it is asked for.
+class RecordingStore : public RegFileStore
 {
 public:
-	explicit RecordingRegistry(RegistryApi &store) : store_(store) {}
+	using RegFileStore::RegFileStore;
 	std::vector<std::string> asked;
 
 	RegResult openKey(RegKey parent, std::string_view path, RegKey &key) override
 	{
 		asked.emplace_back(path);
-		return store_.openKey(parent, path, key);
+		return RegFileStore::openKey(parent, path, key);
 	}
 	RegResult createKey(RegKey parent, std::string_view path, RegKey &key) override
 	{
 		asked.emplace_back(path);
-		return store_.createKey(parent, path, key);
+		return RegFileStore::createKey(parent, path, key);
 	}
 	RegResult queryValue(RegKey key, std::string_view name, void *data, std::uint32_t &size) override
 	{
 		asked.emplace_back(name);
-		return store_.queryValue(key, name, data, size);
+		return RegFileStore::queryValue(key, name, data, size);
 	}
 	RegResult setValue(RegKey key, std::string_view name, RegType type, const void *data, std::uint32_t size) override
 	{
 		asked.emplace_back(name);
-		return store_.setValue(key, name, type, data, size);
+		return RegFileStore::setValue(key, name, type, data, size);
 	}
-	RegResult closeKey(RegKey key) override { return store_.closeKey(key); }
-	std::string describeError(RegResult code) override { return store_.describeError(code); }
-
-private:
-	RegistryApi &store_;
 };
 
 TEST_F(Persistence, LoadAndSaveVisitTheSameValuesInTheSameOrder)
 {
-	RegFileStore store(path);
-	RecordingRegistry registry(store);
-	RegistryKey key("Mirel", "Talvern", &registry);
+	RecordingStore store(path);
+	RegistryKey key("Mirel", "Talvern", &store);
 	loadSettingsAtStartup(nullptr);
 	ASSERT_TRUE(key.openProductKey(true));
 	writeSettingsRecord(key, defaultSettings());
 	writeStartupPrefs(key, startupPrefs());
-	const std::vector<std::string> written = std::exchange(registry.asked, {});
+	const std::vector<std::string> written = std::exchange(store.asked, {});
 	ASSERT_TRUE(key.openProductKey(false));
 	readSettingsRecord(key, defaultSettings());
 	readStartupPrefs(key, startupPrefs());
-	EXPECT_EQ(registry.asked, written);
+	EXPECT_EQ(store.asked, written);
 	EXPECT_EQ(written.size(), 1 + 11 + 5 * kFilmFormatCount); // the key, its values, each subkey and its values
 	EXPECT_TRUE(recorder.shown.empty());
-}
-
-TEST_F(Persistence, AMissingValueStopsTheLoadThereAndTheNextSaveHeals)
-{
-	run([] {
-		startupPrefs().FieldsBecomeDefaults = true;
-		currentSettings().FocalLength = 28.0;
-	});
-	// The three start-up preferences, stored last.
-	editStored([](RegFile &file) { file.keys[0].values.resize(file.keys[0].values.size() - 3); });
-	run();
-	EXPECT_EQ(recorder.shown, (std::vector<std::string>{ "Mirel Error: Could not read registry value "
-							     "StartWithLastForm\r\n\r\n(The system cannot find the "
-							     "file specified.)\r\n\r\nThe file as it was is kept as " +
-							     path + ".bad." }));
-	EXPECT_EQ(currentSettings().FocalLength, 28.0);
-	EXPECT_FALSE(startupPrefs().FieldsBecomeDefaults); // built in
-	load();
-	EXPECT_EQ(recorder.shown.size(), 1u);
-	EXPECT_EQ(currentSettings().FocalLength, 28.0);
 }
 
 TEST_F(Persistence, AFailedReadOfApertureLeavesTheLaterValuesBuiltIn)
@@ -184,8 +158,6 @@ TEST_F(Persistence, FilmFormatsEndAtTheFirstMissingSubkeyAndLongNamesAreCut)
 	const auto builtIn = builtInFilmFormats();
 	for (std::size_t i = 2; i < builtIn.size(); ++i)
 		EXPECT_EQ(currentSettings().FilmSizes[i], builtIn[i]) << i; // \5 too, though present
-	run();
-	EXPECT_EQ(stored().keys.size(), 11u);
 }
 
 TEST_F(Persistence, StoredNumbersAreReadSafelyAndSavedBackInRange)

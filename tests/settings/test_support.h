@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <stdexcept>
@@ -103,43 +104,35 @@ inline void customiseEveryField(CalcSettings &c, StartupPrefs &prefs)
 }
 
 // Every value below the product key, as "subkey\name" (just "name" in the
-// product key itself) and its data.
-inline std::map<std::string, std::string> storedValues(const std::string &path)
+// product key itself) and its data: a text without its terminator, other
+// data in hex.
+using Values = std::map<std::string, std::string>;
+
+inline Values storedValues(const std::string &path)
 {
 	const std::string product = "HKEY_CURRENT_USER\\Software\\Talvern\\Mirel";
-	std::map<std::string, std::string> values;
+	Values values;
 	for (const RegKeyRecord &key : parseRegFile(readFile(path)).file.keys) {
-		if (!key.path.starts_with(product))
-			continue;
 		const std::string subkey = key.path.size() > product.size() ? key.path.substr(product.size() + 1) + "\\" : "";
-		for (const RegValue &value : key.values)
-			values[subkey + value.name] = value.data;
+		for (const RegValue &value : key.values) {
+			std::string &data = values[subkey + value.name];
+			if (value.data.find('\0') + 1 == value.data.size())
+				data = value.data.substr(0, value.data.size() - 1);
+			else
+				for (const unsigned char byte : value.data)
+					data += "0123456789abcdef"[byte >> 4] + std::string(1, "0123456789abcdef"[byte & 15]);
+		}
 	}
 	return values;
 }
 
-// The values in which stored differs from expected, one line each.
-inline std::vector<std::string> differences(const std::map<std::string, std::string> &stored,
-					    const std::map<std::string, std::string> &expected)
+// Fails with each value that the file at path and expected hold
+// differently, as each holds it.
+inline void expectStored(const std::string &path, const Values &expected)
 {
-	std::vector<std::string> lines;
-	const auto show = [](const std::map<std::string, std::string> &values, const std::string &name) {
-		const auto it = values.find(name);
-		if (it == values.end())
-			return std::string("none");
-		if (it->second.find('\0') + 1 == it->second.size()) // a text
-			return "\"" + it->second.substr(0, it->second.size() - 1) + "\"";
-		std::string hex;
-		for (const unsigned char byte : it->second)
-			hex += "0123456789abcdef"[byte >> 4] + std::string(1, "0123456789abcdef"[byte & 15]);
-		return "hex:" + hex;
-	};
-	std::map<std::string, std::string> names = stored;
-	names.insert(expected.begin(), expected.end());
-	for (const auto &[name, data] : names)
-		if (stored.count(name) != expected.count(name) || (stored.count(name) && stored.at(name) != expected.at(name)))
-			lines.push_back(name + " is " + show(stored, name) + ", not " + show(expected, name));
-	return lines;
+	std::vector<std::pair<std::string, std::string>> differences;
+	std::ranges::set_symmetric_difference(storedValues(path), expected, std::back_inserter(differences));
+	EXPECT_EQ(differences, decltype(differences){});
 }
 
 // Runs body in a child process and returns the boxes it showed. body
