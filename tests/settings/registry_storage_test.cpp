@@ -112,9 +112,11 @@ TEST_F(Persistence, LoadAndSaveVisitTheSameValuesInTheSameOrder)
 	RecordingStore store(path);
 	RegistryKey key("Mirel", "Talvern", &store);
 	loadSettingsAtStartup(nullptr);
+	store.beginBatch();
 	ASSERT_TRUE(key.openProductKey(true));
 	writeSettingsRecord(key, defaultSettings());
 	writeStartupPrefs(key, startupPrefs());
+	ASSERT_EQ(store.commitBatch(), kRegSuccess);
 	const std::vector<std::string> written = std::exchange(store.asked, {});
 	ASSERT_TRUE(key.openProductKey(false));
 	readSettingsRecord(key, defaultSettings());
