@@ -15,7 +15,8 @@ namespace id = ids::spotmeter;
 
 SpotPage::SpotPage()
 	: CalculatorPage(resources::spotMeterTemplate(),
-			 { focalLengthBindings(), filmFormatBindings(),
+			 { focalLengthBindings(),
+			   filmFormatBindings(),
 			   { { id::Percent, ui::Notification::Changed, handler(&SpotPage::onSpotPercentChanged) } } })
 {
 }

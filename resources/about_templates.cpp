@@ -7,6 +7,9 @@
 
 namespace mirel::resources {
 
+// Templates are tables, laid out by hand.
+// clang-format off
+
 using namespace build;
 
 const ui::DialogTemplate &aboutTemplate()
@@ -57,5 +60,7 @@ const ui::DialogTemplate &lightTableTemplate()
 	}();
 	return t;
 }
+
+// clang-format on
 
 } // namespace mirel::resources

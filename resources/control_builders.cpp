@@ -50,8 +50,8 @@ constexpr int kRadioHeight = 10;
 
 } // namespace
 
-ui::DialogTemplate dialog(int id, std::string caption, int width, int height,
-			  std::vector<ControlTemplate> controls, int fontPoints)
+ui::DialogTemplate dialog(int id, std::string caption, int width, int height, std::vector<ControlTemplate> controls,
+			  int fontPoints)
 {
 	ui::DialogTemplate d;
 	d.id = id;

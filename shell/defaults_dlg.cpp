@@ -55,8 +55,8 @@ void DefaultsDlg::accept()
 	CalcSettings &defaults = defaultSettings();
 	// -1 is no unit and no format: a list left without a selection keeps
 	// what was stored.
-	defaults.LengthUnit = static_cast<LengthUnit>(
-		pickedOr(controls(), id::LengthUnit, static_cast<int>(defaults.LengthUnit)));
+	defaults.LengthUnit =
+		static_cast<LengthUnit>(pickedOr(controls(), id::LengthUnit, static_cast<int>(defaults.LengthUnit)));
 	for (const NumberField &field : kNumberFields)
 		defaults.*field.value = parseNumber(controls().text(field.id));
 	// Another format brings its suggested circle of confusion; keeping the

@@ -15,8 +15,7 @@ const QUrl kContents(QStringLiteral("qrc:/help/index.html"));
 
 } // namespace
 
-HelpWindow::HelpWindow(QWidget *parent)
-	: QWidget(parent, Qt::Window), browser_(new QTextBrowser(this))
+HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this))
 {
 	setWindowTitle(tr("Mirel Help"));
 	setObjectName(QStringLiteral("help"));

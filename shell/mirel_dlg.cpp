@@ -152,7 +152,8 @@ void MirelDlg::onCommand(int command)
 
 void MirelDlg::runDialog(DialogModel &dialog)
 {
-	QtDialogHost host(dialog, [this](int topic) { help().showTopic(topic); }, this);
+	QtDialogHost host(
+		dialog, [this](int topic) { help().showTopic(topic); }, this);
 	host.run();
 }
 

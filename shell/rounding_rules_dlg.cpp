@@ -9,10 +9,7 @@ namespace mirel {
 
 namespace id = ids::roundingrules;
 
-RoundingRulesDlg::RoundingRulesDlg()
-	: TemplateDialog(resources::roundingRulesTemplate(), ids::help::RoundingRules)
-{
-}
+RoundingRulesDlg::RoundingRulesDlg() : TemplateDialog(resources::roundingRulesTemplate(), ids::help::RoundingRules) {}
 
 void RoundingRulesDlg::show()
 {

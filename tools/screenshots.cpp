@@ -42,8 +42,8 @@ int main(int argc, char **argv)
 
 	mirel::MirelDlg window(nullptr);
 	window.show();
-	static const char *const kPages[] = { "page-1-fnumbers", "page-2-depth-of-field", "page-3-hyperfocal",
-					      "page-4-field-of-view", "page-5-angle-of-view", "page-6-magnification",
+	static const char *const kPages[] = { "page-1-fnumbers",      "page-2-depth-of-field", "page-3-hyperfocal",
+					      "page-4-field-of-view", "page-5-angle-of-view",  "page-6-magnification",
 					      "page-7-spot-meter" };
 	for (int page = 0; page < 7; ++page) {
 		window.showPage(page);

@@ -51,8 +51,9 @@ std::vector<Text> textsOf(const DialogTemplate &dialog, const QFontMetrics &metr
 			continue;
 		Text t{ c.rect, withoutMnemonics(fromCp1252(c.text)), (c.style & kWordWrap) != 0, 0 };
 		// A button needs room for its frame and a little air.
-		t.width = c.kind == ControlKind::PushButton ? metrics.horizontalAdvance(t.text) + 8
-							    : metrics.boundingRect(QRect(0, 0, INT_MAX / 2, INT_MAX / 2), 0, t.text).width();
+		t.width = c.kind == ControlKind::PushButton
+				  ? metrics.horizontalAdvance(t.text) + 8
+				  : metrics.boundingRect(QRect(0, 0, INT_MAX / 2, INT_MAX / 2), 0, t.text).width();
 		texts.push_back(std::move(t));
 	}
 	return texts;

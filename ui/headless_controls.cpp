@@ -5,8 +5,7 @@
 
 namespace mirel::ui {
 
-HeadlessControls::HeadlessControls(const DialogTemplate &dialog, NotificationSink &sink)
-	: sink_(sink)
+HeadlessControls::HeadlessControls(const DialogTemplate &dialog, NotificationSink &sink) : sink_(sink)
 {
 	for (const ControlTemplate &control : dialog.controls) {
 		if (control.id == kNoId)

@@ -24,15 +24,24 @@ namespace {
 const char *kindName(ControlKind kind)
 {
 	switch (kind) {
-	case ControlKind::Static: return "label";
-	case ControlKind::Edit: return "edit box";
-	case ControlKind::ComboBox: return "combo box";
-	case ControlKind::DropDownList: return "drop-down list";
-	case ControlKind::RadioButton: return "radio button";
-	case ControlKind::CheckBox: return "check box";
-	case ControlKind::PushButton: return "push button";
-	case ControlKind::Frame: return "frame";
-	case ControlKind::Icon: return "icon";
+	case ControlKind::Static:
+		return "label";
+	case ControlKind::Edit:
+		return "edit box";
+	case ControlKind::ComboBox:
+		return "combo box";
+	case ControlKind::DropDownList:
+		return "drop-down list";
+	case ControlKind::RadioButton:
+		return "radio button";
+	case ControlKind::CheckBox:
+		return "check box";
+	case ControlKind::PushButton:
+		return "push button";
+	case ControlKind::Frame:
+		return "frame";
+	case ControlKind::Icon:
+		return "icon";
 	}
 	return "control";
 }
@@ -101,8 +110,8 @@ std::string clipping(const QWidget &w)
 			       std::to_string(room.width());
 		if (needed.height() > room.height()) {
 			const int line = std::max(1, metrics.lineSpacing());
-			return "text needs " + std::to_string((needed.height() + line - 1) / line) + " lines, has room for " +
-			       std::to_string(room.height() / line);
+			return "text needs " + std::to_string((needed.height() + line - 1) / line) +
+			       " lines, has room for " + std::to_string(room.height() / line);
 		}
 		return {};
 	}

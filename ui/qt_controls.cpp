@@ -45,8 +45,7 @@ bool isList(ControlKind kind)
 
 bool isButton(ControlKind kind)
 {
-	return kind == ControlKind::RadioButton || kind == ControlKind::CheckBox ||
-	       kind == ControlKind::PushButton;
+	return kind == ControlKind::RadioButton || kind == ControlKind::CheckBox || kind == ControlKind::PushButton;
 }
 
 Qt::FocusPolicy tabPolicy(const ControlTemplate &c)
@@ -60,7 +59,8 @@ Qt::FocusPolicy tabPolicy(const ControlTemplate &c)
 } // namespace
 
 QtControls::QtControls(const DialogTemplate &dialog, NotificationSink &sink, QWidget *parent)
-	: QWidget(parent), dialog_(dialog), sink_(sink), units_(DialogUnits::fitting(dialog, DialogUnits::dialogFont(dialog.fontPoints)))
+	: QWidget(parent), dialog_(dialog), sink_(sink),
+	  units_(DialogUnits::fitting(dialog, DialogUnits::dialogFont(dialog.fontPoints)))
 {
 	setFont(DialogUnits::dialogFont(dialog.fontPoints));
 	setWindowTitle(fromCp1252(dialog_.caption));

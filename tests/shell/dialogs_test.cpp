@@ -152,10 +152,11 @@ TEST_F(DialogModels, DefaultsShowTheStoredDefaultsOkStoresThemInBothRecords)
 		double apertureStored;
 		int newUnit, newFilm;
 	};
-	for (const Row row : { Row{ 8.0, "8.0", LengthUnit::Millimetres, "Millimeters", "5.6", 5.6, 4, 2 },
-			       Row{ 11.313708499, "11.313708", LengthUnit::Centimetres, "Centimeters", "12abc", 12.0, -1, -1 },
-			       Row{ 0.033, "0.033", LengthUnit::Metres, "Meters", "f/8", 0.0, 0, 9 },
-			       Row{ -2.5, "-2.5", LengthUnit::Feet, "Feet", "", 0.0, 3, 3 } }) {
+	for (const Row row :
+	     { Row{ 8.0, "8.0", LengthUnit::Millimetres, "Millimeters", "5.6", 5.6, 4, 2 },
+	       Row{ 11.313708499, "11.313708", LengthUnit::Centimetres, "Centimeters", "12abc", 12.0, -1, -1 },
+	       Row{ 0.033, "0.033", LengthUnit::Metres, "Meters", "f/8", 0.0, 0, 9 },
+	       Row{ -2.5, "-2.5", LengthUnit::Feet, "Feet", "", 0.0, 3, 3 } }) {
 		startAfresh();
 		// The pages work in inches on 6 × 7, with the last format renamed.
 		current.LengthUnit = LengthUnit::Inches;
@@ -244,7 +245,8 @@ TEST_F(DialogModels, StartupPreferencesShowAndStoreTicksAndPage)
 			       Row{ { false, 9, false }, "", false, true, 2, { true, 2, false } } }) {
 		prefs = row.shown;
 		OpenDialog<StartupPrefsDlg> d;
-		EXPECT_EQ(d.controls.isChecked(id::FieldsBecomeDefaults), row.shown.FieldsBecomeDefaults) << row.pageText;
+		EXPECT_EQ(d.controls.isChecked(id::FieldsBecomeDefaults), row.shown.FieldsBecomeDefaults)
+			<< row.pageText;
 		EXPECT_EQ(d.controls.isChecked(id::StartWithLastForm), row.shown.StartWithLastForm) << row.pageText;
 		EXPECT_EQ(d.picked(id::StartPage), row.pageText);
 		d.expectFullDropDowns({ id::StartPage });
@@ -290,7 +292,8 @@ TEST_F(DialogModels, AboutLicenseOpensItsTopicTheLightTableRunsIntroThenTable)
 	for (std::size_t i = 0; i < 2; ++i) {
 		const bool intro = i % 2 == 0;
 		const auto &[templateId, shown] = d.host.runs[i];
-		EXPECT_EQ(templateId, intro ? resources::lightTableIntroTemplate().id : resources::lightTableTemplate().id);
+		EXPECT_EQ(templateId,
+			  intro ? resources::lightTableIntroTemplate().id : resources::lightTableTemplate().id);
 		EXPECT_TRUE(shown.captionless) << i;
 		EXPECT_EQ(shown.fullScreenWhite, !intro) << i;
 		EXPECT_EQ(shown.autoCloseMs, intro ? 3000 : 0) << i;

@@ -77,7 +77,8 @@ TEST(Dialogs, HelpShowsThePagesOrTheDialogsTopicOkStoresInItsRecordsOnly)
 			HelpWindow &help = window->help();
 			help.showContents();
 			QTest::keyPress(window.get(), Qt::Key_F1);
-			EXPECT_EQ(help.currentUrl(), QUrl(QStringLiteral("qrc:/help/index.html"))) << "F1 acts on its release";
+			EXPECT_EQ(help.currentUrl(), QUrl(QStringLiteral("qrc:/help/index.html")))
+				<< "F1 acts on its release";
 			QTest::keyRelease(window.get(), Qt::Key_F1);
 			EXPECT_EQ(help.currentUrl(), pageTopic);
 			help.showContents();
@@ -100,7 +101,9 @@ TEST(Dialogs, HelpShowsThePagesOrTheDialogsTopicOkStoresInItsRecordsOnly)
 					dialog.change(user);
 				user.click(button);
 			};
-			EXPECT_EQ(runModals([&] { menuAction(*window, dialog.command).trigger(); }, { { dialog.templateId, run } }), 0);
+			EXPECT_EQ(runModals([&] { menuAction(*window, dialog.command).trigger(); },
+					    { { dialog.templateId, run } }),
+				  0);
 			EXPECT_EQ(Records(currentSettings(), defaultSettings(), startupPrefs()), expected);
 		}
 	}
@@ -132,7 +135,8 @@ TEST(About, TheLightTableFollowsTheIntroAndReturnsToTheAboutBox)
 			const QImage shown = table.grab().toImage();
 			for (const QPoint corner : { QPoint(1, 1), QPoint(shown.width() - 2, shown.height() - 2) })
 				EXPECT_EQ(shown.pixelColor(corner), QColor(Qt::white));
-			const auto *label = qobject_cast<const QLabel *>(table.controls().widget(ids::lighttable::Label));
+			const auto *label =
+				qobject_cast<const QLabel *>(table.controls().widget(ids::lighttable::Label));
 			ASSERT_NE(label, nullptr);
 			EXPECT_EQ(label->text(), "Press Esc to leave this silly thing...");
 			const QPoint place = label->mapTo(&table, QPoint(0, 0));
@@ -146,7 +150,10 @@ TEST(About, TheLightTableFollowsTheIntroAndReturnsToTheAboutBox)
 			click(ui::kIdOk)(about);
 		};
 		EXPECT_EQ(runModals([&] { menuAction(*window, cmd::About).trigger(); },
-				    { { 100, click(ids::about::LightTable) }, { 147, intro }, { 148, lightTable }, { 100, aboutAgain } }),
+				    { { 100, click(ids::about::LightTable) },
+				      { 147, intro },
+				      { 148, lightTable },
+				      { 100, aboutAgain } }),
 			  0);
 	}
 }

@@ -46,7 +46,9 @@ TEST(Run, EachWayOfEndingEndsTheRunWithOneSave)
 		  [](MirelDlg &window) {
 			  // The dialog's own loop is running when the signal comes.
 			  const auto raise = [](QtDialogHost &) { std::raise(SIGTERM); };
-			  EXPECT_EQ(runModals([&] { menuAction(window, cmd::RoundingRules).trigger(); }, { { 134, raise } }), 0);
+			  EXPECT_EQ(runModals([&] { menuAction(window, cmd::RoundingRules).trigger(); },
+					      { { 134, raise } }),
+				    0);
 			  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 		  } },
 	};

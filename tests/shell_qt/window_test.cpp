@@ -54,8 +54,8 @@ TEST(Layout, EveryPageDialogAndTheFrameRenderClean)
 	AboutDlg about;
 	EasterEggIntroDlg intro;
 	EasterEggExitDlg lightTable;
-	for (DialogModel *model : std::initializer_list<DialogModel *>{ &roundingRules, &defaults, &startupPrefs, &about,
-									&intro, &lightTable }) {
+	for (DialogModel *model : std::initializer_list<DialogModel *>{ &roundingRules, &defaults, &startupPrefs,
+									&about, &intro, &lightTable }) {
 		QtDialogHost host(*model, {}, window.get());
 		host.show();
 		expectClean(host.controls(), model->dialogTemplate());
@@ -101,12 +101,15 @@ TEST(Pages, WorkedExamplesTypedIntoTheWidgets)
 		};
 	};
 	const Example examples[] = {
-		{ kDepthOfField, 2, lengths(true),
+		{ kDepthOfField,
+		  2,
+		  lengths(true),
 		  { { ids::depthoffield::Near, "3.389371 m" },
 		    { ids::depthoffield::Far, "9.527439 m" },
 		    { ids::depthoffield::Total, "6.138068 m" } } },
 		{ kHyperfocal, 2, lengths(false), { { ids::hyperfocal::Result, "10.42 m" } } },
-		{ kFNumbers, 1,
+		{ kFNumbers,
+		  1,
 		  [](ui::UserActions &user) {
 			  user.pick(ids::fnumbers::F1, 3); // "2.8"
 			  user.type(ids::fnumbers::Stops, "2");
@@ -114,14 +117,17 @@ TEST(Pages, WorkedExamplesTypedIntoTheWidgets)
 		  { { ids::fnumbers::F1, "2.8" }, { ids::fnumbers::F2, "5.7" } } },
 	};
 	for (const Example &example : examples) {
-		FakeStorage storage([&](CalcSettings &defaults, StartupPrefs &) { defaults.RoundOtherMethod = example.roundOther; });
+		FakeStorage storage([&](CalcSettings &defaults, StartupPrefs &) {
+			defaults.RoundOtherMethod = example.roundOther;
+		});
 		const auto window = openWindow(storage);
 		window->showPage(example.page);
 		ui::QtControls &controls = *window->sheet().controls(example.page);
 		ui::QtUserActions user(controls);
 		example.enter(user);
 		for (const auto &[id, text] : example.shown)
-			EXPECT_EQ(shownText(*window, example.page, id), text) << "page " << example.page << " control " << id;
+			EXPECT_EQ(shownText(*window, example.page, id), text)
+				<< "page " << example.page << " control " << id;
 		if (example.page != kDepthOfField)
 			continue;
 		QWidget *field = controls.widget(page::FocalLength);
@@ -138,8 +144,8 @@ TEST(Pages, WorkedExamplesTypedIntoTheWidgets)
 // damaged one.
 TEST(Pages, TheWindowOpensOnTheStoredStartPage)
 {
-	for (const auto &[stored, opened] : { std::pair{ kMagnification, kMagnification }, std::pair{ -1, kFNumbers },
-					      std::pair{ 9, kFNumbers } }) {
+	for (const auto &[stored, opened] :
+	     { std::pair{ kMagnification, kMagnification }, std::pair{ -1, kFNumbers }, std::pair{ 9, kFNumbers } }) {
 		FakeStorage storage([stored](CalcSettings &, StartupPrefs &prefs) {
 			prefs.StartWithLastForm = false;
 			prefs.StartupForm = static_cast<std::int8_t>(stored);

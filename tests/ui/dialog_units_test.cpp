@@ -14,7 +14,8 @@ TEST(DialogUnits, ComeFromTheFontsAverageLetterAndHeight)
 {
 	const QFont font = QApplication::font();
 	const QFontMetrics metrics(font);
-	const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+	const int letters =
+		metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
 	EXPECT_EQ(DialogUnits(font).charWidth(), (letters + 26) / 52);
 	EXPECT_EQ(DialogUnits(font).charHeight(), metrics.height());
 	EXPECT_EQ(DialogUnits::dialogFont(8), font);

@@ -28,7 +28,10 @@ namespace {
 class QtSurface : public Surface
 {
 public:
-	QtSurface(const DialogTemplate &dialog, NotificationSink &sink) : widget(dialog, sink), user_(widget) { widget.show(); }
+	QtSurface(const DialogTemplate &dialog, NotificationSink &sink) : widget(dialog, sink), user_(widget)
+	{
+		widget.show();
+	}
 	Controls &controls() override { return widget; }
 	UserActions &user() override { return user_; }
 	QtControls widget;
@@ -152,7 +155,8 @@ TEST(LayoutCheck, ReportsAClippedLabelAndAnOverlapAndNothingOnAGoodWindow)
 	EXPECT_EQ(problems.size(), 2u) << ::testing::PrintToString(problems);
 	for (const std::string start : { "label \"A label far too long for its place :\" is clipped: text needs ",
 					 "edit box 100 overlaps edit box 101" })
-		EXPECT_EQ(std::ranges::count_if(problems, [&](const std::string &p) { return p.starts_with(start); }), 1)
+		EXPECT_EQ(std::ranges::count_if(problems, [&](const std::string &p) { return p.starts_with(start); }),
+			  1)
 			<< start;
 }
 
