@@ -2,9 +2,9 @@
 // field to every result written, on the headless controls.
 #include <benchmark/benchmark.h>
 
-#include "../tests/pages/headless_sheet.h"
 #include "resources/control_ids.h"
 #include "settings/records.h"
+#include "testing/headless_sheet.h"
 
 namespace mirel {
 namespace {

@@ -10,15 +10,15 @@
 #include <QMenuBar>
 #include <QPixmap>
 
-#include "shell/about_dlg.h"
-#include "shell/defaults_dlg.h"
+#include "dialogs/about_dlg.h"
+#include "dialogs/defaults_dlg.h"
+#include "dialogs/light_table_dlg.h"
+#include "dialogs/rounding_rules_dlg.h"
+#include "dialogs/startup_prefs_dlg.h"
 #include "shell/help_window.h"
-#include "shell/light_table_dlg.h"
 #include "shell/mirel_dlg.h"
 #include "shell/page_sheet.h"
 #include "shell/qt_dialog_host.h"
-#include "shell/rounding_rules_dlg.h"
-#include "shell/startup_prefs_dlg.h"
 
 namespace {
 

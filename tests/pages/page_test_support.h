@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "headless_sheet.h"
 #include "resources/control_ids.h"
 #include "settings/records.h"
+#include "testing/headless_sheet.h"
 
 namespace mirel::testing {
 
