@@ -13,12 +13,6 @@ namespace mirel {
 
 namespace id = ids::angleofview;
 
-namespace {
-
-constexpr std::string_view kDegreeSign = "\xB0"; // Windows-1252
-
-} // namespace
-
 AoVPage::AoVPage() : CalculatorPage(resources::angleOfViewTemplate(), { filmFormatBindings(), focalLengthBindings() })
 {
 }

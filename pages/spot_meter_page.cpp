@@ -38,7 +38,8 @@ void SpotPage::recalculate()
 	}
 	const CalcSettings &s = currentSettings();
 	const double area = selectedFilmWidth() * selectedFilmHeight();
-	controls().setText(id::Result, fixedResult(toDegrees(spotAngle(area, s.SpotPercent, s.FocalLength)), "\xB0"));
+	controls().setText(id::Result,
+			   fixedResult(toDegrees(spotAngle(area, s.SpotPercent, s.FocalLength)), kDegreeSign));
 }
 
 void SpotPage::onSpotPercentChanged(int)

@@ -68,11 +68,6 @@ void HelpWindow::showTopic(int contextNumber)
 	open(topicUrl(contextNumber));
 }
 
-QUrl HelpWindow::currentUrl() const
-{
-	return browser_->source();
-}
-
 void HelpWindow::open(const QUrl &url)
 {
 	if (url.isEmpty())

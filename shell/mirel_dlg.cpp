@@ -92,7 +92,7 @@ void MirelDlg::buildMenu()
 	for (const resources::Menu &menu : resources::mainMenu()) {
 		QMenu *popup = menuBar()->addMenu(ui::fromCp1252(menu.title));
 		for (const resources::MenuItem &item : menu.items) {
-			if (item.command == 0) {
+			if (item.isSeparator()) {
 				popup->addSeparator();
 				continue;
 			}

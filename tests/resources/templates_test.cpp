@@ -9,8 +9,8 @@
 
 #include "core/units.h"
 #include "resources/control_ids.h"
-#include "resources/pages.h"
 #include "resources/templates.h"
+#include "tests/resources/page_templates.h"
 
 // Transcription faults that rendering the windows does not show: an id used
 // twice, a label naming the wrong control, a list out of the order of the
@@ -37,8 +37,8 @@ TEST(Templates, IdsAreUniqueAndLabelsNameEveryField)
 		&roundingRulesTemplate(),   &defaultsTemplate(),   &startupPrefsTemplate(), &mainWindowTemplate(),
 		&lightTableIntroTemplate(), &lightTableTemplate(), &aboutTemplate()
 	};
-	for (int page = 0; page < kCalculatorPageCount; ++page)
-		all.push_back(pageTemplate(page));
+	for (int page = 0; page < kPageCount; ++page)
+		all.push_back(&testing::pageTemplate(page));
 	for (const DialogTemplate *t : all) {
 		SCOPED_TRACE(t->id);
 		std::set<int> ids;
@@ -107,9 +107,9 @@ TEST(Templates, SettingsListsAreInTheOrderOfTheStoredPositions)
 	}
 
 	const auto &pages = itemsOf(startupPrefsTemplate(), ids::startupprefs::StartPage);
-	ASSERT_EQ(std::ssize(pages), kCalculatorPageCount);
+	ASSERT_EQ(std::ssize(pages), kPageCount);
 	for (std::size_t i = 0; i < pages.size(); ++i)
-		EXPECT_EQ(pages[i].rfind(pageTemplate(static_cast<int>(i))->caption, 0), 0u) << pages[i];
+		EXPECT_EQ(pages[i].rfind(testing::pageTemplate(static_cast<int>(i)).caption, 0), 0u) << pages[i];
 }
 
 } // namespace

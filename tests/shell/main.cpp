@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QElapsedTimer>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include "shell/mirel_app.h"
@@ -18,6 +19,12 @@ QAction &menuAction(MirelDlg &window, int command)
 	if (!action)
 		throw std::logic_error("no menu item for command " + std::to_string(command));
 	return *action;
+}
+
+QUrl shownTopic(const HelpWindow &help)
+{
+	const auto *browser = help.findChild<QTextBrowser *>();
+	return browser ? browser->source() : QUrl();
 }
 
 std::unique_ptr<MirelDlg> openWindow(FakeStorage &storage)

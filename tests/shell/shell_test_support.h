@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/lifecycle.h"
+#include "shell/help_window.h"
 #include "shell/mirel_dlg.h"
 #include "shell/qt_dialog_host.h"
 
@@ -53,6 +54,9 @@ private:
 
 // The menu item of a command.
 QAction &menuAction(MirelDlg &window, int command);
+
+// The address of the topic the help window shows.
+QUrl shownTopic(const HelpWindow &help);
 
 // A main window on the settings from storage, shown and active. Closing it
 // asks the application's loop to quit.

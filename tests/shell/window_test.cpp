@@ -12,7 +12,6 @@
 #include "dialogs/rounding_rules_dlg.h"
 #include "dialogs/startup_prefs_dlg.h"
 #include "resources/control_ids.h"
-#include "resources/pages.h"
 #include "resources/templates.h"
 #include "settings/records.h"
 #include "shell/page_sheet.h"
@@ -41,11 +40,11 @@ TEST(Layout, EveryPageDialogAndTheFrameRenderClean)
 {
 	FakeStorage storage;
 	const auto window = openWindow(storage);
-	for (int index = 0; index < resources::kCalculatorPageCount; ++index) {
+	for (int index = 0; index < kPageCount; ++index) {
 		window->showPage(index);
 		const ui::QtControls *page = window->sheet().controls(index);
 		ASSERT_TRUE(page && page->isVisible()) << "page " << index;
-		expectClean(*page, *resources::pageTemplate(index));
+		expectClean(*page, page->dialogTemplate());
 	}
 
 	RoundingRulesDlg roundingRules;
