@@ -23,9 +23,10 @@ bool haveDisplay()
 int main(int argc, char **argv)
 {
 	if (!haveDisplay()) {
-		std::fputs("Mirel needs a graphical desktop, and none was found (DISPLAY and WAYLAND_DISPLAY are unset).\n"
-			   "Start it from your desktop session, or under a virtual display: xvfb-run -a build/app/mirel\n",
-			   stderr);
+		std::fputs(
+			"Mirel needs a graphical desktop, and none was found (DISPLAY and WAYLAND_DISPLAY are unset).\n"
+			"Start it from your desktop session, or under a virtual display: xvfb-run -a build/app/mirel\n",
+			stderr);
 		return EXIT_FAILURE;
 	}
 	mirel::MirelApp app(argc, argv);
