@@ -42,7 +42,8 @@ private:
 
 // The settings file at path, opened as the program opens it.
 struct SettingsFile {
-	explicit SettingsFile(const std::string &path) : store(path), binding(settingsKey, store), storage(settingsKey, store)
+	explicit SettingsFile(const std::string &path)
+		: store(path), binding(settingsKey, store), storage(settingsKey, store)
 	{
 	}
 	RegFileStore store;

@@ -28,8 +28,14 @@ struct FilmFormat {
 
 inline constexpr int kFilmFormatCount = 10;
 
-inline std::string_view filmName(const FilmFormat &format) { return filmName(format.Name); }
-inline void setFilmName(FilmFormat &format, std::string_view text) { setFilmName(format.Name, text); }
+inline std::string_view filmName(const FilmFormat &format)
+{
+	return filmName(format.Name);
+}
+inline void setFilmName(FilmFormat &format, std::string_view text)
+{
+	setFilmName(format.Name, text);
+}
 
 // Index of the film format in FilmSize when none is selected (transient only).
 inline constexpr std::uint8_t kNoFilmFormat = 255;

@@ -305,7 +305,8 @@ std::string fromUtf16(std::string_view bytes, bool &unmappable)
 	std::string text;
 	text.reserve(bytes.size() / 2);
 	const auto unit = [&](std::size_t i) {
-		return static_cast<char32_t>(static_cast<unsigned char>(bytes[i]) | static_cast<unsigned char>(bytes[i + 1]) << 8);
+		return static_cast<char32_t>(static_cast<unsigned char>(bytes[i]) |
+					     static_cast<unsigned char>(bytes[i + 1]) << 8);
 	};
 	for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
 		char32_t character = unit(i);

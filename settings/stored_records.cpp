@@ -58,12 +58,13 @@ void forEachMember(std::span<const StoredValue> layout, Visit visit)
 template <typename Owner, typename Visit>
 void forEachField(Owner &owner, std::span<const StoredValue> layout, Visit visit)
 {
-	forEachMember<std::remove_const_t<Owner>>(layout,
-						  [&](std::string_view name, auto member) { visit(name, owner.*member); });
+	forEachMember<std::remove_const_t<Owner>>(
+		layout, [&](std::string_view name, auto member) { visit(name, owner.*member); });
 }
 
 template <typename Field>
-concept DwordField = storedTypeOf<Field>() == kRegDword;
+concept DwordField = storedTypeOf<Field>()
+== kRegDword;
 
 template <typename Field>
 concept FilmFormats = std::is_same_v<std::remove_const_t<Field>, FilmTable>;
@@ -236,10 +237,11 @@ void mergeFilmFormats(RegistryKey &key, std::string_view subkeys, FilmTable &out
 		std::optional<SubkeyScope> scope;
 		if (parent != kNoKey)
 			scope.emplace(key, parent);
-		forEachMember<FilmFormat>(kFilmFormatLayout, [&]<typename Field>(std::string_view name, Field FilmFormat::*member) {
-			mergeValue(scope ? &key : nullptr, name, out[i].*member, memory[i].*member,
-				   loaded ? &((*loaded)[i].*member) : nullptr, builtIn[i].*member);
-		});
+		forEachMember<FilmFormat>(
+			kFilmFormatLayout, [&]<typename Field>(std::string_view name, Field FilmFormat::*member) {
+				mergeValue(scope ? &key : nullptr, name, out[i].*member, memory[i].*member,
+					   loaded ? &((*loaded)[i].*member) : nullptr, builtIn[i].*member);
+			});
 	}
 }
 

@@ -31,7 +31,8 @@ protected:
 			const std::string generate = "localedef -i de_DE -f UTF-8 " + locales.path() + "/de_DE.UTF-8";
 			[[maybe_unused]] const int status = std::system(generate.c_str()); // warnings give 1
 			::setenv("LOCPATH", locales.path().c_str(), 1);
-			ASSERT_TRUE(std::setlocale(LC_ALL, "de_DE.UTF-8")) << "no de_DE.UTF-8 locale, and localedef failed";
+			ASSERT_TRUE(std::setlocale(LC_ALL, "de_DE.UTF-8"))
+				<< "no de_DE.UTF-8 locale, and localedef failed";
 		}
 		char text[8];
 		std::snprintf(text, sizeof text, "%.1f", 1.5);

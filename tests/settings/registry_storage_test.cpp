@@ -103,7 +103,8 @@ public:
 		asked.emplace_back(name);
 		return RegFileStore::queryValue(key, name, data, size);
 	}
-	RegResult setValue(RegKey key, std::string_view name, RegType type, const void *data, std::uint32_t size) override
+	RegResult setValue(RegKey key, std::string_view name, RegType type, const void *data,
+			   std::uint32_t size) override
 	{
 		asked.emplace_back(name);
 		return RegFileStore::setValue(key, name, type, data, size);
@@ -142,9 +143,11 @@ TEST_F(Persistence, AFailedReadOfApertureLeavesTheLaterValuesBuiltIn)
 	});
 	editStored([](RegFile &file) { valueIn(file, "", "Aperture").data = std::string(30, '1') + '\0'; });
 	load();
-	EXPECT_EQ(recorder.shown, (std::vector<std::string>{ "Mirel Error: Could not read registry value "
-							     "Aperture\r\n\r\n(More data is available.)\r\n\r\nThe file "
-							     "as it was is kept as " + path + ".bad." }));
+	EXPECT_EQ(recorder.shown,
+		  (std::vector<std::string>{ "Mirel Error: Could not read registry value "
+					     "Aperture\r\n\r\n(More data is available.)\r\n\r\nThe file "
+					     "as it was is kept as " +
+					     path + ".bad." }));
 	EXPECT_EQ(currentSettings(), expected);
 	EXPECT_EQ(startupPrefs(), builtInPrefs);
 }

@@ -39,11 +39,12 @@ TEST(SelectFilmFormat, OnlyANewSelectionRecomputesTheCircleOfConfusion)
 TEST(InputValidity, ANumberThatIsNotFiniteIsUnusable)
 {
 	constexpr double kInfinity = std::numeric_limits<double>::infinity();
-	bool (*const tests[])() = { angleOfViewInputsValid, depthOfFieldInputsValid, hyperfocalInputsValid,
+	bool (*const tests[])() = { angleOfViewInputsValid, depthOfFieldInputsValid,  hyperfocalInputsValid,
 				    fieldOfViewInputsValid, magnificationInputsValid, spotMeterInputsValid };
-	const std::pair<double CalcSettings::*, const char *> rows[] = { // the field, and which tests read it
-		{ &CalcSettings::FocalLength, "111111" },   { &CalcSettings::FocusDistance, "010110" },
-		{ &CalcSettings::Aperture, "011000" },      { &CalcSettings::filmCoC, "011000" },
+	const std::pair<double CalcSettings::*, const char *> rows[] = {
+		// the field, and which tests read it
+		{ &CalcSettings::FocalLength, "111111" }, { &CalcSettings::FocusDistance, "010110" },
+		{ &CalcSettings::Aperture, "011000" },    { &CalcSettings::filmCoC, "011000" },
 		{ &CalcSettings::SpotPercent, "000001" },
 	};
 	for (const auto &[field, readBy] : rows) {

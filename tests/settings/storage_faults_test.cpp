@@ -48,8 +48,10 @@ std::optional<int> storedMarker(const std::string &path)
 	for (const RegKeyRecord &key : reading.file.keys)
 		for (const RegValue &value : key.values)
 			if (value.type == kRegSz)
-				markers.insert(parseNumber(std::string_view(value.data).substr(value.data.starts_with('m') ? 1 : 0)));
-	if (reading.damaged() || markers.size() != 4 + 4 * kFilmFormatCount || markers.count(*markers.begin()) != markers.size())
+				markers.insert(parseNumber(
+					std::string_view(value.data).substr(value.data.starts_with('m') ? 1 : 0)));
+	if (reading.damaged() || markers.size() != 4 + 4 * kFilmFormatCount ||
+	    markers.count(*markers.begin()) != markers.size())
 		return std::nullopt;
 	return static_cast<int>(*markers.begin());
 }
@@ -133,7 +135,8 @@ protected:
 		run({}, thenSave);
 		const std::string report = "Mirel Error: The settings file " + path +
 					   " could not be read in full; what could be read is used.\r\n\r\n"
-					   "The file as it was is kept as " + path + ".bad.";
+					   "The file as it was is kept as " +
+					   path + ".bad.";
 		const bool damaged = parseRegFile(content).damaged();
 		EXPECT_EQ(std::ranges::count(recorder.shown, report), damaged ? 1 : 0);
 		EXPECT_TRUE(!damaged || readFile(path + ".bad") == content);
@@ -159,10 +162,12 @@ protected:
 
 TEST_F(Faults, AFullDiskASizeLimitOrAReadOnlyFolderOrFileKeepsTheFileAndSaysSo)
 {
-	const std::pair<std::function<bool()>, std::string> rows[] = { // the fault made in a child, and its text
+	const std::pair<std::function<bool()>, std::string> rows[] = {
+		// the fault made in a child, and its text
 		{ [&] {
 			 // A 64 KiB tmpfs of the child's own, filled up after one save.
-			 if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+			 if (::unshare(CLONE_NEWNS) != 0 ||
+			     ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
 			     ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") != 0)
 				 return false;
 			 saveMarked(1);
@@ -196,9 +201,10 @@ TEST_F(Faults, AFullDiskASizeLimitOrAReadOnlyFolderOrFileKeepsTheFileAndSaysSo)
 			continue;
 		}
 		EXPECT_TRUE(child.exited) << description;
-		EXPECT_EQ(child.shown, std::vector<std::string>{ "Mirel Error: Could not write registry value RoundStopsMethod\r\n\r\n(" +
-								  description + ")\r\n\r\nThe settings file " + path +
-								  " was not changed." });
+		EXPECT_EQ(child.shown,
+			  std::vector<std::string>{
+				  "Mirel Error: Could not write registry value RoundStopsMethod\r\n\r\n(" +
+				  description + ")\r\n\r\nThe settings file " + path + " was not changed." });
 		EXPECT_TRUE(readFile(path) == before) << description;
 	}
 	if (!notMade.empty())
@@ -225,17 +231,18 @@ TEST_F(Faults, AFileOverOneMebibyteIsNotReadButKeptAside)
 {
 	saveMarked(3);
 	const std::string head = readFile(path);
-	const std::string atCap = head + "\"Pad\"=\"" + std::string(RegFileStore::kMaxFileSize - head.size() - 10, 'p') +
-				  "\"\r\n";
+	const std::string atCap =
+		head + "\"Pad\"=\"" + std::string(RegFileStore::kMaxFileSize - head.size() - 10, 'p') + "\"\r\n";
 	loadContent(atCap, false);
 	EXPECT_TRUE(recorder.shown.empty());
 	EXPECT_EQ(currentSettings().FocalLength, 3);
 
 	loadContent(atCap + "\r\n", false);
-	EXPECT_EQ(recorder.shown, (std::vector<std::string>{ "Mirel Error: The settings file " + path +
-							     " is larger than 1 MiB and was not read; the built-in "
-							     "settings are used.\r\n\r\nThe file as it was is kept as " +
-							     path + ".bad." }));
+	EXPECT_EQ(recorder.shown,
+		  (std::vector<std::string>{ "Mirel Error: The settings file " + path +
+					     " is larger than 1 MiB and was not read; the built-in "
+					     "settings are used.\r\n\r\nThe file as it was is kept as " +
+					     path + ".bad." }));
 	EXPECT_EQ(currentSettings().FocalLength, 50);
 	EXPECT_EQ(readFile(path + ".bad"), atCap + "\r\n");
 	saveMarked(4);
@@ -246,11 +253,13 @@ TEST_F(Faults, AFolderInPlaceOfTheFileIsReportedAndNeverDeleted)
 {
 	std::filesystem::create_directories(path + "/photos");
 	saveMarked(2);
-	EXPECT_EQ(recorder.shown, (std::vector<std::string>{ "Mirel Error: The settings file " + path +
-								     " could not be read and is left as it is.\r\n\r\n"
-								     "(Access is denied.)\r\n\r\nWhen it can be read again, a copy "
-								     "is kept as " + path + ".bad and this run's changes are saved into it.",
-							     "Mirel: Could not access registry\r\n\r\n(Access is denied.)" }));
+	EXPECT_EQ(recorder.shown,
+		  (std::vector<std::string>{ "Mirel Error: The settings file " + path +
+						     " could not be read and is left as it is.\r\n\r\n"
+						     "(Access is denied.)\r\n\r\nWhen it can be read again, a copy "
+						     "is kept as " +
+						     path + ".bad and this run's changes are saved into it.",
+					     "Mirel: Could not access registry\r\n\r\n(Access is denied.)" }));
 	EXPECT_TRUE(std::filesystem::is_directory(path + "/photos"));
 }
 
@@ -318,33 +327,47 @@ TEST_F(Faults, AFileAppliedInPartKeepsEveryIntactValueAndACopy)
 			text.erase(start, text.find(to, start + 1) - start);
 		};
 	};
-	const auto replace = [](std::string_view line, std::string by) {
+	const auto replace = [](std::string from, std::string by) { // to the end of its line
 		return [=](std::string &text) {
-			const std::size_t start = text.find(line);
+			const std::size_t start = text.find(from);
 			text.replace(start, text.find("\r\n", start) - start, by);
 		};
 	};
-	const std::string notFound = "(The system cannot find the file specified.)", tooLong = "(More data is available.)";
+	const std::string notFound = "(The system cannot find the file specified.)",
+			  tooLong = "(More data is available.)";
 	const std::string copied = "\r\n\r\nThe file as it was is kept as PATH.bad.";
 	const Row rows[] = {
 		{ "a line that cannot be read",
-		  [](std::string &text) { text.insert(text.find("\"FocalLength\""), "\x01\xfe garbage\r\n"); }, {},
+		  [](std::string &text) { text.insert(text.find("\"FocalLength\""), "\x01\xfe garbage\r\n"); },
+		  {},
 		  "The settings file PATH could not be read in full; what could be read is used." + copied },
-		{ "a missing value", cut("\"Aperture\"", "\"FocusDistance\""), { "Aperture" },
+		{ "a missing value",
+		  cut("\"Aperture\"", "\"FocusDistance\""),
+		  { "Aperture" },
 		  "Could not read registry value Aperture\r\n\r\n" + notFound + copied },
-		{ "a 20-character name", replace("\"Name\"=\"Pano \xd7 \x80\x9f" "3", "\"Name\"=\"" + std::string(20, 'n') + "\""),
-		  { "FilmSizes\\3\\Name" }, "Could not read registry value Name\r\n\r\n" + tooLong + copied },
-		{ "a 30-character number", replace("\"FocusDistance\"", "\"FocusDistance\"=\"" + std::string(30, '1') + "\""),
-		  { "FocusDistance" }, "Could not read registry value FocusDistance\r\n\r\n" + tooLong + copied },
+		{ "a 20-character name",
+		  replace("Pano \xd7 \x80\x9f" + std::to_string(3), std::string(20, 'n') + "\""),
+		  { "FilmSizes\\3\\Name" },
+		  "Could not read registry value Name\r\n\r\n" + tooLong + copied },
+		{ "a 30-character number",
+		  replace("\"FocusDistance\"", "\"FocusDistance\"=\"" + std::string(30, '1') + "\""),
+		  { "FocusDistance" },
+		  "Could not read registry value FocusDistance\r\n\r\n" + tooLong + copied },
 		{ "a file cut at a line end",
-		  [](std::string &text) { text.erase(text.rfind("\"CoC\"")); }, { "FilmSizes\\9\\CoC" },
+		  [](std::string &text) { text.erase(text.rfind("\"CoC\"")); },
+		  { "FilmSizes\\9\\CoC" },
 		  "Could not read registry value CoC\r\n\r\n" + notFound + copied },
-		{ "a gap in the film subkeys", cut("[HKEY_CURRENT_USER\\Software\\Talvern\\Mirel\\FilmSizes\\2]", "[HKEY"),
-		  { "FilmSizes\\2\\Name", "FilmSizes\\2\\Width", "FilmSizes\\2\\Height", "FilmSizes\\2\\CoC" }, "" },
-		{ "a file unreadable at start", [](std::string &) {}, {},
+		{ "a gap in the film subkeys",
+		  cut("[HKEY_CURRENT_USER\\Software\\Talvern\\Mirel\\FilmSizes\\2]", "[HKEY"),
+		  { "FilmSizes\\2\\Name", "FilmSizes\\2\\Width", "FilmSizes\\2\\Height", "FilmSizes\\2\\CoC" },
+		  "" },
+		{ "a file unreadable at start",
+		  [](std::string &) {},
+		  {},
 		  "The settings file PATH could not be read and is left as it is.\r\n\r\n(Access is denied.)\r\n\r\n"
 		  "When it can be read again, a copy is kept as PATH.bad and this run's changes are saved into it.",
-		  true, true },
+		  true,
+		  true },
 		{ "a regedit export in UTF-16LE",
 		  [](std::string &text) {
 			  std::string utf16 = "\xFF\xFE";
@@ -354,7 +377,9 @@ TEST_F(Faults, AFileAppliedInPartKeepsEveryIntactValueAndACopy)
 			  }
 			  text = utf16;
 		  },
-		  {}, "", false },
+		  {},
+		  "",
+		  false },
 	};
 	for (const Row &row : rows) {
 		SCOPED_TRACE(row.name);
@@ -382,7 +407,7 @@ TEST_F(Faults, AFileAppliedInPartKeepsEveryIntactValueAndACopy)
 		for (std::size_t at; (at = message.find("PATH")) != std::string::npos;)
 			message.replace(at, 4, path);
 		EXPECT_EQ(child.shown, (message.empty() ? std::vector<std::string>{}
-							 : std::vector<std::string>{ "Mirel Error: " + message }));
+							: std::vector<std::string>{ "Mirel Error: " + message }));
 		EXPECT_EQ(std::filesystem::exists(path + ".bad"), row.copied);
 		EXPECT_TRUE(!row.copied || readFile(path + ".bad") == text) << "no copy of the file as it was";
 		std::filesystem::remove(path + ".bad");
@@ -424,11 +449,12 @@ TEST_F(Faults, OnlyNumbersThatReadBackAreSaved)
 	for (int save = 0; save < 20; ++save) {
 		std::vector<double> numbers;
 		run([&] {
-			for (auto field : { &CalcSettings::Aperture, &CalcSettings::FocusDistance, &CalcSettings::FocalLength,
-					    &CalcSettings::SpotPercent }) {
+			for (auto field : { &CalcSettings::Aperture, &CalcSettings::FocusDistance,
+					    &CalcSettings::FocalLength, &CalcSettings::SpotPercent }) {
 				std::uint64_t bits = random();
 				if (save % 2) // half of them in the range a user might type
-					bits = (bits & 0x800FFFFFFFFFFFFF) | (std::uint64_t{ 0x3C0 + random() % 0x90 } << 52);
+					bits = (bits & 0x800FFFFFFFFFFFFF) |
+					       (std::uint64_t{ 0x3C0 + random() % 0x90 } << 52);
 				double number;
 				std::memcpy(&number, &bits, sizeof bits);
 				setDefault(field, number);
@@ -450,7 +476,8 @@ TEST_F(Faults, OnlyNumbersThatReadBackAreSaved)
 
 TEST_F(Faults, ASaveKeepsTheFilesModeAndOwner)
 {
-	const std::tuple<const char *, mode_t, uid_t> rows[] = { // the mode and owner before; mode 0 for no file
+	const std::tuple<const char *, mode_t, uid_t> rows[] = {
+		// the mode and owner before; mode 0 for no file
 		{ "a file others may read", 0644, ::geteuid() },
 		{ "a new file", 0, ::geteuid() },
 		{ "another user's file, saved by root", 0640, 65534 },

@@ -113,14 +113,16 @@ inline Values storedValues(const std::string &path)
 	const std::string product = "HKEY_CURRENT_USER\\Software\\Talvern\\Mirel";
 	Values values;
 	for (const RegKeyRecord &key : parseRegFile(readFile(path)).file.keys) {
-		const std::string subkey = key.path.size() > product.size() ? key.path.substr(product.size() + 1) + "\\" : "";
+		const std::string subkey =
+			key.path.size() > product.size() ? key.path.substr(product.size() + 1) + "\\" : "";
 		for (const RegValue &value : key.values) {
 			std::string &data = values[subkey + value.name];
 			if (value.data.find('\0') + 1 == value.data.size())
 				data = value.data.substr(0, value.data.size() - 1);
 			else
 				for (const unsigned char byte : value.data)
-					data += "0123456789abcdef"[byte >> 4] + std::string(1, "0123456789abcdef"[byte & 15]);
+					data += "0123456789abcdef"[byte >> 4] +
+						std::string(1, "0123456789abcdef"[byte & 15]);
 		}
 	}
 	return values;
