@@ -10,6 +10,9 @@ namespace mirel {
 // main window when there is one.
 using MessageBoxHandler = std::function<void(std::string_view caption, std::string_view text)>;
 
+// The caption of the boxes that report a settings error.
+inline constexpr std::string_view kErrorCaption = "Mirel Error";
+
 // Installs handler and returns the one it replaces. An empty handler restores
 // the fallback, which writes "caption: text" to stderr.
 MessageBoxHandler setMessageBoxHandler(MessageBoxHandler handler);

@@ -20,7 +20,6 @@ namespace mirel {
 namespace {
 
 constexpr std::string_view kRootName = "HKEY_CURRENT_USER";
-constexpr std::string_view kErrorCaption = "Mirel Error";
 constexpr int kMaxSymlinks = 40;
 constexpr std::size_t kCopyChunk = 64 * 1024;
 

@@ -7,12 +7,6 @@
 
 namespace mirel {
 
-namespace {
-
-constexpr std::string_view kErrorCaption = "Mirel Error";
-
-} // namespace
-
 RegistrySettingsStorage::RegistrySettingsStorage(RegistryKey &key, RegFileStore &store) : key_(key), store_(store) {}
 
 void RegistrySettingsStorage::readStored(CalcSettings &defaults, StartupPrefs &prefs)
