@@ -295,9 +295,9 @@ private:
 // Appends character as its Windows-1252 byte, or '?' when there is none.
 void appendCp1252(std::string &text, char32_t character, bool &unmappable)
 {
-	const auto byte = unicodeToCp1252(character);
+	const auto byte = cp1252OfUnicode(character);
 	unmappable |= !byte;
-	text += static_cast<char>(byte.value_or('?'));
+	text += byte.value_or('?');
 }
 
 std::string fromUtf16(std::string_view bytes, bool &unmappable)

@@ -372,7 +372,7 @@ TEST_F(Faults, AFileAppliedInPartKeepsEveryIntactValueAndACopy)
 		  [](std::string &text) {
 			  std::string utf16 = "\xFF\xFE";
 			  for (const char c : "Windows Registry Editor Version 5.00" + text.substr(8)) {
-				  const char32_t unit = cp1252ToUnicode(static_cast<unsigned char>(c));
+				  const char32_t unit = unicodeOfCp1252(static_cast<unsigned char>(c));
 				  utf16 += { static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8) };
 			  }
 			  text = utf16;
