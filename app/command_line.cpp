@@ -9,9 +9,8 @@ namespace mirel {
 
 namespace {
 
-// The options Qt 6 reads from a program's command line and removes before
-// the program sees it. Most are read by every Qt program; display, geometry,
-// title, icon, name, visual, nograb and dograb by the X11 platform only.
+// The options Qt 6 reads from a program's command line and takes out of it
+// before the program sees it.
 struct QtOption
 {
 	std::string_view name;
@@ -19,16 +18,18 @@ struct QtOption
 };
 
 constexpr QtOption kQtOptions[] = {
-	{ "platform", true },   { "platformpluginpath", true }, { "platformtheme", true },
-	{ "plugin", true },     { "qwindowgeometry", true },    { "qwindowicon", true },
-	{ "qwindowtitle", true }, { "reverse", false },         { "session", true },
-	{ "testability", false }, { "style", true },            { "stylesheet", true },
-	{ "widgetcount", false }, { "display", true },          { "geometry", true },
-	{ "title", true },      { "icon", true },               { "name", true },
-	{ "visual", true },     { "nograb", false },            { "dograb", false },
+	// Read by every Qt Widgets program.
+	{ "platform", true }, { "platformpluginpath", true }, { "platformtheme", true }, { "plugin", true },
+	{ "qwindowgeometry", true }, { "qwindowicon", true }, { "qwindowtitle", true }, { "reverse", false },
+	{ "session", true }, { "testability", false }, { "style", true }, { "stylesheet", true },
+	{ "widgetcount", false },
+	// Read by the X11 platform only.
+	{ "display", true }, { "geometry", true }, { "title", true }, { "icon", true }, { "name", true },
+	{ "visual", true }, { "nograb", false }, { "dograb", false },
 };
 
-// Options Qt reads only with the value joined on by '='.
+// Options Qt also reads with the value joined on by '=' (-qmljsdebugger
+// only so).
 constexpr std::string_view kQtJoinedOptions[] = { "style=", "stylesheet=", "qmljsdebugger=" };
 
 // Qt reads "--style" as "-style": the name without its dashes.
