@@ -5,7 +5,7 @@ BUILD  ?= build
 ASAN   ?= build-asan
 PREFIX ?= /usr/local
 
-.PHONY: run test build bench screenshots deps install uninstall package clean
+.PHONY: run test build bench screenshots format format-check deps install uninstall package clean
 
 deps:
 	@scripts/install-deps
@@ -17,7 +17,7 @@ build: deps
 run: build
 	$(BUILD)/app/mirel
 
-test: build
+test: build format-check
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	cmake -S . -B $(ASAN) -DMIREL_WERROR=ON -DMIREL_SANITIZE=ON -DMIREL_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug
 	cmake --build $(ASAN) -j $(JOBS)
@@ -43,6 +43,14 @@ package: build
 # Every page and dialog rendered offscreen to PNG files.
 screenshots: build
 	$(BUILD)/tools/mirel_screenshots $(BUILD)/screenshots
+
+# The C++ sources in the style .clang-format describes.
+SOURCES = git ls-files -- '*.cpp' '*.h'
+format: deps
+	$(SOURCES) | xargs clang-format -i
+
+format-check: deps
+	$(SOURCES) | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf $(BUILD) $(ASAN)

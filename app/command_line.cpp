@@ -11,21 +11,35 @@ namespace {
 
 // The options Qt 6 reads from a program's command line and takes out of it
 // before the program sees it.
-struct QtOption
-{
+struct QtOption {
 	std::string_view name;
 	bool takesValue;
 };
 
 constexpr QtOption kQtOptions[] = {
 	// Read by every Qt Widgets program.
-	{ "platform", true }, { "platformpluginpath", true }, { "platformtheme", true }, { "plugin", true },
-	{ "qwindowgeometry", true }, { "qwindowicon", true }, { "qwindowtitle", true }, { "reverse", false },
-	{ "session", true }, { "testability", false }, { "style", true }, { "stylesheet", true },
+	{ "platform", true },
+	{ "platformpluginpath", true },
+	{ "platformtheme", true },
+	{ "plugin", true },
+	{ "qwindowgeometry", true },
+	{ "qwindowicon", true },
+	{ "qwindowtitle", true },
+	{ "reverse", false },
+	{ "session", true },
+	{ "testability", false },
+	{ "style", true },
+	{ "stylesheet", true },
 	{ "widgetcount", false },
 	// Read by the X11 platform only.
-	{ "display", true }, { "geometry", true }, { "title", true }, { "icon", true }, { "name", true },
-	{ "visual", true }, { "nograb", false }, { "dograb", false },
+	{ "display", true },
+	{ "geometry", true },
+	{ "title", true },
+	{ "icon", true },
+	{ "name", true },
+	{ "visual", true },
+	{ "nograb", false },
+	{ "dograb", false },
 };
 
 // Options Qt also reads with the value joined on by '=' (-qmljsdebugger
@@ -67,7 +81,7 @@ CommandLine parseCommandLine(int argc, const char *const *argv)
 		if (argument == "-h" || argument == "--help" || argument == "-v" || argument == "--version") {
 			if (line.action == CommandLine::Action::Run)
 				line.action = argument == "-h" || argument == "--help" ? CommandLine::Action::Help
-										   : CommandLine::Action::Version;
+										       : CommandLine::Action::Version;
 			continue;
 		}
 		if (argument.size() < 2 || argument[0] != '-')

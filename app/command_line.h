@@ -5,8 +5,7 @@
 namespace mirel {
 
 // What the words after `mirel` ask for.
-struct CommandLine
-{
+struct CommandLine {
 	enum class Action { Run, Help, Version, Refuse };
 
 	Action action = Action::Run;

@@ -41,10 +41,11 @@ int main(int argc, char **argv)
 		break;
 	}
 	if (!haveDisplay(line)) {
-		std::fprintf(stderr,
-			     "Mirel needs a graphical desktop, and none was found (DISPLAY and WAYLAND_DISPLAY are unset).\n"
-			     "Start it from your desktop session, or under a virtual display: xvfb-run -a %s\n",
-			     argv[0]);
+		std::fprintf(
+			stderr,
+			"Mirel needs a graphical desktop, and none was found (DISPLAY and WAYLAND_DISPLAY are unset).\n"
+			"Start it from your desktop session, or under a virtual display: xvfb-run -a %s\n",
+			argv[0]);
 		return EXIT_FAILURE;
 	}
 	// Qt takes its own options out of argv here.

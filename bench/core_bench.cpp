@@ -24,13 +24,34 @@ volatile double kDistance = 5000.0;
 volatile double kAperture = 8.0;
 volatile double kCoC = 0.025;
 
-void BM_toMillimetres(benchmark::State &s) { run(s, [] { return toMillimetres(kDistance, LengthUnit::Feet); }); }
-void BM_fromMillimetres(benchmark::State &s) { run(s, [] { return fromMillimetres(kDistance, LengthUnit::Feet); }); }
-void BM_unitAbbreviation(benchmark::State &s) { run(s, [] { return unitAbbreviation(LengthUnit::Inches).size(); }); }
-void BM_fNumberForStop(benchmark::State &s) { run(s, [] { return fNumberForStop(static_cast<int>(kAperture)); }); }
-void BM_addStops(benchmark::State &s) { run(s, [] { return addStops(kAperture, 1.5); }); }
-void BM_stopsBetween(benchmark::State &s) { run(s, [] { return stopsBetween(kAperture, 2.8); }); }
-void BM_roundToStep(benchmark::State &s) { run(s, [] { return roundToStep(kDistance / 3.0, 1000.0); }); }
+void BM_toMillimetres(benchmark::State &s)
+{
+	run(s, [] { return toMillimetres(kDistance, LengthUnit::Feet); });
+}
+void BM_fromMillimetres(benchmark::State &s)
+{
+	run(s, [] { return fromMillimetres(kDistance, LengthUnit::Feet); });
+}
+void BM_unitAbbreviation(benchmark::State &s)
+{
+	run(s, [] { return unitAbbreviation(LengthUnit::Inches).size(); });
+}
+void BM_fNumberForStop(benchmark::State &s)
+{
+	run(s, [] { return fNumberForStop(static_cast<int>(kAperture)); });
+}
+void BM_addStops(benchmark::State &s)
+{
+	run(s, [] { return addStops(kAperture, 1.5); });
+}
+void BM_stopsBetween(benchmark::State &s)
+{
+	run(s, [] { return stopsBetween(kAperture, 2.8); });
+}
+void BM_roundToStep(benchmark::State &s)
+{
+	run(s, [] { return roundToStep(kDistance / 3.0, 1000.0); });
+}
 void BM_roundDecimals(benchmark::State &s)
 {
 	run(s, [] {
@@ -39,16 +60,46 @@ void BM_roundDecimals(benchmark::State &s)
 		return v;
 	});
 }
-void BM_formatStops(benchmark::State &s) { run(s, [] { return formatStops(kAperture / 3.0); }); }
-void BM_formatStopValue(benchmark::State &s) { run(s, [] { return formatStopValue(kAperture / 3.0, RoundStopsThird); }); }
-void BM_hyperfocalDistance(benchmark::State &s) { run(s, [] { return hyperfocalDistance(kFocal, kAperture, kCoC); }); }
-void BM_depthOfFieldLimits(benchmark::State &s) { run(s, [] { return depthOfFieldLimits(kFocal, kAperture, kCoC, kDistance).far; }); }
-void BM_angleOfView(benchmark::State &s) { run(s, [] { return toDegrees(angleOfView(kFocal, 36.0)); }); }
-void BM_magnification(benchmark::State &s) { run(s, [] { return magnification(kDistance, kFocal); }); }
-void BM_spotAngle(benchmark::State &s) { run(s, [] { return spotAngle(864.0, 9.5, kFocal); }); }
-void BM_suggestedCoC(benchmark::State &s) { run(s, [] { return suggestedCoC(kFocal, 24.0); }); }
-void BM_depthOfFieldInputsValid(benchmark::State &s) { run(s, [] { return depthOfFieldInputsValid(); }); }
-void BM_selectedFilmDiagonal(benchmark::State &s) { run(s, [] { return selectedFilmDiagonal(); }); }
+void BM_formatStops(benchmark::State &s)
+{
+	run(s, [] { return formatStops(kAperture / 3.0); });
+}
+void BM_formatStopValue(benchmark::State &s)
+{
+	run(s, [] { return formatStopValue(kAperture / 3.0, RoundStopsThird); });
+}
+void BM_hyperfocalDistance(benchmark::State &s)
+{
+	run(s, [] { return hyperfocalDistance(kFocal, kAperture, kCoC); });
+}
+void BM_depthOfFieldLimits(benchmark::State &s)
+{
+	run(s, [] { return depthOfFieldLimits(kFocal, kAperture, kCoC, kDistance).far; });
+}
+void BM_angleOfView(benchmark::State &s)
+{
+	run(s, [] { return toDegrees(angleOfView(kFocal, 36.0)); });
+}
+void BM_magnification(benchmark::State &s)
+{
+	run(s, [] { return magnification(kDistance, kFocal); });
+}
+void BM_spotAngle(benchmark::State &s)
+{
+	run(s, [] { return spotAngle(864.0, 9.5, kFocal); });
+}
+void BM_suggestedCoC(benchmark::State &s)
+{
+	run(s, [] { return suggestedCoC(kFocal, 24.0); });
+}
+void BM_depthOfFieldInputsValid(benchmark::State &s)
+{
+	run(s, [] { return depthOfFieldInputsValid(); });
+}
+void BM_selectedFilmDiagonal(benchmark::State &s)
+{
+	run(s, [] { return selectedFilmDiagonal(); });
+}
 
 BENCHMARK(BM_toMillimetres);
 BENCHMARK(BM_fromMillimetres);

@@ -39,7 +39,8 @@ private:
 
 void failOnMessage(benchmark::State &state)
 {
-	setMessageBoxHandler([&state](std::string_view, std::string_view text) { state.SkipWithError(std::string(text).c_str()); });
+	setMessageBoxHandler(
+		[&state](std::string_view, std::string_view text) { state.SkipWithError(std::string(text).c_str()); });
 }
 
 void BM_LoadSettings(benchmark::State &state)

@@ -13,14 +13,7 @@ namespace mirel {
 
 namespace id = ids::angleofview;
 
-namespace {
-
-constexpr std::string_view kDegreeSign = "\xB0"; // Windows-1252
-
-} // namespace
-
-AoVPage::AoVPage()
-	: CalculatorPage(resources::angleOfViewTemplate(), { filmFormatBindings(), focalLengthBindings() })
+AoVPage::AoVPage() : CalculatorPage(resources::angleOfViewTemplate(), { filmFormatBindings(), focalLengthBindings() })
 {
 }
 
@@ -45,8 +38,9 @@ void AoVPage::recalculate()
 		int resultId;
 		double dimension;
 	};
-	for (const Angle angle : { Angle{ id::Horizontal, selectedFilmWidth() }, Angle{ id::Vertical, selectedFilmHeight() },
-				   Angle{ id::Diagonal, selectedFilmDiagonal() } }) {
+	for (const Angle angle :
+	     { Angle{ id::Horizontal, selectedFilmWidth() }, Angle{ id::Vertical, selectedFilmHeight() },
+	       Angle{ id::Diagonal, selectedFilmDiagonal() } }) {
 		double degrees = toDegrees(angleOfView(s.FocalLength, angle.dimension));
 		roundDecimals(degrees, s.RoundOtherMethod);
 		controls().setText(angle.resultId, trimmedResult(degrees, kDegreeSign));

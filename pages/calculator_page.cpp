@@ -23,8 +23,7 @@ std::vector<Page::Binding> joined(std::initializer_list<std::vector<Page::Bindin
 
 } // namespace
 
-CalculatorPage::CalculatorPage(const ui::DialogTemplate &dialog,
-			       std::initializer_list<std::vector<Binding>> bindings)
+CalculatorPage::CalculatorPage(const ui::DialogTemplate &dialog, std::initializer_list<std::vector<Binding>> bindings)
 	: Page(dialog, joined(bindings))
 {
 }
@@ -47,8 +46,7 @@ std::vector<Page::Binding> CalculatorPage::apertureBindings()
 
 std::vector<Page::Binding> CalculatorPage::circleOfConfusionBindings()
 {
-	return { { id::CircleOfConfusion, Notification::Changed,
-		   handler(&CalculatorPage::onCircleOfConfusionChanged) },
+	return { { id::CircleOfConfusion, Notification::Changed, handler(&CalculatorPage::onCircleOfConfusionChanged) },
 		 { id::FilmFormat, Notification::SelectionChanged, handler(&CalculatorPage::onFilmFormatSuggested) } };
 }
 
@@ -60,7 +58,8 @@ std::vector<Page::Binding> CalculatorPage::filmFormatBindings()
 std::vector<Page::Binding> CalculatorPage::unitBindings()
 {
 	std::vector<Binding> rows;
-	for (const int radio : { id::UnitMetres, id::UnitCentimetres, id::UnitMillimetres, id::UnitFeet, id::UnitInches })
+	for (const int radio :
+	     { id::UnitMetres, id::UnitCentimetres, id::UnitMillimetres, id::UnitFeet, id::UnitInches })
 		rows.push_back({ radio, Notification::Clicked, handler(&CalculatorPage::onUnitClicked) });
 	return rows;
 }

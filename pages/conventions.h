@@ -14,6 +14,8 @@ namespace mirel {
 
 // The text of a result whose inputs are unusable.
 inline constexpr std::string_view kNotAvailable = "n/a";
+// Follows every angle, Windows-1252.
+inline constexpr std::string_view kDegreeSign = "\xB0";
 
 // "%f" of value followed by suffix; "n/a" when value is not a finite
 // number, so no result ever reads "inf" or "nan".

@@ -16,8 +16,8 @@ namespace id = ids::depthoffield;
 
 DoFPage::DoFPage()
 	: CalculatorPage(resources::depthOfFieldTemplate(),
-			 { focalLengthBindings(), distanceBindings(), apertureBindings(),
-			   circleOfConfusionBindings(), unitBindings() })
+			 { focalLengthBindings(), distanceBindings(), apertureBindings(), circleOfConfusionBindings(),
+			   unitBindings() })
 {
 }
 

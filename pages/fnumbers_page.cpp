@@ -76,9 +76,8 @@ void FNumPage::computeF2()
 void FNumPage::computeStops()
 {
 	const double stops = f1_ > 0.0 && f2_ > 0.0 ? stopsBetween(f1_, f2_) : NAN;
-	controls().setText(id::Stops, std::isfinite(stops)
-					      ? formatStopValue(stops, currentSettings().RoundStopsMethod)
-					      : std::string(kNotAvailable));
+	controls().setText(id::Stops, std::isfinite(stops) ? formatStopValue(stops, currentSettings().RoundStopsMethod)
+							   : std::string(kNotAvailable));
 }
 
 void FNumPage::onF1Edited(int)

@@ -12,7 +12,8 @@
 namespace mirel {
 
 MagPage::MagPage()
-	: CalculatorPage(resources::magnificationTemplate(), { unitBindings(), distanceBindings(), focalLengthBindings() })
+	: CalculatorPage(resources::magnificationTemplate(),
+			 { unitBindings(), distanceBindings(), focalLengthBindings() })
 {
 }
 

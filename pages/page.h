@@ -42,7 +42,6 @@ public:
 	};
 
 protected:
-
 	// A handler of a derived page, as a row of the table takes it.
 	template <typename P>
 	static Handler handler(void (P::*function)(int))

@@ -15,7 +15,8 @@ namespace id = ids::spotmeter;
 
 SpotPage::SpotPage()
 	: CalculatorPage(resources::spotMeterTemplate(),
-			 { focalLengthBindings(), filmFormatBindings(),
+			 { focalLengthBindings(),
+			   filmFormatBindings(),
 			   { { id::Percent, ui::Notification::Changed, handler(&SpotPage::onSpotPercentChanged) } } })
 {
 }
@@ -37,7 +38,8 @@ void SpotPage::recalculate()
 	}
 	const CalcSettings &s = currentSettings();
 	const double area = selectedFilmWidth() * selectedFilmHeight();
-	controls().setText(id::Result, fixedResult(toDegrees(spotAngle(area, s.SpotPercent, s.FocalLength)), "\xB0"));
+	controls().setText(id::Result,
+			   fixedResult(toDegrees(spotAngle(area, s.SpotPercent, s.FocalLength)), kDegreeSign));
 }
 
 void SpotPage::onSpotPercentChanged(int)

@@ -8,6 +8,9 @@
 
 namespace mirel::resources {
 
+// Templates are tables, laid out by hand.
+// clang-format off
+
 using namespace build;
 
 const ui::DialogTemplate &aboutTemplate()
@@ -32,7 +35,7 @@ const ui::DialogTemplate &aboutTemplate()
 			label("Copyright (c) 2026 the Mirel developers", { 39, 19, 171, 8 }),
 			label("Free software under the MIT licence, with no warranty.", { 39, 31, 171, 8 }),
 			link,
-			pushButton(ui::kIdOk, "OK", { 7, 61, 32, 14 }, ui::kDefaultButton | ui::kGroupStart),
+			pushButton(ui::kIdOk, "OK", { 7, 61, 32, 14 }, ui::kDefaultButton),
 			pushButton(about::License, "License...", { 50, 61, 50, 14 }),
 			pushButton(about::LightTable, "Stupid Programmer Trick...", { 111, 61, 98, 14 }),
 		});
@@ -59,5 +62,7 @@ const ui::DialogTemplate &lightTableTemplate()
 	}();
 	return t;
 }
+
+// clang-format on
 
 } // namespace mirel::resources

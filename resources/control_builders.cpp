@@ -50,8 +50,8 @@ constexpr int kRadioHeight = 10;
 
 } // namespace
 
-ui::DialogTemplate dialog(int id, std::string caption, int width, int height,
-			  std::vector<ControlTemplate> controls, int fontPoints)
+ui::DialogTemplate dialog(int id, std::string caption, int width, int height, std::vector<ControlTemplate> controls,
+			  int fontPoints)
 {
 	ui::DialogTemplate d;
 	d.id = id;
@@ -82,24 +82,24 @@ ControlTemplate heading(std::string text, Rect rect)
 
 ControlTemplate inputEdit(int id, Rect rect)
 {
-	return control(id, ControlKind::Edit, "", rect, ui::kBorder | ui::kAutoHScroll | ui::kTabStop);
+	return control(id, ControlKind::Edit, "", rect, ui::kBorder | ui::kTabStop);
 }
 
 ControlTemplate resultEdit(int id, Rect rect)
 {
-	return control(id, ControlKind::Edit, "", rect, ui::kBorder | ui::kReadOnly | ui::kAutoHScroll);
+	return control(id, ControlKind::Edit, "", rect, ui::kBorder | ui::kReadOnly);
 }
 
 ControlTemplate apertureCombo(int id, Rect rect)
 {
-	ControlTemplate c = control(id, ControlKind::ComboBox, "", rect, ui::kTabStop | ui::kVScroll);
+	ControlTemplate c = control(id, ControlKind::ComboBox, "", rect, ui::kTabStop);
 	c.items = wholeStopApertures();
 	return c;
 }
 
 ControlTemplate filmList(Rect rect)
 {
-	return control(ids::page::FilmFormat, ControlKind::DropDownList, "", rect, ui::kTabStop | ui::kVScroll);
+	return control(ids::page::FilmFormat, ControlKind::DropDownList, "", rect, ui::kTabStop);
 }
 
 ControlTemplate pickList(int id, Rect rect, std::vector<std::string> items)
@@ -112,7 +112,7 @@ ControlTemplate pickList(int id, Rect rect, std::vector<std::string> items)
 ControlTemplate radio(int id, std::string text, Rect rect, int group, bool first, unsigned style)
 {
 	ControlTemplate c = control(id, ControlKind::RadioButton, std::move(text), rect,
-				    (first ? ui::kGroupStart | ui::kTabStop : ui::kNoStyle) | style);
+				    (first ? ui::kTabStop : ui::kNoStyle) | style);
 	c.group = group;
 	return c;
 }

@@ -14,12 +14,11 @@ namespace mirel::resources::build {
 inline constexpr int kUnitGroup = 1; // the length-unit radios of a page
 inline constexpr int kModeGroup = 2; // the f Numbers page's mode radios
 
-ui::DialogTemplate dialog(int id, std::string caption, int width, int height,
-			  std::vector<ui::ControlTemplate> controls, int fontPoints = 8);
+ui::DialogTemplate dialog(int id, std::string caption, int width, int height, std::vector<ui::ControlTemplate> controls,
+			  int fontPoints = 8);
 
 // A static text; buddy is the control it names.
-ui::ControlTemplate label(std::string text, ui::Rect rect, int buddy = ui::kNoId,
-			  unsigned style = ui::kNoStyle);
+ui::ControlTemplate label(std::string text, ui::Rect rect, int buddy = ui::kNoId, unsigned style = ui::kNoStyle);
 ui::ControlTemplate rightLabel(std::string text, ui::Rect rect, int buddy);
 // A static text of several lines.
 ui::ControlTemplate heading(std::string text, ui::Rect rect);
@@ -44,7 +43,6 @@ ui::ControlTemplate radio(int id, std::string text, ui::Rect rect, int group, bo
 ui::ControlTemplate unitRadio(int id, int x, int y, bool first = false);
 ui::ControlTemplate checkBox(int id, std::string text, ui::Rect rect);
 
-ui::ControlTemplate pushButton(int id, std::string text, ui::Rect rect,
-			       unsigned style = ui::kNoStyle);
+ui::ControlTemplate pushButton(int id, std::string text, ui::Rect rect, unsigned style = ui::kNoStyle);
 
 } // namespace mirel::resources::build

@@ -8,6 +8,9 @@
 
 namespace mirel::resources {
 
+// Templates are tables, laid out by hand.
+// clang-format off
+
 using namespace build;
 
 const ui::DialogTemplate &roundingRulesTemplate()
@@ -69,5 +72,7 @@ const ui::DialogTemplate &startupPrefsTemplate()
 	});
 	return t;
 }
+
+// clang-format on
 
 } // namespace mirel::resources

@@ -5,6 +5,9 @@
 
 namespace mirel::resources {
 
+// Templates are tables, laid out by hand.
+// clang-format off
+
 const ui::DialogTemplate &mainWindowTemplate()
 {
 	// The frame only marks where the property sheet of the pages goes.
@@ -17,5 +20,7 @@ const ui::DialogTemplate &mainWindowTemplate()
 	}();
 	return t;
 }
+
+// clang-format on
 
 } // namespace mirel::resources

@@ -44,7 +44,7 @@ const std::vector<Accelerator> &accelerators()
 	// Ctrl+1 to Ctrl+7 show the pages, as the Show menu does.
 	static const std::vector<Accelerator> table = [] {
 		std::vector<Accelerator> keys;
-		for (int page = 0; page < kCalculatorPageCount; ++page)
+		for (int page = 0; page < kPageCount; ++page)
 			keys.push_back({ static_cast<char>('1' + page), cmd::ShowFirstPage + page });
 		return keys;
 	}();

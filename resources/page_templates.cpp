@@ -8,6 +8,9 @@
 
 namespace mirel::resources {
 
+// Templates are tables, laid out by hand.
+// clang-format off
+
 using namespace build;
 namespace page = ids::page;
 
@@ -177,5 +180,7 @@ const ui::DialogTemplate &spotMeterTemplate()
 	});
 	return t;
 }
+
+// clang-format on
 
 } // namespace mirel::resources

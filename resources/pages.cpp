@@ -3,42 +3,21 @@
 #include <array>
 
 #include "resources/control_ids.h"
-#include "resources/templates.h"
 
 namespace mirel::resources {
 
 namespace {
 
-struct PageEntry {
-	const ui::DialogTemplate &(*templateOf)();
-	int helpTopic;
+constexpr std::array<int, kPageCount> kHelpTopics = {
+	ids::help::FNumbers,    ids::help::DepthOfField,  ids::help::Hyperfocal, ids::help::FieldOfView,
+	ids::help::AngleOfView, ids::help::Magnification, ids::help::SpotMeter,
 };
-
-constexpr std::array<PageEntry, kCalculatorPageCount> kPages = { {
-	{ fNumbersTemplate, ids::help::FNumbers },
-	{ depthOfFieldTemplate, ids::help::DepthOfField },
-	{ hyperfocalTemplate, ids::help::Hyperfocal },
-	{ fieldOfViewTemplate, ids::help::FieldOfView },
-	{ angleOfViewTemplate, ids::help::AngleOfView },
-	{ magnificationTemplate, ids::help::Magnification },
-	{ spotMeterTemplate, ids::help::SpotMeter },
-} };
-
-bool isPage(int pageIndex)
-{
-	return pageIndex >= 0 && pageIndex < kCalculatorPageCount;
-}
 
 } // namespace
 
-const ui::DialogTemplate *pageTemplate(int pageIndex)
-{
-	return isPage(pageIndex) ? &kPages[static_cast<std::size_t>(pageIndex)].templateOf() : nullptr;
-}
-
 int pageHelpTopic(int pageIndex)
 {
-	return isPage(pageIndex) ? kPages[static_cast<std::size_t>(pageIndex)].helpTopic : 0;
+	return pageIndex >= 0 && pageIndex < kPageCount ? kHelpTopics[static_cast<std::size_t>(pageIndex)] : 0;
 }
 
 } // namespace mirel::resources

@@ -1,16 +1,11 @@
 #pragma once
 
-#include "ui/dialog_template.h"
+#include "settings/records.h"
 
 // The calculator pages by their place in the main window's sheet (the
 // PageIndex order of the Show menu, Ctrl+1..7 and the start-page list).
 
 namespace mirel::resources {
-
-inline constexpr int kCalculatorPageCount = 7;
-
-// The page's template, or nullptr outside 0..6.
-const ui::DialogTemplate *pageTemplate(int pageIndex);
 
 // The help context number of the page, or 0 outside 0..6 (the caller then
 // shows the table of contents).

@@ -14,6 +14,7 @@ struct BuiltInFormat {
 	double height;
 };
 
+// clang-format off
 constexpr BuiltInFormat kBuiltInFormats[kFilmFormatCount] = {
 	{ "35mm", 36.0, 24.0 },
 	{ "APS", 30.2, 16.7 },
@@ -26,6 +27,7 @@ constexpr BuiltInFormat kBuiltInFormats[kFilmFormatCount] = {
 	{ "8 \xD7 10", 203.2, 254.0 },
 	{ "11 \xD7 14", 279.4, 355.6 },
 };
+// clang-format on
 
 // A selection outside the table reads as format 0.
 FilmFormat &filmFormatAt(CalcSettings &settings, std::size_t index)

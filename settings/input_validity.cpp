@@ -45,8 +45,7 @@ bool angleOfViewInputsValid()
 bool depthOfFieldInputsValid()
 {
 	const DepthOfFieldInputs in = depthOfFieldInputs();
-	return in.FocalLength > 0.0 && in.FocusDistance >= in.FocalLength &&
-	       in.Aperture > 0.0 && in.filmCoC > 0.0;
+	return in.FocalLength > 0.0 && in.FocusDistance >= in.FocalLength && in.Aperture > 0.0 && in.filmCoC > 0.0;
 }
 
 bool hyperfocalInputsValid()
@@ -58,8 +57,7 @@ bool hyperfocalInputsValid()
 bool fieldOfViewInputsValid()
 {
 	const FieldOfViewInputs in = fieldOfViewInputs();
-	return in.FocalLength > 0.0 && in.FocusDistance >= in.FocalLength &&
-	       in.FocusDistance > 0.0;
+	return in.FocalLength > 0.0 && in.FocusDistance >= in.FocalLength && in.FocusDistance > 0.0;
 }
 
 bool magnificationInputsValid()

@@ -20,15 +20,23 @@ unsigned char upperCase(unsigned char c)
 	if (c >= 0xE0 && c <= 0xFE && c != 0xF7) // à..þ except ÷
 		return static_cast<unsigned char>(c - 0x20);
 	switch (c) {
-	case 0x9A: return 0x8A; // š
-	case 0x9C: return 0x8C; // œ
-	case 0x9E: return 0x8E; // ž
-	case 0xFF: return 0x9F; // ÿ
-	default: return c;
+	case 0x9A:
+		return 0x8A; // š
+	case 0x9C:
+		return 0x8C; // œ
+	case 0x9E:
+		return 0x8E; // ž
+	case 0xFF:
+		return 0x9F; // ÿ
+	default:
+		return c;
 	}
 }
 
-bool isSpace(char c) { return c == ' ' || c == '\t'; }
+bool isSpace(char c)
+{
+	return c == ' ' || c == '\t';
+}
 
 std::string_view trimLeft(std::string_view s)
 {
@@ -44,7 +52,10 @@ std::string_view trimRight(std::string_view s)
 	return s;
 }
 
-std::string_view trim(std::string_view s) { return trimRight(trimLeft(s)); }
+std::string_view trim(std::string_view s)
+{
+	return trimRight(trimLeft(s));
+}
 
 int hexDigit(char c)
 {

@@ -51,7 +51,10 @@ RegResult fromErrno(int error)
 	}
 }
 
-RegResult fromResult(long result) { return result < 0 ? fromErrno(static_cast<int>(-result)) : kRegSuccess; }
+RegResult fromResult(long result)
+{
+	return result < 0 ? fromErrno(static_cast<int>(-result)) : kRegSuccess;
+}
 
 std::string folderOf(const std::string &path)
 {
@@ -68,7 +71,10 @@ std::string fileNameOf(const std::string &path)
 }
 
 // Registry names cannot hold line breaks: the file could not keep them.
-bool validName(std::string_view name) { return name.find_first_of("\r\n") == std::string_view::npos; }
+bool validName(std::string_view name)
+{
+	return name.find_first_of("\r\n") == std::string_view::npos;
+}
 
 // path appended to base, or nullopt when a component is empty or invalid.
 std::optional<std::string> joinKeyPath(std::string_view base, std::string_view path)
@@ -112,7 +118,8 @@ bool RegFileStore::keyExists(std::string_view path) const
 	if (sameRegName(path, kRootName))
 		return true;
 	return std::any_of(image_.keys.begin(), image_.keys.end(), [&](const RegKeyRecord &key) {
-		return key.path.size() >= path.size() && sameRegName(std::string_view(key.path).substr(0, path.size()), path) &&
+		return key.path.size() >= path.size() &&
+		       sameRegName(std::string_view(key.path).substr(0, path.size()), path) &&
 		       (key.path.size() == path.size() || key.path[path.size()] == '\\');
 	});
 }
@@ -183,8 +190,7 @@ RegResult RegFileStore::queryValue(RegKey key, std::string_view name, void *data
 	return kRegSuccess;
 }
 
-RegResult RegFileStore::setValue(RegKey key, std::string_view name, RegType type, const void *data,
-				 std::uint32_t size)
+RegResult RegFileStore::setValue(RegKey key, std::string_view name, RegType type, const void *data, std::uint32_t size)
 {
 	const auto path = keyPath(key);
 	if (!path)
@@ -192,17 +198,16 @@ RegResult RegFileStore::setValue(RegKey key, std::string_view name, RegType type
 	if (!validName(name) || (!data && size > 0))
 		return kRegInvalidParameter;
 	RegValue value{ std::string(name), type, std::string(static_cast<const char *>(data), size) };
-	const RegResult result = change(
-		[&](RegFile &file) {
-			// The key may have gone from the file since it was opened.
-			RegKeyRecord *record = findKey(file, *path);
-			if (!record)
-				record = &file.keys.emplace_back(RegKeyRecord{ *path, {} });
-			if (RegValue *existing = findValue(*record, name))
-				*existing = value;
-			else
-				record->values.push_back(value);
-		});
+	const RegResult result = change([&](RegFile &file) {
+		// The key may have gone from the file since it was opened.
+		RegKeyRecord *record = findKey(file, *path);
+		if (!record)
+			record = &file.keys.emplace_back(RegKeyRecord{ *path, {} });
+		if (RegValue *existing = findValue(*record, name))
+			*existing = value;
+		else
+			record->values.push_back(value);
+	});
 	if (result == kRegSuccess)
 		lastValueSet_ = name;
 	return result;
@@ -215,7 +220,10 @@ RegResult RegFileStore::closeKey(RegKey key)
 	return handles_.erase(key) ? kRegSuccess : kRegInvalidHandle;
 }
 
-std::string RegFileStore::describeError(RegResult code) { return std::string(systemErrorText(code)); }
+std::string RegFileStore::describeError(RegResult code)
+{
+	return std::string(systemErrorText(code));
+}
 
 // --- Reading the file -------------------------------------------------------
 
@@ -227,8 +235,8 @@ void RegFileStore::resolveTarget()
 	for (int links = 0; links < kMaxSymlinks; ++links) {
 		struct stat status {};
 		std::string next;
-		if (posix::lstat(target_, status) < 0 || !S_ISLNK(status.st_mode) || posix::readlink(target_, next) < 0 ||
-		    next.empty())
+		if (posix::lstat(target_, status) < 0 || !S_ISLNK(status.st_mode) ||
+		    posix::readlink(target_, next) < 0 || next.empty())
 			break;
 		target_ = next.front() == '/' ? next : folderOf(target_) + '/' + next;
 	}
@@ -256,7 +264,8 @@ void RegFileStore::refresh()
 		refuse(kRegAccessDenied); // a folder or device where the file should be
 	} else {
 		const FileIdentity identity{ status.st_dev, status.st_ino, status.st_size,
-					     std::int64_t{ status.st_mtim.tv_sec } * 1'000'000'000 + status.st_mtim.tv_nsec };
+					     std::int64_t{ status.st_mtim.tv_sec } * 1'000'000'000 +
+						     status.st_mtim.tv_nsec };
 		if (!seen_ || *seen_ != identity || refused_ != kRegSuccess)
 			readOpenFile(fd, identity);
 	}
@@ -331,7 +340,8 @@ void RegFileStore::refuse(RegResult code)
 	if (reportedRefusal_ == code)
 		return;
 	reportedRefusal_ = code;
-	showMessageBox(kErrorCaption, "The settings file " + path_ + " could not be read and is left as it is.\r\n\r\n(" +
+	showMessageBox(kErrorCaption, "The settings file " + path_ +
+					      " could not be read and is left as it is.\r\n\r\n(" +
 					      describeError(code) + ")");
 }
 
@@ -492,8 +502,8 @@ RegResult RegFileStore::keepCopy(int fd)
 			break;
 		}
 		for (ssize_t done = 0; result == kRegSuccess && done < got;) {
-			const ssize_t wrote = posix::pwrite(out, chunk.data() + done, static_cast<std::size_t>(got - done),
-							    offset + done);
+			const ssize_t wrote = posix::pwrite(out, chunk.data() + done,
+							    static_cast<std::size_t>(got - done), offset + done);
 			result = fromResult(wrote);
 			done += std::max<ssize_t>(wrote, 0);
 		}

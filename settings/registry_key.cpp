@@ -127,8 +127,7 @@ void RegistryKey::writeDouble(std::string_view name, double value)
 	writeString(name, std::string_view(formatFixed(value)).substr(0, kNumberSize - 1));
 }
 
-std::string RegistryKey::describeSystemError(RegResult code, std::optional<std::string_view> prefix,
-					     std::size_t size)
+std::string RegistryKey::describeSystemError(RegResult code, std::optional<std::string_view> prefix, std::size_t size)
 {
 	std::string description = registry_ ? registry_->describeError(code) : std::string(systemErrorText(code));
 	if (description.empty())

@@ -15,8 +15,7 @@ const QUrl kContents(QStringLiteral("qrc:/help/index.html"));
 
 } // namespace
 
-HelpWindow::HelpWindow(QWidget *parent)
-	: QWidget(parent, Qt::Window), browser_(new QTextBrowser(this))
+HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this))
 {
 	setWindowTitle(tr("Mirel Help"));
 	setObjectName(QStringLiteral("help"));
@@ -67,11 +66,6 @@ void HelpWindow::showContents()
 void HelpWindow::showTopic(int contextNumber)
 {
 	open(topicUrl(contextNumber));
-}
-
-QUrl HelpWindow::currentUrl() const
-{
-	return browser_->source();
 }
 
 void HelpWindow::open(const QUrl &url)

@@ -26,7 +26,6 @@ public:
 
 	// The address of the topic with contextNumber; empty when there is none.
 	static QUrl topicUrl(int contextNumber);
-	QUrl currentUrl() const;
 
 private:
 	void open(const QUrl &url);

@@ -8,6 +8,10 @@
 #include <QShortcut>
 
 #include "core/stops.h"
+#include "dialogs/about_dlg.h"
+#include "dialogs/defaults_dlg.h"
+#include "dialogs/rounding_rules_dlg.h"
+#include "dialogs/startup_prefs_dlg.h"
 #include "pages/all_pages.h"
 #include "resources/control_ids.h"
 #include "resources/menu.h"
@@ -15,16 +19,12 @@
 #include "resources/templates.h"
 #include "settings/lifecycle.h"
 #include "settings/records.h"
-#include "shell/about_dlg.h"
-#include "shell/defaults_dlg.h"
 #include "shell/help_window.h"
 #include "shell/page_sheet.h"
 #include "shell/qt_dialog_host.h"
-#include "shell/rounding_rules_dlg.h"
 #include "shell/shell_resources.h"
-#include "shell/startup_prefs_dlg.h"
-#include "ui/cp1252.h"
-#include "ui/dialog_units.h"
+#include "ui_qt/cp1252.h"
+#include "ui_qt/dialog_units.h"
 
 namespace mirel {
 
@@ -92,7 +92,7 @@ void MirelDlg::buildMenu()
 	for (const resources::Menu &menu : resources::mainMenu()) {
 		QMenu *popup = menuBar()->addMenu(ui::fromCp1252(menu.title));
 		for (const resources::MenuItem &item : menu.items) {
-			if (item.command == 0) {
+			if (item.isSeparator()) {
 				popup->addSeparator();
 				continue;
 			}
@@ -152,7 +152,8 @@ void MirelDlg::onCommand(int command)
 
 void MirelDlg::runDialog(DialogModel &dialog)
 {
-	QtDialogHost host(dialog, [this](int topic) { help().showTopic(topic); }, this);
+	QtDialogHost host(
+		dialog, [this](int topic) { help().showTopic(topic); }, this);
 	host.run();
 }
 

@@ -5,7 +5,7 @@
 
 #include <QTabWidget>
 
-#include "pages/page.h"
+#include "pages/sheet.h"
 
 namespace mirel {
 
@@ -13,9 +13,8 @@ namespace ui {
 class QtControls;
 }
 
-// The tabbed sheet of the calculator pages. A page's controls are built the
-// first time its tab is shown (its first display); every time a tab becomes
-// current its page is activated, which redisplays currentSettings.
+// The tabbed sheet of the calculator pages: a tab for each page, whose
+// controls are built in the tab the first time it is shown.
 class PageSheet : public QTabWidget
 {
 	Q_OBJECT
@@ -28,10 +27,7 @@ public:
 	ui::QtControls *controls(int index) const;
 
 private:
-	void showPage(int index);
-
-	const std::vector<std::unique_ptr<Page>> &pages_;
-	std::vector<ui::QtControls *> controls_;
+	Sheet sheet_;
 };
 
 } // namespace mirel

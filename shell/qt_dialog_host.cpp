@@ -5,14 +5,15 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "ui/cp1252.h"
-#include "ui/qt_controls.h"
+#include "ui_qt/cp1252.h"
+#include "ui_qt/qt_controls.h"
 
 namespace mirel {
 
 QtDialogHost::QtDialogHost(DialogModel &model, HelpHandler help, QWidget *parent)
 	: QDialog(parent), model_(model), help_(std::move(help)),
-	  controls_(new ui::QtControls(model.dialogTemplate(), *this, this))
+	  run_(model, *this, [this](bool accepted) { accepted ? accept() : reject(); }),
+	  controls_(new ui::QtControls(model.dialogTemplate(), run_, this))
 {
 	setWindowTitle(ui::fromCp1252(model.dialogTemplate().caption));
 	setObjectName(QString::number(model.dialogTemplate().id));
@@ -21,7 +22,7 @@ QtDialogHost::QtDialogHost(DialogModel &model, HelpHandler help, QWidget *parent
 	layout->addWidget(controls_);
 	layout->setSizeConstraint(QLayout::SetFixedSize);
 	present();
-	model_.init(*controls_, *this);
+	run_.open(*controls_);
 }
 
 QtDialogHost::~QtDialogHost() = default;
@@ -81,27 +82,6 @@ bool QtDialogHost::run()
 	if (QWidget *owner = parentWidget())
 		owner->activateWindow();
 	return accepted;
-}
-
-void QtDialogHost::notify(int controlId, ui::Notification notification)
-{
-	if (notification == ui::Notification::Clicked) {
-		switch (controlId) {
-		case ui::kIdOk:
-			model_.accept();
-			accept();
-			return;
-		case ui::kIdCancel:
-			reject();
-			return;
-		case ui::kIdHelp:
-			showHelpTopic(model_.helpTopic());
-			return;
-		default:
-			break;
-		}
-	}
-	model_.notify(controlId, notification);
 }
 
 void QtDialogHost::showHelpTopic(int topic)

@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "shell/dialog_model.h"
+#include "dialogs/dialog_run.h"
 
 namespace mirel {
 
@@ -12,10 +12,9 @@ namespace ui {
 class QtControls;
 }
 
-// Shows a dialog model modally in a Qt dialog built from its template. OK,
-// Cancel and Help are handled here; every other notification goes to the
-// model.
-class QtDialogHost : public QDialog, public DialogHost, private ui::NotificationSink
+// Shows a dialog model modally in a Qt dialog built from its template; its
+// controls report to the dialog's run.
+class QtDialogHost : public QDialog, public DialogHost
 {
 	Q_OBJECT
 
@@ -37,11 +36,11 @@ protected:
 	void resizeEvent(QResizeEvent *event) override;
 
 private:
-	void notify(int controlId, ui::Notification notification) override;
 	void present();
 
 	DialogModel &model_;
 	HelpHandler help_;
+	DialogRun run_;
 	ui::QtControls *controls_;
 };
 

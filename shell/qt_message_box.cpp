@@ -4,7 +4,7 @@
 
 #include "settings/message_box.h"
 #include "shell/mirel_dlg.h"
-#include "ui/cp1252.h"
+#include "ui_qt/cp1252.h"
 
 namespace mirel {
 

@@ -10,15 +10,15 @@
 #include <QMenuBar>
 #include <QPixmap>
 
-#include "shell/about_dlg.h"
-#include "shell/defaults_dlg.h"
+#include "dialogs/about_dlg.h"
+#include "dialogs/defaults_dlg.h"
+#include "dialogs/light_table_dlg.h"
+#include "dialogs/rounding_rules_dlg.h"
+#include "dialogs/startup_prefs_dlg.h"
 #include "shell/help_window.h"
-#include "shell/light_table_dlg.h"
 #include "shell/mirel_dlg.h"
 #include "shell/page_sheet.h"
 #include "shell/qt_dialog_host.h"
-#include "shell/rounding_rules_dlg.h"
-#include "shell/startup_prefs_dlg.h"
 
 namespace {
 
@@ -42,8 +42,8 @@ int main(int argc, char **argv)
 
 	mirel::MirelDlg window(nullptr);
 	window.show();
-	static const char *const kPages[] = { "page-1-fnumbers", "page-2-depth-of-field", "page-3-hyperfocal",
-					      "page-4-field-of-view", "page-5-angle-of-view", "page-6-magnification",
+	static const char *const kPages[] = { "page-1-fnumbers",      "page-2-depth-of-field", "page-3-hyperfocal",
+					      "page-4-field-of-view", "page-5-angle-of-view",  "page-6-magnification",
 					      "page-7-spot-meter" };
 	for (int page = 0; page < 7; ++page) {
 		window.showPage(page);

@@ -26,13 +26,10 @@ enum Style : unsigned {
 	kRightAligned = 1u << 0,
 	kReadOnly = 1u << 1,
 	kBorder = 1u << 2,
-	kAutoHScroll = 1u << 3,
-	kTabStop = 1u << 4,
-	kGroupStart = 1u << 5,
-	kDefaultButton = 1u << 6,
-	kVScroll = 1u << 7,
-	kNoPrefix = 1u << 8, // '&' shows as itself instead of marking a mnemonic
-	kWordWrap = 1u << 9, // a label whose text wraps onto further lines
+	kTabStop = 1u << 3,
+	kDefaultButton = 1u << 4,
+	kNoPrefix = 1u << 5, // '&' shows as itself instead of marking a mnemonic
+	kWordWrap = 1u << 6, // a label whose text wraps onto further lines
 };
 
 inline constexpr int kNoId = -1;

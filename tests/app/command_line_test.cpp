@@ -18,8 +18,7 @@ CommandLine parse(std::vector<const char *> words)
 
 TEST(CommandLine, AnswersItsOwnOptionsPassesQtsOverAndRefusesTheRest)
 {
-	struct Row
-	{
+	struct Row {
 		std::vector<const char *> words;
 		Action action;
 		std::string problem; // a part of the message, for a refusal

@@ -33,7 +33,8 @@ std::vector<std::string> leftByQt(const std::vector<std::string> &words)
 	int argc = static_cast<int>(storage.size());
 	// Options such as -plugin and -testability complain about what they
 	// cannot load; only what Qt takes out of argv matters here.
-	const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+	const QtMessageHandler previous =
+		qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
 	{
 		QApplication app(argc, argv.data());
 	}
@@ -55,8 +56,7 @@ TEST(QtOptions, MirelPassesOverExactlyWhatQtTakes)
 {
 	const bool x11 = qgetenv("QT_QPA_PLATFORM") == "xcb";
 	const std::string display = qEnvironmentVariable("DISPLAY").toStdString();
-	struct Row
-	{
+	struct Row {
 		std::vector<std::string> words;
 		bool qtOption;
 		bool x11Only;
@@ -102,7 +102,8 @@ TEST(QtOptions, MirelPassesOverExactlyWhatQtTakes)
 		if (row.x11Only && !x11)
 			continue;
 		SCOPED_TRACE(row.words.front());
-		EXPECT_EQ(mirelsAnswer(row.words), row.qtOption ? CommandLine::Action::Run : CommandLine::Action::Refuse);
+		EXPECT_EQ(mirelsAnswer(row.words),
+			  row.qtOption ? CommandLine::Action::Run : CommandLine::Action::Refuse);
 		EXPECT_EQ(leftByQt(row.words), row.qtOption ? std::vector<std::string>{} : row.words);
 		++checked;
 	}

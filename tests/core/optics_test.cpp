@@ -28,9 +28,9 @@ TEST(Optics, AngleOfView)
 		const char *what;
 		double dimension, degrees, roundedTo2;
 	};
-	for (const Row row : { Row{ "horizontal", kWidth, 39.597753, 39.6 },
-			       Row{ "vertical", kHeight, 26.991466, 26.99 },
-			       Row{ "diagonal", std::hypot(kWidth, kHeight), 46.793003, 46.79 } }) {
+	for (const Row row :
+	     { Row{ "horizontal", kWidth, 39.597753, 39.6 }, Row{ "vertical", kHeight, 26.991466, 26.99 },
+	       Row{ "diagonal", std::hypot(kWidth, kHeight), 46.793003, 46.79 } }) {
 		double angle = toDegrees(angleOfView(kFocal, row.dimension));
 		EXPECT_NEAR(angle, row.degrees, 1e-6) << row.what;
 		roundDecimals(angle, RoundOther2);

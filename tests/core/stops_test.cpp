@@ -8,7 +8,8 @@
 namespace mirel {
 namespace {
 
-class Stops : public testing::Test {
+class Stops : public testing::Test
+{
 protected:
 	void SetUp() override { initStopMath(); }
 };
@@ -125,14 +126,27 @@ TEST(FormatStops, FractionSuffixes)
 		const char *text;
 	};
 	for (const Row row : {
-		     Row{ 0.84, "0-5/6" },  Row{ 0.83, "0-2/3" },    Row{ 0.67, "0-2/3" },
-		     Row{ 0.66, "0-1/2" },  Row{ 0.5, "0-1/2" },     Row{ 0.34, "0-1/3" },
-		     Row{ 0.33, "0-1/6" },   Row{ 0.17, "0-1/6" },
-		     Row{ 0.16, "0" },      Row{ 0.0, "0" },         Row{ 3.0, "3" },
-		     Row{ 1.5, "1-1/2" },   Row{ 7.0 / 3, "2-1/3" }, Row{ 2147483647.0, "2147483647" },
+		     Row{ 0.84, "0-5/6" },
+		     Row{ 0.83, "0-2/3" },
+		     Row{ 0.67, "0-2/3" },
+		     Row{ 0.66, "0-1/2" },
+		     Row{ 0.5, "0-1/2" },
+		     Row{ 0.34, "0-1/3" },
+		     Row{ 0.33, "0-1/6" },
+		     Row{ 0.17, "0-1/6" },
+		     Row{ 0.16, "0" },
+		     Row{ 0.0, "0" },
+		     Row{ 3.0, "3" },
+		     Row{ 1.5, "1-1/2" },
+		     Row{ 7.0 / 3, "2-1/3" },
+		     Row{ 2147483647.0, "2147483647" },
 		     // Negative values keep their fraction.
-		     Row{ -1.5, "-1-1/2" }, Row{ -0.5, "-0-1/2" },   Row{ -2.0, "-2" },
-		     Row{ -0.1, "0" },      Row{ -2.0 / 3, "-0-2/3" }, Row{ -7.0 / 3, "-2-1/3" },
+		     Row{ -1.5, "-1-1/2" },
+		     Row{ -0.5, "-0-1/2" },
+		     Row{ -2.0, "-2" },
+		     Row{ -0.1, "0" },
+		     Row{ -2.0 / 3, "-0-2/3" },
+		     Row{ -7.0 / 3, "-2-1/3" },
 	     }) {
 		EXPECT_EQ(formatStops(row.x), row.text) << row.x;
 	}
@@ -146,10 +160,14 @@ TEST(FormatStopValue, RoundsToTheChosenGridFirst)
 		const char *text;
 	};
 	for (const Row row : {
-		     Row{ 1.3, RoundStopsHalf, "1-1/2" },   Row{ 1.2, RoundStopsHalf, "1" },
-		     Row{ 1.3, RoundStopsThird, "1-1/3" },  Row{ 1.7, RoundStopsThird, "1-2/3" },
-		     Row{ 1.9, RoundStopsThird, "2" },      Row{ -1.3, RoundStopsThird, "-1-1/3" },
-		     Row{ 1.3, RoundStopsNone, "1.300000" }, Row{ 1.3, 9, "1.300000" },
+		     Row{ 1.3, RoundStopsHalf, "1-1/2" },
+		     Row{ 1.2, RoundStopsHalf, "1" },
+		     Row{ 1.3, RoundStopsThird, "1-1/3" },
+		     Row{ 1.7, RoundStopsThird, "1-2/3" },
+		     Row{ 1.9, RoundStopsThird, "2" },
+		     Row{ -1.3, RoundStopsThird, "-1-1/3" },
+		     Row{ 1.3, RoundStopsNone, "1.300000" },
+		     Row{ 1.3, 9, "1.300000" },
 		     Row{ -0.1, RoundStopsHalf, "0" },
 	     }) {
 		EXPECT_EQ(formatStopValue(row.x, row.method), row.text) << row.x << " method " << row.method;

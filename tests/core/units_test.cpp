@@ -19,7 +19,8 @@ void PrintTo(const UnitRow &row, std::ostream *os)
 	*os << row.abbreviation;
 }
 
-class UnitTable : public testing::TestWithParam<UnitRow> {};
+class UnitTable : public testing::TestWithParam<UnitRow>
+{};
 
 TEST_P(UnitTable, ConvertsAndNames)
 {

@@ -90,12 +90,12 @@ TEST_F(PageTest, AbsurdInputsNeverShowInfOrNan)
 		int id;
 	};
 	const Field fields[] = {
-		{ kFNumbers, ids::fnumbers::F1 },     { kFNumbers, ids::fnumbers::Stops },
-		{ kDepthOfField, page::FocalLength }, { kDepthOfField, page::Distance },
-		{ kDepthOfField, page::Aperture },    { kDepthOfField, page::CircleOfConfusion },
-		{ kHyperfocal, page::FocalLength },   { kHyperfocal, page::CircleOfConfusion },
-		{ kFieldOfView, page::Distance },     { kFieldOfView, page::FocalLength },
-		{ kAngleOfView, page::FocalLength },  { kMagnification, page::Distance },
+		{ kFNumbers, ids::fnumbers::F1 },      { kFNumbers, ids::fnumbers::Stops },
+		{ kDepthOfField, page::FocalLength },  { kDepthOfField, page::Distance },
+		{ kDepthOfField, page::Aperture },     { kDepthOfField, page::CircleOfConfusion },
+		{ kHyperfocal, page::FocalLength },    { kHyperfocal, page::CircleOfConfusion },
+		{ kFieldOfView, page::Distance },      { kFieldOfView, page::FocalLength },
+		{ kAngleOfView, page::FocalLength },   { kMagnification, page::Distance },
 		{ kMagnification, page::FocalLength }, { kSpotMeter, ids::spotmeter::Percent },
 		{ kSpotMeter, page::FocalLength },
 	};
@@ -114,8 +114,10 @@ TEST_F(PageTest, AbsurdInputsNeverShowInfOrNan)
 				const std::string text = sheet.text(result);
 				if (text == "infinity" || text == "infinite")
 					continue;
-				EXPECT_EQ(text.find("inf"), std::string::npos) << input << " -> " << result << ": " << text;
-				EXPECT_EQ(text.find("nan"), std::string::npos) << input << " -> " << result << ": " << text;
+				EXPECT_EQ(text.find("inf"), std::string::npos)
+					<< input << " -> " << result << ": " << text;
+				EXPECT_EQ(text.find("nan"), std::string::npos)
+					<< input << " -> " << result << ": " << text;
 			}
 		}
 		sheet.type(field.id, "50");

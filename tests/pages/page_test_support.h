@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "headless_sheet.h"
 #include "resources/control_ids.h"
 #include "settings/records.h"
+#include "testing/headless_sheet.h"
 
 namespace mirel::testing {
 
@@ -19,7 +19,8 @@ inline constexpr int kSpotMeter = static_cast<int>(PageIndex::SpotMeter);
 // Index of an f-number in the aperture lists: "1", "1.4", "2", "2.8", ...
 inline int stopIndex(const char *fNumber)
 {
-	static const char *const kStops[] = { "1", "1.4", "2", "2.8", "4", "5.6", "8", "11", "16", "22", "32", "45", "64" };
+	static const char *const kStops[] = { "1",  "1.4", "2",  "2.8", "4",  "5.6", "8",
+					      "11", "16",  "22", "32",  "45", "64" };
 	for (int i = 0; i < 13; ++i) {
 		if (std::string(kStops[i]) == fNumber)
 			return i;

@@ -9,8 +9,8 @@
 
 #include "core/units.h"
 #include "resources/control_ids.h"
-#include "resources/pages.h"
 #include "resources/templates.h"
+#include "tests/resources/page_templates.h"
 
 // Transcription faults that rendering the windows does not show: an id used
 // twice, a label naming the wrong control, a list out of the order of the
@@ -33,11 +33,12 @@ const std::vector<std::string> &itemsOf(const DialogTemplate &t, int id)
 
 TEST(Templates, IdsAreUniqueAndLabelsNameEveryField)
 {
-	std::vector<const DialogTemplate *> all = { &roundingRulesTemplate(), &defaultsTemplate(),
-						    &startupPrefsTemplate(), &mainWindowTemplate(),
-						    &lightTableIntroTemplate(), &lightTableTemplate(), &aboutTemplate() };
-	for (int page = 0; page < kCalculatorPageCount; ++page)
-		all.push_back(pageTemplate(page));
+	std::vector<const DialogTemplate *> all = {
+		&roundingRulesTemplate(),   &defaultsTemplate(),   &startupPrefsTemplate(), &mainWindowTemplate(),
+		&lightTableIntroTemplate(), &lightTableTemplate(), &aboutTemplate()
+	};
+	for (int page = 0; page < kPageCount; ++page)
+		all.push_back(&testing::pageTemplate(page));
 	for (const DialogTemplate *t : all) {
 		SCOPED_TRACE(t->id);
 		std::set<int> ids;
@@ -54,7 +55,8 @@ TEST(Templates, IdsAreUniqueAndLabelsNameEveryField)
 		for (const ControlTemplate &c : t->controls) {
 			const bool field = c.kind == ControlKind::Edit || c.kind == ControlKind::ComboBox ||
 					   c.kind == ControlKind::DropDownList;
-			EXPECT_TRUE(!field || named.contains(c.id) || c.id == ids::about::Link) << c.id << " has no label";
+			EXPECT_TRUE(!field || named.contains(c.id) || c.id == ids::about::Link)
+				<< c.id << " has no label";
 		}
 	}
 }
@@ -63,15 +65,16 @@ TEST(Templates, ApertureListsAreTheThirteenWholeStops)
 {
 	// Item i is f/1 stopped down by i stops, the square root of two to the
 	// power i, in the short form engraved on lenses.
-	for (const auto &[t, id] : { std::pair{ &fNumbersTemplate(), ids::fnumbers::F1 },
-				     std::pair{ &fNumbersTemplate(), ids::fnumbers::F2 },
-				     std::pair{ &depthOfFieldTemplate(), ids::page::Aperture },
-				     std::pair{ &hyperfocalTemplate(), ids::page::Aperture } }) {
+	for (const auto &[t, id] :
+	     { std::pair{ &fNumbersTemplate(), ids::fnumbers::F1 }, std::pair{ &fNumbersTemplate(), ids::fnumbers::F2 },
+	       std::pair{ &depthOfFieldTemplate(), ids::page::Aperture },
+	       std::pair{ &hyperfocalTemplate(), ids::page::Aperture } }) {
 		const std::vector<std::string> &items = itemsOf(*t, id);
 		ASSERT_EQ(items.size(), 13u) << "f/1 to f/64";
 		for (std::size_t i = 0; i < items.size(); ++i) {
 			std::size_t used = 0;
-			const double stop = std::stod(items[i], &used) / std::pow(std::sqrt(2.0), static_cast<double>(i));
+			const double stop =
+				std::stod(items[i], &used) / std::pow(std::sqrt(2.0), static_cast<double>(i));
 			EXPECT_TRUE(used == items[i].size() && used <= 3) << items[i];
 			EXPECT_NEAR(stop, 1.0, 0.06) << "item " << i << " \"" << items[i] << "\"";
 		}
@@ -104,9 +107,9 @@ TEST(Templates, SettingsListsAreInTheOrderOfTheStoredPositions)
 	}
 
 	const auto &pages = itemsOf(startupPrefsTemplate(), ids::startupprefs::StartPage);
-	ASSERT_EQ(std::ssize(pages), kCalculatorPageCount);
+	ASSERT_EQ(std::ssize(pages), kPageCount);
 	for (std::size_t i = 0; i < pages.size(); ++i)
-		EXPECT_EQ(pages[i].rfind(pageTemplate(static_cast<int>(i))->caption, 0), 0u) << pages[i];
+		EXPECT_EQ(pages[i].rfind(testing::pageTemplate(static_cast<int>(i)).caption, 0), 0u) << pages[i];
 }
 
 } // namespace

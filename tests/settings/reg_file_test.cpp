@@ -15,7 +15,8 @@ using namespace std::string_literals;
 
 TEST(RegFile, ValuesAreWrittenAsRegeditWritesThemAndReadBackExactly)
 {
-	const std::pair<RegValue, std::string> rows[] = { // the value, and its line ("" when it spans several)
+	const std::pair<RegValue, std::string> rows[] = {
+		// the value, and its line ("" when it spans several)
 		{ { "StartupForm", kRegDword, "\xff\xff\xff\xff"s }, "\"StartupForm\"=dword:ffffffff" },
 		{ { "a\\b\"c", kRegSz, "d\\e\"f\0"s }, R"("a\\b\"c"="d\\e\"f")" },
 		{ { "", kRegSz, "6 \xd7 4.5 \x80\x8a\x9f\0"s }, "@=\"6 \xd7 4.5 \x80\x8a\x9f\"" },
@@ -44,31 +45,34 @@ TEST(RegFile, ValuesAreWrittenAsRegeditWritesThemAndReadBackExactly)
 TEST(RegFile, ADamagedLineIsSkippedAndCountedAndTheRestIsUsed)
 {
 	const std::string head = "REGEDIT4\r\n[K]\r\n\"A\"=dword:00000001\r\n", tail = "\"B\"=\"two\"\r\n";
-	const std::pair<std::string, std::size_t> rows[] = { // the text, and the lines skipped
+	const std::pair<std::string, std::size_t> rows[] = {
+		// the text, and the lines skipped
 		{ head + tail, 0 },
 		{ head + "\x01\xfe garbage\r\n" + tail, 1 },
 		{ head + "\"X\"=dword:123456789\r\n" + tail, 1 },
 		{ head + "\"X\"=\"no closing quote\r\n" + tail, 1 },
 		{ head + "X=\"unquoted name\"\r\n" + tail, 1 },
-		{ head + "\"X\"=hex:41,\\\r\n" + tail, 1 },                           // a list whose rest is missing
+		{ head + "\"X\"=hex:41,\\\r\n" + tail, 1 },                      // a list whose rest is missing
 		{ "REGEDIT4\r\n\"X\"=dword:1\r\n" + head.substr(10) + tail, 1 }, // before any key
-		{ head + tail + "\"C\"=dword:0000000", 1 },                           // cut off
-		{ head.substr(10) + tail, 0 },                                        // no header
+		{ head + tail + "\"C\"=dword:0000000", 1 },                      // cut off
+		{ head.substr(10) + tail, 0 },                                   // no header
 	};
 	for (const auto &[text, skipped] : rows) {
 		const RegFileReading reading = parseRegFile(text);
 		EXPECT_EQ(reading.skippedLines, skipped) << text;
 		EXPECT_EQ(reading.damaged(), skipped > 0 || !text.starts_with("REGEDIT4")) << text;
-		EXPECT_EQ(reading.file.keys, (std::vector<RegKeyRecord>{ { "K", { { "A", kRegDword, "\x01\0\0\0"s },
-										    { "B", kRegSz, "two\0"s } } } }))
+		EXPECT_EQ(reading.file.keys,
+			  (std::vector<RegKeyRecord>{
+				  { "K", { { "A", kRegDword, "\x01\0\0\0"s }, { "B", kRegSz, "two\0"s } } } }))
 			<< text;
 	}
 }
 
 TEST(RegFile, KeyAndValueNamesMatchWithoutRegardToCase)
 {
-	const RegFileReading reading = parseRegFile("REGEDIT4\r\n[HKEY_CURRENT_USER\\\xc9t\xe9]\r\n\"Aperture\"=\"1\"\r\n"
-						    "[hkey_current_user\\\xe9T\xc9]\r\n\"APERTURE\"=\"2\"\r\n");
+	const RegFileReading reading =
+		parseRegFile("REGEDIT4\r\n[HKEY_CURRENT_USER\\\xc9t\xe9]\r\n\"Aperture\"=\"1\"\r\n"
+			     "[hkey_current_user\\\xe9T\xc9]\r\n\"APERTURE\"=\"2\"\r\n");
 	ASSERT_EQ(reading.file.keys.size(), 1u);
 	EXPECT_EQ(reading.file.keys[0].values, (std::vector<RegValue>{ { "APERTURE", kRegSz, "2\0"s } }));
 	EXPECT_FALSE(sameRegName("\xd7", "\xf7")); // × and ÷ are no letters

@@ -25,7 +25,8 @@ protected:
 	void SetUp() override { ASSERT_TRUE(key.openProductKey(true)); }
 	void put(std::string_view name, const std::string &data) // a text stored as another tool might
 	{
-		ASSERT_EQ(store.setValue(key.current(), name, kRegSz, data.data(), static_cast<std::uint32_t>(data.size())),
+		ASSERT_EQ(store.setValue(key.current(), name, kRegSz, data.data(),
+					 static_cast<std::uint32_t>(data.size())),
 			  kRegSuccess);
 	}
 };
@@ -82,7 +83,8 @@ TEST_F(RegistryKeyTest, AFailedReadThrowsItsMessageAndLeavesTheTargetAlone)
 			put(row.name, row.stored);
 		double number = 4.5;
 		std::uint32_t dword = 77;
-		const std::string full = "Could not read registry value " + row.name + "\r\n\r\n(" + row.description + ")";
+		const std::string full =
+			"Could not read registry value " + row.name + "\r\n\r\n(" + row.description + ")";
 		try {
 			row.asDword ? key.readDword(row.name, dword) : key.readDouble(row.name, number);
 			ADD_FAILURE() << row.name << " was read";

@@ -18,7 +18,10 @@ using testing_support::readFile;
 
 const std::string kProduct = "HKEY_CURRENT_USER\\Software\\Talvern\\Mirel";
 
-std::string dword(std::uint32_t v) { return { char(v), char(v >> 8), char(v >> 16), char(v >> 24) }; }
+std::string dword(std::uint32_t v)
+{
+	return { char(v), char(v >> 8), char(v >> 16), char(v >> 24) };
+}
 
 RegValue &valueIn(RegFile &file, const std::string &subkey, std::string_view name) // one that is stored
 {

@@ -39,8 +39,10 @@ std::optional<int> storedMarker(const std::string &path)
 	for (const RegKeyRecord &key : reading.file.keys)
 		for (const RegValue &value : key.values)
 			if (value.type == kRegSz)
-				markers.insert(parseNumber(std::string_view(value.data).substr(value.data.starts_with('m') ? 1 : 0)));
-	if (reading.damaged() || markers.size() != 4 + 4 * kFilmFormatCount || markers.count(*markers.begin()) != markers.size())
+				markers.insert(parseNumber(
+					std::string_view(value.data).substr(value.data.starts_with('m') ? 1 : 0)));
+	if (reading.damaged() || markers.size() != 4 + 4 * kFilmFormatCount ||
+	    markers.count(*markers.begin()) != markers.size())
 		return std::nullopt;
 	return static_cast<int>(*markers.begin());
 }
@@ -72,7 +74,8 @@ protected:
 		run({}, thenSave);
 		const std::string report = "Mirel Error: The settings file " + path +
 					   " could not be read in full; what could be read is used.\r\n\r\n"
-					   "The file as it was is kept as " + path + ".bad.";
+					   "The file as it was is kept as " +
+					   path + ".bad.";
 		const bool damaged = parseRegFile(content).damaged();
 		EXPECT_EQ(std::ranges::count(recorder.shown, report), damaged ? 1 : 0);
 		EXPECT_TRUE(!damaged || readFile(path + ".bad") == content);
@@ -81,10 +84,12 @@ protected:
 
 TEST_F(Faults, AFullDiskOrAReadOnlyFolderKeepsTheFileAndSaysSo)
 {
-	const std::pair<std::function<bool()>, std::string> rows[] = { // the fault made in a child, and its text
+	const std::pair<std::function<bool()>, std::string> rows[] = {
+		// the fault made in a child, and its text
 		{ [&] {
 			 // A 64 KiB tmpfs of the child's own, filled up after one save.
-			 if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+			 if (::unshare(CLONE_NEWNS) != 0 ||
+			     ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
 			     ::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=64k") != 0)
 				 return false;
 			 saveMarked(1);
@@ -120,8 +125,9 @@ TEST_F(Faults, AFullDiskOrAReadOnlyFolderKeepsTheFileAndSaysSo)
 			const std::string before = readFile(path);
 			MessageRecorder inner;
 			saveMarked(2);
-			const std::string expected = "Mirel Error: Could not write registry value RoundStopsMethod\r\n\r\n(" +
-						     description + ")";
+			const std::string expected =
+				"Mirel Error: Could not write registry value RoundStopsMethod\r\n\r\n(" + description +
+				")";
 			::_exit(inner.shown == std::vector{ expected } && readFile(path) == before ? 0 : 1);
 		}
 		int status = 0;
@@ -178,17 +184,18 @@ TEST_F(Faults, AFileOverOneMebibyteIsNotReadButKeptAside)
 {
 	saveMarked(3);
 	const std::string head = readFile(path);
-	const std::string atCap = head + "\"Pad\"=\"" + std::string(RegFileStore::kMaxFileSize - head.size() - 10, 'p') +
-				  "\"\r\n";
+	const std::string atCap =
+		head + "\"Pad\"=\"" + std::string(RegFileStore::kMaxFileSize - head.size() - 10, 'p') + "\"\r\n";
 	loadContent(atCap, false);
 	EXPECT_TRUE(recorder.shown.empty());
 	EXPECT_EQ(currentSettings().FocalLength, 3);
 
 	loadContent(atCap + "\r\n", false);
-	EXPECT_EQ(recorder.shown, (std::vector<std::string>{ "Mirel Error: The settings file " + path +
-							     " is larger than 1 MiB and was not read; the built-in "
-							     "settings are used.\r\n\r\nThe file as it was is kept as " +
-							     path + ".bad." }));
+	EXPECT_EQ(recorder.shown,
+		  (std::vector<std::string>{ "Mirel Error: The settings file " + path +
+					     " is larger than 1 MiB and was not read; the built-in "
+					     "settings are used.\r\n\r\nThe file as it was is kept as " +
+					     path + ".bad." }));
 	EXPECT_EQ(currentSettings().FocalLength, 50);
 	EXPECT_EQ(readFile(path + ".bad"), atCap + "\r\n");
 	saveMarked(4);
@@ -199,10 +206,11 @@ TEST_F(Faults, AFolderInPlaceOfTheFileIsReportedAndNeverDeleted)
 {
 	std::filesystem::create_directories(path + "/photos");
 	saveMarked(2);
-	EXPECT_EQ(recorder.shown, (std::vector<std::string>{ "Mirel Error: The settings file " + path +
-								     " could not be read and is left as it is.\r\n\r\n"
-								     "(Access is denied.)",
-							     "Mirel: Could not access registry\r\n\r\n(Access is denied.)" }));
+	EXPECT_EQ(recorder.shown,
+		  (std::vector<std::string>{ "Mirel Error: The settings file " + path +
+						     " could not be read and is left as it is.\r\n\r\n"
+						     "(Access is denied.)",
+					     "Mirel: Could not access registry\r\n\r\n(Access is denied.)" }));
 	EXPECT_TRUE(std::filesystem::is_directory(path + "/photos"));
 }
 

@@ -1,305 +1,161 @@
-// The dialogs' models on headless controls, driven as a user drives them:
-// what each shows when it opens, what OK stores and where, what Cancel
-// leaves alone.
+// The settings dialogs, help, the About box and its light table as the user
+// runs them from the menu, with real keys and clicks.
 
-#include <string>
-#include <tuple>
-#include <vector>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
 
-#include <gtest/gtest.h>
-
-#include "pages/conventions.h"
 #include "resources/control_ids.h"
-#include "resources/templates.h"
-#include "settings/film_formats.h"
-#include "settings/lifecycle.h"
 #include "settings/records.h"
-#include "shell/about_dlg.h"
-#include "shell/defaults_dlg.h"
-#include "shell/rounding_rules_dlg.h"
-#include "shell/startup_prefs_dlg.h"
-#include "ui/headless_controls.h"
+#include "shell/help_window.h"
+#include "testing_qt/qt_user_actions.h"
+#include "ui_qt/qt_controls.h"
+
+#include "shell_test_support.h"
 
 namespace mirel::testing {
 namespace {
 
-// Records what a dialog asks of its host. A dialog it runs modally opens on
-// headless controls and is closed at once with Cancel.
-class RecordingHost : public DialogHost
+namespace cmd = ids::command;
+namespace topic = ids::help;
+
+using Records = std::tuple<CalcSettings, CalcSettings, StartupPrefs>; // current, defaults, startup prefs
+
+// Each dialog from its menu item over a page. F1 acts on its release and,
+// like Help > Context, shows the page's topic, also from inside the dialog,
+// whose help button shows its own. OK stores the change in the dialog's own
+// records and nowhere else, Cancel stores nothing.
+TEST(Dialogs, HelpShowsThePagesOrTheDialogsTopicOkStoresInItsRecordsOnly)
 {
-public:
-	void showHelpTopic(int topic) override { helpTopics.push_back(topic); }
-	void runModal(DialogModel &dialog) override
-	{
-		runs.push_back({ dialog.dialogTemplate().id, dialog.presentation() });
-		ui::HeadlessControls controls(dialog.dialogTemplate(), dialog);
-		dialog.init(controls, *this);
-	}
-
-	std::vector<int> helpTopics;
-	std::vector<std::pair<int, DialogPresentation>> runs;
-};
-
-// One modal run of a dialog; OK is ok(), Cancel leaving the object without.
-template <typename Dialog>
-struct OpenDialog {
-	OpenDialog() : controls(dialog.dialogTemplate(), dialog) { dialog.init(controls, host); }
-
-	void ok() { dialog.accept(); }
-	// The text of the selected entry of list id, empty when none is.
-	std::string picked(int id) const { return controls.itemText(id, controls.selection(id)); }
-	// Picks entry index as the user does; -1 leaves the list without one.
-	void choose(int id, int index) { index < 0 ? controls.setSelection(id, -1) : controls.pick(id, index); }
-	// Each list opens showing every entry.
-	void expectFullDropDowns(std::initializer_list<int> lists) const
-	{
-		for (const int list : lists)
-			EXPECT_EQ(controls.dropDownHeight(list), controls.itemCount(list)) << list;
-	}
-
-	Dialog dialog;
-	RecordingHost host;
-	ui::HeadlessControls controls;
-};
-
-// Each test, and each row of a table, starts from the built-in settings.
-class DialogModels : public ::testing::Test
-{
-protected:
-	void SetUp() override { startAfresh(); }
-	static void startAfresh()
-	{
-		loadSettingsAtStartup(nullptr);
-		activePageIndex() = 0;
-	}
-	// Every record a dialog may store into.
-	static std::tuple<CalcSettings, CalcSettings, StartupPrefs> records()
-	{
-		return { currentSettings(), defaultSettings(), startupPrefs() };
-	}
-
-	CalcSettings &current = currentSettings();
-	CalcSettings &defaults = defaultSettings();
-	StartupPrefs &prefs = startupPrefs();
-};
-
-TEST_F(DialogModels, CancelLeavesTheRecordsAlone)
-{
-	const auto before = records();
-	{
-		OpenDialog<RoundingRulesDlg> d;
-		d.controls.pick(ids::roundingrules::Stops, 1);
-		d.controls.pick(ids::roundingrules::Other, 3);
-	}
-	{
-		OpenDialog<DefaultsDlg> d;
-		d.controls.pick(ids::defaults::LengthUnit, 3);
-		d.controls.pick(ids::defaults::FilmSize, 2);
-		d.controls.type(ids::defaults::Aperture, "abc");
-	}
-	{
-		OpenDialog<StartupPrefsDlg> d;
-		d.controls.click(ids::startupprefs::FieldsBecomeDefaults);
-		d.controls.click(ids::startupprefs::StartWithLastForm);
-		d.controls.pick(ids::startupprefs::StartPage, 5);
-	}
-	EXPECT_EQ(records(), before);
-}
-
-// The rules in force are shown, not the stored defaults; nothing is selected
-// after an OK without a selection, or for a rule no entry stands for. OK
-// stores the positions in the working rules only.
-TEST_F(DialogModels, RoundingRulesShowAndStoreTheWorkingRules)
-{
-	namespace id = ids::roundingrules;
-	struct Row {
-		int stops, other;
-		const char *stopsText, *otherText;
-		int newStops, newOther;
+	struct Dialog {
+		int command, templateId, helpButton, helpTopic;
+		std::function<void(ui::UserActions &)> change; // none: the About box, only OK
+		std::function<void(Records &)> stored;
 	};
-	defaults.RoundStopsMethod = defaults.RoundOtherMethod = 1;
-	const CalcSettings storedBefore = defaults;
-	for (const Row row : { Row{ 0, 2, "None", "2 decimal places", 1, 3 },
-			       Row{ 2, 3, "Nearest 1/3 stop", "3 decimal places", -1, -1 }, Row{ -1, -1, "", "", 2, 0 },
-			       Row{ 3, 4, "", "", 0, 1 } }) {
-		current.RoundStopsMethod = row.stops;
-		current.RoundOtherMethod = row.other;
-		OpenDialog<RoundingRulesDlg> d;
-		EXPECT_EQ(d.picked(id::Stops), row.stopsText) << row.stops;
-		EXPECT_EQ(d.picked(id::Other), row.otherText) << row.other;
-		d.expectFullDropDowns({ id::Stops, id::Other });
-		d.choose(id::Stops, row.newStops);
-		d.choose(id::Other, row.newOther);
-		d.ok();
-		EXPECT_EQ(current.RoundStopsMethod, row.newStops);
-		EXPECT_EQ(current.RoundOtherMethod, row.newOther);
-	}
-	EXPECT_EQ(defaults, storedBefore);
-}
-
-// The stored defaults are shown, lengths in millimetres whatever the unit,
-// with the film names the pages work with. OK stores the six fields in both
-// records; a list left without a selection keeps what was stored.
-TEST_F(DialogModels, DefaultsShowTheStoredDefaultsOkStoresThemInBothRecords)
-{
-	namespace id = ids::defaults;
-	struct Row {
-		double value;
-		const char *text;
-		LengthUnit unit;
-		const char *unitName;
-		const char *aperture; // typed
-		double apertureStored;
-		int newUnit, newFilm;
+	const Dialog dialogs[] = {
+		{ cmd::RoundingRules, 134, ui::kIdHelp, topic::RoundingRules,
+		  [](ui::UserActions &user) {
+			  user.pick(ids::roundingrules::Stops, 1);
+			  user.pick(ids::roundingrules::Other, 3);
+		  },
+		  [](Records &records) {
+			  std::get<0>(records).RoundStopsMethod = 1;
+			  std::get<0>(records).RoundOtherMethod = 3;
+		  } },
+		{ cmd::Defaults, 136, ui::kIdHelp, topic::Defaults,
+		  [](ui::UserActions &user) {
+			  user.pick(ids::defaults::LengthUnit, 3);
+			  user.type(ids::defaults::Aperture, "4");
+		  },
+		  [](Records &records) {
+			  for (CalcSettings *settings : { &std::get<0>(records), &std::get<1>(records) }) {
+				  settings->LengthUnit = LengthUnit::Inches;
+				  settings->Aperture = 4.0;
+			  }
+		  } },
+		{ cmd::StartupPreferences, 139, ui::kIdHelp, topic::StartupPreferences,
+		  [](ui::UserActions &user) {
+			  user.click(ids::startupprefs::FieldsBecomeDefaults);
+			  user.pick(ids::startupprefs::StartPage, 5);
+		  },
+		  [](Records &records) {
+			  std::get<2>(records).FieldsBecomeDefaults = true;
+			  std::get<2>(records).StartupForm = 5;
+		  } },
+		{ cmd::About, 100, ids::about::License, topic::License, {}, {} },
 	};
-	for (const Row row : { Row{ 8.0, "8.0", LengthUnit::Millimetres, "Millimeters", "5.6", 5.6, 4, 2 },
-			       Row{ 11.313708499, "11.313708", LengthUnit::Centimetres, "Centimeters", "12abc", 12.0, -1, -1 },
-			       Row{ 0.033, "0.033", LengthUnit::Metres, "Meters", "f/8", 0.0, 0, 9 },
-			       Row{ -2.5, "-2.5", LengthUnit::Feet, "Feet", "", 0.0, 3, 3 } }) {
-		startAfresh();
-		// The pages work in inches on 6 × 7, with the last format renamed.
-		current.LengthUnit = LengthUnit::Inches;
-		current.RoundStopsMethod = 2;
-		chooseFilmFormat(4);
-		setFilmName(current.FilmSizes[9], "Custom");
-		defaults.Aperture = defaults.FocusDistance = defaults.FocalLength = defaults.SpotPercent = row.value;
-		defaults.LengthUnit = row.unit;
-		const int storedFilm = defaults.FilmSize;
-		OpenDialog<DefaultsDlg> d;
-		for (const int field : { id::Aperture, id::FocusDistance, id::FocalLength, id::SpotPercent })
-			EXPECT_EQ(d.controls.text(field), row.text) << field;
-		EXPECT_EQ(d.picked(id::LengthUnit), row.unitName);
-		EXPECT_EQ(d.picked(id::FilmSize), "35mm");
-		EXPECT_EQ(d.controls.itemText(id::FilmSize, 9), "Custom");
-		d.expectFullDropDowns({ id::LengthUnit, id::FilmSize });
+	for (const Dialog &dialog : dialogs) {
+		for (const int button : { ui::kIdOk, ui::kIdCancel }) {
+			if (!dialog.change && button == ui::kIdCancel)
+				continue;
+			SCOPED_TRACE(::testing::Message() << "template " << dialog.templateId << " button " << button);
+			FakeStorage storage;
+			const auto window = openWindow(storage);
+			const bool ok = button == ui::kIdOk;
+			window->showPage(ok ? kHyperfocal : kMagnification);
+			const QUrl pageTopic = HelpWindow::topicUrl(ok ? topic::Hyperfocal : topic::Magnification);
+			HelpWindow &help = window->help();
+			help.showContents();
+			QTest::keyPress(window.get(), Qt::Key_F1);
+			EXPECT_EQ(shownTopic(help), QUrl(QStringLiteral("qrc:/help/index.html")))
+				<< "F1 acts on its release";
+			QTest::keyRelease(window.get(), Qt::Key_F1);
+			EXPECT_EQ(shownTopic(help), pageTopic);
+			help.showContents();
+			menuAction(*window, cmd::Context).trigger();
+			EXPECT_EQ(shownTopic(help), pageTopic);
 
-		d.controls.type(id::Aperture, row.aperture);
-		d.controls.type(id::FocusDistance, "3000");
-		d.controls.type(id::FocalLength, "85");
-		d.controls.type(id::SpotPercent, "1");
-		d.choose(id::LengthUnit, row.newUnit);
-		d.choose(id::FilmSize, row.newFilm);
-		d.ok();
-		for (const CalcSettings *s : { &defaults, &current }) {
-			SCOPED_TRACE(s == &defaults ? "defaults" : "current");
-			EXPECT_EQ(s->Aperture, row.apertureStored) << row.aperture;
-			EXPECT_EQ(s->FocusDistance, 3000.0);
-			EXPECT_EQ(s->FocalLength, 85.0);
-			EXPECT_EQ(s->SpotPercent, 1.0);
-			EXPECT_EQ(s->LengthUnit, row.newUnit < 0 ? row.unit : static_cast<LengthUnit>(row.newUnit));
-			EXPECT_EQ(s->FilmSize, row.newFilm < 0 ? storedFilm : row.newFilm);
+			Records expected{ currentSettings(), defaultSettings(), startupPrefs() };
+			if (ok && dialog.stored)
+				dialog.stored(expected);
+			const auto run = [&](QtDialogHost &host) {
+				help.showContents();
+				QTest::keyPress(&host, Qt::Key_F1);
+				QTest::keyRelease(&host, Qt::Key_F1);
+				EXPECT_EQ(shownTopic(help), pageTopic);
+				ui::QtUserActions user(host.controls());
+				user.click(dialog.helpButton);
+				EXPECT_EQ(shownTopic(help), HelpWindow::topicUrl(dialog.helpTopic));
+				EXPECT_TRUE(host.isVisible()) << "help leaves the dialog open";
+				if (dialog.change)
+					dialog.change(user);
+				user.click(button);
+			};
+			EXPECT_EQ(runModals([&] { menuAction(*window, dialog.command).trigger(); },
+					    { { dialog.templateId, run } }),
+				  0);
+			EXPECT_EQ(Records(currentSettings(), defaultSettings(), startupPrefs()), expected);
 		}
-		// The rest of the working record, and the stored film table, stay.
-		EXPECT_EQ(current.RoundStopsMethod, 2);
-		EXPECT_EQ(filmName(current.FilmSizes[9]), "Custom");
-		EXPECT_EQ(filmName(defaults.FilmSizes[9]), "11 \xD7 14");
 	}
 }
 
-TEST_F(DialogModels, DefaultsOkWithAnotherFormatBringsItsCircleOfConfusion)
+// The light table from the About box: the intro, closing by itself or
+// skipped with Esc, then the white window over the whole screen until Esc,
+// then the About box again.
+TEST(About, TheLightTableFollowsTheIntroAndReturnsToTheAboutBox)
 {
-	constexpr int kKeep = -1;
-	struct Row {
-		const char *what;
-		int pagesFormat; // chosen on a page before the dialog opens
-		double typedCoC; // typed on a page afterwards, 0 for none
-		int picked;      // in the dialog
-		double defaultsCoC, currentCoC;
-	};
-	for (const Row row : {
-		     Row{ "another format", 0, 0.0, 2, 0.04335, 0.04335 },
-		     Row{ "same format keeps a typed circle", 0, 0.05, kKeep, 0.02501, 0.05 },
-		     Row{ "pages return to the stored format", 4, 0.05, kKeep, 0.02501, 0.02501 },
-		     Row{ "pages already on the picked format", 2, 0.05, 2, 0.04335, 0.05 },
-	     }) {
-		startAfresh();
-		chooseFilmFormat(row.pagesFormat);
-		if (row.typedCoC != 0.0)
-			current.filmCoC = row.typedCoC;
-		OpenDialog<DefaultsDlg> d;
-		if (row.picked != kKeep)
-			d.controls.pick(ids::defaults::FilmSize, row.picked);
-		d.ok();
-		EXPECT_NEAR(defaults.filmCoC, row.defaultsCoC, 5e-6) << row.what;
-		EXPECT_NEAR(current.filmCoC, row.currentCoC, 5e-6) << row.what;
+	FakeStorage storage;
+	const auto window = openWindow(storage);
+	for (const bool skipIntro : { false, true }) {
+		SCOPED_TRACE(skipIntro ? "Esc skips the intro" : "the intro closes itself");
+		const auto click = [](int button) {
+			return [button](QtDialogHost &host) { ui::QtUserActions(host.controls()).click(button); };
+		};
+		const auto intro = [&](QtDialogHost &shown) {
+			EXPECT_TRUE(shown.windowFlags() & Qt::FramelessWindowHint);
+			if (skipIntro) {
+				QTest::keyClick(&shown, Qt::Key_Escape);
+				EXPECT_FALSE(shown.isVisible());
+			}
+		};
+		const auto lightTable = [](QtDialogHost &table) {
+			EXPECT_TRUE(table.windowFlags() & Qt::FramelessWindowHint);
+			EXPECT_TRUE(QTest::qWaitForWindowExposed(&table));
+			EXPECT_TRUE(table.geometry().contains(table.screen()->geometry()));
+			const QImage shown = table.grab().toImage();
+			for (const QPoint corner : { QPoint(1, 1), QPoint(shown.width() - 2, shown.height() - 2) })
+				EXPECT_EQ(shown.pixelColor(corner), QColor(Qt::white));
+			const auto *label =
+				qobject_cast<const QLabel *>(table.controls().widget(ids::lighttable::Label));
+			ASSERT_NE(label, nullptr);
+			EXPECT_EQ(label->text(), "Press Esc to leave this silly thing...");
+			const QPoint place = label->mapTo(&table, QPoint(0, 0));
+			EXPECT_EQ(place.y(), 20);
+			EXPECT_LE(std::abs(place.x() + label->width() / 2 - table.width() / 2), 1);
+			QTest::keyClick(&table, Qt::Key_Escape);
+		};
+		// Back in the About box, active again.
+		const auto aboutAgain = [&](QtDialogHost &about) {
+			EXPECT_TRUE(QTest::qWaitForWindowActive(&about));
+			click(ui::kIdOk)(about);
+		};
+		EXPECT_EQ(runModals([&] { menuAction(*window, cmd::About).trigger(); },
+				    { { 100, click(ids::about::LightTable) },
+				      { 147, intro },
+				      { 148, lightTable },
+				      { 100, aboutAgain } }),
+			  0);
 	}
-}
-
-// The ticks and page in force, no page for none yet or a damaged one; OK
-// stores what a click toggles and the page picked.
-TEST_F(DialogModels, StartupPreferencesShowAndStoreTicksAndPage)
-{
-	namespace id = ids::startupprefs;
-	struct Row {
-		StartupPrefs shown; // StartWithLastForm, StartupForm, FieldsBecomeDefaults
-		const char *pageText;
-		bool clickFieldsBecomeDefaults, clickStartWithLast;
-		int page;
-		StartupPrefs stored;
-	};
-	for (const Row row : { Row{ { false, 0, true }, "f Numbers", false, false, 0, { false, 0, true } },
-			       Row{ { true, 3, false }, "Field of View", true, false, 6, { true, 6, true } },
-			       Row{ { true, 6, true }, "Spot Meter Angle", false, true, 3, { false, 3, true } },
-			       Row{ { true, -1, false }, "", true, true, -1, { false, -1, true } },
-			       Row{ { false, 9, false }, "", false, true, 2, { true, 2, false } } }) {
-		prefs = row.shown;
-		OpenDialog<StartupPrefsDlg> d;
-		EXPECT_EQ(d.controls.isChecked(id::FieldsBecomeDefaults), row.shown.FieldsBecomeDefaults) << row.pageText;
-		EXPECT_EQ(d.controls.isChecked(id::StartWithLastForm), row.shown.StartWithLastForm) << row.pageText;
-		EXPECT_EQ(d.picked(id::StartPage), row.pageText);
-		d.expectFullDropDowns({ id::StartPage });
-		if (row.clickFieldsBecomeDefaults)
-			d.controls.click(id::FieldsBecomeDefaults);
-		if (row.clickStartWithLast)
-			d.controls.click(id::StartWithLastForm);
-		d.choose(id::StartPage, row.page);
-		d.ok();
-		EXPECT_EQ(prefs, row.stored) << row.pageText;
-	}
-}
-
-// With StartWithLastForm the start page follows the pages used, so the page
-// chosen lasts only until another page is used; without, it stays.
-TEST_F(DialogModels, StartPageFollowsThePagesUsedOnlyWithStartWithLastForm)
-{
-	namespace id = ids::startupprefs;
-	for (const bool startWithLast : { true, false }) {
-		startAfresh();
-		OpenDialog<StartupPrefsDlg> d;
-		if (!startWithLast)
-			d.controls.click(id::StartWithLastForm);
-		d.controls.pick(id::StartPage, static_cast<int>(PageIndex::FieldOfView));
-		d.ok();
-		recordActivePage(static_cast<int>(PageIndex::Magnification));
-		OpenDialog<StartupPrefsDlg> again;
-		EXPECT_EQ(again.picked(id::StartPage), startWithLast ? "Magnification" : "Field of View");
-	}
-}
-
-// The License button opens topic 101; the light table button runs the intro,
-// which closes itself after three seconds, then the white light table.
-TEST_F(DialogModels, AboutLicenseOpensItsTopicTheLightTableRunsIntroThenTable)
-{
-	const auto before = records();
-	OpenDialog<AboutDlg> d;
-	d.controls.click(ids::about::License);
-	EXPECT_EQ(d.host.helpTopics, std::vector<int>{ 101 });
-	EXPECT_TRUE(d.host.runs.empty());
-	d.controls.click(ids::about::LightTable);
-	ASSERT_EQ(d.host.runs.size(), 2u);
-	for (std::size_t i = 0; i < 2; ++i) {
-		const bool intro = i % 2 == 0;
-		const auto &[templateId, shown] = d.host.runs[i];
-		EXPECT_EQ(templateId, intro ? resources::lightTableIntroTemplate().id : resources::lightTableTemplate().id);
-		EXPECT_TRUE(shown.captionless) << i;
-		EXPECT_EQ(shown.fullScreenWhite, !intro) << i;
-		EXPECT_EQ(shown.autoCloseMs, intro ? 3000 : 0) << i;
-	}
-	const int hint = d.host.runs[1].second.centredLabelId;
-	EXPECT_TRUE(hint != ui::kNoId && resources::lightTableTemplate().find(hint)) << hint;
-	d.ok();
-	EXPECT_EQ(d.host.helpTopics.size(), 1u);
-	EXPECT_EQ(records(), before);
 }
 
 } // namespace

@@ -27,7 +27,7 @@ enum ContractId {
 DialogTemplate contractDialog();
 
 // One control of a test template.
-ControlTemplate control(int id, ControlKind kind, std::string text, Rect rect, unsigned style = kNoStyle,
-			int group = 0, std::vector<std::string> items = {});
+ControlTemplate control(int id, ControlKind kind, std::string text, Rect rect, unsigned style = kNoStyle, int group = 0,
+			std::vector<std::string> items = {});
 
 } // namespace mirel::ui::testing

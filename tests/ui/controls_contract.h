@@ -37,7 +37,8 @@ inline void PrintTo(const SurfaceFactory &factory, std::ostream *os)
 	*os << factory.name;
 }
 
-class ControlsContract : public ::testing::TestWithParam<SurfaceFactory> {};
+class ControlsContract : public ::testing::TestWithParam<SurfaceFactory>
+{};
 
 std::string surfaceName(const ::testing::TestParamInfo<SurfaceFactory> &info);
 

@@ -1,4 +1,4 @@
-#include "ui/headless_controls.h"
+#include "testing/headless_controls.h"
 
 #include "controls_contract.h"
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+
+#include "dialogs/dialog_run.h"
+#include "testing/headless_controls.h"
+
+namespace mirel::testing {
+
+// A dialog model opened on headless controls through the run the screen
+// uses; a user closes it with the OK or Cancel button.
+class HeadlessDialog
+{
+public:
+	HeadlessDialog(DialogModel &model, DialogHost &host);
+
+	ui::HeadlessControls &controls() { return controls_; }
+	const ui::HeadlessControls &controls() const { return controls_; }
+	// Empty while the dialog is open; then true for OK, false for Cancel.
+	std::optional<bool> result() const { return result_; }
+
+private:
+	DialogRun run_;
+	ui::HeadlessControls controls_;
+	std::optional<bool> result_;
+};
+
+} // namespace mirel::testing

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include "settings/lifecycle.h"
+#include "shell/help_window.h"
+#include "shell/mirel_dlg.h"
+#include "shell/qt_dialog_host.h"
+
+class QAction;
+
+namespace mirel::testing {
+
+inline constexpr int kFNumbers = static_cast<int>(PageIndex::FNumbers);
+inline constexpr int kDepthOfField = static_cast<int>(PageIndex::DepthOfField);
+inline constexpr int kHyperfocal = static_cast<int>(PageIndex::Hyperfocal);
+inline constexpr int kFieldOfView = static_cast<int>(PageIndex::FieldOfView);
+inline constexpr int kMagnification = static_cast<int>(PageIndex::Magnification);
+
+// Stands in for the registry: counts loads and saves; a load can put stored
+// values in place.
+class FakeStorage : public SettingsStorage
+{
+public:
+	using Stored = std::function<void(CalcSettings &defaults, StartupPrefs &prefs)>;
+	explicit FakeStorage(Stored stored = {}) : stored_(std::move(stored)) {}
+
+	void readStored(CalcSettings &defaults, StartupPrefs &prefs) override
+	{
+		++reads;
+		if (stored_)
+			stored_(defaults, prefs);
+	}
+	void writeStored(const CalcSettings &, const StartupPrefs &) override
+	{
+		++writes;
+		savedUnderADialog = savedUnderADialog || QApplication::activeModalWidget();
+	}
+
+	int reads = 0;
+	int writes = 0;
+	bool savedUnderADialog = false; // a save while a dialog was still open
+
+private:
+	Stored stored_;
+};
+
+// The menu item of a command.
+QAction &menuAction(MirelDlg &window, int command);
+
+// The address of the topic the help window shows.
+QUrl shownTopic(const HelpWindow &help);
+
+// A main window on the settings from storage, shown and active. Closing it
+// asks the application's loop to quit.
+std::unique_ptr<MirelDlg> openWindow(FakeStorage &storage);
+
+// Runs command and, from the loop of each modal window it opens in turn, the
+// step of that window's template; a step may open the next window. After a
+// few seconds whatever is open is closed, so a missing window fails instead
+// of hanging. Returns the template of the first step not reached, 0 if none.
+using ModalStep = std::pair<int, std::function<void(QtDialogHost &)>>;
+int runModals(const std::function<void()> &command, std::vector<ModalStep> steps);
+
+} // namespace mirel::testing

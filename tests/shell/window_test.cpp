@@ -1,0 +1,159 @@
+// The main window and every dialog as Qt draws them, and the pages in the
+// window's sheet: keys typed into their widgets reach the results, and the
+// sheet switches and starts as the user expects.
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include "dialogs/about_dlg.h"
+#include "dialogs/defaults_dlg.h"
+#include "dialogs/light_table_dlg.h"
+#include "dialogs/rounding_rules_dlg.h"
+#include "dialogs/startup_prefs_dlg.h"
+#include "resources/control_ids.h"
+#include "resources/templates.h"
+#include "settings/records.h"
+#include "shell/page_sheet.h"
+#include "testing_qt/layout_check.h"
+#include "testing_qt/qt_user_actions.h"
+#include "ui_qt/qt_controls.h"
+
+#include "shell_test_support.h"
+
+namespace mirel::testing {
+namespace {
+
+namespace page = ids::page;
+
+// Each control present with its id and kind, no text clipped, nothing
+// overlapping.
+void expectClean(const ui::QtControls &shown, const ui::DialogTemplate &dialog)
+{
+	std::string listed;
+	for (const std::string &problem : ui::layoutProblems(shown, dialog))
+		listed += "\n  " + problem;
+	EXPECT_EQ(listed, "") << "template " << dialog.id;
+}
+
+TEST(Layout, EveryPageDialogAndTheFrameRenderClean)
+{
+	FakeStorage storage;
+	const auto window = openWindow(storage);
+	for (int index = 0; index < kPageCount; ++index) {
+		window->showPage(index);
+		const ui::QtControls *page = window->sheet().controls(index);
+		ASSERT_TRUE(page && page->isVisible()) << "page " << index;
+		expectClean(*page, page->dialogTemplate());
+	}
+
+	RoundingRulesDlg roundingRules;
+	DefaultsDlg defaults;
+	StartupPrefsDlg startupPrefs;
+	AboutDlg about;
+	EasterEggIntroDlg intro;
+	EasterEggExitDlg lightTable;
+	for (DialogModel *model : std::initializer_list<DialogModel *>{ &roundingRules, &defaults, &startupPrefs,
+									&about, &intro, &lightTable }) {
+		QtDialogHost host(*model, {}, window.get());
+		host.show();
+		expectClean(host.controls(), model->dialogTemplate());
+	}
+
+	class NoSink : public ui::NotificationSink
+	{
+		void notify(int, ui::Notification) override {}
+	} sink;
+	ui::QtControls frame(resources::mainWindowTemplate(), sink);
+	frame.show();
+	expectClean(frame, resources::mainWindowTemplate());
+}
+
+// What a control shows: an edit's text, or the edit part of a list.
+QString shownText(MirelDlg &window, int index, int id)
+{
+	QWidget *widget = window.sheet().controls(index)->widget(id);
+	if (auto *combo = qobject_cast<QComboBox *>(widget))
+		return combo->currentText();
+	auto *edit = qobject_cast<QLineEdit *>(widget);
+	return edit ? edit->text() : QStringLiteral("(no text control)");
+}
+
+// The worked examples of three pages, typed and picked key by key; the depth
+// of field then moves on with Ctrl+4 from inside the focal length field.
+TEST(Pages, WorkedExamplesTypedIntoTheWidgets)
+{
+	struct Example {
+		int page;
+		int roundOther; // decimal places the stored rounding rule keeps
+		std::function<void(ui::UserActions &)> enter;
+		std::vector<std::pair<int, QString>> shown;
+	};
+	const auto lengths = [](bool withDistance) {
+		return [=](ui::UserActions &user) {
+			user.click(page::UnitMetres);
+			user.type(page::FocalLength, "50");
+			if (withDistance)
+				user.type(page::Distance, "5");
+			user.type(page::Aperture, "8");
+			user.type(page::CircleOfConfusion, "0.03");
+		};
+	};
+	const Example examples[] = {
+		{ kDepthOfField,
+		  2,
+		  lengths(true),
+		  { { ids::depthoffield::Near, "3.389371 m" },
+		    { ids::depthoffield::Far, "9.527439 m" },
+		    { ids::depthoffield::Total, "6.138068 m" } } },
+		{ kHyperfocal, 2, lengths(false), { { ids::hyperfocal::Result, "10.42 m" } } },
+		{ kFNumbers,
+		  1,
+		  [](ui::UserActions &user) {
+			  user.pick(ids::fnumbers::F1, 3); // "2.8"
+			  user.type(ids::fnumbers::Stops, "2");
+		  },
+		  { { ids::fnumbers::F1, "2.8" }, { ids::fnumbers::F2, "5.7" } } },
+	};
+	for (const Example &example : examples) {
+		FakeStorage storage([&](CalcSettings &defaults, StartupPrefs &) {
+			defaults.RoundOtherMethod = example.roundOther;
+		});
+		const auto window = openWindow(storage);
+		window->showPage(example.page);
+		ui::QtControls &controls = *window->sheet().controls(example.page);
+		ui::QtUserActions user(controls);
+		example.enter(user);
+		for (const auto &[id, text] : example.shown)
+			EXPECT_EQ(shownText(*window, example.page, id), text)
+				<< "page " << example.page << " control " << id;
+		if (example.page != kDepthOfField)
+			continue;
+		QWidget *field = controls.widget(page::FocalLength);
+		field->setFocus();
+		ASSERT_TRUE(field->hasFocus());
+		QTest::keyClick(field, Qt::Key_4, Qt::ControlModifier);
+		EXPECT_EQ(window->sheet().currentIndex(), kFieldOfView);
+		EXPECT_EQ(activePageIndex(), kFieldOfView);
+		EXPECT_EQ(shownText(*window, kFieldOfView, page::FocalLength), "50.0");
+	}
+}
+
+// The window opens on the stored start page, or the first for none or a
+// damaged one.
+TEST(Pages, TheWindowOpensOnTheStoredStartPage)
+{
+	for (const auto &[stored, opened] :
+	     { std::pair{ kMagnification, kMagnification }, std::pair{ -1, kFNumbers }, std::pair{ 9, kFNumbers } }) {
+		FakeStorage storage([stored](CalcSettings &, StartupPrefs &prefs) {
+			prefs.StartWithLastForm = false;
+			prefs.StartupForm = static_cast<std::int8_t>(stored);
+		});
+		const auto window = openWindow(storage);
+		EXPECT_EQ(window->sheet().currentIndex(), opened) << stored;
+		EXPECT_EQ(activePageIndex(), opened) << stored;
+	}
+}
+
+} // namespace
+} // namespace mirel::testing

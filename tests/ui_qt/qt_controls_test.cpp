@@ -1,0 +1,164 @@
+#include "ui_qt/qt_controls.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "testing_qt/layout_check.h"
+#include "testing_qt/qt_user_actions.h"
+
+#include "tests/ui/contract_dialog.h"
+#include "tests/ui/controls_contract.h"
+
+// What the Qt surface adds to the contract: widgets named, placed and
+// labelled from the template, and Qt's own habits kept away from models;
+// and the check of a rendered window's layout.
+
+namespace mirel::ui::testing {
+namespace {
+
+// A window shown on screen with a user at its keyboard and mouse.
+class QtSurface : public Surface
+{
+public:
+	QtSurface(const DialogTemplate &dialog, NotificationSink &sink) : widget(dialog, sink), user_(widget)
+	{
+		widget.show();
+	}
+	Controls &controls() override { return widget; }
+	UserActions &user() override { return user_; }
+	QtControls widget;
+
+private:
+	QtUserActions user_;
+};
+
+INSTANTIATE_TEST_SUITE_P(Qt, ControlsContract,
+			 ::testing::Values(SurfaceFactory{ "Qt",
+							   [](const DialogTemplate &d, NotificationSink &sink) {
+								   return std::make_unique<QtSurface>(d, sink);
+							   } }),
+			 surfaceName);
+
+class Log : public NotificationSink
+{
+public:
+	std::vector<Notification> notices;
+	void notify(int, Notification n) override { notices.push_back(n); }
+};
+
+TEST(QtControls, WidgetsAreNamedByIdAndPlacedInUnitsOfTheTemplateFont)
+{
+	for (int points : { 8, 16 }) {
+		Log log;
+		DialogTemplate dialog = contractDialog();
+		dialog.fontPoints = points;
+		QtControls surface(dialog, log);
+		EXPECT_EQ(surface.font(), DialogUnits::dialogFont(points));
+		EXPECT_EQ(surface.size(), surface.units().toPixels(dialog.width, dialog.height));
+		for (const ControlTemplate &c : dialog.controls) {
+			if (c.id == kNoId)
+				continue;
+			QWidget *w = surface.widget(c.id);
+			ASSERT_NE(w, nullptr) << c.id;
+			EXPECT_EQ(w->objectName(), QString::number(c.id));
+			EXPECT_EQ(w->pos(), surface.units().toPixels(c.rect).topLeft()) << points << " " << c.id;
+		}
+	}
+}
+
+TEST(QtControls, LabelsNameTheirFieldsForScreenReaders)
+{
+	DialogTemplate d;
+	d.controls = {
+		control(kNoId, ControlKind::Static, "&Focal length (mm) :", { 5, 7, 80, 8 }),
+		control(1009, ControlKind::Edit, "", { 90, 5, 48, 14 }, kBorder | kTabStop),
+		control(kNoId, ControlKind::Static, "Near && far :", { 5, 23, 80, 8 }, kNoPrefix),
+		control(1016, ControlKind::Edit, "", { 90, 21, 59, 14 }, kBorder | kReadOnly),
+	};
+	d.controls[0].buddy = 1009;
+	d.controls[2].buddy = 1016;
+	Log log;
+	QtControls surface(d, log);
+	const QList<QLabel *> labels = surface.findChildren<QLabel *>(QString::number(kNoId));
+	ASSERT_EQ(labels.size(), 2);
+	EXPECT_EQ(labels[0]->buddy(), surface.widget(1009));
+	EXPECT_EQ(surface.widget(1009)->accessibleName(), "Focal length (mm) :");
+	EXPECT_EQ(labels[1]->buddy(), surface.widget(1016));
+	EXPECT_EQ(surface.widget(1016)->accessibleName(), "Near && far :");
+}
+
+TEST(QtControls, TabSkipsReadOnlyResults)
+{
+	Log log;
+	QtControls surface(contractDialog(), log);
+	surface.show();
+	QApplication::setActiveWindow(&surface);
+	surface.widget(kEdit)->setFocus();
+	const std::vector<int> stops = { kOtherEdit, kCombo, kList, kRadioA, kCheck, kButton, kEdit };
+	std::vector<int> visited;
+	for (std::size_t i = 0; i < stops.size(); ++i) {
+		QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+		QWidget *focus = QApplication::focusWidget();
+		// An editable combo's line edit takes the focus for it.
+		while (focus && focus->parentWidget() != &surface)
+			focus = focus->parentWidget();
+		visited.push_back(focus ? focus->objectName().toInt() : 0);
+	}
+	EXPECT_EQ(visited, stops);
+	// A result still takes the focus from a click, to be selected and copied.
+	EXPECT_EQ(surface.widget(kResult)->focusPolicy(), Qt::ClickFocus);
+}
+
+// Qt's completion, and its picking of a matching item on Enter or when the
+// box loses focus, would turn a typed "2" into a pick of the list's "2".
+TEST(QtControls, TypedComboTextMatchingAnItemIsNoPick)
+{
+	Log log;
+	QtSurface s(contractDialog(), log);
+	auto *combo = qobject_cast<QComboBox *>(s.widget.widget(kCombo));
+	s.user().type(kCombo, "2");
+	QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+	QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+	QApplication::sendEvent(combo->lineEdit(), &focusOut);
+	EXPECT_EQ(s.controls().selection(kCombo), -1);
+	EXPECT_EQ(s.controls().text(kCombo), "2");
+	ASSERT_FALSE(log.notices.empty());
+	EXPECT_EQ(std::ranges::count(log.notices, Notification::EditChanged), std::ssize(log.notices));
+}
+
+TEST(LayoutCheck, ReportsAClippedLabelAndAnOverlapAndNothingOnAGoodWindow)
+{
+	Log log;
+	const DialogTemplate good = contractDialog();
+	QtControls goodSurface(good, log);
+	goodSurface.setText(kResult, "123.456789 mm");
+	EXPECT_EQ(layoutProblems(goodSurface, good), std::vector<std::string>{});
+
+	DialogTemplate bad;
+	bad.width = 200;
+	bad.height = 100;
+	bad.controls = {
+		control(kNoId, ControlKind::Static, "A label far too long for its place :", { 5, 5, 30, 8 }),
+		control(100, ControlKind::Edit, "", { 40, 3, 40, 14 }, kBorder),
+		control(101, ControlKind::Edit, "", { 70, 3, 40, 14 }, kBorder),
+	};
+	QtControls badSurface(bad, log);
+	const std::vector<std::string> problems = layoutProblems(badSurface, bad);
+	EXPECT_EQ(problems.size(), 2u) << ::testing::PrintToString(problems);
+	for (const std::string start : { "label \"A label far too long for its place :\" is clipped: text needs ",
+					 "edit box 100 overlaps edit box 101" })
+		EXPECT_EQ(std::ranges::count_if(problems, [&](const std::string &p) { return p.starts_with(start); }),
+			  1)
+			<< start;
+}
+
+} // namespace
+} // namespace mirel::ui::testing

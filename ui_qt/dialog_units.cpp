@@ -1,0 +1,123 @@
+#include "ui_qt/dialog_units.h"
+
+#include <algorithm>
+
+#include <climits>
+#include <vector>
+
+#include <QApplication>
+#include <QFontMetrics>
+
+#include "ui_qt/cp1252.h"
+#include "ui_qt/mnemonics.h"
+
+namespace mirel::ui {
+namespace {
+
+// units * base / divisor, rounded half away from zero.
+int scale(int units, int base, int divisor)
+{
+	const long long product = static_cast<long long>(units) * base;
+	const long long half = divisor / 2;
+	return static_cast<int>(product >= 0 ? (product + half) / divisor : (product - half) / divisor);
+}
+
+} // namespace
+
+DialogUnits::DialogUnits(const QFont &font)
+{
+	const QFontMetrics metrics(font);
+	static const QString kAlphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+	charWidth_ = scale(metrics.horizontalAdvance(kAlphabet), 1, 52);
+	charHeight_ = metrics.height();
+}
+
+namespace {
+
+// A label's or button's text and the room it needs; a wrapped label's height
+// depends on its width and is measured for each width tried.
+struct Text {
+	Rect rect;
+	QString text;
+	bool wraps;
+	int width; // unwrapped, with a button's frame
+};
+
+std::vector<Text> textsOf(const DialogTemplate &dialog, const QFontMetrics &metrics)
+{
+	std::vector<Text> texts;
+	for (const ControlTemplate &c : dialog.controls) {
+		if (c.text.empty() || (c.kind != ControlKind::Static && c.kind != ControlKind::PushButton))
+			continue;
+		Text t{ c.rect, withoutMnemonics(fromCp1252(c.text)), (c.style & kWordWrap) != 0, 0 };
+		// A button needs room for its frame and a little air.
+		t.width = c.kind == ControlKind::PushButton
+				  ? metrics.horizontalAdvance(t.text) + 8
+				  : metrics.boundingRect(QRect(0, 0, INT_MAX / 2, INT_MAX / 2), 0, t.text).width();
+		texts.push_back(std::move(t));
+	}
+	return texts;
+}
+
+bool fits(const Text &t, const DialogUnits &units, const QFontMetrics &metrics)
+{
+	const QRect room = units.toPixels(t.rect);
+	if (!t.wraps)
+		return t.width <= room.width() && metrics.height() <= room.height();
+	const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), INT_MAX / 2), Qt::TextWordWrap, t.text);
+	return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+} // namespace
+
+DialogUnits DialogUnits::fitting(const DialogTemplate &dialog, const QFont &font)
+{
+	const DialogUnits measured(font);
+	const QFontMetrics metrics(font);
+	const std::vector<Text> texts = textsOf(dialog, metrics);
+	// A quarter pixel a unit at a time, up to twice the measured width.
+	for (int charWidth = measured.charWidth(); charWidth <= 2 * measured.charWidth(); ++charWidth) {
+		const DialogUnits units(charWidth, measured.charHeight());
+		if (std::all_of(texts.begin(), texts.end(), [&](const Text &t) { return fits(t, units, metrics); }))
+			return units;
+	}
+	return measured;
+}
+
+QFont DialogUnits::dialogFont(int fontPoints)
+{
+	QFont font = QApplication::font();
+	if (fontPoints <= 0 || fontPoints == 8)
+		return font;
+	if (font.pointSizeF() > 0)
+		font.setPointSizeF(font.pointSizeF() * fontPoints / 8.0);
+	else
+		font.setPixelSize(std::max(1, scale(font.pixelSize(), fontPoints, 8)));
+	return font;
+}
+
+int DialogUnits::toPixelsX(int units) const
+{
+	return scale(units, charWidth_, 4);
+}
+
+int DialogUnits::toPixelsY(int units) const
+{
+	return scale(units, charHeight_, 8);
+}
+
+QRect DialogUnits::toPixels(const Rect &rect) const
+{
+	// Corners are mapped, not sizes, so that controls that touch in dialog
+	// units still touch in pixels.
+	const int left = toPixelsX(rect.x);
+	const int top = toPixelsY(rect.y);
+	return { left, top, toPixelsX(rect.x + rect.width) - left, toPixelsY(rect.y + rect.height) - top };
+}
+
+QSize DialogUnits::toPixels(int width, int height) const
+{
+	return { toPixelsX(width), toPixelsY(height) };
+}
+
+} // namespace mirel::ui

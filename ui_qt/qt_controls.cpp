@@ -1,0 +1,429 @@
+#include "ui_qt/qt_controls.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "ui_qt/cp1252.h"
+#include "ui_qt/mnemonics.h"
+
+namespace mirel::ui {
+namespace {
+
+QComboBox *asCombo(QWidget *w)
+{
+	return qobject_cast<QComboBox *>(w);
+}
+
+// Sets one button's check alone: an exclusive group would clear the others,
+// or refuse to clear its checked one.
+void setCheckAlone(QAbstractButton *button, bool checked)
+{
+	QButtonGroup *group = button->group();
+	const bool exclusive = group && group->exclusive();
+	if (exclusive)
+		group->setExclusive(false);
+	button->setChecked(checked);
+	if (exclusive)
+		group->setExclusive(true);
+}
+
+bool isList(ControlKind kind)
+{
+	return kind == ControlKind::ComboBox || kind == ControlKind::DropDownList;
+}
+
+bool isButton(ControlKind kind)
+{
+	return kind == ControlKind::RadioButton || kind == ControlKind::CheckBox || kind == ControlKind::PushButton;
+}
+
+Qt::FocusPolicy tabPolicy(const ControlTemplate &c)
+{
+	// Controls that are no tab stop still take focus from a click, so that
+	// read-only results can be selected and copied.
+	const bool tabStop = (c.style & kTabStop) && !(c.style & kReadOnly);
+	return tabStop ? Qt::StrongFocus : Qt::ClickFocus;
+}
+
+} // namespace
+
+QtControls::QtControls(const DialogTemplate &dialog, NotificationSink &sink, QWidget *parent)
+	: QWidget(parent), dialog_(dialog), sink_(sink),
+	  units_(DialogUnits::fitting(dialog, DialogUnits::dialogFont(dialog.fontPoints)))
+{
+	setFont(DialogUnits::dialogFont(dialog.fontPoints));
+	setWindowTitle(fromCp1252(dialog_.caption));
+	controls_.reserve(dialog_.controls.size());
+	for (const ControlTemplate &c : dialog_.controls) {
+		QWidget *w = build(c);
+		w->setObjectName(QString::number(c.id));
+		QRect geometry = units_.toPixels(c.rect);
+		// A drop-down's height in the template includes its open list; the
+		// closed box is as tall as the style makes it.
+		if (isList(c.kind))
+			geometry.setHeight(w->sizeHint().height());
+		w->setGeometry(geometry);
+		if (c.kind == ControlKind::Icon) {
+			const int side = std::min(geometry.width(), geometry.height());
+			static_cast<QLabel *>(w)->setPixmap(QApplication::windowIcon().pixmap(side, side));
+		}
+		if (c.id != kNoId)
+			indexById_.emplace(c.id, controls_.size());
+		controls_.push_back({ &c, w, isList(c.kind) ? std::string() : c.text });
+	}
+	linkBuddies();
+	for (Control &c : controls_)
+		showText(c);
+	chainTabOrder();
+	widenButtonsToTheirText();
+	resize(templateSize());
+}
+
+QtControls::~QtControls()
+{
+	// The children go first, while the handlers they are connected to can
+	// still find their controls.
+	for (const Control &c : controls_)
+		delete c.widget;
+}
+
+QWidget *QtControls::build(const ControlTemplate &c)
+{
+	const int id = c.id;
+	switch (c.kind) {
+	case ControlKind::Static:
+	case ControlKind::Icon: {
+		auto *label = new QLabel(this);
+		label->setTextFormat(Qt::PlainText);
+		label->setAlignment(((c.style & kRightAligned) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+		label->setWordWrap(c.style & kWordWrap);
+		return label;
+	}
+	case ControlKind::Edit: {
+		auto *edit = new QLineEdit(fromCp1252(c.text), this);
+		edit->setFrame(c.style & kBorder);
+		edit->setReadOnly(c.style & kReadOnly);
+		if (c.style & kRightAligned)
+			edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+		edit->setCursorPosition(0);
+		edit->setFocusPolicy(tabPolicy(c));
+		// textEdited is the user's typing only; program writes notify in setText.
+		connect(edit, &QLineEdit::textEdited, this, [this, id] { sink_.notify(id, Notification::Changed); });
+		return edit;
+	}
+	case ControlKind::ComboBox:
+	case ControlKind::DropDownList: {
+		auto *combo = new QComboBox(this);
+		if (c.kind == ControlKind::ComboBox) {
+			combo->setEditable(true);
+			combo->setInsertPolicy(QComboBox::NoInsert);
+			// The edit part holds what the user typed: no completion, and
+			// neither Enter nor leaving the box turns a typed text that
+			// matches an item into a pick.
+			combo->setCompleter(nullptr);
+			QLineEdit *edit = combo->lineEdit();
+			disconnect(edit, &QLineEdit::returnPressed, combo, nullptr);
+			disconnect(edit, &QLineEdit::editingFinished, combo, nullptr);
+			connect(edit, &QLineEdit::textEdited, this,
+				[this, id] { sink_.notify(id, Notification::EditChanged); });
+		}
+		for (const std::string &item : c.items)
+			combo->addItem(fromCp1252(item));
+		combo->setCurrentIndex(-1);
+		combo->setFocusPolicy(tabPolicy(c));
+		// activated comes from the user's pick, after the selection and the
+		// edit text are updated; setCurrentIndex does not raise it.
+		connect(combo, &QComboBox::activated, this,
+			[this, id] { sink_.notify(id, Notification::SelectionChanged); });
+		return combo;
+	}
+	case ControlKind::RadioButton:
+	case ControlKind::CheckBox:
+	case ControlKind::PushButton: {
+		QAbstractButton *button = nullptr;
+		if (c.kind == ControlKind::RadioButton) {
+			button = new QRadioButton(this);
+			// The group moves the check with the arrow keys, as clicks.
+			radioGroup(c.group)->addButton(button);
+		} else if (c.kind == ControlKind::CheckBox) {
+			button = new QCheckBox(this);
+		} else {
+			auto *push = new QPushButton(this);
+			push->setDefault(c.style & kDefaultButton);
+			button = push;
+		}
+		button->setFocusPolicy(tabPolicy(c));
+		// clicked is the user's; setChecked does not raise it. A click leaves
+		// its radio the only checked one of the group.
+		connect(button, &QAbstractButton::clicked, this, [this, id, button] {
+			if (QButtonGroup *group = button->group()) {
+				for (QAbstractButton *other : group->buttons()) {
+					if (other != button && other->isChecked())
+						setCheckAlone(other, false);
+				}
+			}
+			sink_.notify(id, Notification::Clicked);
+		});
+		return button;
+	}
+	case ControlKind::Frame: {
+		auto *frame = new QFrame(this);
+		frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+		return frame;
+	}
+	}
+	throw std::invalid_argument("unknown control kind");
+}
+
+QButtonGroup *QtControls::radioGroup(int group)
+{
+	// A radio outside any group is exclusive on its own, as a click on it
+	// then never clears it.
+	const int key = group != 0 ? group : nextLoneRadioGroup_--;
+	QButtonGroup *&buttons = radioGroups_[key];
+	if (!buttons) {
+		buttons = new QButtonGroup(this);
+		buttons->setExclusive(true);
+	}
+	return buttons;
+}
+
+void QtControls::linkBuddies()
+{
+	for (const Control &c : controls_) {
+		if (c.control->kind != ControlKind::Static || c.control->buddy == kNoId)
+			continue;
+		const auto it = indexById_.find(c.control->buddy);
+		if (it != indexById_.end())
+			static_cast<QLabel *>(c.widget)->setBuddy(controls_[it->second].widget);
+	}
+}
+
+void QtControls::showText(Control &c)
+{
+	const QString text = fromCp1252(c.text);
+	const bool noPrefix = c.control->style & kNoPrefix;
+	switch (c.control->kind) {
+	case ControlKind::Static: {
+		auto *label = static_cast<QLabel *>(c.widget);
+		// A label draws '&' as a mnemonic only when it has a buddy.
+		if (QWidget *buddy = label->buddy()) {
+			label->setText(noPrefix ? escapeMnemonics(text) : text);
+			// Screen readers announce the field by its label, as shown.
+			buddy->setAccessibleName(noPrefix ? text : withoutMnemonics(text));
+		} else {
+			label->setText(noPrefix ? text : withoutMnemonics(text));
+		}
+		break;
+	}
+	case ControlKind::RadioButton:
+	case ControlKind::CheckBox:
+	case ControlKind::PushButton:
+		static_cast<QAbstractButton *>(c.widget)->setText(noPrefix ? escapeMnemonics(text) : text);
+		break;
+	default:
+		break;
+	}
+}
+
+void QtControls::widenButtonsToTheirText()
+{
+	// The style's radio and check indicators are wider than the ones the
+	// templates were laid out for; a label that no longer fits takes the
+	// free room to its right, up to the next control or the window's edge.
+	for (const Control &c : controls_) {
+		const ControlKind kind = c.control->kind;
+		if (kind != ControlKind::RadioButton && kind != ControlKind::CheckBox)
+			continue;
+		QRect geometry = c.widget->geometry();
+		const int wanted = c.widget->sizeHint().width();
+		if (wanted <= geometry.width())
+			continue;
+		int limit = templateSize().width();
+		for (const Control &other : controls_) {
+			const QRect r = other.widget->geometry();
+			if (&other == &c || other.control->kind == ControlKind::Frame)
+				continue;
+			if (r.left() > geometry.left() && r.top() <= geometry.bottom() && r.bottom() >= geometry.top())
+				limit = std::min(limit, r.left());
+		}
+		geometry.setWidth(std::max(geometry.width(), std::min(wanted, limit - geometry.left())));
+		c.widget->setGeometry(geometry);
+	}
+}
+
+void QtControls::chainTabOrder()
+{
+	QWidget *previous = nullptr;
+	for (const Control &c : controls_) {
+		if (c.widget->focusPolicy() == Qt::NoFocus)
+			continue;
+		if (previous)
+			setTabOrder(previous, c.widget);
+		previous = c.widget;
+	}
+}
+
+QtControls::Control &QtControls::byId(int id)
+{
+	const auto it = indexById_.find(id);
+	if (it == indexById_.end())
+		throw std::out_of_range("no control with id " + std::to_string(id));
+	return controls_[it->second];
+}
+
+const QtControls::Control &QtControls::byId(int id) const
+{
+	return const_cast<QtControls *>(this)->byId(id);
+}
+
+QWidget *QtControls::widget(int id) const
+{
+	const auto it = indexById_.find(id);
+	return it == indexById_.end() ? nullptr : controls_[it->second].widget;
+}
+
+QSize QtControls::templateSize() const
+{
+	return units_.toPixels(dialog_.width, dialog_.height);
+}
+
+QSize QtControls::sizeHint() const
+{
+	return templateSize();
+}
+
+void QtControls::setText(int id, std::string_view text)
+{
+	Control &c = byId(id);
+	switch (c.control->kind) {
+	case ControlKind::Edit:
+	case ControlKind::ComboBox: {
+		// A written text shows from its start, as a Windows edit shows it;
+		// Qt would scroll to its end.
+		QLineEdit *edit = c.control->kind == ControlKind::Edit ? static_cast<QLineEdit *>(c.widget)
+								       : asCombo(c.widget)->lineEdit();
+		edit->setText(fromCp1252(text));
+		edit->setCursorPosition(0);
+		// QLineEdit stays silent when the text is unchanged; the contract
+		// wants a notice for every edit write, and none for a combo's.
+		if (c.control->kind == ControlKind::Edit)
+			sink_.notify(id, Notification::Changed);
+		break;
+	}
+	case ControlKind::DropDownList:
+		break; // shows its selection only
+	default:
+		c.text = text;
+		showText(c);
+		break;
+	}
+}
+
+std::string QtControls::text(int id) const
+{
+	const Control &c = byId(id);
+	switch (c.control->kind) {
+	case ControlKind::Edit:
+		return toCp1252(static_cast<QLineEdit *>(c.widget)->text());
+	case ControlKind::ComboBox:
+		return toCp1252(asCombo(c.widget)->lineEdit()->text());
+	case ControlKind::DropDownList: {
+		const QComboBox *combo = asCombo(c.widget);
+		return combo->currentIndex() >= 0 ? toCp1252(combo->currentText()) : std::string();
+	}
+	default:
+		return c.text;
+	}
+}
+
+void QtControls::enable(int id, bool enabled)
+{
+	byId(id).widget->setEnabled(enabled);
+}
+
+bool QtControls::isEnabled(int id) const
+{
+	return byId(id).widget->isEnabledTo(this);
+}
+
+void QtControls::setCheck(int id, bool checked)
+{
+	const Control &c = byId(id);
+	// Like a Windows button's check, a write changes this button only.
+	if (isButton(c.control->kind))
+		setCheckAlone(static_cast<QAbstractButton *>(c.widget), checked);
+}
+
+bool QtControls::isChecked(int id) const
+{
+	const Control &c = byId(id);
+	return isButton(c.control->kind) && static_cast<const QAbstractButton *>(c.widget)->isChecked();
+}
+
+void QtControls::addItem(int id, std::string_view text)
+{
+	QComboBox *combo = asCombo(byId(id).widget);
+	if (!combo)
+		return;
+	// QComboBox selects the first item added to an empty list; a list here
+	// keeps its selection and edit text until the program or user sets them.
+	const int selected = combo->currentIndex();
+	const QString editText = combo->isEditable() ? combo->lineEdit()->text() : QString();
+	combo->addItem(fromCp1252(text));
+	if (combo->currentIndex() != selected) {
+		combo->setCurrentIndex(selected);
+		if (combo->isEditable())
+			combo->setEditText(editText);
+	}
+}
+
+int QtControls::itemCount(int id) const
+{
+	const QComboBox *combo = asCombo(byId(id).widget);
+	return combo ? combo->count() : 0;
+}
+
+std::string QtControls::itemText(int id, int index) const
+{
+	const QComboBox *combo = asCombo(byId(id).widget);
+	if (!combo || index < 0 || index >= combo->count())
+		return {};
+	return toCp1252(combo->itemText(index));
+}
+
+void QtControls::setSelection(int id, int index)
+{
+	QComboBox *combo = asCombo(byId(id).widget);
+	if (!combo)
+		return;
+	// Out of range clears the selection; a combo's edit part shows the item.
+	combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+}
+
+int QtControls::selection(int id) const
+{
+	const QComboBox *combo = asCombo(byId(id).widget);
+	return combo ? combo->currentIndex() : -1;
+}
+
+void QtControls::setDropDownHeight(int id, int multiple)
+{
+	// The open list, box included, is multiple closed boxes tall: one box
+	// height goes to the box, the rest shows about one item per box height.
+	if (QComboBox *combo = asCombo(byId(id).widget))
+		combo->setMaxVisibleItems(std::max(1, multiple - 1));
+}
+
+} // namespace mirel::ui
