@@ -26,6 +26,7 @@ test: build format-check
 bench: build
 	$(BUILD)/bench/core_bench
 	$(BUILD)/bench/pages_bench
+	$(BUILD)/bench/dof_table_bench
 	cd $(BUILD) && bench/settings_bench
 
 # Installs under PREFIX (staged under DESTDIR when given); uninstall removes
