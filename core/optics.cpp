@@ -45,9 +45,14 @@ double spotAngle(double frameArea, double percent, double f)
 	return angleOfView(f, diameter);
 }
 
+double frameDiagonal(double width, double height)
+{
+	return std::hypot(width, height);
+}
+
 double suggestedCoC(double width, double height)
 {
-	return std::hypot(width, height) * kCoCPerDiagonal;
+	return frameDiagonal(width, height) * kCoCPerDiagonal;
 }
 
 } // namespace mirel

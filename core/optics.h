@@ -30,6 +30,9 @@ double magnification(double So, double f);
 // Angle subtended by a circle whose area is percent of the frame area.
 double spotAngle(double frameArea, double percent, double f);
 
+// Diagonal of a frame: the square root of width² + height².
+double frameDiagonal(double width, double height);
+
 // Circle of confusion suggested for a frame: its diagonal / 1730.
 double suggestedCoC(double width, double height);
 

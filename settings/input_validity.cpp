@@ -1,5 +1,6 @@
 #include "settings/input_validity.h"
 
+#include "core/validity.h"
 #include "settings/records.h"
 
 namespace mirel {
@@ -39,25 +40,25 @@ SpotMeterInputs spotMeterInputs()
 
 bool angleOfViewInputsValid()
 {
-	return angleOfViewInputs().FocalLength > 0.0;
+	return angleOfViewUnusable(angleOfViewInputs().FocalLength).empty();
 }
 
 bool depthOfFieldInputsValid()
 {
 	const DepthOfFieldInputs in = depthOfFieldInputs();
-	return in.FocalLength > 0.0 && in.FocusDistance >= in.FocalLength && in.Aperture > 0.0 && in.filmCoC > 0.0;
+	return depthOfFieldUnusable(in.FocalLength, in.FocusDistance, in.Aperture, in.filmCoC).empty();
 }
 
 bool hyperfocalInputsValid()
 {
 	const HyperfocalInputs in = hyperfocalInputs();
-	return in.FocalLength > 0.0 && in.Aperture > 0.0 && in.filmCoC > 0.0;
+	return hyperfocalUnusable(in.FocalLength, in.Aperture, in.filmCoC).empty();
 }
 
 bool fieldOfViewInputsValid()
 {
 	const FieldOfViewInputs in = fieldOfViewInputs();
-	return in.FocalLength > 0.0 && in.FocusDistance >= in.FocalLength && in.FocusDistance > 0.0;
+	return fieldOfViewUnusable(in.FocalLength, in.FocusDistance).empty();
 }
 
 bool magnificationInputsValid()
@@ -68,7 +69,7 @@ bool magnificationInputsValid()
 bool spotMeterInputsValid()
 {
 	const SpotMeterInputs in = spotMeterInputs();
-	return in.FocalLength > 0.0 && in.SpotPercent > 0.0;
+	return spotMeterUnusable(in.FocalLength, in.SpotPercent).empty();
 }
 
 } // namespace mirel
