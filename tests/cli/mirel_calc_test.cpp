@@ -215,8 +215,8 @@ TEST_F(MirelCalc, TheProgramExitsAsRunInProcessAndPrintsHelpAndVersion)
 	}
 	for (const Call &row :
 	     std::initializer_list<Call>{ { { "--help" }, "Usage: mirel-calc [OPTIONS] SUBCOMMAND" },
-					     { { "table", "--help" }, "Example:\n  mirel-calc table --focal" },
-					     { { "--version" }, "mirel-calc 1." } }) {
+					  { { "table", "--help" }, "Example:\n  mirel-calc table --focal" },
+					  { { "--version" }, "mirel-calc 1." } }) {
 		const Outcome outcome = calcProgram(row.args, {}, scratch.path());
 		EXPECT_EQ(outcome.status, kDone);
 		EXPECT_NE(outcome.out.find(row.message), std::string::npos) << outcome.out;
