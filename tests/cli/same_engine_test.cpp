@@ -108,7 +108,6 @@ std::vector<std::string> commandLine(const Row &row)
 {
 	std::vector<std::string> args{
 		row.command,     "--no-settings",
-		"--output",      "json",
 		"--unit",        unitName(row.unit),
 		"--round",       row.round ? std::to_string(row.round) : "none",
 		"--stops-round", row.stopsRound == 1 ? "half" : row.stopsRound == 2 ? "third" : "none"
@@ -181,15 +180,22 @@ TEST_F(SameEngine, EveryCommandShowsThePagesTexts)
 		const std::vector<std::string> args = commandLine(row);
 		const std::string call = ::testing::PrintToString(args);
 		const std::vector<std::string> shown = pageTexts(row);
-		const Outcome outcome = calc(args);
-		const auto json = nlohmann::json::parse(outcome.out);
+		std::vector<std::string> jsonArgs(args);
+		jsonArgs.insert(jsonArgs.end(), { "--output", "json" });
+		const auto json = nlohmann::json::parse(calc(jsonArgs).out);
+		const Outcome text = calc(args);
+		std::istringstream lines(text.out);
 		const auto &results = pageOf(row.command).results;
 		bool notAvailable = false;
 		for (std::size_t i = 0; i < results.size(); ++i) {
-			EXPECT_EQ(json["results"][results[i].key]["text"], cp1252ToUtf8(shown[i])) << call;
+			const std::string expected = cp1252ToUtf8(shown[i]);
+			EXPECT_EQ(json["results"][results[i].key]["text"], expected) << call;
+			std::string line;
+			std::getline(lines, line);
+			EXPECT_EQ(line.substr(line.find_first_not_of(' ', line.find(':') + 1)), expected) << call;
 			notAvailable = notAvailable || shown[i] == mirel::kNotAvailable;
 		}
-		EXPECT_EQ(outcome.status, notAvailable ? kUnusable : kDone) << call << outcome.err;
+		EXPECT_EQ(text.status, notAvailable ? kUnusable : kDone) << call << text.err;
 	}
 }
 
