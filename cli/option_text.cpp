@@ -163,7 +163,7 @@ int readFilmFormat(std::string_view option, std::string_view text,
 		const std::string wanted = comparable(given);
 		for (int i = 0; i < kFilmFormatCount; ++i) {
 			const FilmFormat &format = table[static_cast<std::size_t>(i)];
-			if (!wanted.empty() && comparable(cp1252ToUtf8(filmName(format))) == wanted)
+			if (!wanted.empty() && comparable(utf8FromCp1252(filmName(format))) == wanted)
 				return i;
 		}
 	}

@@ -1,7 +1,6 @@
 #include "cli/report.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -9,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core/cp1252.h"
+#include "core/number_text.h"
 
 namespace mirel::cli {
 
@@ -49,14 +49,6 @@ std::string padded(std::string text, std::size_t width)
 	return shown < width ? text.append(width - shown, ' ') : text;
 }
 
-// The shortest text that reads back as the same double.
-std::string fullPrecision(double value)
-{
-	char buffer[32];
-	const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-	return error == std::errc() ? std::string(buffer, end) : std::string();
-}
-
 bool isName(const Field &field)
 {
 	return std::isnan(field.value) && field.unit.empty() && !field.text.empty();
@@ -71,7 +63,7 @@ void addInputs(Json &object, const std::vector<Field> &inputs)
 {
 	for (const Field &field : inputs) {
 		if (isName(field))
-			object[field.key] = cp1252ToUtf8(field.text);
+			object[field.key] = utf8FromCp1252(field.text);
 		else
 			object[machineKey(field)] = field.value;
 	}
@@ -80,7 +72,7 @@ void addInputs(Json &object, const std::vector<Field> &inputs)
 void addResults(Json &object, const std::vector<Field> &results)
 {
 	for (const Field &field : results) {
-		object[field.key] = { { "text", cp1252ToUtf8(field.text) },
+		object[field.key] = { { "text", utf8FromCp1252(field.text) },
 				      { "value", std::isfinite(field.value) ? Json(field.value) : Json(nullptr) },
 				      { "unit", field.unit } };
 	}
@@ -89,16 +81,14 @@ void addResults(Json &object, const std::vector<Field> &results)
 std::string csvCell(const Field &field)
 {
 	if (isName(field)) {
-		std::string text = cp1252ToUtf8(field.text);
+		std::string text = utf8FromCp1252(field.text);
 		if (text.find_first_of(",\"\r\n") == std::string::npos)
 			return text;
 		for (std::size_t at = 0; (at = text.find('"', at)) != std::string::npos; at += 2)
 			text.insert(at, 1, '"');
 		return '"' + text + '"';
 	}
-	if (std::isinf(field.value))
-		return field.value > 0 ? "inf" : "-inf";
-	return std::isnan(field.value) ? std::string() : fullPrecision(field.value);
+	return std::isnan(field.value) ? std::string() : formatExact(field.value);
 }
 
 } // namespace
@@ -112,7 +102,7 @@ std::string formatText(const Report &report)
 		for (const Field &field : results)
 			width = std::max(width, columns(field.label) + 1);
 		for (const Field &field : results)
-			out += padded(field.label + ":", width) + " " + cp1252ToUtf8(field.text) + "\n";
+			out += padded(field.label + ":", width) + " " + utf8FromCp1252(field.text) + "\n";
 		return out;
 	}
 
@@ -123,7 +113,7 @@ std::string formatText(const Report &report)
 			for (const Field &field : *fields) {
 				if (lines.size() == 2)
 					lines.front().push_back(field.label);
-				cells.push_back(cp1252ToUtf8(field.text));
+				cells.push_back(utf8FromCp1252(field.text));
 			}
 		}
 	}

@@ -110,10 +110,7 @@ DepthOfFieldResults depthOfFieldResults(double focalLength, double aperture, dou
 	const double far = fromMillimetres(limits.far, unit);
 	const std::string suffix = lengthSuffix(unit);
 	r.near = fixed(limits.near, near, suffix);
-	// Beyond the hyperfocal distance the far limit comes out negative, and
-	// exactly at it (plus the focal length) as a division by zero: either way
-	// the zone of sharpness reaches infinity.
-	if (far < 0.0 || far == kInfinity) {
+	if (reachesInfinity(limits.far)) {
 		r.far = { kInfinity, "infinity" };
 		r.total = { kInfinity, "infinite" };
 	} else {

@@ -16,14 +16,14 @@ constexpr std::array<char16_t, 32> kHighControls = {
 
 } // namespace
 
-char32_t cp1252ToUnicode(unsigned char byte)
+char16_t unicodeOfCp1252(unsigned char byte)
 {
 	if (byte >= 0x80 && byte < 0xA0)
 		return kHighControls[byte - 0x80u];
 	return byte;
 }
 
-char unicodeToCp1252(char32_t codePoint)
+std::optional<char> cp1252OfUnicode(char32_t codePoint)
 {
 	if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
 		return static_cast<char>(codePoint);
@@ -31,25 +31,24 @@ char unicodeToCp1252(char32_t codePoint)
 		if (kHighControls[i] == codePoint)
 			return static_cast<char>(0x80 + i);
 	}
-	return '?';
+	return std::nullopt;
 }
 
-std::string cp1252ToUtf8(std::string_view text)
+std::string utf8FromCp1252(std::string_view text)
 {
 	std::string utf8;
 	utf8.reserve(text.size());
-	for (const char byte : text) {
-		const char32_t c = cp1252ToUnicode(static_cast<unsigned char>(byte));
-		// Every character of the code page lies below U+10000: at most three bytes.
-		if (c < 0x80) {
-			utf8 += static_cast<char>(c);
-		} else if (c < 0x800) {
-			utf8 += static_cast<char>(0xC0 | (c >> 6));
-			utf8 += static_cast<char>(0x80 | (c & 0x3F));
+	for (const char c : text) {
+		const char16_t u = unicodeOfCp1252(static_cast<unsigned char>(c));
+		if (u < 0x80) {
+			utf8 += static_cast<char>(u);
+		} else if (u < 0x800) {
+			utf8 += static_cast<char>(0xC0 | (u >> 6));
+			utf8 += static_cast<char>(0x80 | (u & 0x3F));
 		} else {
-			utf8 += static_cast<char>(0xE0 | (c >> 12));
-			utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-			utf8 += static_cast<char>(0x80 | (c & 0x3F));
+			utf8 += static_cast<char>(0xE0 | (u >> 12));
+			utf8 += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+			utf8 += static_cast<char>(0x80 | (u & 0x3F));
 		}
 	}
 	return utf8;

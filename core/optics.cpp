@@ -1,6 +1,7 @@
 #include "core/optics.h"
 
 #include <cmath>
+#include <limits>
 
 namespace mirel {
 
@@ -9,6 +10,7 @@ namespace {
 constexpr double kDegreesPerRadian = 57.29578;
 constexpr double kPi = 3.141592654;
 constexpr double kCoCPerDiagonal = 0.0005780346820809249; // 1 / 1730
+constexpr double kAiryDiskFactor = 2.44;                  // first dark ring of the Airy pattern, as a diameter
 
 } // namespace
 
@@ -22,6 +24,11 @@ DepthOfFieldLimits depthOfFieldLimits(double f, double N, double c, double s)
 	const double H = hyperfocalDistance(f, N, c);
 	const double beyondFocal = s - f;
 	return { H * s / (H + beyondFocal), H * s / (H - beyondFocal) };
+}
+
+bool reachesInfinity(double far)
+{
+	return far < 0.0 || far == std::numeric_limits<double>::infinity();
 }
 
 double angleOfView(double f, double d)
@@ -53,6 +60,16 @@ double frameDiagonal(double width, double height)
 double suggestedCoC(double width, double height)
 {
 	return frameDiagonal(width, height) * kCoCPerDiagonal;
+}
+
+double airyDiskDiameter(double N)
+{
+	return kAiryDiskFactor * kGreenWavelength * N;
+}
+
+double diffractionLimitedAperture(double c)
+{
+	return c / (kAiryDiskFactor * kGreenWavelength);
 }
 
 } // namespace mirel

@@ -16,6 +16,11 @@ struct DepthOfFieldLimits {
 // the same hyperfocal distance H: H·s / (H ± (s − f)).
 DepthOfFieldLimits depthOfFieldLimits(double f, double N, double c, double s);
 
+// Whether a far limit means the zone of sharpness reaches infinity: beyond
+// the hyperfocal distance it comes out negative, and exactly at it (plus the
+// focal length) as a division by zero.
+bool reachesInfinity(double far);
+
 // Angle subtended by a frame dimension d behind a lens of focal length f
 // focused at infinity: 2·atan(d / 2f).
 double angleOfView(double f, double d);
@@ -35,5 +40,17 @@ double frameDiagonal(double width, double height);
 
 // Circle of confusion suggested for a frame: its diagonal / 1730.
 double suggestedCoC(double width, double height);
+
+// Wavelength of the green light diffraction is reckoned for, mm (550 nm).
+inline constexpr double kGreenWavelength = 0.00055;
+
+// Diameter of the Airy disk, the blur diffraction alone makes at f-number N:
+// 2.44·λ·N.
+double airyDiskDiameter(double N);
+
+// The f-number from which the Airy disk is larger than the circle of
+// confusion c: closing the lens further costs more sharpness than it gains
+// depth. c / (2.44·λ), f/18.6 for the 35mm frame's 0.02501 mm.
+double diffractionLimitedAperture(double c);
 
 } // namespace mirel

@@ -9,6 +9,7 @@
 
 namespace mirel {
 
+class DofTableWindow;
 class HelpWindow;
 class PageSheet;
 class SettingsStorage;
@@ -30,11 +31,16 @@ public:
 
 	PageSheet &sheet() { return *sheet_; }
 	HelpWindow &help();
+	// The Depth of Field Table window, built the first time it is asked for.
+	DofTableWindow &dofTable();
 
 	// Makes page index (a PageIndex) the active page.
 	void showPage(int index);
-	// The help topic of the page activated last.
+	// The help topic of the active window: the table's, or that of the page
+	// activated last.
 	void contextHelp();
+	// The active page's inputs and results on the clipboard, as text lines.
+	void copyPageResults();
 	// Ends the run as Exit does, closing any dialog or message box first.
 	void requestQuit();
 
@@ -52,6 +58,7 @@ private:
 	std::vector<std::unique_ptr<Page>> pages_;
 	PageSheet *sheet_ = nullptr;
 	HelpWindow *help_ = nullptr;
+	DofTableWindow *dofTable_ = nullptr;
 	bool finished_ = false;
 };
 

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPixmap>
 
 #include "dialogs/about_dlg.h"
@@ -15,6 +16,9 @@
 #include "dialogs/light_table_dlg.h"
 #include "dialogs/rounding_rules_dlg.h"
 #include "dialogs/startup_prefs_dlg.h"
+#include "dof_table_qt/dof_card.h"
+#include "dof_table_qt/dof_table_window.h"
+#include "settings/records.h"
 #include "shell/help_window.h"
 #include "shell/mirel_dlg.h"
 #include "shell/page_sheet.h"
@@ -28,6 +32,24 @@ bool save(QWidget &widget, const QDir &folder, const QString &name)
 	const bool saved = widget.grab().save(path);
 	std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
 	return saved;
+}
+
+// A dark desktop theme, to see that what Mirel draws itself stays readable.
+QPalette darkPalette()
+{
+	QPalette dark;
+	const QColor window(53, 53, 53), base(35, 35, 35), text(235, 235, 235), muted(128, 128, 128);
+	for (const auto role : { QPalette::Window, QPalette::Button, QPalette::AlternateBase, QPalette::ToolTipBase })
+		dark.setColor(role, window);
+	for (const auto role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText,
+				 QPalette::BrightText, QPalette::HighlightedText })
+		dark.setColor(role, text);
+	dark.setColor(QPalette::Base, base);
+	dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+	dark.setColor(QPalette::PlaceholderText, muted);
+	for (const auto role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
+		dark.setColor(QPalette::Disabled, role, muted);
+	return dark;
 }
 
 } // namespace
@@ -49,6 +71,37 @@ int main(int argc, char **argv)
 		window.showPage(page);
 		ok = save(window, folder, QString::fromLatin1(kPages[page])) && ok;
 	}
+
+	// The Depth of Field Table window with its chart, in a light and a dark
+	// theme.
+	mirel::DofTableWindow &table = window.dofTable();
+	table.present();
+	table.resize(1160, 820); // the offscreen screen is smaller than a desktop's
+	const QPalette light = QApplication::palette();
+	for (const auto &[palette, name] : { std::pair{ light, "window-depth-of-field-table" },
+					     std::pair{ darkPalette(), "window-depth-of-field-table-dark" } }) {
+		QApplication::setPalette(palette);
+		QApplication::processEvents();
+		ok = save(table, folder, QString::fromLatin1(name)) && ok;
+	}
+	QApplication::setPalette(light);
+	table.close();
+
+	// The printed card, in third stops: its most crowded form.
+	const mirel::DofTable thirds(mirel::currentSettings(), { true, {} });
+	const QPageLayout page = mirel::cardPageLayout();
+	QImage card(page.fullRectPixels(150).size(), QImage::Format_RGB32);
+	card.setDotsPerMeterX(5906); // 150 dpi
+	card.setDotsPerMeterY(5906);
+	card.fill(Qt::white);
+	{
+		QPainter painter(&card);
+		mirel::paintDofCard(painter, page.paintRectPixels(150), thirds);
+	}
+	const QString cardPath = folder.filePath(QStringLiteral("card-depth-of-field-table.png"));
+	const bool cardSaved = card.save(cardPath);
+	std::printf("%s %s\n", cardSaved ? "wrote" : "FAILED", qPrintable(cardPath));
+	ok = cardSaved && ok;
 
 	struct Dialog {
 		const char *name;

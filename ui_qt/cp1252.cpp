@@ -9,7 +9,7 @@ QString fromCp1252(std::string_view text)
 	QString result(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
 	QChar *out = result.data();
 	for (char c : text)
-		*out++ = QChar(static_cast<char16_t>(cp1252ToUnicode(static_cast<unsigned char>(c))));
+		*out++ = QChar(unicodeOfCp1252(static_cast<unsigned char>(c)));
 	return result;
 }
 
@@ -26,7 +26,7 @@ std::string toCp1252(QStringView text)
 		} else if (c.isSurrogate()) {
 			result += '?';
 		} else {
-			result += unicodeToCp1252(c.unicode());
+			result += cp1252OfUnicode(c.unicode()).value_or('?');
 		}
 	}
 	return result;

@@ -188,7 +188,7 @@ TEST_F(SameEngine, EveryCommandShowsThePagesTexts)
 		const auto &results = pageOf(row.command).results;
 		bool notAvailable = false;
 		for (std::size_t i = 0; i < results.size(); ++i) {
-			const std::string expected = cp1252ToUtf8(shown[i]);
+			const std::string expected = utf8FromCp1252(shown[i]);
 			EXPECT_EQ(json["results"][results[i].key]["text"], expected) << call;
 			std::string line;
 			std::getline(lines, line);

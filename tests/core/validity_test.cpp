@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/cp1252.h"
-
 namespace mirel {
 namespace {
 
@@ -37,12 +35,6 @@ TEST(Validity, TheFirstConditionThatFailsIsTheReason)
 	     }) {
 		EXPECT_EQ(row.unusable, row.reason);
 	}
-}
-
-TEST(Cp1252, ToUtf8)
-{
-	EXPECT_EQ(cp1252ToUtf8("6 \xD7 7, 46.79\xB0"), "6 \xC3\x97 7, 46.79\xC2\xB0");
-	EXPECT_EQ(cp1252ToUtf8("\x80\x81\x9F"), "\xE2\x82\xAC\xC2\x81\xC5\xB8");
 }
 
 } // namespace
