@@ -13,7 +13,7 @@
 #include "settings/reg_file.h"
 #include "settings/reg_store.h"
 #include "settings/registry_key.h"
-#include "settings/registry_storage.h"
+#include "settings/stored_records.h"
 
 namespace mirel {
 

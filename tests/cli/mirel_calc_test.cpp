@@ -232,14 +232,7 @@ TEST_F(MirelCalc, TheProgramExitsAsRunInProcessAndPrintsHelpAndVersion)
 
 TEST_F(MirelCalc, NumbersArePointDecimalWhateverTheLocale)
 {
-	// A German locale (decimal comma) built here, so no installed one is needed.
-	const std::string locales = scratch.path() + "/locales";
-	const std::string build = "localedef -c -i de_DE -f UTF-8 " + locales + "/de_DE.UTF-8 >/dev/null 2>&1";
-	std::filesystem::create_directories(locales);
-	[[maybe_unused]] const int built = std::system(build.c_str());
-	::setenv("LOCPATH", locales.c_str(), 1);
-	if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
-		GTEST_SKIP() << "no German locale: localedef and the locales package are needed";
+	ASSERT_TRUE(testing_support::useCommaLocale(scratch.path())) << "no de_DE.UTF-8 locale, and localedef failed";
 	std::setlocale(LC_ALL, "C");
 
 	for (const std::vector<std::string> &args : std::initializer_list<std::vector<std::string>>{
