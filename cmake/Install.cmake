@@ -13,8 +13,9 @@ function(mirel_install_man_page name section)
 endfunction()
 
 # The programs, and a manual page for each.
-install(TARGETS mirel)
+install(TARGETS mirel mirel-calc)
 mirel_install_man_page(mirel 1)
+mirel_install_man_page(mirel-calc 1)
 
 # The desktop entry, the software-centre metainfo and the icon theme's icons,
 # all named by the application id.
