@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ui_qt/contrast.h"
 #include "ui_qt/cp1252.h"
 #include "ui_qt/mnemonics.h"
 
@@ -87,6 +88,7 @@ QtControls::QtControls(const DialogTemplate &dialog, NotificationSink &sink, QWi
 		showText(c);
 	chainTabOrder();
 	widenButtonsToTheirText();
+	keepDisabledTextLegible();
 	resize(templateSize());
 }
 
@@ -272,6 +274,31 @@ void QtControls::chainTabOrder()
 		if (previous)
 			setTabOrder(previous, c.widget);
 		previous = c.widget;
+	}
+}
+
+void QtControls::changeEvent(QEvent *event)
+{
+	QWidget::changeEvent(event);
+	if (event->type() == QEvent::PaletteChange)
+		keepDisabledTextLegible();
+}
+
+void QtControls::keepDisabledTextLegible()
+{
+	// The f Numbers page disables the box whose value it computes: the box
+	// takes no input, but its value is there to be read, so its text keeps
+	// the contrast of normal text against the disabled box. Only that one
+	// colour is the boxes' own; the rest follows the window's palette.
+	const QPalette inherited = palette();
+	QPalette legible;
+	legible.setColor(QPalette::Disabled, QPalette::Text,
+			 legibleColor(inherited.color(QPalette::Disabled, QPalette::Text),
+				      inherited.color(QPalette::Active, QPalette::Text),
+				      inherited.color(QPalette::Disabled, QPalette::Base), kTextContrast));
+	for (const Control &c : controls_) {
+		if (c.control->kind == ControlKind::Edit || c.control->kind == ControlKind::ComboBox)
+			c.widget->setPalette(legible);
 	}
 }
 

@@ -52,6 +52,9 @@ public:
 	// The widget of control id; nullptr when the template has none.
 	QWidget *widget(int id) const;
 
+protected:
+	void changeEvent(QEvent *event) override;
+
 private:
 	struct Control {
 		const ControlTemplate *control;
@@ -68,6 +71,7 @@ private:
 	void linkBuddies();
 	void widenButtonsToTheirText();
 	void chainTabOrder();
+	void keepDisabledTextLegible();
 
 	DialogTemplate dialog_;
 	NotificationSink &sink_;
