@@ -69,7 +69,9 @@ private:
 	QButtonGroup *radioGroup(int group);
 	void showText(Control &c);
 	void linkBuddies();
+	void nameForAssistiveTechnology();
 	void widenButtonsToTheirText();
+	void groupRadios();
 	void chainTabOrder();
 	void keepDisabledTextLegible();
 
