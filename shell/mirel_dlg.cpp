@@ -83,7 +83,7 @@ MirelDlg *MirelDlg::instance()
 HelpWindow &MirelDlg::help()
 {
 	if (!help_)
-		help_ = new HelpWindow(this);
+		help_ = std::make_unique<HelpWindow>();
 	return *help_;
 }
 

@@ -51,7 +51,8 @@ private:
 	SettingsStorage *storage_;
 	std::vector<std::unique_ptr<Page>> pages_;
 	PageSheet *sheet_ = nullptr;
-	HelpWindow *help_ = nullptr;
+	// A window of its own, which no dialog blocks.
+	std::unique_ptr<HelpWindow> help_;
 	bool finished_ = false;
 };
 

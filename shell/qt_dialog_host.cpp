@@ -17,6 +17,7 @@ QtDialogHost::QtDialogHost(DialogModel &model, HelpHandler help, QWidget *parent
 {
 	setWindowTitle(ui::fromCp1252(model.dialogTemplate().caption));
 	setObjectName(QString::number(model.dialogTemplate().id));
+	setWindowModality(Qt::WindowModal);
 	auto *layout = new QVBoxLayout(this);
 	layout->setContentsMargins(0, 0, 0, 0);
 	layout->addWidget(controls_);
