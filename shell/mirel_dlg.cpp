@@ -23,6 +23,7 @@
 #include "shell/page_sheet.h"
 #include "shell/qt_dialog_host.h"
 #include "shell/shell_resources.h"
+#include "shell/standard_keys.h"
 #include "ui_qt/cp1252.h"
 #include "ui_qt/dialog_units.h"
 
@@ -104,6 +105,10 @@ void MirelDlg::buildMenu()
 				if (accelerator.command == command)
 					action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(accelerator.key)));
 			}
+			// The desktop's quit key ends the run through Exit, which shows it.
+			if (command == ids::command::Exit)
+				action->setShortcuts(
+					standardKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
 		}
 	}
 }
