@@ -189,6 +189,14 @@ void MirelDlg::requestQuit()
 	QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
+void MirelDlg::showEvent(QShowEvent *event)
+{
+	QMainWindow::showEvent(event);
+	// The sheet gave the start page's first field the keyboard: its focus
+	// frame shows, as after a Tab, so the user sees where typing goes.
+	setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
 void MirelDlg::closeEvent(QCloseEvent *event)
 {
 	finish();

@@ -39,6 +39,7 @@ public:
 	void requestQuit();
 
 protected:
+	void showEvent(QShowEvent *event) override;
 	void closeEvent(QCloseEvent *event) override;
 
 private:

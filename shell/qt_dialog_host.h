@@ -38,6 +38,7 @@ protected:
 
 private:
 	void present();
+	void focusDefaultButton();
 
 	DialogModel &model_;
 	HelpHandler help_;

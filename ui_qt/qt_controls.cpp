@@ -67,6 +67,13 @@ Qt::FocusPolicy tabPolicy(const ControlTemplate &c)
 	return (c.style & kTabStop) ? Qt::StrongFocus : Qt::ClickFocus;
 }
 
+QLineEdit *lineEditOf(QWidget *w)
+{
+	if (auto *combo = asCombo(w))
+		return combo->lineEdit();
+	return qobject_cast<QLineEdit *>(w);
+}
+
 // A label's text as a name: without the colon that ends it on screen.
 QString nameOf(const QString &label)
 {
@@ -358,6 +365,18 @@ void QtControls::chainTabOrder()
 				setTabOrder(previous, w);
 			previous = w;
 		}
+	}
+}
+
+void QtControls::focusFirstInput()
+{
+	for (const Control &c : controls_) {
+		if (!(c.control->style & kTabStop) || !c.widget->isEnabled())
+			continue;
+		c.widget->setFocus(Qt::TabFocusReason);
+		if (QLineEdit *edit = lineEditOf(c.widget))
+			edit->selectAll();
+		return;
 	}
 }
 

@@ -52,6 +52,10 @@ public:
 	// The widget of control id; nullptr when the template has none.
 	QWidget *widget(int id) const;
 
+	// Gives the keyboard focus to the first enabled Tab stop, its text
+	// selected so that typing replaces it.
+	void focusFirstInput();
+
 protected:
 	void changeEvent(QEvent *event) override;
 

@@ -136,12 +136,15 @@ TEST(Pages, WorkedExamplesTypedIntoTheWidgets)
 		EXPECT_EQ(window->sheet().currentIndex(), kFieldOfView);
 		EXPECT_EQ(activePageIndex(), kFieldOfView);
 		EXPECT_EQ(shownText(*window, kFieldOfView, page::FocalLength), "50.0");
+		EXPECT_EQ(QApplication::focusWidget(), window->sheet().controls(kFieldOfView)->widget(page::Distance))
+			<< "typing goes on in the page shown";
 	}
 }
 
 // The window opens on the stored start page, or the first for none or a
-// damaged one.
-TEST(Pages, TheWindowOpensOnTheStoredStartPage)
+// damaged one, its first field ready to take what the user types, the focus
+// frame shown.
+TEST(Pages, TheWindowOpensOnTheStoredStartPageWithTheKeyboardInItsFirstField)
 {
 	for (const auto &[stored, opened] :
 	     { std::pair{ kMagnification, kMagnification }, std::pair{ -1, kFNumbers }, std::pair{ 9, kFNumbers } }) {
@@ -152,6 +155,16 @@ TEST(Pages, TheWindowOpensOnTheStoredStartPage)
 		const auto window = openWindow(storage);
 		EXPECT_EQ(window->sheet().currentIndex(), opened) << stored;
 		EXPECT_EQ(activePageIndex(), opened) << stored;
+		const ui::QtControls &page = *window->sheet().controls(opened);
+		const auto &controls = page.dialogTemplate().controls;
+		const auto first = std::ranges::find_if(controls, [](const auto &c) { return c.style & ui::kTabStop; });
+		QWidget *field = page.widget(first->id);
+		EXPECT_EQ(QApplication::focusWidget(), field) << stored;
+		const auto *edit = qobject_cast<QComboBox *>(field) ? qobject_cast<QComboBox *>(field)->lineEdit()
+								    : qobject_cast<QLineEdit *>(field);
+		ASSERT_NE(edit, nullptr);
+		EXPECT_EQ(edit->selectedText(), edit->text()) << "typing replaces the value";
+		EXPECT_TRUE(window->testAttribute(Qt::WA_KeyboardFocusChange)) << "the focus frame shows";
 	}
 }
 
