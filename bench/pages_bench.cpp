@@ -9,57 +9,47 @@
 namespace mirel {
 namespace {
 
-void keystroke(benchmark::State &state, int pageIndex, int fieldId, const char *a, const char *b)
+struct Keystroke {
+	const char *page;
+	PageIndex index;
+	int fieldId;
+	const char *a, *b; // typed in turn
+};
+
+constexpr Keystroke kKeystrokes[] = {
+	{ "FNumbers", PageIndex::FNumbers, ids::fnumbers::F1, "2.8", "4" },
+	{ "DepthOfField", PageIndex::DepthOfField, ids::page::FocalLength, "50", "85" },
+	{ "Hyperfocal", PageIndex::Hyperfocal, ids::page::FocalLength, "50", "85" },
+	{ "FieldOfView", PageIndex::FieldOfView, ids::page::FocalLength, "50", "85" },
+	{ "AngleOfView", PageIndex::AngleOfView, ids::page::FocalLength, "50", "85" },
+	{ "Magnification", PageIndex::Magnification, ids::page::FocalLength, "50", "85" },
+	{ "SpotMeter", PageIndex::SpotMeter, ids::page::FocalLength, "50", "85" },
+};
+
+void keystroke(benchmark::State &state, const Keystroke &key)
 {
 	testing::HeadlessSheet sheet;
-	sheet.show(pageIndex);
+	sheet.show(static_cast<int>(key.index));
 	bool flip = false;
 	for (auto _ : state) {
-		sheet.type(fieldId, flip ? a : b);
+		sheet.type(key.fieldId, flip ? key.a : key.b);
 		flip = !flip;
 	}
 }
 
-void BM_Keystroke_FNumbers(benchmark::State &s)
-{
-	keystroke(s, 0, ids::fnumbers::F1, "2.8", "4");
-}
-void BM_Keystroke_DepthOfField(benchmark::State &s)
-{
-	keystroke(s, 1, ids::page::FocalLength, "50", "85");
-}
-void BM_Keystroke_Hyperfocal(benchmark::State &s)
-{
-	keystroke(s, 2, ids::page::FocalLength, "50", "85");
-}
-void BM_Keystroke_FieldOfView(benchmark::State &s)
-{
-	keystroke(s, 3, ids::page::FocalLength, "50", "85");
-}
-void BM_Keystroke_AngleOfView(benchmark::State &s)
-{
-	keystroke(s, 4, ids::page::FocalLength, "50", "85");
-}
-void BM_Keystroke_Magnification(benchmark::State &s)
-{
-	keystroke(s, 5, ids::page::FocalLength, "50", "85");
-}
-void BM_Keystroke_SpotMeter(benchmark::State &s)
-{
-	keystroke(s, 6, ids::page::FocalLength, "50", "85");
-}
-
-#define MIREL_KEYSTROKE(name) BENCHMARK(name)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true)
-
-MIREL_KEYSTROKE(BM_Keystroke_FNumbers);
-MIREL_KEYSTROKE(BM_Keystroke_DepthOfField);
-MIREL_KEYSTROKE(BM_Keystroke_Hyperfocal);
-MIREL_KEYSTROKE(BM_Keystroke_FieldOfView);
-MIREL_KEYSTROKE(BM_Keystroke_AngleOfView);
-MIREL_KEYSTROKE(BM_Keystroke_Magnification);
-MIREL_KEYSTROKE(BM_Keystroke_SpotMeter);
-
 } // namespace
 } // namespace mirel
 
-BENCHMARK_MAIN();
+int main(int argc, char **argv)
+{
+	for (const mirel::Keystroke &key : mirel::kKeystrokes) {
+		benchmark::RegisterBenchmark((std::string("BM_Keystroke_") + key.page).c_str(), mirel::keystroke, key)
+			->Unit(benchmark::kMicrosecond)
+			->Repetitions(9)
+			->ReportAggregatesOnly(true);
+	}
+	benchmark::Initialize(&argc, argv);
+	benchmark::RunSpecifiedBenchmarks();
+	benchmark::Shutdown();
+	return 0;
+}
