@@ -1,6 +1,7 @@
 #include "shell/help_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -98,9 +99,20 @@ void HelpWindow::open(const QUrl &url)
 	if (url.isEmpty())
 		return;
 	browser_->setSource(url);
+	if (QWidget *active = QApplication::activeWindow(); active && active != this)
+		caller_ = active;
 	show();
 	raise();
 	activateWindow();
+}
+
+void HelpWindow::closeEvent(QCloseEvent *event)
+{
+	// The keyboard goes back where help was asked for, the dialog that may
+	// still be open, also where no window manager hands it back.
+	if (caller_ && isActiveWindow())
+		caller_->activateWindow();
+	QWidget::closeEvent(event);
 }
 
 void HelpWindow::escape()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QUrl>
 #include <QWidget>
 
@@ -35,6 +36,9 @@ public:
 	// The address of the topic with contextNumber; empty when there is none.
 	static QUrl topicUrl(int contextNumber);
 
+protected:
+	void closeEvent(QCloseEvent *event) override;
+
 private:
 	void open(const QUrl &url);
 	// Esc closes the find bar when it has the keyboard, else the window.
@@ -42,6 +46,8 @@ private:
 
 	QTextBrowser *browser_;
 	HelpFindBar *findBar_;
+	// The window that had the keyboard when help was asked for.
+	QPointer<QWidget> caller_;
 };
 
 } // namespace mirel

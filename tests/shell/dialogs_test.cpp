@@ -108,7 +108,7 @@ TEST(Dialogs, HelpShowsThePagesOrTheDialogsTopicOkStoresInItsRecordsOnly)
 				QTest::keyClick(help.windowHandle(), Qt::Key_W, Qt::ControlModifier);
 				EXPECT_FALSE(help.isVisible()) << "Ctrl+W in help";
 				EXPECT_TRUE(host.isVisible()) << "closing help leaves the dialog open";
-				host.activateWindow();
+				EXPECT_TRUE(QTest::qWaitForWindowActive(&host)) << "the dialog has the keyboard again";
 				if (dialog.change)
 					dialog.change(user);
 				user.click(button);
