@@ -25,6 +25,7 @@ test: build format-check
 bench: build
 	$(BUILD)/bench/core_bench
 	$(BUILD)/bench/pages_bench
+	$(BUILD)/bench/dof_table_bench
 	cd $(BUILD) && bench/settings_bench
 
 # Every page and dialog rendered offscreen to PNG files.

@@ -7,12 +7,20 @@
 
 namespace mirel {
 
-std::string formatFixed(double value)
+std::string formatFixed(double value, int decimals)
 {
 	// "%f" through to_chars: the same digits, but never the locale's decimal
 	// comma that the toolkit may have switched the C library to.
 	char buffer[330]; // any double in fixed notation with six decimals
-	const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
+	const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+						std::clamp(decimals, 0, 6));
+	return error == std::errc() ? std::string(buffer, end) : std::string();
+}
+
+std::string formatExact(double value)
+{
+	char buffer[32]; // the longest shortest form of a double is 24 characters
+	const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
 	return error == std::errc() ? std::string(buffer, end) : std::string();
 }
 

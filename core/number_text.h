@@ -5,8 +5,14 @@
 
 namespace mirel {
 
-// The C library's "%f": fixed notation with six decimals ("2.800000").
-std::string formatFixed(double value);
+// The C library's "%f": fixed notation with six decimals ("2.800000"), or
+// as many as asked for ("%.2f": "2.80").
+std::string formatFixed(double value, int decimals = 6);
+
+// The shortest text that reads back as exactly the same double ("0.1",
+// "3389.3709256287385", "1e+300"); "inf", "-inf" or "nan" for those. For
+// files other programs read: full precision, point-decimal.
+std::string formatExact(double value);
 
 // A number as the user typed it, by the rule of the C library's atof but
 // decimal only and independent of the locale: leading white space is

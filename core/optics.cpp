@@ -9,6 +9,7 @@ namespace {
 constexpr double kDegreesPerRadian = 57.29578;
 constexpr double kPi = 3.141592654;
 constexpr double kCoCPerDiagonal = 0.0005780346820809249; // 1 / 1730
+constexpr double kAiryDiskFactor = 2.44;                  // first dark ring of the Airy pattern, as a diameter
 
 } // namespace
 
@@ -48,6 +49,16 @@ double spotAngle(double frameArea, double percent, double f)
 double suggestedCoC(double width, double height)
 {
 	return std::hypot(width, height) * kCoCPerDiagonal;
+}
+
+double airyDiskDiameter(double N)
+{
+	return kAiryDiskFactor * kGreenWavelength * N;
+}
+
+double diffractionLimitedAperture(double c)
+{
+	return c / (kAiryDiskFactor * kGreenWavelength);
 }
 
 } // namespace mirel

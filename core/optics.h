@@ -33,4 +33,16 @@ double spotAngle(double frameArea, double percent, double f);
 // Circle of confusion suggested for a frame: its diagonal / 1730.
 double suggestedCoC(double width, double height);
 
+// Wavelength of the green light diffraction is reckoned for, mm (550 nm).
+inline constexpr double kGreenWavelength = 0.00055;
+
+// Diameter of the Airy disk, the blur diffraction alone makes at f-number N:
+// 2.44·λ·N.
+double airyDiskDiameter(double N);
+
+// The f-number from which the Airy disk is larger than the circle of
+// confusion c: closing the lens further costs more sharpness than it gains
+// depth. c / (2.44·λ), f/18.6 for the 35mm frame's 0.02501 mm.
+double diffractionLimitedAperture(double c);
+
 } // namespace mirel

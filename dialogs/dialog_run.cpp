@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "settings/settings_change.h"
+
 namespace mirel {
 
 DialogRun::DialogRun(DialogModel &model, DialogHost &host, Close close)
@@ -14,12 +16,19 @@ void DialogRun::open(ui::Controls &controls)
 	model_.init(controls, host_);
 }
 
+void DialogRun::announcedAccept()
+{
+	// Windows that follow the settings see what OK stored.
+	const SettingsChange change;
+	model_.accept();
+}
+
 void DialogRun::notify(int controlId, ui::Notification notification)
 {
 	if (notification == ui::Notification::Clicked) {
 		switch (controlId) {
 		case ui::kIdOk:
-			model_.accept();
+			announcedAccept();
 			close_(true);
 			return;
 		case ui::kIdCancel:

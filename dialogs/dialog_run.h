@@ -24,6 +24,8 @@ public:
 	void notify(int controlId, ui::Notification notification) override;
 
 private:
+	void announcedAccept();
+
 	DialogModel &model_;
 	DialogHost &host_;
 	Close close_;

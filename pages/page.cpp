@@ -3,6 +3,7 @@
 #include <cassert>
 
 #include "pages/conventions.h"
+#include "settings/settings_change.h"
 
 namespace mirel {
 
@@ -35,6 +36,7 @@ void Page::notify(int controlId, ui::Notification notification)
 		return;
 	for (const Binding &binding : bindings_) {
 		if (binding.controlId == controlId && binding.notification == notification) {
+			const SettingsChange change;
 			(this->*binding.handler)(controlId);
 			return;
 		}

@@ -10,7 +10,9 @@ namespace mirel {
 // A calculator page: a model bound to the controls of its template. The
 // sheet that holds it calls firstDisplay once, when it first shows the page,
 // and activate every time the page becomes the active one; the controls
-// report every notification to notify.
+// report every notification to notify. A notification that runs a handler
+// is a change of the settings, announced to their subscribers when it is
+// done.
 class Page : public ui::NotificationSink
 {
 public:

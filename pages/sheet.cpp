@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "settings/settings_change.h"
+
 namespace mirel {
 
 Sheet::Sheet(const std::vector<std::unique_ptr<Page>> &pages, ControlsMaker makeControls)
@@ -20,6 +22,9 @@ void Sheet::show(int index)
 {
 	if (index < 0 || index >= count())
 		return;
+	// Showing stores the fields as shown; FoV and AoV choose the film format
+	// again.
+	const SettingsChange change;
 	Page &shown = page(index);
 	ui::Controls *&controls = controls_[static_cast<std::size_t>(index)];
 	if (!controls) {

@@ -26,8 +26,8 @@ public:
 	// The controls of page index, or nullptr before its first display.
 	ui::Controls *controls(int index) const;
 
-	// Makes page index the active page; an index outside the sheet does
-	// nothing.
+	// Makes page index the active page, a change of the settings announced
+	// to their subscribers; an index outside the sheet does nothing.
 	void show(int index);
 
 private:

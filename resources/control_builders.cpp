@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "core/aperture_series.h"
 #include "resources/control_ids.h"
 
 namespace mirel::resources::build {
@@ -28,7 +29,10 @@ ControlTemplate control(int id, ControlKind kind, std::string text, Rect rect, u
 // The marked f-numbers of the whole stops from f/1 to f/64.
 std::vector<std::string> wholeStopApertures()
 {
-	return { "1", "1.4", "2", "2.8", "4", "5.6", "8", "11", "16", "22", "32", "45", "64" };
+	std::vector<std::string> markings;
+	for (int third = 0; third <= kLastThird; third += kThirdsPerStop)
+		markings.emplace_back(apertureMarking(third));
+	return markings;
 }
 
 struct UnitRadio {

@@ -100,6 +100,8 @@ inline constexpr int Defaults = 32777;
 inline constexpr int StartupPreferences = 32778;
 inline constexpr int Context = 32779;
 inline constexpr int ShowFirstPage = 32780; // ShowFirstPage + PageIndex, up to 32786
+inline constexpr int DepthOfFieldTable = 32787;
+inline constexpr int CopyPageResults = 32788;
 } // namespace command
 
 // Help topics by context number.
@@ -115,6 +117,7 @@ inline constexpr int Magnification = 108;
 inline constexpr int RoundingRules = 109;
 inline constexpr int Defaults = 110;
 inline constexpr int StartupPreferences = 111;
+inline constexpr int DepthOfFieldTable = 112;
 } // namespace help
 
 } // namespace mirel::ids

@@ -28,6 +28,11 @@ const std::vector<Menu> &mainMenu()
 			  { "&Defaults...", cmd::Defaults },
 			  { "&Startup Preferences...", cmd::StartupPreferences },
 		  } },
+		{ "&Tools",
+		  {
+			  { "Depth of Field &Table...\tCtrl+T", cmd::DepthOfFieldTable },
+			  { "&Copy Page Results\tCtrl+Shift+C", cmd::CopyPageResults },
+		  } },
 		{ "&Help",
 		  {
 			  { "&Contents", cmd::Contents },
@@ -42,11 +47,13 @@ const std::vector<Menu> &mainMenu()
 
 const std::vector<Accelerator> &accelerators()
 {
-	// Ctrl+1 to Ctrl+7 show the pages, as the Show menu does.
+	// Ctrl+1 to Ctrl+7 show the pages, as the Show menu does; then the tools.
 	static const std::vector<Accelerator> table = [] {
 		std::vector<Accelerator> keys;
 		for (int page = 0; page < kPageCount; ++page)
 			keys.push_back({ static_cast<char>('1' + page), cmd::ShowFirstPage + page });
+		keys.push_back({ 'T', cmd::DepthOfFieldTable });
+		keys.push_back({ 'C', cmd::CopyPageResults, true });
 		return keys;
 	}();
 	return table;

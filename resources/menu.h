@@ -25,10 +25,12 @@ struct Menu {
 // The drop-down menus, left to right.
 const std::vector<Menu> &mainMenu();
 
-// A key pressed with Ctrl held and the command it sends.
+// A key pressed with Ctrl held (and Shift, when shift is set) and the
+// command it sends.
 struct Accelerator {
 	char key;
 	int command;
+	bool shift = false;
 };
 
 const std::vector<Accelerator> &accelerators();

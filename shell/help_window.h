@@ -28,7 +28,7 @@ public:
 	void showDefaultTopic();
 	void showContents();
 	// The topic with a context number (101 the licence, 102 to 111 the
-	// pages and dialogs).
+	// pages and dialogs, 112 the depth of field table).
 	void showTopic(int contextNumber);
 
 	HelpFindBar &findBar() { return *findBar_; }

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -12,7 +13,9 @@
 #include "dialogs/defaults_dlg.h"
 #include "dialogs/rounding_rules_dlg.h"
 #include "dialogs/startup_prefs_dlg.h"
+#include "dof_table_qt/dof_table_window.h"
 #include "pages/all_pages.h"
+#include "pages/page_text.h"
 #include "resources/control_ids.h"
 #include "resources/menu.h"
 #include "resources/pages.h"
@@ -26,6 +29,7 @@
 #include "shell/standard_keys.h"
 #include "ui_qt/cp1252.h"
 #include "ui_qt/dialog_units.h"
+#include "ui_qt/qt_controls.h"
 
 namespace mirel {
 
@@ -88,6 +92,14 @@ HelpWindow &MirelDlg::help()
 	return *help_;
 }
 
+DofTableWindow &MirelDlg::dofTable()
+{
+	// Nothing of the window or its chart is built before it is asked for.
+	if (!dofTable_)
+		dofTable_ = new DofTableWindow([this] { help().showTopic(ids::help::DepthOfFieldTable); }, this);
+	return *dofTable_;
+}
+
 void MirelDlg::buildMenu()
 {
 	for (const resources::Menu &menu : resources::mainMenu()) {
@@ -103,7 +115,10 @@ void MirelDlg::buildMenu()
 			connect(action, &QAction::triggered, this, [this, command] { onCommand(command); });
 			for (const resources::Accelerator &accelerator : resources::accelerators()) {
 				if (accelerator.command == command)
-					action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(accelerator.key)));
+					action->setShortcut(QKeyCombination(
+						Qt::ControlModifier |
+							(accelerator.shift ? Qt::ShiftModifier : Qt::NoModifier),
+						Qt::Key(accelerator.key)));
 			}
 			// The desktop's quit key ends the run through Exit, which shows it.
 			if (command == ids::command::Exit)
@@ -150,6 +165,12 @@ void MirelDlg::onCommand(int command)
 		runDialog(dialog);
 		break;
 	}
+	case cmd::DepthOfFieldTable:
+		dofTable().present();
+		break;
+	case cmd::CopyPageResults:
+		copyPageResults();
+		break;
 	default:
 		break;
 	}
@@ -169,11 +190,22 @@ void MirelDlg::showPage(int index)
 
 void MirelDlg::contextHelp()
 {
+	if (dofTable_ && dofTable_->isActiveWindow()) {
+		help().showTopic(ids::help::DepthOfFieldTable);
+		return;
+	}
 	const int topic = resources::pageHelpTopic(activePageIndex());
 	if (topic != 0)
 		help().showTopic(topic);
 	else
 		help().showContents();
+}
+
+void MirelDlg::copyPageResults()
+{
+	const ui::QtControls *page = sheet_->controls(sheet_->currentIndex());
+	if (page)
+		QGuiApplication::clipboard()->setText(ui::fromCp1252(pageText(page->dialogTemplate(), *page)));
 }
 
 void MirelDlg::requestQuit()
@@ -203,6 +235,8 @@ void MirelDlg::closeEvent(QCloseEvent *event)
 	event->accept();
 	if (help_)
 		help_->close();
+	if (dofTable_)
+		dofTable_->close();
 	QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 

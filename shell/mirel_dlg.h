@@ -9,6 +9,7 @@
 
 namespace mirel {
 
+class DofTableWindow;
 class HelpWindow;
 class PageSheet;
 class SettingsStorage;
@@ -30,11 +31,16 @@ public:
 
 	PageSheet &sheet() { return *sheet_; }
 	HelpWindow &help();
+	// The Depth of Field Table window, built the first time it is asked for.
+	DofTableWindow &dofTable();
 
 	// Makes page index (a PageIndex) the active page.
 	void showPage(int index);
-	// The help topic of the page activated last.
+	// The help topic of the active window: the table's, or that of the page
+	// activated last.
 	void contextHelp();
+	// The active page's inputs and results on the clipboard, as text lines.
+	void copyPageResults();
 	// Ends the run as Exit does, closing any dialog or message box first.
 	void requestQuit();
 
@@ -54,6 +60,7 @@ private:
 	PageSheet *sheet_ = nullptr;
 	// A window of its own, which no dialog blocks.
 	std::unique_ptr<HelpWindow> help_;
+	DofTableWindow *dofTable_ = nullptr;
 	bool finished_ = false;
 };
 

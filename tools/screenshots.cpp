@@ -19,6 +19,9 @@
 #include "dialogs/light_table_dlg.h"
 #include "dialogs/rounding_rules_dlg.h"
 #include "dialogs/startup_prefs_dlg.h"
+#include "dof_table_qt/dof_card.h"
+#include "dof_table_qt/dof_table_window.h"
+#include "settings/records.h"
 #include "shell/help_find_bar.h"
 #include "shell/help_window.h"
 #include "shell/mirel_dlg.h"
@@ -36,8 +39,8 @@ bool save(QWidget &widget, const QDir &folder, const QString &name)
 	return saved;
 }
 
-// Windows one over the other, as the screen shows them, on the window
-// colour: the offscreen screen gives each window's picture alone.
+// Windows one over the other, as the screen shows them, on a dark
+// desktop: the offscreen screen gives each window's picture alone.
 bool saveStacked(const std::vector<QWidget *> &windows, const QDir &folder, const QString &name)
 {
 	QRect area;
@@ -78,6 +81,37 @@ int main(int argc, char **argv)
 		window.showPage(page);
 		ok = save(window, folder, QString::fromLatin1(kPages[page])) && ok;
 	}
+
+	// The Depth of Field Table window with its chart, in a light and a dark
+	// theme.
+	mirel::DofTableWindow &table = window.dofTable();
+	table.present();
+	table.resize(1160, 820); // the offscreen screen is smaller than a desktop's
+	const QPalette light = QApplication::palette();
+	for (const auto &[palette, name] : { std::pair{ light, "window-depth-of-field-table" },
+					     std::pair{ mirel::ui::darkPalette(), "window-depth-of-field-table-dark" } }) {
+		QApplication::setPalette(palette);
+		QApplication::processEvents();
+		ok = save(table, folder, QString::fromLatin1(name)) && ok;
+	}
+	QApplication::setPalette(light);
+	table.close();
+
+	// The printed card, in third stops: its most crowded form.
+	const mirel::DofTable thirds(mirel::currentSettings(), { true, {} });
+	const QPageLayout page = mirel::cardPageLayout();
+	QImage card(page.fullRectPixels(150).size(), QImage::Format_RGB32);
+	card.setDotsPerMeterX(5906); // 150 dpi
+	card.setDotsPerMeterY(5906);
+	card.fill(Qt::white);
+	{
+		QPainter painter(&card);
+		mirel::paintDofCard(painter, page.paintRectPixels(150), thirds);
+	}
+	const QString cardPath = folder.filePath(QStringLiteral("card-depth-of-field-table.png"));
+	const bool cardSaved = card.save(cardPath);
+	std::printf("%s %s\n", cardSaved ? "wrote" : "FAILED", qPrintable(cardPath));
+	ok = cardSaved && ok;
 
 	struct Dialog {
 		const char *name;

@@ -1,6 +1,7 @@
 #include "core/number_text.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 
 #include <gtest/gtest.h>
@@ -63,6 +64,18 @@ TEST(FormatText, FixedAndTrimmed)
 	EXPECT_EQ(formatTrimmed(0.033), "0.033");
 	EXPECT_EQ(formatTrimmed(11.313708498984761), "11.313708");
 	EXPECT_EQ(formatFixed(1e300).size(), 301u + 7u);
+	EXPECT_EQ(formatFixed(2.9, 2), "2.90");
+	EXPECT_EQ(formatFixed(-1.0 / 3, 3), "-0.333");
+}
+
+TEST(FormatText, ExactReadsBackAsTheSameNumber)
+{
+	for (const double value : { 0.1, 1.0 / 3, 3389.3709256287385, -2.5e-7, 1e300, 5e-324 }) {
+		const std::string text = formatExact(value);
+		EXPECT_EQ(std::strtod(text.c_str(), nullptr), value) << text;
+		EXPECT_EQ(text.find(','), std::string::npos) << text;
+	}
+	EXPECT_EQ(formatExact(std::numeric_limits<double>::infinity()), "inf");
 }
 
 } // namespace

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/aperture_series.h"
+#include "core/number_text.h"
+
 namespace mirel {
 namespace {
 
@@ -171,6 +174,21 @@ TEST(FormatStopValue, RoundsToTheChosenGridFirst)
 		     Row{ -0.1, RoundStopsHalf, "0" },
 	     }) {
 		EXPECT_EQ(formatStopValue(row.x, row.method), row.text) << row.x << " method " << row.method;
+	}
+}
+
+TEST(ApertureSeries, ThirdStopsAsPickedAndAsEngraved)
+{
+	initStopMath();
+	for (int third = 0; third <= kLastThird; ++third) {
+		const MarkedAperture aperture = apertureAtThird(third);
+		EXPECT_NEAR(aperture.fNumber, std::pow(2.0, third / 6.0), 1e-12 * aperture.fNumber) << third;
+		// Engraved figures are the exact values to two figures, bent a
+		// little by tradition (1.2 for 1.26, 5.6, 22).
+		EXPECT_NEAR(parseNumber(aperture.marking) / aperture.fNumber, 1.0, 0.05) << aperture.marking;
+		if (third % kThirdsPerStop == 0) {
+			EXPECT_EQ(aperture.fNumber, fNumberForStop(third / kThirdsPerStop)) << aperture.marking;
+		}
 	}
 }
 

@@ -2,6 +2,7 @@
 #include <cctype>
 #include <set>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -22,13 +23,14 @@ TEST(MainMenu, ShowItemsAndCtrlDigitsShowThePagesInOrder)
 	});
 	ASSERT_NE(show, mainMenu().end());
 	ASSERT_EQ(std::ssize(show->items), kPageCount);
-	ASSERT_EQ(std::ssize(accelerators()), kPageCount);
+	ASSERT_GE(std::ssize(accelerators()), kPageCount);
 	for (int page = 0; page < kPageCount; ++page) {
 		const MenuItem &item = show->items[static_cast<std::size_t>(page)];
 		const Accelerator &key = accelerators()[static_cast<std::size_t>(page)];
 		EXPECT_EQ(item.command, cmd::ShowFirstPage + page) << item.text;
 		EXPECT_EQ(key.command, cmd::ShowFirstPage + page) << key.key;
 		EXPECT_EQ(key.key, '1' + page);
+		EXPECT_FALSE(key.shift);
 		// Named by the first word of the page's tab title, with the
 		// accelerator's key after the tab.
 		const std::string &caption = testing::pageTemplate(page).caption;
@@ -36,6 +38,21 @@ TEST(MainMenu, ShowItemsAndCtrlDigitsShowThePagesInOrder)
 		std::string shortcut = item.text.substr(std::min(item.text.find('\t'), item.text.size()));
 		std::erase(shortcut, '&');
 		EXPECT_EQ(shortcut, std::string("\tCtrl-") + key.key) << item.text;
+	}
+}
+
+TEST(MainMenu, ToolsFollowSettingsWithTheirShortcuts)
+{
+	std::vector<std::string> titles;
+	for (const Menu &menu : mainMenu())
+		titles.push_back(menu.title);
+	EXPECT_EQ(titles, (std::vector<std::string>{ "&Program", "S&how", "&Settings", "&Tools", "&Help" }));
+	// Each tool's shortcut as its item shows it.
+	for (const MenuItem &item : mainMenu()[3].items) {
+		const auto key = std::ranges::find(accelerators(), item.command, &Accelerator::command);
+		ASSERT_NE(key, accelerators().end()) << item.text;
+		EXPECT_TRUE(item.text.ends_with(std::string("\tCtrl+") + (key->shift ? "Shift+" : "") + key->key))
+			<< item.text;
 	}
 }
 

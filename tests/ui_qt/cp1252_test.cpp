@@ -1,5 +1,7 @@
 #include "ui_qt/cp1252.h"
 
+#include "core/cp1252.h"
+
 #include <string>
 
 #include <gtest/gtest.h>
@@ -24,6 +26,7 @@ TEST(Cp1252, EveryByteMapsToItsCharacterAndBack)
 	}
 	EXPECT_EQ(fromCp1252(all), unicode);
 	EXPECT_EQ(toCp1252(unicode), all);
+	EXPECT_EQ(QString::fromStdString(utf8FromCp1252(all)), unicode);
 }
 
 } // namespace

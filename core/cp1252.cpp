@@ -1,0 +1,57 @@
+#include "core/cp1252.h"
+
+#include <array>
+
+namespace mirel {
+
+namespace {
+
+// Code points of the bytes 0x80 to 0x9F.
+constexpr std::array<char16_t, 32> kHighControls = {
+	0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, //
+	0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, //
+	0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, //
+	0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, //
+};
+
+} // namespace
+
+char16_t unicodeOfCp1252(unsigned char byte)
+{
+	if (byte >= 0x80 && byte < 0xA0)
+		return kHighControls[byte - 0x80u];
+	return byte;
+}
+
+std::optional<char> cp1252OfUnicode(char32_t codePoint)
+{
+	if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
+		return static_cast<char>(codePoint);
+	for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+		if (kHighControls[i] == codePoint)
+			return static_cast<char>(0x80 + i);
+	}
+	return std::nullopt;
+}
+
+std::string utf8FromCp1252(std::string_view text)
+{
+	std::string utf8;
+	utf8.reserve(text.size());
+	for (const char c : text) {
+		const char16_t u = unicodeOfCp1252(static_cast<unsigned char>(c));
+		if (u < 0x80) {
+			utf8 += static_cast<char>(u);
+		} else if (u < 0x800) {
+			utf8 += static_cast<char>(0xC0 | (u >> 6));
+			utf8 += static_cast<char>(0x80 | (u & 0x3F));
+		} else {
+			utf8 += static_cast<char>(0xE0 | (u >> 12));
+			utf8 += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+			utf8 += static_cast<char>(0x80 | (u & 0x3F));
+		}
+	}
+	return utf8;
+}
+
+} // namespace mirel

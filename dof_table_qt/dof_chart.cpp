@@ -1,0 +1,329 @@
+#include "dof_table_qt/dof_chart.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "dof_table/distance_list.h"
+#include "dof_table/dof_table.h"
+#include "dof_table_qt/shared_drawing.h"
+
+namespace mirel {
+
+namespace {
+
+const QString kInfinity = QStringLiteral("\u221e");
+
+// A logarithmic distance axis across [left, right], and past it a stretch
+// that stands for everything up to infinity, ending at end.
+struct Axis {
+	double lo, hi; // distances at left and right
+	qreal left, right, end;
+
+	qreal x(double distance) const { return left + std::log(distance / lo) / std::log(hi / lo) * (right - left); }
+	bool shows(double distance) const { return distance >= lo && distance <= hi; }
+	// Held to the axis; infinity at its end.
+	qreal clamped(double distance) const
+	{
+		return std::isinf(distance) ? end : std::clamp(x(distance), left, right);
+	}
+};
+
+// One drawing of the chart: the layout worked out from the area and the
+// font, then each part drawn in turn.
+class ChartPainter
+{
+public:
+	ChartPainter(QPainter &painter, const QRectF &area, const DofTable &table, const ChartLook &look);
+	void draw();
+
+private:
+	enum class Mark { Zone, Hyperfocal, Diffraction };
+	struct LegendItem {
+		Mark mark;
+		QString text;
+	};
+
+	void drawAxis();
+	void drawRows();
+	void drawFocus();
+	void drawLegend();
+	void drawMark(Mark mark, const QRectF &rect, bool current = false);
+	qreal sampleWidth(Mark mark) const { return mark == Mark::Hyperfocal ? barHeight_ : 3 * line_; }
+	qreal legendWidth(const LegendItem &item) const
+	{
+		return sampleWidth(item.mark) + gap_ + metrics_.horizontalAdvance(item.text) + 3 * gap_;
+	}
+	int legendLines(qreal width) const;
+
+	QPainter &painter_;
+	const QRectF area_;
+	const DofTable &table_;
+	const QFont font_;
+	const QFontMetricsF metrics_;
+	const qreal pt_, line_, gap_;
+	const QColor ink_, ground_, bar_, highlight_, accent_;
+	QColor hatch_;
+	const QString unit_;
+	std::vector<LegendItem> legend_;
+	qreal top_ = 0, bottom_ = 0, rowHeight_ = 0, barHeight_ = 0, labelWidth_ = 0;
+	QFont rowFont_, currentFont_;
+	Axis axis_{};
+};
+
+ChartPainter::ChartPainter(QPainter &painter, const QRectF &area, const DofTable &table, const ChartLook &look)
+	: painter_(painter), area_(area), table_(table), font_(look.font), metrics_(look.font, painter.device()),
+	  pt_(look.pixelsPerPoint), line_(metrics_.height()), gap_(4 * pt_), ink_(look.palette.color(QPalette::Text)),
+	  ground_(look.palette.color(QPalette::Base)),
+	  bar_(mixed(look.palette.color(QPalette::Highlight), ground_, 0.45f)),
+	  highlight_(look.palette.color(QPalette::Highlight)),
+	  // The focus line's colour, set off from the bars on light and dark ground.
+	  accent_(ground_.lightness() < 128 ? QColor(255, 136, 102) : QColor(192, 48, 24)), hatch_(ink_),
+	  unit_(qText(unitAbbreviation(table.unit())))
+{
+	hatch_.setAlphaF(0.55f);
+	const QString focus = qText(distanceText(table.focusDistance()));
+	legend_ = { { Mark::Zone, QStringLiteral("sharp when focused at %1 %2").arg(focus, unit_) },
+		    { Mark::Hyperfocal, QStringLiteral("hyperfocal distance") },
+		    { Mark::Diffraction, QStringLiteral("diffraction blur above the circle of confusion") } };
+
+	// Rows between a line for the focus label at the top, and tick labels,
+	// the axis title and the legend at the bottom.
+	top_ = area.top() + line_ + gap_;
+	bottom_ = area.bottom() - (2 + legendLines(area.width())) * line_ - 3 * gap_;
+	const int rows = std::max(table.rowCount(), 1);
+	rowHeight_ = (bottom_ - top_) / rows;
+	barHeight_ = std::min(0.62 * rowHeight_, 1.1 * line_);
+	rowFont_ = font_;
+	if (line_ > rowHeight_) // many rows in little room: smaller labels
+		rowFont_.setPointSizeF(std::max(1.0, font_.pointSizeF() * rowHeight_ / line_));
+	currentFont_ = rowFont_;
+	currentFont_.setBold(true);
+	const QFontMetricsF rowMetrics(currentFont_, painter.device());
+	labelWidth_ = metrics_.horizontalAdvance(QStringLiteral("Aperture"));
+	for (int row = 0; row < table.rowCount(); ++row)
+		labelWidth_ = std::max(labelWidth_, rowMetrics.horizontalAdvance(qText(table.rowHeading(row))));
+
+	// From the nearest to the farthest column, then on to infinity.
+	const int columns = table.columnCount();
+	double lo = columns > 0 ? table.distance(0) : 1.0;
+	double hi = columns > 0 ? table.distance(columns - 1) : 1.0;
+	if (!(hi > lo)) {
+		lo /= 2;
+		hi *= 2;
+	}
+	const qreal left =
+		area.left() + labelWidth_ + 2 * gap_ + metrics_.horizontalAdvance(qText(distanceText(lo))) / 2;
+	const qreal end = area.right() - gap_ - metrics_.horizontalAdvance(kInfinity);
+	const qreal stretch = std::max(0.07 * (end - left), 4 * metrics_.horizontalAdvance(kInfinity));
+	axis_ = { lo, hi, left, end - stretch, end };
+}
+
+int ChartPainter::legendLines(qreal width) const
+{
+	int lines = 1;
+	qreal x = 0;
+	for (const LegendItem &item : legend_) {
+		if (x > 0 && x + legendWidth(item) > width) {
+			++lines;
+			x = 0;
+		}
+		x += legendWidth(item);
+	}
+	return lines;
+}
+
+void ChartPainter::draw()
+{
+	painter_.save();
+	painter_.setRenderHint(QPainter::Antialiasing);
+	painter_.fillRect(area_, ground_);
+	painter_.setFont(font_);
+	drawAxis();
+	drawRows();
+	drawFocus();
+	drawLegend();
+	painter_.restore();
+}
+
+void ChartPainter::drawMark(Mark mark, const QRectF &rect, bool current)
+{
+	if (mark == Mark::Hyperfocal) {
+		const QPointF c = rect.center();
+		const qreal r = std::max(2.0 * pt_, rect.height() / 2);
+		QPainterPath diamond;
+		diamond.moveTo(c.x(), c.y() - r);
+		diamond.lineTo(c.x() + r, c.y());
+		diamond.lineTo(c.x(), c.y() + r);
+		diamond.lineTo(c.x() - r, c.y());
+		diamond.closeSubpath();
+		painter_.setPen(QPen(ground_, 0.5 * pt_));
+		painter_.setBrush(ink_);
+		painter_.drawPath(diamond);
+		return;
+	}
+	painter_.setPen(current ? QPen(ink_, 1.0 * pt_) : Qt::NoPen);
+	painter_.setBrush(current ? highlight_ : bar_);
+	painter_.drawRect(rect);
+	if (mark == Mark::Diffraction) {
+		// The pattern is in device pixels: as wide on paper as on screen.
+		QBrush hatching(hatch_, Qt::BDiagPattern);
+		hatching.setTransform(QTransform::fromScale(0.75 * pt_, 0.75 * pt_));
+		painter_.setPen(Qt::NoPen);
+		painter_.setBrush(hatching);
+		painter_.drawRect(rect);
+	}
+}
+
+// A grid line and tick at each column, as many labelled as fit, and one for
+// infinity after a break in the axis; the axis titles.
+void ChartPainter::drawAxis()
+{
+	painter_.setPen(QPen(mixed(ground_, ink_, 0.18f), 0.5 * pt_));
+	for (int column = 0; column < table_.columnCount(); ++column) {
+		const qreal x = axis_.x(table_.distance(column));
+		painter_.drawLine(QPointF(x, top_), QPointF(x, bottom_));
+	}
+	painter_.setPen(QPen(ink_, 0.75 * pt_));
+	painter_.drawLine(QPointF(axis_.left, bottom_), QPointF(axis_.right + gap_, bottom_));
+	painter_.drawLine(QPointF(axis_.right + 2 * gap_, bottom_), QPointF(axis_.end, bottom_));
+	const qreal tickTop = bottom_ + gap_ / 2;
+	qreal free = area_.left();
+	const auto tick = [&](qreal x, const QString &label) {
+		const qreal width = metrics_.horizontalAdvance(label);
+		painter_.drawLine(QPointF(x, bottom_), QPointF(x, tickTop));
+		if (x - width / 2 < free)
+			return;
+		painter_.drawText(QRectF(x - width / 2, tickTop, width, line_), Qt::AlignCenter, label);
+		free = x + width / 2 + gap_;
+	};
+	for (int column = 0; column < table_.columnCount(); ++column)
+		tick(axis_.x(table_.distance(column)), qText(distanceText(table_.distance(column))));
+	tick(axis_.end, kInfinity);
+	painter_.drawText(QRectF(axis_.left, tickTop + line_, axis_.end - axis_.left, line_), Qt::AlignCenter,
+			  QStringLiteral("Subject distance (%1)").arg(unit_));
+	painter_.drawText(QRectF(area_.left(), area_.top(), labelWidth_ + gap_, line_),
+			  Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Aperture"));
+}
+
+// A bar per aperture across its zone of sharpness, and its hyperfocal
+// distance; the current aperture emphasised, diffraction hatched.
+void ChartPainter::drawRows()
+{
+	bool anyZone = false;
+	for (int row = 0; row < table_.rowCount(); ++row) {
+		const bool current = row == table_.currentRow();
+		const qreal middle = top_ + (row + 0.5) * rowHeight_;
+		painter_.setFont(current ? currentFont_ : rowFont_);
+		painter_.setPen(ink_);
+		painter_.drawText(QRectF(area_.left(), middle - rowHeight_ / 2, labelWidth_, rowHeight_),
+				  Qt::AlignRight | Qt::AlignVCenter, qText(table_.rowHeading(row)));
+		const qreal barTop = middle - barHeight_ / 2;
+		if (const std::optional<SharpZone> zone = table_.zoneAtFocus(row)) {
+			anyZone = true;
+			const qreal from = axis_.clamped(zone->near);
+			// Still a mark where the zone is thin.
+			const qreal width = std::max(axis_.clamped(zone->far) - from, 1.5 * pt_);
+			drawMark(table_.diffractionLimited(row) ? Mark::Diffraction : Mark::Zone,
+				 QRectF(from, barTop, width, barHeight_), current);
+		}
+		const std::optional<double> hyperfocal = table_.hyperfocal(row);
+		if (hyperfocal && axis_.shows(*hyperfocal)) {
+			const qreal x = axis_.x(*hyperfocal);
+			drawMark(Mark::Hyperfocal, QRectF(x - barHeight_ / 2, barTop, barHeight_, barHeight_));
+		}
+	}
+	painter_.setFont(font_);
+	if (!anyZone) {
+		painter_.setPen(ink_);
+		painter_.drawText(QRectF(axis_.left, top_, axis_.end - axis_.left, bottom_ - top_),
+				  Qt::AlignCenter | Qt::TextWordWrap,
+				  QStringLiteral("No zone of sharpness: the focus distance is shorter than the focal "
+						 "length, or a value is unusable."));
+	}
+}
+
+// The focus distance across all rows, labelled above them.
+void ChartPainter::drawFocus()
+{
+	const double focus = table_.focusDistance();
+	if (!axis_.shows(focus))
+		return;
+	const qreal x = axis_.x(focus);
+	painter_.setPen(QPen(accent_, 1.25 * pt_, Qt::DashLine));
+	painter_.drawLine(QPointF(x, top_ - gap_ / 2), QPointF(x, bottom_));
+	const QString label = QStringLiteral("focus %1 %2").arg(qText(distanceText(focus)), unit_);
+	const qreal width = metrics_.horizontalAdvance(label);
+	painter_.setPen(accent_);
+	painter_.drawText(
+		QRectF(std::clamp(x - width / 2, axis_.left, area_.right() - width), area_.top(), width, line_),
+		Qt::AlignCenter, label);
+}
+
+// A sample of each mark and what it means, on as many lines as it needs.
+void ChartPainter::drawLegend()
+{
+	const qreal left = area_.left() + gap_;
+	qreal x = left;
+	qreal y = area_.bottom() - legendLines(area_.width()) * line_;
+	for (const LegendItem &item : legend_) {
+		if (x > left && x + legendWidth(item) > area_.right()) {
+			x = left;
+			y += line_;
+		}
+		const qreal sample = sampleWidth(item.mark);
+		drawMark(item.mark, QRectF(x, y + (line_ - barHeight_) / 2, sample, barHeight_));
+		x += sample + gap_;
+		painter_.setPen(ink_);
+		painter_.drawText(QRectF(x, y, metrics_.horizontalAdvance(item.text), line_),
+				  Qt::AlignLeft | Qt::AlignVCenter, item.text);
+		x += metrics_.horizontalAdvance(item.text) + 3 * gap_;
+	}
+}
+
+} // namespace
+
+void paintDofChart(QPainter &painter, const QRectF &area, const DofTable &table, const ChartLook &look)
+{
+	ChartPainter(painter, area, table, look).draw();
+}
+
+DofChart::DofChart(QWidget *parent) : QWidget(parent)
+{
+	setObjectName(QStringLiteral("dofChart"));
+	setAccessibleName(QStringLiteral("Depth of field chart"));
+	setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void DofChart::setTable(const DofTable *table)
+{
+	table_ = table;
+	update();
+}
+
+QSize DofChart::sizeHint() const
+{
+	const int rows = table_ ? table_->rowCount() : 10;
+	const int line = fontMetrics().height();
+	return { 56 * fontMetrics().averageCharWidth(), rows * line * 5 / 4 + 5 * line };
+}
+
+QSize DofChart::minimumSizeHint() const
+{
+	const int line = fontMetrics().height();
+	return { 40 * fontMetrics().averageCharWidth(), 14 * line };
+}
+
+void DofChart::paintEvent(QPaintEvent *)
+{
+	QPainter painter(this);
+	if (!table_) {
+		painter.fillRect(rect(), palette().color(QPalette::Base));
+		return;
+	}
+	paintDofChart(painter, rect(), *table_, { palette(), font(), logicalDpiY() / 72.0 });
+}
+
+} // namespace mirel

@@ -1,0 +1,266 @@
+#include "dof_table_qt/dof_table_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "dof_table/distance_list.h"
+#include "dof_table/table_text.h"
+#include "dof_table_qt/dof_card.h"
+#include "dof_table_qt/dof_chart.h"
+#include "dof_table_qt/dof_table_model.h"
+#include "dof_table_qt/shared_drawing.h"
+#include "dof_table_qt/table_files.h"
+#include "settings/records.h"
+
+namespace mirel {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Depth of Field Table");
+
+// A button of the window with its shortcut, named for tests and assistive
+// technology by objectName.
+QPushButton *button(QWidget *window, const QString &text, const QString &name, const QKeySequence &shortcut,
+		    const QString &tip)
+{
+	auto *pushButton = new QPushButton(text, window);
+	pushButton->setObjectName(name);
+	pushButton->setAutoDefault(false);
+	if (!shortcut.isEmpty()) {
+		auto *action = new QAction(window);
+		action->setShortcut(shortcut);
+		window->addAction(action);
+		QObject::connect(action, &QAction::triggered, pushButton, &QPushButton::click);
+		pushButton->setToolTip(QStringLiteral("%1 (%2)").arg(tip, shortcut.toString(QKeySequence::NativeText)));
+	} else {
+		pushButton->setToolTip(tip);
+	}
+	return pushButton;
+}
+
+} // namespace
+
+DofTableWindow::DofTableWindow(std::function<void()> help, QWidget *parent)
+	: QWidget(parent, Qt::Window), help_(std::move(help)), header_(new QLabel(this)),
+	  distances_(new QLineEdit(this)), thirdStops_(new QCheckBox(QStringLiteral("&Third stops"), this)),
+	  view_(new QTableView(this)), model_(new DofTableModel(this)), chart_(new DofChart(this)),
+	  notes_(new QLabel(this)), following_([this] {
+		  if (isVisible())
+			  refresh();
+	  })
+{
+	setObjectName(QStringLiteral("dofTableWindow"));
+	setWindowTitle(kTitle);
+
+	header_->setObjectName(QStringLiteral("dofHeader"));
+	header_->setWordWrap(true);
+	header_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+	QFont bold = header_->font();
+	bold.setBold(true);
+	header_->setFont(bold);
+
+	distances_->setObjectName(QStringLiteral("dofDistances"));
+	distances_->setPlaceholderText(QStringLiteral("empty: around the focus distance"));
+	distances_->setToolTip(QStringLiteral("Subject distances of the columns, separated by commas, in the unit of "
+					      "the pages. Empty the field for a set around the focus distance."));
+	auto *distancesLabel = new QLabel(QStringLiteral("&Distances:"), this);
+	distancesLabel->setBuddy(distances_);
+	connect(distances_, &QLineEdit::editingFinished, this, &DofTableWindow::applyDistances);
+	thirdStops_->setObjectName(QStringLiteral("dofThirdStops"));
+	thirdStops_->setToolTip(QStringLiteral("A row for every third of a stop, not only the whole stops"));
+	connect(thirdStops_, &QCheckBox::toggled, this, [this](bool thirds) {
+		options_.thirdStops = thirds;
+		refresh();
+	});
+
+	view_->setObjectName(QStringLiteral("dofTableView"));
+	view_->setModel(model_);
+	view_->setSelectionMode(QAbstractItemView::NoSelection);
+	view_->setWordWrap(false);
+	view_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+	view_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+	view_->installEventFilter(this);
+	view_->setAccessibleName(QStringLiteral("Depth of field table: near and far limits by aperture and distance"));
+	notes_->setObjectName(QStringLiteral("dofNotes"));
+	notes_->setWordWrap(true);
+
+	auto *splitter = new QSplitter(Qt::Vertical, this);
+	splitter->addWidget(view_);
+	splitter->addWidget(chart_);
+	splitter->setChildrenCollapsible(false);
+	splitter->setStretchFactor(1, 1); // room to spare goes to the chart
+
+	auto *copyButton = button(this, QStringLiteral("&Copy"), QStringLiteral("dofCopy"), QKeySequence::Copy,
+				  QStringLiteral("Copy the table as text for a spreadsheet"));
+	auto *exportButton = button(this, QStringLiteral("&Export..."), QStringLiteral("dofExport"),
+				    QKeySequence(Qt::CTRL | Qt::Key_E), QStringLiteral("Save the table as PDF or CSV"));
+	auto *printButton = button(this, QStringLiteral("&Print..."), QStringLiteral("dofPrint"), QKeySequence::Print,
+				   QStringLiteral("Print the table and chart on one page"));
+	auto *helpButton = button(this, QStringLiteral("&Help"), QStringLiteral("dofHelp"), {},
+				  QStringLiteral("How to read and print the table"));
+	auto *closeButton = button(this, QStringLiteral("Close"), QStringLiteral("dofClose"),
+				   QKeySequence(Qt::Key_Escape), QStringLiteral("Close the window"));
+	connect(copyButton, &QPushButton::clicked, this, &DofTableWindow::copy);
+	connect(exportButton, &QPushButton::clicked, this, &DofTableWindow::exportFile);
+	connect(printButton, &QPushButton::clicked, this, &DofTableWindow::print);
+	connect(helpButton, &QPushButton::clicked, this, [this] {
+		if (help_)
+			help_();
+	});
+	connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+
+	auto *choices = new QHBoxLayout;
+	choices->addWidget(distancesLabel);
+	choices->addWidget(distances_, 1);
+	choices->addWidget(thirdStops_);
+	auto *buttons = new QHBoxLayout;
+	for (QPushButton *b : { copyButton, exportButton, printButton })
+		buttons->addWidget(b);
+	buttons->addStretch(1);
+	buttons->addWidget(helpButton);
+	buttons->addWidget(closeButton);
+	auto *layout = new QVBoxLayout(this);
+	layout->addWidget(header_);
+	layout->addLayout(choices);
+	layout->addWidget(splitter, 1);
+	layout->addWidget(notes_);
+	layout->addLayout(buttons);
+
+	refresh();
+	// The whole table and the chart below it, as far as the screen allows.
+	const QSize table(view_->verticalHeader()->width() + view_->horizontalHeader()->length() +
+				  2 * view_->frameWidth(),
+			  view_->horizontalHeader()->height() + view_->verticalHeader()->length() +
+				  2 * view_->frameWidth() + view_->horizontalScrollBar()->sizeHint().height());
+	splitter->setSizes({ table.height(), chart_->sizeHint().height() });
+	const QRect screen = this->screen()->availableGeometry();
+	const QSize margins(layout->contentsMargins().left() + layout->contentsMargins().right(),
+			    layout->contentsMargins().top() + layout->contentsMargins().bottom());
+	resize(std::min(std::max(table.width() + margins.width(), sizeHint().width()), screen.width() * 9 / 10),
+	       std::min(sizeHint().height() - view_->sizeHint().height() + table.height(), screen.height() * 9 / 10));
+	view_->setFocus();
+}
+
+DofTableWindow::~DofTableWindow()
+{
+	// The view and the chart outlive the table, to the end of QWidget's
+	// destructor, which may still paint or close them.
+	view_->setModel(nullptr);
+	chart_->setTable(nullptr);
+}
+
+void DofTableWindow::present()
+{
+	if (isMinimized())
+		showNormal();
+	show();
+	raise();
+	activateWindow();
+}
+
+void DofTableWindow::showEvent(QShowEvent *event)
+{
+	// Changes while it was closed were not followed.
+	refresh();
+	QWidget::showEvent(event);
+}
+
+bool DofTableWindow::eventFilter(QObject *watched, QEvent *event)
+{
+	// The view would copy its current cell; Ctrl+C copies the whole table.
+	if (watched == view_ && event->type() == QEvent::ShortcutOverride &&
+	    static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy))
+		return true;
+	return QWidget::eventFilter(watched, event);
+}
+
+void DofTableWindow::refresh()
+{
+	auto table = std::make_unique<DofTable>(currentSettings(), options_);
+	model_->setTable(*table);
+	chart_->setTable(table.get());
+	table_ = std::move(table);
+	header_->setText(qText(table_->headerLine()));
+	notes_->setText(distanceProblem_.isEmpty() ? qText(table_->diffractionLine()) : distanceProblem_);
+	if (!distances_->isModified())
+		distances_->setText(qText(distanceListText(table_->columnDistances(), table_->unit())));
+}
+
+void DofTableWindow::applyDistances()
+{
+	const DistanceList list = parseDistanceList(distances_->text().toStdString(), table_->unit());
+	distanceProblem_ = qText(list.problem);
+	if (list.problem.empty()) {
+		// The set around the focus distance, typed back, stays automatic.
+		const std::vector<double> automatic = defaultDistances(currentSettings().FocusDistance,
+								       currentSettings().FocalLength, table_->unit());
+		options_.distances = list.millimetres == automatic ? std::vector<double>() : list.millimetres;
+		distances_->setModified(false);
+	}
+	refresh();
+}
+
+void DofTableWindow::copy()
+{
+	QGuiApplication::clipboard()->setText(qText(tabSeparatedText(*table_)));
+}
+
+void DofTableWindow::exportFile()
+{
+	const QString pdf = QStringLiteral("PDF document (*.pdf)");
+	const QString csv = QStringLiteral("CSV table (*.csv)");
+	if (exportFolder_.isEmpty())
+		exportFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+	const QString name =
+		QStringLiteral("depth-of-field-%1mm.pdf").arg(qText(distanceText(currentSettings().FocalLength)));
+	QString filter = pdf;
+	QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export %1").arg(kTitle),
+						    QDir(exportFolder_).filePath(name),
+						    pdf + QStringLiteral(";;") + csv, &filter);
+	if (path.isEmpty())
+		return;
+	if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) &&
+	    !path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+		path += filter == csv ? QStringLiteral(".csv") : QStringLiteral(".pdf");
+	exportFolder_ = QFileInfo(path).absolutePath();
+	if (const QString problem = saveDofTable(*table_, path); !problem.isEmpty())
+		QMessageBox::warning(this, QStringLiteral("Mirel"), problem);
+}
+
+void DofTableWindow::print()
+{
+	QPrinter printer(QPrinter::HighResolution);
+	printer.setDocName(kTitle);
+	printer.setPageLayout(cardPageLayout());
+	QPrintDialog dialog(&printer, this);
+	dialog.setWindowTitle(QStringLiteral("Print %1").arg(kTitle));
+	if (dialog.exec() != QDialog::Accepted)
+		return;
+	if (!printDofCard(printer, *table_))
+		QMessageBox::warning(this, QStringLiteral("Mirel"),
+				     QStringLiteral("The depth of field table could not be printed: the printer "
+						    "\u201c%1\u201d did not accept it.")
+					     .arg(printer.printerName()));
+}
+
+} // namespace mirel

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QWidget>
+
+#include "dof_table/dof_table.h"
+#include "settings/settings_change.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QTableView;
+
+namespace mirel {
+
+class DofChart;
+class DofTableModel;
+
+// The Depth of Field Table window: the table and its chart for the lens,
+// film format and unit of the pages, following every change of the
+// settings while it is shown. The user picks whole or third stops and the
+// distances, and takes the table away: copied for a spreadsheet, exported
+// as PDF or CSV, or printed as a one-page card.
+class DofTableWindow : public QWidget
+{
+	Q_OBJECT
+
+public:
+	// help shows the window's help topic.
+	explicit DofTableWindow(std::function<void()> help, QWidget *parent = nullptr);
+	~DofTableWindow() override;
+
+	// Shows the window, or brings it to the front when it is shown.
+	void present();
+
+	const DofTable &table() const { return *table_; }
+
+	// The table as tab-separated text on the clipboard.
+	void copy();
+	// Asks for a file with the desktop's file dialog and saves the table
+	// there, as PDF or CSV by the file's type.
+	void exportFile();
+	// The desktop's print dialog, then the card on the printer chosen.
+	void print();
+
+protected:
+	void showEvent(QShowEvent *event) override;
+	bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+	void refresh();
+	void applyDistances();
+
+	std::function<void()> help_;
+	DofTableOptions options_;
+	std::unique_ptr<DofTable> table_;
+	QString distanceProblem_;
+	QString exportFolder_;
+
+	QLabel *header_;
+	QLineEdit *distances_;
+	QCheckBox *thirdStops_;
+	QTableView *view_;
+	DofTableModel *model_;
+	DofChart *chart_;
+	QLabel *notes_;
+	SettingsSubscription following_;
+};
+
+} // namespace mirel

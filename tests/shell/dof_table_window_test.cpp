@@ -1,0 +1,271 @@
+// The Depth of Field Table window in the running program: opened from the
+// Tools menu once, following the pages and dialogs live, its table taken
+// away by the clipboard, as PDF and CSV, and its chart drawn cleanly.
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QClipboard>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "core/stops.h"
+#include "dof_table/table_text.h"
+#include "dof_table_qt/dof_card.h"
+#include "dof_table_qt/dof_chart.h"
+#include "dof_table_qt/dof_table_window.h"
+#include "dof_table_qt/table_files.h"
+#include "resources/control_ids.h"
+#include "settings/records.h"
+#include "shell/page_sheet.h"
+#include "testing_qt/qt_user_actions.h"
+#include "ui_qt/qt_controls.h"
+
+#include "shell_test_support.h"
+
+namespace mirel::testing {
+namespace {
+
+namespace cmd = ids::command;
+namespace page = ids::page;
+
+QString qText(const std::string &utf8)
+{
+	return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QString cell(const DofTableWindow &table, int row, int column, Qt::Orientation header = {})
+{
+	const QAbstractItemModel *model = table.findChild<QTableView *>(QStringLiteral("dofTableView"))->model();
+	return (header ? model->headerData(row, header) : model->index(row, column).data()).toString();
+}
+
+// Offscreen, a window asked to be active is made active a little later, after
+// any asked for before.
+bool activate(QWidget &window)
+{
+	window.activateWindow();
+	return QTest::qWaitFor([&] { return window.isActiveWindow(); });
+}
+
+TEST(DofTableWindow, OpensOnceFromTheToolsMenuAndFollowsPagesAndDialogs)
+{
+	FakeStorage storage;
+	const auto window = openWindow(storage);
+	QStringList menus;
+	for (const QAction *menu : window->menuBar()->actions())
+		menus << menu->text();
+	EXPECT_EQ(menus, QStringList({ "&Program", "S&how", "&Settings", "&Tools", "&Help" }));
+	EXPECT_TRUE(window->findChildren<DofTableWindow *>().isEmpty()) << "built before it was asked for";
+
+	QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
+	menuAction(*window, cmd::DepthOfFieldTable).trigger();
+	ASSERT_EQ(window->findChildren<DofTableWindow *>().size(), 1);
+	DofTableWindow &table = window->dofTable();
+	EXPECT_TRUE(table.isVisible());
+	EXPECT_EQ(table.windowTitle(), "Depth of Field Table");
+
+	window->activateWindow();
+	window->showPage(kDepthOfField);
+	ui::QtUserActions user(*window->sheet().controls(kDepthOfField));
+	user.type(page::Aperture, "8");
+	user.click(page::UnitFeet);
+	EXPECT_EQ(cell(table, table.table().currentRow(), 0, Qt::Vertical), "f/8");
+	EXPECT_TRUE(table.findChild<QLabel *>(QStringLiteral("dofHeader"))->text().endsWith("distances in ft"));
+
+	const auto threeDecimals = [](QtDialogHost &dialog) {
+		ui::QtUserActions rules(dialog.controls());
+		rules.pick(ids::roundingrules::Other, 3);
+		rules.click(ui::kIdOk);
+	};
+	EXPECT_EQ(runModals([&] { menuAction(*window, cmd::RoundingRules).trigger(); }, { { 134, threeDecimals } }), 0);
+	const QString hyperfocal = cell(table, 0, table.table().columnCount());
+	EXPECT_EQ(hyperfocal.size() - hyperfocal.indexOf('.') - 1, 3) << hyperfocal.toStdString();
+
+	ASSERT_TRUE(activate(table));
+	QTest::keyClick(&table, Qt::Key_F1);
+	EXPECT_EQ(shownTopic(window->help()), HelpWindow::topicUrl(ids::help::DepthOfFieldTable));
+}
+
+TEST(DofTableWindow, CopyAndCopyPageResultsPutTheirTextOnTheClipboard)
+{
+	FakeStorage storage;
+	const auto window = openWindow(storage);
+	window->showPage(kDepthOfField);
+	ui::QtUserActions user(*window->sheet().controls(kDepthOfField));
+	user.type(page::Distance, "5");
+	user.type(page::Aperture, "8");
+	user.type(page::CircleOfConfusion, "0.03");
+	QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+	const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
+	for (const char *line : { "Focal length (mm): 50.0", "Subject distance: 5 m", "Near: 3.389371 m" })
+		EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line;
+
+	DofTableWindow &table = window->dofTable();
+	table.present();
+	ASSERT_TRUE(activate(table));
+	const QString expected = qText(tabSeparatedText(table.table()));
+	QGuiApplication::clipboard()->clear();
+	QTest::keyClick(table.findChild<QTableView *>(), Qt::Key_C, Qt::ControlModifier);
+	EXPECT_EQ(QGuiApplication::clipboard()->text(), expected) << "Ctrl+C in the table";
+	QGuiApplication::clipboard()->clear();
+	QTest::mouseClick(table.findChild<QPushButton *>(QStringLiteral("dofCopy")), Qt::LeftButton);
+	EXPECT_EQ(QGuiApplication::clipboard()->text(), expected) << "the Copy button";
+}
+
+QString output(const QString &program, const QStringList &arguments)
+{
+	QProcess process;
+	process.start(program, arguments);
+	EXPECT_TRUE(process.waitForFinished(30000)) << program.toStdString();
+	EXPECT_EQ(process.exitCode(), 0) << program.toStdString() << ": "
+					 << process.readAllStandardError().toStdString();
+	return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+TEST(DofTableFiles, APdfOfOnePageWithItsTextAndACsvOfTheTable)
+{
+	FakeStorage storage;
+	const auto window = openWindow(storage);
+	const DofTable &table = window->dofTable().table();
+	QTemporaryDir folder;
+	const QString pdf = folder.filePath("card.pdf"), csv = folder.filePath("table.CSV");
+	EXPECT_EQ(saveDofTable(table, pdf), "");
+	EXPECT_EQ(saveDofTable(table, csv), "");
+	EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({ "card.pdf", "table.CSV" }));
+
+	QFile written(csv);
+	ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+	EXPECT_EQ(written.readAll().toStdString(), csvText(table));
+
+	const QString info = output("pdfinfo", { pdf });
+	EXPECT_TRUE(info.contains(QRegularExpression("Pages: +1\n"))) << info.toStdString();
+	EXPECT_TRUE(info.contains(QRegularExpression("Page size: +595[.\\d]* x 84[12][.\\d]* pts \\(A4\\)")))
+		<< info.toStdString();
+	const QStringList fonts = output("pdffonts", { pdf }).split('\n', Qt::SkipEmptyParts).mid(2);
+	EXPECT_FALSE(fonts.isEmpty());
+	for (const QString &font : fonts)
+		EXPECT_TRUE(font.contains(QRegularExpression(" yes +(yes|no) +(yes|no) +\\d+ +\\d+$")))
+			<< font.toStdString();
+	const QString text = output("pdftotext", { "-layout", pdf, "-" });
+	QStringList expected = { "Depth of Field Table", qText(table.headerLine()), "Hyperfocal",
+				 "Subject distance (m)" };
+	for (const int row : { 0, table.currentRow(), table.rowCount() - 1 }) {
+		expected << qText(table.rowHeading(row)) << qText(table.hyperfocalText(row));
+		const std::optional<SharpZone> zone = table.zone(row, table.nearestColumn());
+		expected << qText(table.limitText(zone->near)) << qText(table.limitText(zone->far));
+	}
+	for (const QString &shown : expected)
+		EXPECT_TRUE(text.contains(shown)) << shown.toStdString();
+}
+
+// Permission bits do not stop root: as root, the save runs as nobody, in a
+// child of its own.
+TEST(DofTableFiles, ASaveIntoAReadOnlyFolderSaysWhyAndLeavesNothing)
+{
+	FakeStorage storage;
+	const auto window = openWindow(storage);
+	QTemporaryDir folder;
+	const QString readOnly = folder.filePath("read-only");
+	ASSERT_TRUE(QDir().mkpath(readOnly));
+	::chmod(QFile::encodeName(folder.path()).constData(), 0755);
+	::chmod(QFile::encodeName(readOnly).constData(), 0555);
+	const QString path = readOnly + "/card.pdf";
+
+	int channel[2];
+	ASSERT_EQ(::pipe(channel), 0);
+	const pid_t child = ::fork();
+	if (child == 0) {
+		::close(channel[0]);
+		if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+			::_exit(2);
+		const QByteArray message = saveDofTable(window->dofTable().table(), path).toUtf8();
+		::_exit(::write(channel[1], message.constData(), static_cast<std::size_t>(message.size())) ==
+					message.size()
+				? 0
+				: 3);
+	}
+	::close(channel[1]);
+	QByteArray message;
+	char buffer[512];
+	for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+		message.append(buffer, n);
+	::close(channel[0]);
+	int status = 0;
+	::waitpid(child, &status, 0);
+	EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+	const QString said = QString::fromUtf8(message);
+	EXPECT_TRUE(said.contains(path) && said.contains("Permission denied")) << said.toStdString();
+	EXPECT_TRUE(QDir(readOnly).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+	::chmod(QFile::encodeName(readOnly).constData(), 0755);
+}
+
+QStringList *warnings = nullptr;
+
+void recordWarnings(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+	if (type != QtDebugMsg && type != QtInfoMsg && !message.startsWith("This plugin does not support"))
+		warnings->append(message);
+}
+
+// Whether image holds colour anywhere: the current aperture's bar.
+bool shows(const QImage &image, const QColor &colour)
+{
+	for (int y = 0; y < image.height(); ++y)
+		for (int x = 0; x < image.width(); ++x)
+			if (image.pixel(x, y) == colour.rgb())
+				return true;
+	return false;
+}
+
+TEST(DofChart, DrawsOnScreenAndOnPaperWithoutAWarning)
+{
+	QStringList recorded;
+	warnings = &recorded;
+	const QtMessageHandler previous = qInstallMessageHandler(recordWarnings);
+	initStopMath();
+	loadSettingsAtStartup(nullptr);
+	struct Case {
+		const char *what;
+		bool thirds;
+		double focus;
+		bool zones;
+	};
+	for (const Case c : { Case{ "whole stops", false, 3000.0, true }, Case{ "third stops", true, 30000.0, true },
+			      Case{ "a focus shorter than the lens", false, 10.0, false } }) {
+		CalcSettings settings = currentSettings();
+		settings.FocusDistance = c.focus;
+		const DofTable table(settings, { c.thirds, {} });
+		QPalette dark;
+		dark.setColor(QPalette::Base, QColor(35, 35, 35));
+		dark.setColor(QPalette::Text, QColor(235, 235, 235));
+		dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+		for (const QPalette &palette : { QGuiApplication::palette(), dark }) {
+			DofChart chart;
+			chart.setPalette(palette);
+			chart.setTable(&table);
+			chart.resize(chart.sizeHint());
+			const QImage drawn = chart.grab().toImage();
+			EXPECT_EQ(shows(drawn, palette.color(QPalette::Highlight)), c.zones) << c.what;
+		}
+		QImage paper(QPageSize(QPageSize::A4).sizePixels(100), QImage::Format_RGB32);
+		paper.setDotsPerMeterX(3937);
+		paper.setDotsPerMeterY(3937);
+		QPainter painter(&paper);
+		paintDofCard(painter, QRectF(paper.rect()), table);
+	}
+	qInstallMessageHandler(previous);
+	EXPECT_EQ(recorded.join('\n').toStdString(), "");
+}
+
+} // namespace
+} // namespace mirel::testing
