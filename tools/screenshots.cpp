@@ -88,8 +88,9 @@ int main(int argc, char **argv)
 	table.present();
 	table.resize(1160, 820); // the offscreen screen is smaller than a desktop's
 	const QPalette light = QApplication::palette();
-	for (const auto &[palette, name] : { std::pair{ light, "window-depth-of-field-table" },
-					     std::pair{ mirel::ui::darkPalette(), "window-depth-of-field-table-dark" } }) {
+	for (const auto &[palette, name] :
+	     { std::pair{ light, "window-depth-of-field-table" },
+	       std::pair{ mirel::ui::darkPalette(), "window-depth-of-field-table-dark" } }) {
 		QApplication::setPalette(palette);
 		QApplication::processEvents();
 		ok = save(table, folder, QString::fromLatin1(name)) && ok;
