@@ -21,12 +21,14 @@ const ui::DialogTemplate &aboutTemplate()
 		icon.kind = ui::ControlKind::Icon; // the application icon
 		icon.rect = { 7, 7, 20, 20 };
 
-		// The model writes the web address in; it can be selected and copied.
+		// The model writes the web address in; Tab reaches it after the
+		// buttons, to be selected and copied.
 		ui::ControlTemplate link;
 		link.id = about::Link;
 		link.kind = ui::ControlKind::Edit;
 		link.rect = { 39, 43, 171, 12 };
-		link.style = ui::kReadOnly;
+		link.style = ui::kReadOnly | ui::kTabStop;
+		link.accessibleName = "Web site";
 
 		return dialog(100, "About Mirel", 217, 82, {
 			icon,
@@ -34,10 +36,10 @@ const ui::DialogTemplate &aboutTemplate()
 			      ui::kNoPrefix),
 			label("Copyright (c) 2026 the Mirel developers", { 39, 19, 171, 8 }),
 			label("Free software under the MIT licence, with no warranty.", { 39, 31, 171, 8 }),
-			link,
 			pushButton(ui::kIdOk, "OK", { 7, 61, 32, 14 }, ui::kDefaultButton),
 			pushButton(about::License, "License...", { 50, 61, 50, 14 }),
 			pushButton(about::LightTable, "Stupid Programmer Trick...", { 111, 61, 98, 14 }),
+			link,
 		});
 	}();
 	return t;

@@ -51,6 +51,10 @@ constexpr std::array<UnitRadio, 5> kUnitRadios = { {
 
 constexpr int kLabelHeight = 8;
 constexpr int kRadioHeight = 10;
+constexpr int kEditHeight = 14;
+// 16 digits and " mm" at the dialog font; the rendering widens the dialog
+// units where a font needs more.
+constexpr int kResultWidth = 78;
 
 } // namespace
 
@@ -81,7 +85,8 @@ ControlTemplate rightLabel(std::string text, Rect rect, int buddy)
 
 ControlTemplate heading(std::string text, Rect rect)
 {
-	return label(std::move(text), rect, ui::kNoId, rect.height > kLabelHeight ? ui::kWordWrap : ui::kNoStyle);
+	return label(std::move(text), rect, ui::kNoId,
+		     ui::kHeading | (rect.height > kLabelHeight ? ui::kWordWrap : ui::kNoStyle));
 }
 
 ControlTemplate inputEdit(int id, Rect rect)
@@ -89,9 +94,10 @@ ControlTemplate inputEdit(int id, Rect rect)
 	return control(id, ControlKind::Edit, "", rect, ui::kBorder | ui::kTabStop);
 }
 
-ControlTemplate resultEdit(int id, Rect rect)
+ControlTemplate resultEdit(int id, int x, int y)
 {
-	return control(id, ControlKind::Edit, "", rect, ui::kBorder | ui::kReadOnly);
+	return control(id, ControlKind::Edit, "", { x, y, kResultWidth, kEditHeight },
+		       ui::kBorder | ui::kReadOnly | ui::kTabStop);
 }
 
 ControlTemplate apertureCombo(int id, Rect rect)
@@ -113,19 +119,22 @@ ControlTemplate pickList(int id, Rect rect, std::vector<std::string> items)
 	return c;
 }
 
-ControlTemplate radio(int id, std::string text, Rect rect, int group, bool first, unsigned style)
+ControlTemplate radio(int id, std::string text, Rect rect, int group, std::string groupName, unsigned style)
 {
+	const bool first = !groupName.empty();
 	ControlTemplate c = control(id, ControlKind::RadioButton, std::move(text), rect,
 				    (first ? ui::kTabStop : ui::kNoStyle) | style);
 	c.group = group;
+	c.groupName = std::move(groupName);
 	return c;
 }
 
-ControlTemplate unitRadio(int id, int x, int y, bool first)
+ControlTemplate unitRadio(int id, int x, int y, std::string groupName)
 {
 	for (const UnitRadio &unit : kUnitRadios) {
 		if (unit.id == id)
-			return radio(id, unit.text, { x, y, unit.width, kRadioHeight }, kUnitGroup, first);
+			return radio(id, unit.text, { x, y, unit.width, kRadioHeight }, kUnitGroup,
+				     std::move(groupName));
 	}
 	throw std::invalid_argument("not a length-unit radio");
 }

@@ -25,8 +25,10 @@ ui::ControlTemplate heading(std::string text, ui::Rect rect);
 
 // A single-line edit the user types into.
 ui::ControlTemplate inputEdit(int id, ui::Rect rect);
-// A single-line edit the page writes a result into; skipped by Tab.
-ui::ControlTemplate resultEdit(int id, ui::Rect rect);
+// A single-line edit the page writes a result into: read-only, a Tab stop
+// after the inputs (so that it can be read and copied), as wide as every
+// result field, room for 16 digits and a unit.
+ui::ControlTemplate resultEdit(int id, int x, int y);
 
 // Drop-down with an edit part listing the whole-stop f-numbers.
 ui::ControlTemplate apertureCombo(int id, ui::Rect rect);
@@ -36,11 +38,12 @@ ui::ControlTemplate filmList(ui::Rect rect);
 // position is the stored value, so there is nothing to type.
 ui::ControlTemplate pickList(int id, ui::Rect rect, std::vector<std::string> items = {});
 
-// The first radio of a group starts it and takes the Tab stop.
-ui::ControlTemplate radio(int id, std::string text, ui::Rect rect, int group, bool first,
+// The first radio of a group starts it, takes the Tab stop and carries the
+// group's name, which assistive technology reads with each radio.
+ui::ControlTemplate radio(int id, std::string text, ui::Rect rect, int group, std::string groupName = {},
 			  unsigned style = ui::kNoStyle);
 // A length-unit radio: text and width follow from the unit's id.
-ui::ControlTemplate unitRadio(int id, int x, int y, bool first = false);
+ui::ControlTemplate unitRadio(int id, int x, int y, std::string groupName = {});
 ui::ControlTemplate checkBox(int id, std::string text, ui::Rect rect);
 
 ui::ControlTemplate pushButton(int id, std::string text, ui::Rect rect, unsigned style = ui::kNoStyle);

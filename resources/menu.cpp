@@ -36,7 +36,8 @@ const std::vector<Menu> &mainMenu()
 		{ "&Help",
 		  {
 			  { "&Contents", cmd::Contents },
-			  { "Conte&xt", cmd::Context },
+			  // F1 itself acts when released, from anywhere; the item shows it.
+			  { "Conte&xt\tF1", cmd::Context },
 			  {},
 			  { "&About...", cmd::About },
 		  } },

@@ -26,6 +26,7 @@
 #include "shell/page_sheet.h"
 #include "shell/qt_dialog_host.h"
 #include "shell/shell_resources.h"
+#include "shell/standard_keys.h"
 #include "ui_qt/cp1252.h"
 #include "ui_qt/dialog_units.h"
 #include "ui_qt/qt_controls.h"
@@ -87,7 +88,7 @@ MirelDlg *MirelDlg::instance()
 HelpWindow &MirelDlg::help()
 {
 	if (!help_)
-		help_ = new HelpWindow(this);
+		help_ = std::make_unique<HelpWindow>();
 	return *help_;
 }
 
@@ -119,6 +120,10 @@ void MirelDlg::buildMenu()
 							(accelerator.shift ? Qt::ShiftModifier : Qt::NoModifier),
 						Qt::Key(accelerator.key)));
 			}
+			// The desktop's quit key ends the run through Exit, which shows it.
+			if (command == ids::command::Exit)
+				action->setShortcuts(
+					standardKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
 		}
 	}
 }
@@ -214,6 +219,14 @@ void MirelDlg::requestQuit()
 		modal->close();
 	}
 	QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void MirelDlg::showEvent(QShowEvent *event)
+{
+	QMainWindow::showEvent(event);
+	// The sheet gave the start page's first field the keyboard: its focus
+	// frame shows, as after a Tab, so the user sees where typing goes.
+	setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 void MirelDlg::closeEvent(QCloseEvent *event)

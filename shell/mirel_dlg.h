@@ -45,6 +45,7 @@ public:
 	void requestQuit();
 
 protected:
+	void showEvent(QShowEvent *event) override;
 	void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -57,7 +58,8 @@ private:
 	SettingsStorage *storage_;
 	std::vector<std::unique_ptr<Page>> pages_;
 	PageSheet *sheet_ = nullptr;
-	HelpWindow *help_ = nullptr;
+	// A window of its own, which no dialog blocks.
+	std::unique_ptr<HelpWindow> help_;
 	DofTableWindow *dofTable_ = nullptr;
 	bool finished_ = false;
 };

@@ -1,5 +1,7 @@
 #include "shell/page_sheet.h"
 
+#include <QTabBar>
+
 #include "ui_qt/cp1252.h"
 #include "ui_qt/dialog_units.h"
 #include "ui_qt/qt_controls.h"
@@ -32,8 +34,16 @@ PageSheet::PageSheet(const std::vector<std::unique_ptr<Page>> &pages, int startP
 		}
 		setCurrentIndex(startPage >= 0 && startPage < sheet_.count() ? startPage : 0);
 	}
-	connect(this, &QTabWidget::currentChanged, this, [this](int index) { sheet_.show(index); });
+	connect(this, &QTabWidget::currentChanged, this, [this](int index) {
+		sheet_.show(index);
+		// Ctrl+1..7 or the Show menu: typing goes on in the new page.
+		// Arrowing along the tabs keeps the keyboard on them.
+		if (!tabBar()->hasFocus())
+			controls(index)->focusFirstInput();
+	});
 	sheet_.show(currentIndex());
+	// The user can type at once.
+	controls(currentIndex())->focusFirstInput();
 }
 
 ui::QtControls *PageSheet::controls(int index) const

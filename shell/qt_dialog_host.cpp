@@ -17,6 +17,7 @@ QtDialogHost::QtDialogHost(DialogModel &model, HelpHandler help, QWidget *parent
 {
 	setWindowTitle(ui::fromCp1252(model.dialogTemplate().caption));
 	setObjectName(QString::number(model.dialogTemplate().id));
+	setWindowModality(Qt::WindowModal);
 	auto *layout = new QVBoxLayout(this);
 	layout->setContentsMargins(0, 0, 0, 0);
 	layout->addWidget(controls_);
@@ -94,6 +95,19 @@ void QtDialogHost::runModal(DialogModel &dialog)
 {
 	QtDialogHost nested(dialog, help_, this);
 	nested.run();
+	// Back here, Enter closes this dialog rather than running the nested
+	// one again from the button that opened it.
+	focusDefaultButton();
+}
+
+void QtDialogHost::focusDefaultButton()
+{
+	for (const ui::ControlTemplate &control : model_.dialogTemplate().controls) {
+		if (control.style & ui::kDefaultButton) {
+			controls_->widget(control.id)->setFocus(Qt::OtherFocusReason);
+			return;
+		}
+	}
 }
 
 } // namespace mirel

@@ -13,7 +13,8 @@ class QtControls;
 }
 
 // Shows a dialog model modally in a Qt dialog built from its template; its
-// controls report to the dialog's run.
+// controls report to the dialog's run. The dialog is modal to its owner's
+// window only, so that the help it opens takes input while it is open.
 class QtDialogHost : public QDialog, public DialogHost
 {
 	Q_OBJECT
@@ -37,6 +38,7 @@ protected:
 
 private:
 	void present();
+	void focusDefaultButton();
 
 	DialogModel &model_;
 	HelpHandler help_;

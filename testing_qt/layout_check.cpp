@@ -128,6 +128,7 @@ std::string clipping(const QWidget &w)
 struct Placed {
 	const ControlTemplate *control;
 	const QWidget *widget;
+	QRect geometry; // in the surface's coordinates
 };
 
 // The widget of each control of dialog, or nullptr where none is found.
@@ -140,10 +141,10 @@ std::vector<Placed> findWidgets(const QWidget &surface, const DialogTemplate &di
 	for (const ControlTemplate &c : dialog.controls) {
 		const QWidget *w = nullptr;
 		if (c.id != kNoId)
-			w = surface.findChild<QWidget *>(QString::number(c.id), Qt::FindDirectChildrenOnly);
+			w = surface.findChild<QWidget *>(QString::number(c.id));
 		else if (nextUnnamed < unnamed.size())
 			w = unnamed[nextUnnamed++];
-		placed.push_back({ &c, w });
+		placed.push_back({ &c, w, w ? QRect(w->mapTo(&surface, QPoint(0, 0)), w->size()) : QRect() });
 	}
 	return placed;
 }
@@ -172,7 +173,7 @@ std::vector<std::string> layoutProblems(const QWidget &surface, const DialogTemp
 		}
 		if (const std::string why = clipping(*p.widget); !why.empty())
 			problems.push_back(name + " is clipped: " + why);
-		if (!window.contains(p.widget->geometry()))
+		if (!window.contains(p.geometry))
 			problems.push_back(name + " reaches past the window");
 	}
 
@@ -186,7 +187,7 @@ std::vector<std::string> layoutProblems(const QWidget &surface, const DialogTemp
 			const Placed &b = placed[j];
 			if (!b.widget || b.control->kind == ControlKind::Frame)
 				continue;
-			if (a.widget->geometry().intersects(b.widget->geometry()))
+			if (a.geometry.intersects(b.geometry))
 				problems.push_back(describe(*a.control) + " overlaps " + describe(*b.control));
 		}
 	}

@@ -5,11 +5,14 @@
 #include <memory>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QTest>
 
 #include "dialogs/about_dlg.h"
 #include "dialogs/defaults_dlg.h"
@@ -19,10 +22,12 @@
 #include "dof_table_qt/dof_card.h"
 #include "dof_table_qt/dof_table_window.h"
 #include "settings/records.h"
+#include "shell/help_find_bar.h"
 #include "shell/help_window.h"
 #include "shell/mirel_dlg.h"
 #include "shell/page_sheet.h"
 #include "shell/qt_dialog_host.h"
+#include "testing_qt/palettes.h"
 
 namespace {
 
@@ -34,22 +39,23 @@ bool save(QWidget &widget, const QDir &folder, const QString &name)
 	return saved;
 }
 
-// A dark desktop theme, to see that what Mirel draws itself stays readable.
-QPalette darkPalette()
+// Windows one over the other, as the screen shows them, on a dark
+// desktop: the offscreen screen gives each window's picture alone.
+bool saveStacked(const std::vector<QWidget *> &windows, const QDir &folder, const QString &name)
 {
-	QPalette dark;
-	const QColor window(53, 53, 53), base(35, 35, 35), text(235, 235, 235), muted(128, 128, 128);
-	for (const auto role : { QPalette::Window, QPalette::Button, QPalette::AlternateBase, QPalette::ToolTipBase })
-		dark.setColor(role, window);
-	for (const auto role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText,
-				 QPalette::BrightText, QPalette::HighlightedText })
-		dark.setColor(role, text);
-	dark.setColor(QPalette::Base, base);
-	dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
-	dark.setColor(QPalette::PlaceholderText, muted);
-	for (const auto role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
-		dark.setColor(QPalette::Disabled, role, muted);
-	return dark;
+	QRect area;
+	for (const QWidget *w : windows)
+		area |= w->geometry();
+	QPixmap stacked(area.size());
+	stacked.fill(QApplication::palette().color(QPalette::Dark));
+	QPainter painter(&stacked);
+	for (QWidget *w : windows)
+		painter.drawPixmap(w->geometry().topLeft() - area.topLeft(), w->grab());
+	painter.end();
+	const QString path = folder.filePath(name + QStringLiteral(".png"));
+	const bool saved = stacked.save(path);
+	std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
+	return saved;
 }
 
 } // namespace
@@ -64,6 +70,10 @@ int main(int argc, char **argv)
 
 	mirel::MirelDlg window(nullptr);
 	window.show();
+	// Active, as on the desktop: the start page's first field shows the
+	// keyboard focus.
+	window.activateWindow();
+	ok = QTest::qWaitForWindowActive(&window) && ok;
 	static const char *const kPages[] = { "page-1-fnumbers",      "page-2-depth-of-field", "page-3-hyperfocal",
 					      "page-4-field-of-view", "page-5-angle-of-view",  "page-6-magnification",
 					      "page-7-spot-meter" };
@@ -78,8 +88,9 @@ int main(int argc, char **argv)
 	table.present();
 	table.resize(1160, 820); // the offscreen screen is smaller than a desktop's
 	const QPalette light = QApplication::palette();
-	for (const auto &[palette, name] : { std::pair{ light, "window-depth-of-field-table" },
-					     std::pair{ darkPalette(), "window-depth-of-field-table-dark" } }) {
+	for (const auto &[palette, name] :
+	     { std::pair{ light, "window-depth-of-field-table" },
+	       std::pair{ mirel::ui::darkPalette(), "window-depth-of-field-table-dark" } }) {
 		QApplication::setPalette(palette);
 		QApplication::processEvents();
 		ok = save(table, folder, QString::fromLatin1(name)) && ok;
@@ -135,5 +146,29 @@ int main(int argc, char **argv)
 	mirel::HelpWindow &help = window.help();
 	help.showTopic(103);
 	ok = save(help, folder, QStringLiteral("help-depth-of-field")) && ok;
+
+	// Help opened from the Defaults dialog, searching its topic while the
+	// dialog stays open.
+	{
+		mirel::DefaultsDlg defaults;
+		mirel::QtDialogHost host(
+			defaults, [&](int topic) { help.showTopic(topic); }, &window);
+		host.move(window.geometry().topLeft() + QPoint(40, 60));
+		host.show();
+		help.resize(560, 420);
+		help.move(host.geometry().topLeft() + QPoint(180, 90));
+		help.showTopic(110);
+		help.findBar().open();
+		QTest::keyClicks(help.findBar().findChild<QLineEdit *>(), QStringLiteral("aperture"));
+		help.findBar().findChild<QCheckBox *>()->setChecked(true);
+		ok = saveStacked({ &window, &host, &help }, folder, QStringLiteral("help-find-over-defaults")) && ok;
+		help.findBar().dismiss();
+	}
+
+	// The f Numbers page in a dark palette: the computed f2 stays readable.
+	QApplication::setPalette(mirel::ui::darkPalette());
+	QApplication::processEvents();
+	window.showPage(0);
+	ok = save(window, folder, QStringLiteral("page-1-fnumbers-dark")) && ok;
 	return ok ? 0 : 1;
 }

@@ -30,6 +30,7 @@ enum Style : unsigned {
 	kDefaultButton = 1u << 4,
 	kNoPrefix = 1u << 5, // '&' shows as itself instead of marking a mnemonic
 	kWordWrap = 1u << 6, // a label whose text wraps onto further lines
+	kHeading = 1u << 7,  // the label that says what the window is for
 };
 
 inline constexpr int kNoId = -1;
@@ -58,6 +59,11 @@ struct ControlTemplate {
 	// For a label: the control it names, so that assistive technology reads
 	// the label with the field.
 	int buddy = kNoId;
+	// What assistive technology calls a field that no label names.
+	std::string accessibleName;
+	// On the first radio of a group: what assistive technology calls the
+	// group (each radio is named by its own text).
+	std::string groupName;
 	// Initial list of a combo box or drop-down list.
 	std::vector<std::string> items;
 };

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QStyle>
 
 #include "ui_qt/cp1252.h"
 #include "ui_qt/mnemonics.h"
@@ -34,19 +35,29 @@ DialogUnits::DialogUnits(const QFont &font)
 
 namespace {
 
-// A label's or button's text and the room it needs; a wrapped label's height
-// depends on its width and is measured for each width tried.
+// The longest result a read-only edit box must show whole: 16 digits and
+// the widest unit.
+const QString kLongestResult = QString(16, u'0') + QStringLiteral(" mm");
+
+// A label's, button's or result's text and the room it needs; a wrapped
+// label's height depends on its width and is measured for each width tried.
 struct Text {
 	Rect rect;
 	QString text;
 	bool wraps;
-	int width; // unwrapped, with a button's frame
+	int width; // unwrapped, with a button's or edit box's frame
 };
 
 std::vector<Text> textsOf(const DialogTemplate &dialog, const QFontMetrics &metrics)
 {
 	std::vector<Text> texts;
 	for (const ControlTemplate &c : dialog.controls) {
+		if (c.kind == ControlKind::Edit && (c.style & kReadOnly)) {
+			const int width =
+				DialogUnits::editWidthFor(metrics.horizontalAdvance(kLongestResult), c.style & kBorder);
+			texts.push_back({ c.rect, kLongestResult, false, width });
+			continue;
+		}
 		if (c.text.empty() || (c.kind != ControlKind::Static && c.kind != ControlKind::PushButton))
 			continue;
 		Text t{ c.rect, withoutMnemonics(fromCp1252(c.text)), (c.style & kWordWrap) != 0, 0 };
@@ -94,6 +105,12 @@ QFont DialogUnits::dialogFont(int fontPoints)
 	else
 		font.setPixelSize(std::max(1, scale(font.pixelSize(), fontPoints, 8)));
 	return font;
+}
+
+int DialogUnits::editWidthFor(int textWidth, bool framed)
+{
+	const int frame = framed ? QApplication::style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+	return textWidth + 2 * frame + 2 * 2 + 1;
 }
 
 int DialogUnits::toPixelsX(int units) const

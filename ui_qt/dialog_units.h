@@ -21,9 +21,10 @@ public:
 
 	// Units for dialog at font: measured from the font, then widened, if
 	// need be, until every label and button text of the template fits its
-	// place. Fonts differ in how wide their narrow letters, blanks and signs
-	// are against their average letter, so a layout made for one face can
-	// clip its labels in another.
+	// place, and every read-only edit box shows a result of 16 digits and a
+	// unit whole. Fonts differ in how wide their narrow letters, digits,
+	// blanks and signs are against their average letter, so a layout made
+	// for one face can clip its texts in another.
 	static DialogUnits fitting(const DialogTemplate &dialog, const QFont &font);
 
 	// The desktop's default UI font stands for the templates' 8-point face;
@@ -37,6 +38,11 @@ public:
 	int toPixelsY(int units) const;
 	QRect toPixels(const Rect &rect) const;
 	QSize toPixels(int width, int height) const;
+
+	// The width a single-line edit box needs to show a text textWidth
+	// pixels wide whole: inside the style's frame, Qt keeps two pixels each
+	// side of the text and one for the cursor.
+	static int editWidthFor(int textWidth, bool framed);
 
 private:
 	int charWidth_;

@@ -8,12 +8,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ui_qt/contrast.h"
 #include "ui_qt/cp1252.h"
 #include "ui_qt/mnemonics.h"
 
@@ -38,6 +40,17 @@ void setCheckAlone(QAbstractButton *button, bool checked)
 		group->setExclusive(true);
 }
 
+// As in Windows dialogs, Tab enters a group of radios at its checked radio,
+// from where the arrow keys move the check; at its first while none is.
+void keepTabStopOnCheck(QButtonGroup *group)
+{
+	const QList<QAbstractButton *> radios = group->buttons();
+	const auto checked = std::ranges::find_if(radios, &QAbstractButton::isChecked);
+	const QAbstractButton *stop = checked != radios.end() ? *checked : radios.front();
+	for (QAbstractButton *radio : radios)
+		radio->setFocusPolicy(radio == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 bool isList(ControlKind kind)
 {
 	return kind == ControlKind::ComboBox || kind == ControlKind::DropDownList;
@@ -50,11 +63,36 @@ bool isButton(ControlKind kind)
 
 Qt::FocusPolicy tabPolicy(const ControlTemplate &c)
 {
-	// Controls that are no tab stop still take focus from a click, so that
-	// read-only results can be selected and copied.
-	const bool tabStop = (c.style & kTabStop) && !(c.style & kReadOnly);
-	return tabStop ? Qt::StrongFocus : Qt::ClickFocus;
+	// Controls that are no tab stop still take focus from a click.
+	return (c.style & kTabStop) ? Qt::StrongFocus : Qt::ClickFocus;
 }
+
+QLineEdit *lineEditOf(QWidget *w)
+{
+	if (auto *combo = asCombo(w))
+		return combo->lineEdit();
+	return qobject_cast<QLineEdit *>(w);
+}
+
+// A label's text as a name: without the colon that ends it on screen.
+QString nameOf(const QString &label)
+{
+	QString name = label.trimmed();
+	if (name.endsWith(u':'))
+		name.chop(1);
+	return name.trimmed();
+}
+
+// Holds the radios of a group so that assistive technology reads the
+// group's name with them; it draws nothing of its own.
+class RadioGroupBox final : public QGroupBox
+{
+public:
+	using QGroupBox::QGroupBox;
+
+protected:
+	void paintEvent(QPaintEvent *) override {}
+};
 
 } // namespace
 
@@ -85,8 +123,11 @@ QtControls::QtControls(const DialogTemplate &dialog, NotificationSink &sink, QWi
 	linkBuddies();
 	for (Control &c : controls_)
 		showText(c);
-	chainTabOrder();
+	nameForAssistiveTechnology();
 	widenButtonsToTheirText();
+	groupRadios();
+	chainTabOrder();
+	keepDisabledTextLegible();
 	resize(templateSize());
 }
 
@@ -172,6 +213,7 @@ QWidget *QtControls::build(const ControlTemplate &c)
 					if (other != button && other->isChecked())
 						setCheckAlone(other, false);
 				}
+				keepTabStopOnCheck(group);
 			}
 			sink_.notify(id, Notification::Clicked);
 		});
@@ -220,8 +262,12 @@ void QtControls::showText(Control &c)
 		// A label draws '&' as a mnemonic only when it has a buddy.
 		if (QWidget *buddy = label->buddy()) {
 			label->setText(noPrefix ? escapeMnemonics(text) : text);
-			// Screen readers announce the field by its label, as shown.
-			buddy->setAccessibleName(noPrefix ? text : withoutMnemonics(text));
+			// Screen readers announce the field by its label, as shown but
+			// for the colon; on Linux they read a list's name from its
+			// label, a list's own name being its value.
+			const QString name = nameOf(noPrefix ? text : withoutMnemonics(text));
+			buddy->setAccessibleName(name);
+			label->setAccessibleName(name);
 		} else {
 			label->setText(noPrefix ? text : withoutMnemonics(text));
 		}
@@ -234,6 +280,19 @@ void QtControls::showText(Control &c)
 		break;
 	default:
 		break;
+	}
+}
+
+void QtControls::nameForAssistiveTechnology()
+{
+	// A page is named by its tab title and described by its heading.
+	if (!dialog_.caption.empty())
+		setAccessibleName(fromCp1252(dialog_.caption));
+	for (const Control &c : controls_) {
+		if (!c.control->accessibleName.empty())
+			c.widget->setAccessibleName(fromCp1252(c.control->accessibleName));
+		if (c.control->style & kHeading)
+			setAccessibleDescription(nameOf(static_cast<QLabel *>(c.widget)->text()));
 	}
 }
 
@@ -263,15 +322,86 @@ void QtControls::widenButtonsToTheirText()
 	}
 }
 
+void QtControls::groupRadios()
+{
+	// The box spans its radios and takes them in, keeping their places.
+	for (const Control &first : controls_) {
+		if (first.control->kind != ControlKind::RadioButton || first.control->groupName.empty())
+			continue;
+		const QList<QAbstractButton *> radios =
+			static_cast<QAbstractButton *>(first.widget)->group()->buttons();
+		QRect area;
+		for (const QAbstractButton *radio : radios)
+			area |= radio->geometry();
+		auto *box = new RadioGroupBox(this);
+		box->setAccessibleName(fromCp1252(first.control->groupName));
+		box->setGeometry(area);
+		for (QAbstractButton *radio : radios) {
+			const QPoint place = radio->pos() - area.topLeft();
+			radio->setParent(box);
+			radio->move(place);
+		}
+	}
+}
+
 void QtControls::chainTabOrder()
 {
+	// In template order; the radios of a group one after the other, where
+	// the group's first radio stands, whichever of them is the Tab stop.
 	QWidget *previous = nullptr;
 	for (const Control &c : controls_) {
-		if (c.widget->focusPolicy() == Qt::NoFocus)
+		QList<QWidget *> chain = { c.widget };
+		if (c.control->kind == ControlKind::RadioButton) {
+			const QList<QAbstractButton *> radios =
+				static_cast<QAbstractButton *>(c.widget)->group()->buttons();
+			if (radios.front() != c.widget)
+				continue;
+			chain = QList<QWidget *>(radios.begin(), radios.end());
+		}
+		for (QWidget *w : chain) {
+			if (w->focusPolicy() == Qt::NoFocus)
+				continue;
+			if (previous)
+				setTabOrder(previous, w);
+			previous = w;
+		}
+	}
+}
+
+void QtControls::focusFirstInput()
+{
+	for (const Control &c : controls_) {
+		if (!(c.control->style & kTabStop) || !c.widget->isEnabled())
 			continue;
-		if (previous)
-			setTabOrder(previous, c.widget);
-		previous = c.widget;
+		c.widget->setFocus(Qt::TabFocusReason);
+		if (QLineEdit *edit = lineEditOf(c.widget))
+			edit->selectAll();
+		return;
+	}
+}
+
+void QtControls::changeEvent(QEvent *event)
+{
+	QWidget::changeEvent(event);
+	if (event->type() == QEvent::PaletteChange)
+		keepDisabledTextLegible();
+}
+
+void QtControls::keepDisabledTextLegible()
+{
+	// The f Numbers page disables the box whose value it computes: the box
+	// takes no input, but its value is there to be read, so its text keeps
+	// the contrast of normal text against the disabled box. Only that one
+	// colour is the boxes' own; the rest follows the window's palette.
+	const QPalette inherited = palette();
+	QPalette legible;
+	legible.setColor(QPalette::Disabled, QPalette::Text,
+			 legibleColor(inherited.color(QPalette::Disabled, QPalette::Text),
+				      inherited.color(QPalette::Active, QPalette::Text),
+				      inherited.color(QPalette::Disabled, QPalette::Base), kTextContrast));
+	for (const Control &c : controls_) {
+		if (c.control->kind == ControlKind::Edit || c.control->kind == ControlKind::ComboBox)
+			c.widget->setPalette(legible);
 	}
 }
 
@@ -314,8 +444,16 @@ void QtControls::setText(int id, std::string_view text)
 		// Qt would scroll to its end.
 		QLineEdit *edit = c.control->kind == ControlKind::Edit ? static_cast<QLineEdit *>(c.widget)
 								       : asCombo(c.widget)->lineEdit();
-		edit->setText(fromCp1252(text));
+		const QString shown = fromCp1252(text);
+		edit->setText(shown);
 		edit->setCursorPosition(0);
+		// A result too long for its box shows its start, and all of it in
+		// the tooltip.
+		if (c.control->style & kReadOnly) {
+			const bool whole = DialogUnits::editWidthFor(edit->fontMetrics().horizontalAdvance(shown),
+								     edit->hasFrame()) <= edit->width();
+			edit->setToolTip(whole ? QString() : shown);
+		}
 		// QLineEdit stays silent when the text is unchanged; the contract
 		// wants a notice for every edit write, and none for a combo's.
 		if (c.control->kind == ControlKind::Edit)
@@ -362,8 +500,12 @@ void QtControls::setCheck(int id, bool checked)
 {
 	const Control &c = byId(id);
 	// Like a Windows button's check, a write changes this button only.
-	if (isButton(c.control->kind))
-		setCheckAlone(static_cast<QAbstractButton *>(c.widget), checked);
+	if (!isButton(c.control->kind))
+		return;
+	auto *button = static_cast<QAbstractButton *>(c.widget);
+	setCheckAlone(button, checked);
+	if (QButtonGroup *group = button->group())
+		keepTabStopOnCheck(group);
 }
 
 bool QtControls::isChecked(int id) const

@@ -52,6 +52,13 @@ public:
 	// The widget of control id; nullptr when the template has none.
 	QWidget *widget(int id) const;
 
+	// Gives the keyboard focus to the first enabled Tab stop, its text
+	// selected so that typing replaces it.
+	void focusFirstInput();
+
+protected:
+	void changeEvent(QEvent *event) override;
+
 private:
 	struct Control {
 		const ControlTemplate *control;
@@ -66,8 +73,11 @@ private:
 	QButtonGroup *radioGroup(int group);
 	void showText(Control &c);
 	void linkBuddies();
+	void nameForAssistiveTechnology();
 	void widenButtonsToTheirText();
+	void groupRadios();
 	void chainTabOrder();
+	void keepDisabledTextLegible();
 
 	DialogTemplate dialog_;
 	NotificationSink &sink_;

@@ -1,12 +1,15 @@
 // The settings dialogs, help, the About box and its light table as the user
 // runs them from the menu, with real keys and clicks.
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QScreen>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "resources/control_ids.h"
 #include "settings/records.h"
+#include "shell/help_find_bar.h"
 #include "shell/help_window.h"
 #include "testing_qt/qt_user_actions.h"
 #include "ui_qt/qt_controls.h"
@@ -23,8 +26,9 @@ using Records = std::tuple<CalcSettings, CalcSettings, StartupPrefs>; // current
 
 // Each dialog from its menu item over a page. F1 acts on its release and,
 // like Help > Context, shows the page's topic, also from inside the dialog,
-// whose help button shows its own. OK stores the change in the dialog's own
-// records and nowhere else, Cancel stores nothing.
+// whose help button shows its own; the help window then takes keys from the
+// window system while the dialog is open. OK stores the change in the
+// dialog's own records and nowhere else, Cancel stores nothing.
 TEST(Dialogs, HelpShowsThePagesOrTheDialogsTopicOkStoresInItsRecordsOnly)
 {
 	struct Dialog {
@@ -97,6 +101,14 @@ TEST(Dialogs, HelpShowsThePagesOrTheDialogsTopicOkStoresInItsRecordsOnly)
 				user.click(dialog.helpButton);
 				EXPECT_EQ(shownTopic(help), HelpWindow::topicUrl(dialog.helpTopic));
 				EXPECT_TRUE(host.isVisible()) << "help leaves the dialog open";
+				// A modal dialog would drop these keys before they reach help.
+				ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+				QTest::keyClick(help.windowHandle(), Qt::Key_F, Qt::ControlModifier);
+				EXPECT_TRUE(help.findBar().isVisible()) << "Ctrl+F in help";
+				QTest::keyClick(help.windowHandle(), Qt::Key_W, Qt::ControlModifier);
+				EXPECT_FALSE(help.isVisible()) << "Ctrl+W in help";
+				EXPECT_TRUE(host.isVisible()) << "closing help leaves the dialog open";
+				EXPECT_TRUE(QTest::qWaitForWindowActive(&host)) << "the dialog has the keyboard again";
 				if (dialog.change)
 					dialog.change(user);
 				user.click(button);
@@ -106,6 +118,56 @@ TEST(Dialogs, HelpShowsThePagesOrTheDialogsTopicOkStoresInItsRecordsOnly)
 				  0);
 			EXPECT_EQ(Records(currentSettings(), defaultSettings(), startupPrefs()), expected);
 		}
+	}
+}
+
+// The help window's own keys: its title names the topic once; Ctrl+F finds a
+// word, F3 and Shift+F3 move between its matches, "Highlight all" marks
+// every one, and a word that is not there is reported; Esc leaves the find
+// bar and then the window, Ctrl+W the window at once.
+TEST(Help, TitleOnceFindBarAndClosingKeys)
+{
+	const std::pair<const char *, QKeySequence> closings[] = { { "Esc", QKeySequence(Qt::Key_Escape) },
+								   { "Ctrl+W", QKeySequence(Qt::CTRL | Qt::Key_W) } };
+	for (const auto &[name, close] : closings) {
+		SCOPED_TRACE(name);
+		FakeStorage storage;
+		const auto window = openWindow(storage);
+		HelpWindow &help = window->help();
+		help.showTopic(topic::DepthOfField);
+		ASSERT_TRUE(QTest::qWaitForWindowActive(&help));
+		EXPECT_EQ(help.windowTitle(), "Depth of Field page - Mirel Help");
+		QTest::keyClick(help.windowHandle(), Qt::Key_F, Qt::ControlModifier);
+		ASSERT_TRUE(help.findBar().isVisible());
+		const auto *browser = help.findChild<QTextBrowser *>();
+		const qsizetype matches =
+			browser->toPlainText().count(QStringLiteral("hyperfocal"), Qt::CaseInsensitive);
+		ASSERT_GE(matches, 2);
+
+		QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("hyperfocal"));
+		EXPECT_FALSE(help.findBar().notFound());
+		EXPECT_EQ(browser->textCursor().selectedText().toLower(), "hyperfocal");
+		const int first = browser->textCursor().selectionStart();
+		QTest::keyClick(help.windowHandle(), Qt::Key_F3);
+		EXPECT_GT(browser->textCursor().selectionStart(), first);
+		QTest::keyClick(help.windowHandle(), Qt::Key_F3, Qt::ShiftModifier);
+		EXPECT_EQ(browser->textCursor().selectionStart(), first);
+		auto *highlightAll = help.findBar().findChild<QCheckBox *>();
+		QTest::mouseClick(highlightAll, Qt::LeftButton, Qt::NoModifier, QPoint(2, highlightAll->height() / 2));
+		EXPECT_EQ(browser->extraSelections().size(), matches);
+
+		QTest::keyClick(help.windowHandle(), Qt::Key_F, Qt::ControlModifier);
+		QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("zebra"));
+		EXPECT_TRUE(help.findBar().notFound());
+		EXPECT_TRUE(browser->extraSelections().isEmpty());
+
+		if (close == QKeySequence(Qt::Key_Escape)) {
+			QTest::keySequence(help.windowHandle(), close);
+			EXPECT_FALSE(help.findBar().isVisible());
+			EXPECT_TRUE(help.isVisible());
+		}
+		QTest::keySequence(help.windowHandle(), close);
+		EXPECT_FALSE(help.isVisible());
 	}
 }
 
@@ -144,10 +206,13 @@ TEST(About, TheLightTableFollowsTheIntroAndReturnsToTheAboutBox)
 			EXPECT_LE(std::abs(place.x() + label->width() / 2 - table.width() / 2), 1);
 			QTest::keyClick(&table, Qt::Key_Escape);
 		};
-		// Back in the About box, active again.
+		// Back in the About box, active again, OK has the keyboard: Enter
+		// closes the box rather than starting the light table again.
 		const auto aboutAgain = [&](QtDialogHost &about) {
 			EXPECT_TRUE(QTest::qWaitForWindowActive(&about));
-			click(ui::kIdOk)(about);
+			EXPECT_EQ(QApplication::focusWidget(), about.controls().widget(ui::kIdOk));
+			QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+			EXPECT_FALSE(about.isVisible());
 		};
 		EXPECT_EQ(runModals([&] { menuAction(*window, cmd::About).trigger(); },
 				    { { 100, click(ids::about::LightTable) },

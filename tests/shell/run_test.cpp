@@ -5,6 +5,7 @@
 #include <optional>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -41,6 +42,12 @@ TEST(Run, EachWayOfEndingEndsTheRunWithOneSave)
 			  menuAction(window, cmd::Exit).trigger();
 		  } },
 		{ "Esc", [](MirelDlg &window) { QTest::keyClick(&window, Qt::Key_Escape); } },
+		{ "Ctrl+Q, which the menu shows as Help > Context shows F1",
+		  [](MirelDlg &window) {
+			  EXPECT_EQ(menuAction(window, cmd::Exit).shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+			  EXPECT_TRUE(menuAction(window, cmd::Context).text().endsWith(QStringLiteral("\tF1")));
+			  QTest::keyClick(&window, Qt::Key_Q, Qt::ControlModifier);
+		  } },
 		{ "close", [](MirelDlg &window) { window.close(); } },
 		{ "SIGTERM with a dialog open",
 		  [](MirelDlg &window) {

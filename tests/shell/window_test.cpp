@@ -136,12 +136,15 @@ TEST(Pages, WorkedExamplesTypedIntoTheWidgets)
 		EXPECT_EQ(window->sheet().currentIndex(), kFieldOfView);
 		EXPECT_EQ(activePageIndex(), kFieldOfView);
 		EXPECT_EQ(shownText(*window, kFieldOfView, page::FocalLength), "50.0");
+		EXPECT_EQ(QApplication::focusWidget(), window->sheet().controls(kFieldOfView)->widget(page::Distance))
+			<< "typing goes on in the page shown";
 	}
 }
 
 // The window opens on the stored start page, or the first for none or a
-// damaged one.
-TEST(Pages, TheWindowOpensOnTheStoredStartPage)
+// damaged one, its first field ready to take what the user types, the focus
+// frame shown.
+TEST(Pages, TheWindowOpensOnTheStoredStartPageWithTheKeyboardInItsFirstField)
 {
 	for (const auto &[stored, opened] :
 	     { std::pair{ kMagnification, kMagnification }, std::pair{ -1, kFNumbers }, std::pair{ 9, kFNumbers } }) {
@@ -152,6 +155,58 @@ TEST(Pages, TheWindowOpensOnTheStoredStartPage)
 		const auto window = openWindow(storage);
 		EXPECT_EQ(window->sheet().currentIndex(), opened) << stored;
 		EXPECT_EQ(activePageIndex(), opened) << stored;
+		const ui::QtControls &page = *window->sheet().controls(opened);
+		const auto &controls = page.dialogTemplate().controls;
+		const auto first = std::ranges::find_if(controls, [](const auto &c) { return c.style & ui::kTabStop; });
+		QWidget *field = page.widget(first->id);
+		EXPECT_EQ(QApplication::focusWidget(), field) << stored;
+		const auto *edit = qobject_cast<QComboBox *>(field) ? qobject_cast<QComboBox *>(field)->lineEdit()
+								    : qobject_cast<QLineEdit *>(field);
+		ASSERT_NE(edit, nullptr);
+		EXPECT_EQ(edit->selectedText(), edit->text()) << "typing replaces the value";
+		EXPECT_TRUE(window->testAttribute(Qt::WA_KeyboardFocusChange)) << "the focus frame shows";
+	}
+}
+
+// Whether edit shows all its text: with nothing scrolled out of sight, the
+// cursor at the end of the text lies as far right of the cursor at its
+// start as the text is wide.
+bool showsWhole(QLineEdit &edit)
+{
+	const auto cursorX = [&](bool atEnd) {
+		atEnd ? edit.end(false) : edit.home(false);
+		edit.grab(); // places the text for the cursor
+		return edit.inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+	};
+	const int end = cursorX(true);
+	return end - cursorX(false) == edit.fontMetrics().horizontalAdvance(edit.text());
+}
+
+// A 600 mm lens at 100 m, in mm: the limits take up to 16 characters
+// before the unit and show whole. At 10000 km with a tiny circle of
+// confusion they take more, and show their start, all of them in the
+// tooltip.
+TEST(Pages, LongResultsShowWholeOrInTheirTooltip)
+{
+	FakeStorage storage;
+	const auto window = openWindow(storage);
+	window->showPage(kDepthOfField);
+	ui::QtControls &depth = *window->sheet().controls(kDepthOfField);
+	ui::QtUserActions user(depth);
+	user.click(page::UnitMillimetres);
+	user.type(page::FocalLength, "600");
+	for (const bool longer : { false, true }) {
+		user.type(page::Distance, longer ? "10000000000" : "100000");
+		if (longer)
+			user.type(page::CircleOfConfusion, "0.00001");
+		for (const int id : { ids::depthoffield::Near, ids::depthoffield::Far }) {
+			auto &result = *qobject_cast<QLineEdit *>(depth.widget(id));
+			const std::string text = result.text().toStdString();
+			EXPECT_EQ(result.text().size() > 16 + 3, longer) << text;
+			EXPECT_EQ(showsWhole(result), !longer) << text;
+			EXPECT_EQ(result.cursorPosition(), 0) << text;
+			EXPECT_EQ(result.toolTip(), longer ? result.text() : QString()) << text;
+		}
 	}
 }
 

@@ -29,7 +29,7 @@ DialogTemplate contractDialog()
 		control(kNoId, ControlKind::Static, "Label :", { 5, 7, 40, 8 }),
 		control(kEdit, ControlKind::Edit, "", { 50, 5, 40, 14 }, kBorder | kTabStop),
 		control(kOtherEdit, ControlKind::Edit, "", { 95, 5, 40, 14 }, kBorder | kTabStop),
-		control(kResult, ControlKind::Edit, "", { 140, 5, 50, 14 }, kBorder | kReadOnly),
+		control(kResult, ControlKind::Edit, "", { 140, 5, 50, 14 }, kBorder | kReadOnly | kTabStop),
 		control(kCombo, ControlKind::ComboBox, "", { 5, 25, 60, 60 }, kTabStop, 0, { "1", "1.4", "2" }),
 		control(kList, ControlKind::DropDownList, "", { 70, 25, 60, 60 }, kTabStop, 0, { "35mm", "6 \xD7 6" }),
 		control(kRadioA, ControlKind::RadioButton, "m", { 5, 45, 20, 10 }, kTabStop, 1),

@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -17,9 +16,10 @@
 #include "tests/ui/contract_dialog.h"
 #include "tests/ui/controls_contract.h"
 
-// What the Qt surface adds to the contract: widgets named, placed and
-// labelled from the template, and Qt's own habits kept away from models;
-// and the check of a rendered window's layout.
+// What the Qt surface adds to the contract: widgets named and placed from
+// the template, and Qt's own habits kept away from models; and the check of
+// a rendered window's layout. What screen readers hear of them is asked of
+// the real pages and dialogs (tests/shell/accessibility_test.cpp).
 
 namespace mirel::ui::testing {
 namespace {
@@ -72,49 +72,6 @@ TEST(QtControls, WidgetsAreNamedByIdAndPlacedInUnitsOfTheTemplateFont)
 			EXPECT_EQ(w->pos(), surface.units().toPixels(c.rect).topLeft()) << points << " " << c.id;
 		}
 	}
-}
-
-TEST(QtControls, LabelsNameTheirFieldsForScreenReaders)
-{
-	DialogTemplate d;
-	d.controls = {
-		control(kNoId, ControlKind::Static, "&Focal length (mm) :", { 5, 7, 80, 8 }),
-		control(1009, ControlKind::Edit, "", { 90, 5, 48, 14 }, kBorder | kTabStop),
-		control(kNoId, ControlKind::Static, "Near && far :", { 5, 23, 80, 8 }, kNoPrefix),
-		control(1016, ControlKind::Edit, "", { 90, 21, 59, 14 }, kBorder | kReadOnly),
-	};
-	d.controls[0].buddy = 1009;
-	d.controls[2].buddy = 1016;
-	Log log;
-	QtControls surface(d, log);
-	const QList<QLabel *> labels = surface.findChildren<QLabel *>(QString::number(kNoId));
-	ASSERT_EQ(labels.size(), 2);
-	EXPECT_EQ(labels[0]->buddy(), surface.widget(1009));
-	EXPECT_EQ(surface.widget(1009)->accessibleName(), "Focal length (mm) :");
-	EXPECT_EQ(labels[1]->buddy(), surface.widget(1016));
-	EXPECT_EQ(surface.widget(1016)->accessibleName(), "Near && far :");
-}
-
-TEST(QtControls, TabSkipsReadOnlyResults)
-{
-	Log log;
-	QtControls surface(contractDialog(), log);
-	surface.show();
-	QApplication::setActiveWindow(&surface);
-	surface.widget(kEdit)->setFocus();
-	const std::vector<int> stops = { kOtherEdit, kCombo, kList, kRadioA, kCheck, kButton, kEdit };
-	std::vector<int> visited;
-	for (std::size_t i = 0; i < stops.size(); ++i) {
-		QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-		QWidget *focus = QApplication::focusWidget();
-		// An editable combo's line edit takes the focus for it.
-		while (focus && focus->parentWidget() != &surface)
-			focus = focus->parentWidget();
-		visited.push_back(focus ? focus->objectName().toInt() : 0);
-	}
-	EXPECT_EQ(visited, stops);
-	// A result still takes the focus from a click, to be selected and copied.
-	EXPECT_EQ(surface.widget(kResult)->focusPolicy(), Qt::ClickFocus);
 }
 
 // Qt's completion, and its picking of a matching item on Enter or when the

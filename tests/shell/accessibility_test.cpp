@@ -1,0 +1,222 @@
+// What a keyboard and a screen-reader user meet on every page and dialog,
+// asked of the real widgets: the names Qt's accessibility interfaces give
+// them, the order Tab visits them in, and the contrast of the text that
+// stays readable in a disabled box.
+
+#include <set>
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "dialogs/about_dlg.h"
+#include "dialogs/defaults_dlg.h"
+#include "dialogs/rounding_rules_dlg.h"
+#include "dialogs/startup_prefs_dlg.h"
+#include "resources/control_ids.h"
+#include "settings/records.h"
+#include "shell/page_sheet.h"
+#include "testing_qt/palettes.h"
+#include "testing_qt/qt_user_actions.h"
+#include "ui_qt/contrast.h"
+#include "ui_qt/qt_controls.h"
+
+#include "shell_test_support.h"
+
+namespace mirel::testing {
+namespace {
+
+using ui::ControlKind;
+
+QAccessibleInterface &accessible(QWidget *widget)
+{
+	QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+	if (!iface)
+		throw std::logic_error("no accessible interface");
+	return *iface;
+}
+
+// The name a screen reader announces. On Linux Qt gives a combo box its
+// value as name and names it by the label it is related to.
+QString spokenName(QWidget *widget)
+{
+	QAccessibleInterface &iface = accessible(widget);
+	if (iface.role() != QAccessible::ComboBox)
+		return iface.text(QAccessible::Name);
+	const auto labels = iface.relations(QAccessible::Label);
+	return labels.isEmpty() ? QString() : labels.front().first->text(QAccessible::Name);
+}
+
+bool badName(const QString &name)
+{
+	return name.trimmed().isEmpty() || name.trimmed().endsWith(u':');
+}
+
+bool isInput(ControlKind kind)
+{
+	return kind == ControlKind::Edit || kind == ControlKind::ComboBox || kind == ControlKind::DropDownList ||
+	       kind == ControlKind::RadioButton || kind == ControlKind::CheckBox || kind == ControlKind::PushButton;
+}
+
+// Every input, result, radio, check box, list and button named, every
+// radio group named, none with a trailing colon.
+std::string namingProblems(const ui::QtControls &surface)
+{
+	std::string problems;
+	for (const ui::ControlTemplate &c : surface.dialogTemplate().controls) {
+		if (!isInput(c.kind))
+			continue;
+		QWidget *widget = surface.widget(c.id);
+		const QString name = spokenName(widget);
+		if (badName(name))
+			problems += "\n  control " + std::to_string(c.id) + " is named \"" + name.toStdString() + '"';
+		if (c.kind != ControlKind::RadioButton)
+			continue;
+		QAccessibleInterface *group = accessible(widget).parent();
+		const QString groupName = group ? group->text(QAccessible::Name) : QString();
+		if (!group || group->role() != QAccessible::Grouping || badName(groupName))
+			problems += "\n  the group of radio " + std::to_string(c.id) + " is named \"" +
+				    groupName.toStdString() + '"';
+	}
+	return problems;
+}
+
+// The controls Tab should visit, in order: every enabled input as the
+// template lists it, a group of radios at its checked radio (its first
+// while none is), then every result.
+std::vector<int> expectedTabChain(const ui::QtControls &surface)
+{
+	std::vector<int> inputs, results;
+	std::set<const QButtonGroup *> groups;
+	for (const ui::ControlTemplate &c : surface.dialogTemplate().controls) {
+		QWidget *widget = surface.widget(c.id);
+		if (!isInput(c.kind) || !widget->isEnabled())
+			continue;
+		if (c.kind == ControlKind::Edit && (c.style & ui::kReadOnly)) {
+			results.push_back(c.id);
+		} else if (c.kind != ControlKind::RadioButton) {
+			inputs.push_back(c.id);
+		} else if (const QButtonGroup *group = static_cast<QAbstractButton *>(widget)->group();
+			   groups.insert(group).second) {
+			const QAbstractButton *stop =
+				group->checkedButton() ? group->checkedButton() : group->buttons().front();
+			inputs.push_back(stop->objectName().toInt());
+		}
+	}
+	inputs.insert(inputs.end(), results.begin(), results.end());
+	return inputs;
+}
+
+// The control of surface that has the keyboard, 0 for none.
+int focusedControl(const ui::QtControls &surface)
+{
+	for (QWidget *w = QApplication::focusWidget(); w && w != &surface; w = w->parentWidget()) {
+		bool isId = false;
+		const int id = w->objectName().toInt(&isId);
+		if (isId && surface.widget(id) == w)
+			return id;
+	}
+	return 0;
+}
+
+// Presses Tab from the first control until the keyboard comes back to it,
+// noting each control of surface it visits.
+std::vector<int> tabChain(const ui::QtControls &surface, int first)
+{
+	surface.widget(first)->setFocus(Qt::TabFocusReason);
+	std::vector<int> visited = { focusedControl(surface) };
+	for (int press = 0; press < 40; ++press) {
+		QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+		const int id = focusedControl(surface);
+		if (id == first)
+			break;
+		if (id != 0)
+			visited.push_back(id);
+	}
+	return visited;
+}
+
+void expectAccessible(const ui::QtControls &surface)
+{
+	SCOPED_TRACE(::testing::Message() << "template " << surface.dialogTemplate().id);
+	EXPECT_EQ(namingProblems(surface), "");
+	const std::vector<int> expected = expectedTabChain(surface);
+	ASSERT_FALSE(expected.empty());
+	EXPECT_EQ(tabChain(surface, expected.front()), expected);
+}
+
+// The unit is feet, so that Tab meets each unit group at a radio other
+// than its first.
+TEST(Accessibility, EveryPageAndDialogNamesItsControlsAndTabsThroughInputsThenResults)
+{
+	FakeStorage storage([](CalcSettings &defaults, StartupPrefs &) { defaults.LengthUnit = LengthUnit::Feet; });
+	const auto window = openWindow(storage);
+	for (int index = 0; index < kPageCount; ++index) {
+		window->showPage(index);
+		const ui::QtControls &page = *window->sheet().controls(index);
+		expectAccessible(page);
+		// A page is named by its tab and described by its heading.
+		QAccessibleInterface &iface = accessible(const_cast<ui::QtControls *>(&page));
+		EXPECT_EQ(iface.text(QAccessible::Name), window->sheet().tabText(index));
+		const QString description = iface.text(QAccessible::Description);
+		const QList<QLabel *> labels = page.findChildren<QLabel *>();
+		EXPECT_TRUE(!badName(description) &&
+			    std::ranges::any_of(
+				    labels, [&](const QLabel *label) { return label->text().startsWith(description); }))
+			<< "page " << index << " is described as \"" << description.toStdString() << '"';
+	}
+
+	RoundingRulesDlg roundingRules;
+	DefaultsDlg defaults;
+	StartupPrefsDlg startupPrefs;
+	AboutDlg about;
+	for (DialogModel *model :
+	     std::initializer_list<DialogModel *>{ &roundingRules, &defaults, &startupPrefs, &about }) {
+		QtDialogHost host(*model, {}, window.get());
+		host.show();
+		host.activateWindow();
+		ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &host; }));
+		expectAccessible(host.controls());
+	}
+}
+
+// The box the f Numbers page computes into is disabled; its text is drawn
+// in the palette's disabled text colour on its disabled base colour.
+TEST(Accessibility, TheDisabledComputedBoxReadsAtNormalTextContrastInLightAndDarkPalettes)
+{
+	FakeStorage storage;
+	const auto window = openWindow(storage);
+	window->showPage(kFNumbers);
+	ui::QtControls &page = *window->sheet().controls(kFNumbers);
+	const QPalette before = QApplication::palette();
+	for (const auto &[name, palette] :
+	     { std::pair{ "light", ui::lightPalette() }, { "dark", ui::darkPalette() } }) {
+		QApplication::setPalette(palette);
+		QApplication::processEvents(); // widgets take a new palette from posted events
+		for (const int mode : { ids::fnumbers::ModeF2, ids::fnumbers::ModeStops }) {
+			ui::QtUserActions(page).click(mode);
+			const int computed = mode == ids::fnumbers::ModeF2 ? ids::fnumbers::F2 : ids::fnumbers::Stops;
+			QWidget *box = page.widget(computed);
+			ASSERT_FALSE(box->isEnabled());
+			auto *combo = qobject_cast<QComboBox *>(box);
+			const QWidget *text = combo ? combo->lineEdit() : box;
+			const double ratio =
+				ui::contrastRatio(text->palette().color(QPalette::Disabled, QPalette::Text),
+						  box->palette().color(QPalette::Disabled, QPalette::Base));
+			EXPECT_GE(ratio, ui::kTextContrast) << name << " palette, box " << computed;
+			std::printf("[          ] %s palette, disabled box %d: %.2f:1 (the palette's own: %.2f:1)\n",
+				    name, computed, ratio,
+				    ui::contrastRatio(palette.color(QPalette::Disabled, QPalette::Text),
+						      palette.color(QPalette::Disabled, QPalette::Base)));
+		}
+	}
+	QApplication::setPalette(before);
+	QApplication::processEvents();
+}
+
+} // namespace
+} // namespace mirel::testing
