@@ -77,7 +77,7 @@ private:
 };
 
 // The settings file in a folder the first save makes, and the boxes shown.
-class SettingsFileTest : public testing::Test
+class SettingsFileTest : public ::testing::Test
 {
 protected:
 	TempDir dir;
