@@ -36,6 +36,14 @@ PageSheet::PageSheet(const std::vector<std::unique_ptr<Page>> &pages, int startP
 	sheet_.show(currentIndex());
 }
 
+void PageSheet::activate(int index)
+{
+	if (index == currentIndex())
+		sheet_.show(index);
+	else
+		setCurrentIndex(index);
+}
+
 ui::QtControls *PageSheet::controls(int index) const
 {
 	// Every page's controls are made above, as QtControls.
