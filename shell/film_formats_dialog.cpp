@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -174,7 +175,7 @@ void FilmFormatsDialog::check()
 			QLineEdit *edit = field(checked);
 			edit->setToolTip(problem);
 			edit->setAccessibleDescription(problem);
-			edit->setPalette(problem.isEmpty() ? palette() : marked);
+			edit->setPalette(problem.isEmpty() ? QPalette() : marked);
 			if (first.isEmpty() && !problem.isEmpty())
 				first = QStringLiteral("Format %1: %2").arg(row + 1).arg(problem);
 		}
@@ -182,6 +183,14 @@ void FilmFormatsDialog::check()
 	problem_->setText(first);
 	problem_->setVisible(!first.isEmpty());
 	ok_->setEnabled(first.isEmpty());
+}
+
+void FilmFormatsDialog::changeEvent(QEvent *event)
+{
+	QDialog::changeEvent(event);
+	// A theme changed while the dialog is open: the marks take its colours.
+	if (event->type() == QEvent::PaletteChange)
+		check();
 }
 
 void FilmFormatsDialog::accept()

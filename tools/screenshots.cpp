@@ -102,6 +102,11 @@ int main(int argc, char **argv)
 		name->setText(QString::fromUtf8("Medium format 44×33"));
 		emit name->textEdited(name->text());
 		ok = save(formats, folder, QStringLiteral("dialog-film-formats-refused")) && ok;
+		QApplication::setPalette(darkPalette());
+		QApplication::processEvents();
+		ok = save(formats, folder, QStringLiteral("dialog-film-formats-refused-dark")) && ok;
+		QApplication::setPalette(light);
+		QApplication::processEvents();
 	}
 
 	// The worked example of the Focus Planner: 24 mm on APS-C, sharp from
@@ -123,6 +128,7 @@ int main(int argc, char **argv)
 		ok = save(planner, folder, QString::fromLatin1(name)) && ok;
 	}
 	QApplication::setPalette(light);
+	QApplication::processEvents();
 	planner.useOnDepthOfFieldPage();
 	planner.close();
 	ok = save(window, folder, QStringLiteral("status-bar-diffraction")) && ok;
