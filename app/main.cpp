@@ -30,6 +30,9 @@ int main(int argc, char **argv)
 		return EXIT_FAILURE;
 	}
 	mirel::MirelApp app(argc, argv);
-	mirel::RegistrySettingsStorage storage(mirel::defaultSettingsPath());
+	// The settings key works on the user's settings file for the whole run.
+	mirel::RegFileStore store(mirel::defaultSettingsPath());
+	const mirel::RegistryBinding binding(mirel::settingsKey, store);
+	mirel::RegistrySettingsStorage storage(mirel::settingsKey, store);
 	return app.run(&storage);
 }

@@ -1,11 +1,14 @@
 // Cost of loading the settings at start-up and saving them at exit, with
 // the file on the disk of the working folder (not a tmpfs), each save
-// synced. Run from the build folder: `make bench`.
+// synced: for Mirel's own file (argument 0) and for one that also holds
+// 900 KB of other programs' keys, as an imported registry export may
+// (argument 900). Run from the build folder: `make bench`.
 #include <benchmark/benchmark.h>
 
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "settings/lifecycle.h"
@@ -37,6 +40,34 @@ private:
 	std::string path_;
 };
 
+// The settings file at path, opened as the program opens it.
+struct SettingsFile {
+	explicit SettingsFile(const std::string &path)
+		: store(path), binding(settingsKey, store), storage(settingsKey, store)
+	{
+	}
+	RegFileStore store;
+	RegistryBinding binding;
+	RegistrySettingsStorage storage;
+};
+
+// Mirel's file after one save, then kilobytes of other keys appended.
+void makeSettingsFile(const std::string &path, long kilobytes)
+{
+	{
+		SettingsFile settings(path);
+		loadSettingsAtStartup(&settings.storage);
+		saveSettingsAtExit(&settings.storage);
+	}
+	std::ofstream file(path, std::ios::binary | std::ios::app);
+	const std::string value = "=\"" + std::string(80, 'v') + "\"\r\n";
+	for (long key = 0; file.tellp() < kilobytes * 1000; ++key) {
+		file << "\r\n[HKEY_CURRENT_USER\\Software\\Other\\Key" << key << "]\r\n";
+		for (int v = 0; v < 20; ++v)
+			file << "\"Value" << v << '"' << value;
+	}
+}
+
 void failOnMessage(benchmark::State &state)
 {
 	setMessageBoxHandler(
@@ -47,14 +78,10 @@ void BM_LoadSettings(benchmark::State &state)
 {
 	BenchFolder folder;
 	failOnMessage(state);
-	{
-		RegistrySettingsStorage storage(folder.file());
-		loadSettingsAtStartup(&storage);
-		saveSettingsAtExit(&storage);
-	}
+	makeSettingsFile(folder.file(), state.range(0));
 	for (auto _ : state) {
-		RegistrySettingsStorage storage(folder.file());
-		loadSettingsAtStartup(&storage);
+		SettingsFile settings(folder.file());
+		loadSettingsAtStartup(&settings.storage);
 		benchmark::DoNotOptimize(currentSettings().filmCoC);
 	}
 	setMessageBoxHandler({});
@@ -64,37 +91,19 @@ void BM_SaveSettings(benchmark::State &state)
 {
 	BenchFolder folder;
 	failOnMessage(state);
-	RegistrySettingsStorage storage(folder.file());
-	loadSettingsAtStartup(&storage);
+	makeSettingsFile(folder.file(), state.range(0));
+	SettingsFile settings(folder.file());
+	loadSettingsAtStartup(&settings.storage);
 	startupPrefs().FieldsBecomeDefaults = true;
 	for (auto _ : state) {
 		currentSettings().FocalLength += 1.0; // a real change each time
-		saveSettingsAtExit(&storage);
+		saveSettingsAtExit(&settings.storage);
 	}
 	setMessageBoxHandler({});
 }
 
-// The same save with every value its own synced whole-file write, as the
-// store does outside a batch: why a save is one batch.
-void BM_SaveSettingsValueByValue(benchmark::State &state)
-{
-	BenchFolder folder;
-	failOnMessage(state);
-	RegistrySettingsStorage storage(folder.file());
-	loadSettingsAtStartup(&storage);
-	saveSettingsAtExit(&storage);
-	for (auto _ : state) {
-		if (!settingsKey.openProductKey(true))
-			break;
-		writeSettingsRecord(settingsKey, defaultSettings());
-		writeStartupPrefs(settingsKey, startupPrefs());
-	}
-	setMessageBoxHandler({});
-}
-
-BENCHMARK(BM_LoadSettings)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_SaveSettings)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_SaveSettingsValueByValue)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LoadSettings)->Arg(0)->Arg(900)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SaveSettings)->Arg(0)->Arg(900)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace mirel

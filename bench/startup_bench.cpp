@@ -85,7 +85,9 @@ int runMirel(int argc, char **argv, long long startNs)
 	mirel::MirelApp app(argc, argv);
 	FirstPaint watch("mirel", startNs, mirelWindow);
 	app.installEventFilter(&watch);
-	mirel::RegistrySettingsStorage storage(mirel::defaultSettingsPath());
+	mirel::RegFileStore store(mirel::defaultSettingsPath());
+	const mirel::RegistryBinding binding(mirel::settingsKey, store);
+	mirel::RegistrySettingsStorage storage(mirel::settingsKey, store);
 	return app.run(&storage);
 }
 

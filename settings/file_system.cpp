@@ -47,14 +47,14 @@ ssize_t pwrite(int fd, const void *data, std::size_t size, off_t offset)
 	return checked([&] { return ::pwrite(fd, data, size, offset); });
 }
 
-int ftruncate(int fd, off_t length)
-{
-	return checked([&] { return ::ftruncate(fd, length); });
-}
-
 int fchmod(int fd, mode_t mode)
 {
 	return checked([&] { return ::fchmod(fd, mode); });
+}
+
+int fchown(int fd, uid_t owner, gid_t group)
+{
+	return checked([&] { return ::fchown(fd, owner, group); });
 }
 
 int fsync(int fd)

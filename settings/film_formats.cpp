@@ -54,23 +54,33 @@ std::array<FilmFormat, kFilmFormatCount> builtInFilmFormats()
 	return table;
 }
 
+CalcSettings builtInSettings()
+{
+	CalcSettings settings;
+	settings.RoundStopsMethod = 0;
+	settings.RoundOtherMethod = 2;
+	settings.LengthUnit = LengthUnit::Metres;
+	settings.Aperture = 1.8;
+	settings.FocusDistance = 1000.0;
+	settings.FocalLength = 50.0;
+	settings.SpotPercent = 9.5;
+	settings.FilmSizes = builtInFilmFormats();
+	settings.FilmSize = 0;
+	return settings;
+}
+
+StartupPrefs builtInStartupPrefs()
+{
+	return { .StartWithLastForm = true, .StartupForm = -1, .FieldsBecomeDefaults = false };
+}
+
 void builtInDefaults()
 {
 	CalcSettings &defaults = defaultSettings();
-	defaults.RoundStopsMethod = 0;
-	defaults.RoundOtherMethod = 2;
-	defaults.LengthUnit = LengthUnit::Metres;
-	defaults.Aperture = 1.8;
-	defaults.FocusDistance = 1000.0;
-	defaults.FocalLength = 50.0;
-	defaults.SpotPercent = 9.5;
-	defaults.FilmSizes = builtInFilmFormats();
-	defaults.FilmSize = 0;
-
-	StartupPrefs &prefs = startupPrefs();
-	prefs.StartWithLastForm = true;
-	prefs.StartupForm = -1;
-	prefs.FieldsBecomeDefaults = false;
+	const double filmCoC = defaults.filmCoC;
+	defaults = builtInSettings();
+	defaults.filmCoC = filmCoC;
+	startupPrefs() = builtInStartupPrefs();
 }
 
 double suggestedCoC(const FilmFormat &format)

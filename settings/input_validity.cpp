@@ -1,8 +1,25 @@
 #include "settings/input_validity.h"
 
+#include <cmath>
+#include <initializer_list>
+
 #include "settings/records.h"
 
 namespace mirel {
+
+namespace {
+
+// An infinite input (1e999 typed) would pass every test against 0 and give
+// infinite or "nan" results.
+bool allFinite(std::initializer_list<double> inputs)
+{
+	for (const double input : inputs)
+		if (!std::isfinite(input))
+			return false;
+	return true;
+}
+
+} // namespace
 
 AngleOfViewInputs angleOfViewInputs()
 {
@@ -39,25 +56,29 @@ SpotMeterInputs spotMeterInputs()
 
 bool angleOfViewInputsValid()
 {
-	return angleOfViewInputs().FocalLength > 0.0;
+	const AngleOfViewInputs in = angleOfViewInputs();
+	return allFinite({ in.FocalLength }) && in.FocalLength > 0.0;
 }
 
 bool depthOfFieldInputsValid()
 {
 	const DepthOfFieldInputs in = depthOfFieldInputs();
-	return in.FocalLength > 0.0 && in.FocusDistance >= in.FocalLength && in.Aperture > 0.0 && in.filmCoC > 0.0;
+	return allFinite({ in.FocalLength, in.FocusDistance, in.Aperture, in.filmCoC }) && in.FocalLength > 0.0 &&
+	       in.FocusDistance >= in.FocalLength && in.Aperture > 0.0 && in.filmCoC > 0.0;
 }
 
 bool hyperfocalInputsValid()
 {
 	const HyperfocalInputs in = hyperfocalInputs();
-	return in.FocalLength > 0.0 && in.Aperture > 0.0 && in.filmCoC > 0.0;
+	return allFinite({ in.FocalLength, in.Aperture, in.filmCoC }) && in.FocalLength > 0.0 && in.Aperture > 0.0 &&
+	       in.filmCoC > 0.0;
 }
 
 bool fieldOfViewInputsValid()
 {
 	const FieldOfViewInputs in = fieldOfViewInputs();
-	return in.FocalLength > 0.0 && in.FocusDistance >= in.FocalLength && in.FocusDistance > 0.0;
+	return allFinite({ in.FocalLength, in.FocusDistance }) && in.FocalLength > 0.0 &&
+	       in.FocusDistance >= in.FocalLength && in.FocusDistance > 0.0;
 }
 
 bool magnificationInputsValid()
@@ -68,7 +89,7 @@ bool magnificationInputsValid()
 bool spotMeterInputsValid()
 {
 	const SpotMeterInputs in = spotMeterInputs();
-	return in.FocalLength > 0.0 && in.SpotPercent > 0.0;
+	return allFinite({ in.FocalLength, in.SpotPercent }) && in.FocalLength > 0.0 && in.SpotPercent > 0.0;
 }
 
 } // namespace mirel

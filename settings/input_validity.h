@@ -5,7 +5,7 @@ namespace mirel {
 // Whether a page has inputs good enough to compute anything. Each test reads
 // currentSettings through an accessor that hands out exactly the fields its
 // page's formula needs; the conditions are tested in order and every test
-// against 0 is strict.
+// against 0 is strict. A number that is not finite is never usable.
 
 struct AngleOfViewInputs {
 	const double &FocalLength;

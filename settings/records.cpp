@@ -5,18 +5,18 @@
 
 namespace mirel {
 
-std::string_view filmName(const FilmFormat &format)
+std::string_view filmName(const FilmName &name)
 {
-	const auto end = std::find(format.Name.begin(), format.Name.end(), '\0');
-	return { format.Name.data(), static_cast<std::size_t>(end - format.Name.begin()) };
+	const auto end = std::find(name.begin(), name.end(), '\0');
+	return { name.data(), static_cast<std::size_t>(end - name.begin()) };
 }
 
-void setFilmName(FilmFormat &format, std::string_view name)
+void setFilmName(FilmName &name, std::string_view text)
 {
-	// A NUL inside name ends the stored text, as it would in the C field.
-	name = name.substr(0, std::min(name.find('\0'), format.Name.size() - 1));
-	format.Name.fill('\0');
-	std::memcpy(format.Name.data(), name.data(), name.size());
+	// A NUL inside text ends the stored text, as it would in the C field.
+	text = text.substr(0, std::min(text.find('\0'), name.size() - 1));
+	name.fill('\0');
+	std::memcpy(name.data(), text.data(), text.size());
 }
 
 CalcSettings &currentSettings()

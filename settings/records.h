@@ -8,10 +8,17 @@
 
 namespace mirel {
 
-// One film or sensor format. Name is Windows-1252 text of at most 15
-// characters, NUL-terminated; set it through setFilmName().
+// A film format's name: Windows-1252 text of at most 15 characters,
+// NUL-terminated; set it through setFilmName().
+using FilmName = std::array<char, 16>;
+
+std::string_view filmName(const FilmName &name);
+// Stores text cut to the 15 characters the field holds.
+void setFilmName(FilmName &name, std::string_view text);
+
+// One film or sensor format.
 struct FilmFormat {
-	std::array<char, 16> Name{};
+	FilmName Name{};
 	double Width = 0.0;  // mm
 	double Height = 0.0; // mm
 	double CoC = 0.0;    // mm, kept with the format; the pages use filmCoC
@@ -21,9 +28,14 @@ struct FilmFormat {
 
 inline constexpr int kFilmFormatCount = 10;
 
-std::string_view filmName(const FilmFormat &format);
-// Stores name cut to the 15 characters the field holds.
-void setFilmName(FilmFormat &format, std::string_view name);
+inline std::string_view filmName(const FilmFormat &format)
+{
+	return filmName(format.Name);
+}
+inline void setFilmName(FilmFormat &format, std::string_view text)
+{
+	setFilmName(format.Name, text);
+}
 
 // Index of the film format in FilmSize when none is selected (transient only).
 inline constexpr std::uint8_t kNoFilmFormat = 255;

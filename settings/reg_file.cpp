@@ -4,11 +4,16 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/cp1252.h"
+
 namespace mirel {
 
 namespace {
 
 constexpr std::string_view kHeader = "REGEDIT4";
+constexpr std::string_view kUnicodeHeader = "Windows Registry Editor Version 5.00";
+constexpr std::string_view kUtf16Mark = "\xFF\xFE";
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kLineEnd = "\r\n";
 // regedit breaks "hex:" lists so that no line grows past 80 columns.
 constexpr std::size_t kHexLineWidth = 76;
@@ -287,6 +292,61 @@ private:
 	bool cutOff_ = false;
 };
 
+// Appends character as its Windows-1252 byte, or '?' when there is none.
+void appendCp1252(std::string &text, char32_t character, bool &unmappable)
+{
+	const auto byte = cp1252OfUnicode(character);
+	unmappable |= !byte;
+	text += byte.value_or('?');
+}
+
+std::string fromUtf16(std::string_view bytes, bool &unmappable)
+{
+	std::string text;
+	text.reserve(bytes.size() / 2);
+	const auto unit = [&](std::size_t i) {
+		return static_cast<char32_t>(static_cast<unsigned char>(bytes[i]) |
+					     static_cast<unsigned char>(bytes[i + 1]) << 8);
+	};
+	for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+		char32_t character = unit(i);
+		if (character >= 0xD800 && character < 0xDC00 && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
+		    unit(i + 2) < 0xE000) {
+			character = 0x10000 + ((character - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+			i += 2;
+		}
+		appendCp1252(text, character, unmappable);
+	}
+	unmappable |= bytes.size() % 2 != 0; // half a character at the end
+	return text;
+}
+
+std::string fromUtf8(std::string_view bytes, bool &unmappable)
+{
+	std::string text;
+	text.reserve(bytes.size());
+	for (std::size_t i = 0; i < bytes.size();) {
+		const auto lead = static_cast<unsigned char>(bytes[i]);
+		const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+		char32_t character = length == 1 ? lead : lead & (0x7F >> length);
+		bool valid = length > 0 && i + length <= bytes.size();
+		for (std::size_t k = 1; valid && k < length; ++k) {
+			const auto next = static_cast<unsigned char>(bytes[i + k]);
+			valid = (next & 0xC0) == 0x80;
+			character = character << 6 | (next & 0x3F);
+		}
+		if (!valid) {
+			unmappable = true;
+			text += '?';
+			++i;
+			continue;
+		}
+		appendCp1252(text, character, unmappable);
+		i += length;
+	}
+	return text;
+}
+
 void mergeValue(RegKeyRecord &key, RegValue value)
 {
 	if (RegValue *existing = findValue(key, value.name))
@@ -397,13 +457,20 @@ RegValue *findValue(RegKeyRecord &key, std::string_view name)
 	return it == key.values.end() ? nullptr : &*it;
 }
 
-RegFileReading parseRegFile(std::string_view text)
+RegFileReading parseRegFile(std::string_view bytes)
 {
 	RegFileReading reading;
+	std::string converted;
+	std::string_view text = bytes;
+	if (bytes.starts_with(kUtf16Mark))
+		text = converted = fromUtf16(bytes.substr(kUtf16Mark.size()), reading.unmappable);
+	else if (bytes.starts_with(kUtf8Mark))
+		text = converted = fromUtf8(bytes.substr(kUtf8Mark.size()), reading.unmappable);
+
 	LineReader lines(text);
 	RegKeyRecord *key = nullptr;
-
-	if (lines.atEnd() || trimRight(lines.next()) != kHeader || lines.lastWasCutOff()) {
+	const auto header = [](std::string_view line) { return line == kHeader || line == kUnicodeHeader; };
+	if (lines.atEnd() || !header(trimRight(lines.next())) || lines.lastWasCutOff()) {
 		// Without its header the file is not what Mirel wrote; read what can
 		// be read from the start.
 		reading.badHeader = true;
@@ -436,6 +503,13 @@ RegFileReading parseRegFile(std::string_view text)
 			key = findKey(reading.file, *path);
 			if (!key)
 				key = &reading.file.keys.emplace_back(RegKeyRecord{ std::move(*path), {} });
+			continue;
+		}
+		if (trimLeft(line).starts_with('[')) {
+			// The values of a key that cannot be read belong to no key read
+			// before it.
+			key = nullptr;
+			++reading.skippedLines;
 			continue;
 		}
 		auto value = key ? parseValue(line) : std::nullopt;

@@ -20,7 +20,10 @@ namespace mirel {
 //   "Other"=hex(7):41,00,00
 //
 // Texts are Windows-1252 bytes kept exactly as they are. Names and keys are
-// kept in file order so that a save changes no more than it must.
+// kept in file order so that a save changes no more than it must. What
+// regedit exports today is read as well: the header "Windows Registry
+// Editor Version 5.00", and UTF-16LE or UTF-8 text with a byte order mark,
+// converted to Windows-1252.
 
 struct RegValue {
 	std::string name; // "" is the key's default value, "@" in the file
@@ -47,16 +50,17 @@ struct RegFile {
 struct RegFileReading {
 	RegFile file;
 	std::size_t skippedLines = 0; // lines, or multi-line values, not understood
-	bool badHeader = false;       // the first line is not "REGEDIT4"
+	bool badHeader = false;       // the first line is not a regedit header
 	bool cutOff = false;          // the last line lacks its line break (and was skipped)
+	bool unmappable = false;      // characters Windows-1252 lacks, read as '?'
 
-	bool damaged() const { return skippedLines > 0 || badHeader || cutOff; }
+	bool damaged() const { return skippedLines > 0 || badHeader || cutOff || unmappable; }
 };
 
 // Reads leniently, as regedit does: every line understood is used, every
 // other is skipped and counted. Accepts CRLF and LF line ends. A key named
 // twice is one key; a value named twice keeps the later data.
-RegFileReading parseRegFile(std::string_view text);
+RegFileReading parseRegFile(std::string_view bytes);
 
 // Writes the file with CRLF line ends, as regedit does. A text value is
 // written in quotes only when that form gives back its exact bytes;

@@ -3,23 +3,23 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 #include <utility>
-
-#include "settings/message_box.h"
 
 namespace mirel {
 
 namespace {
 
 constexpr std::string_view kRootName = "HKEY_CURRENT_USER";
-constexpr std::string_view kErrorCaption = "Mirel Error";
 constexpr int kMaxSymlinks = 40;
 constexpr std::size_t kCopyChunk = 64 * 1024;
 
@@ -92,13 +92,16 @@ std::optional<std::string> joinKeyPath(std::string_view base, std::string_view p
 
 } // namespace
 
-RegFileStore::RegFileStore(std::string path) : path_(std::move(path)) {}
+RegFileStore::RegFileStore(std::string path) : path_(std::move(path))
+{
+	// A file-size limit then fails the write with EFBIG, reported like a full
+	// disk, instead of killing the process with the settings unsaved.
+	std::signal(SIGXFSZ, SIG_IGN);
+}
 
 RegFileStore::~RegFileStore()
 {
-	// A batch still open was not meant to be kept.
-	discardTemporary();
-	unlock();
+	unlock(); // a batch still open was not meant to be kept
 }
 
 std::optional<std::string> RegFileStore::keyPath(RegKey key) const
@@ -208,8 +211,8 @@ RegResult RegFileStore::setValue(RegKey key, std::string_view name, RegType type
 		else
 			record->values.push_back(value);
 	});
-	if (result == kRegSuccess)
-		lastValueSet_ = name;
+	if (result == kRegSuccess && firstValueSet_.empty())
+		firstValueSet_ = name;
 	return result;
 }
 
@@ -250,7 +253,7 @@ void RegFileStore::refresh()
 		image_ = {};
 		seen_.reset();
 		refused_ = kRegSuccess;
-		copyPending_.reset();
+		copyDue_ = false; // nothing left to replace
 		return;
 	}
 	if (fd < 0) {
@@ -263,9 +266,7 @@ void RegFileStore::refresh()
 	} else if (!S_ISREG(status.st_mode)) {
 		refuse(kRegAccessDenied); // a folder or device where the file should be
 	} else {
-		const FileIdentity identity{ status.st_dev, status.st_ino, status.st_size,
-					     std::int64_t{ status.st_mtim.tv_sec } * 1'000'000'000 +
-						     status.st_mtim.tv_nsec };
+		const FileIdentity identity = FileIdentity::of(status);
 		if (!seen_ || *seen_ != identity || refused_ != kRegSuccess)
 			readOpenFile(fd, identity);
 	}
@@ -310,26 +311,17 @@ void RegFileStore::readOpenFile(int fd, const FileIdentity &identity)
 	seen_ = identity;
 	refused_ = kRegSuccess;
 	reportedRefusal_ = kRegSuccess;
-	if (copyPending_ != identity)
-		copyPending_.reset();
 	if (!tooLarge && !reading.damaged())
 		return;
 	if (reportedFile_ == identity)
-		return; // told already; the copy is made or pending
+		return; // told already; the copy is made or due
 
 	reportedFile_ = identity;
-	const std::string copyPath = target_ + ".bad";
-	std::string message = "The settings file " + path_ +
-			      (tooLarge ? " is larger than 1 MiB and was not read; the built-in settings are used."
-					: " could not be read in full; what could be read is used.");
-	if (const RegResult copied = keepCopy(fd); copied == kRegSuccess) {
-		message += "\r\n\r\nThe file as it was is kept as " + copyPath + ".";
-	} else {
-		copyPending_ = identity;
-		message += "\r\n\r\nIt could not be copied to " + copyPath + " (" + describeError(copied) +
-			   "), so it will not be replaced.";
-	}
-	showMessageBox(kErrorCaption, message);
+	showMessageBox(kErrorCaption,
+		       "The settings file " + path_ +
+			       (tooLarge ? " is larger than 1 MiB and was not read; the built-in settings are used."
+					 : " could not be read in full; what could be read is used.") +
+			       "\r\n\r\n" + copyNote(keepCopy(fd)));
 }
 
 void RegFileStore::refuse(RegResult code)
@@ -337,12 +329,14 @@ void RegFileStore::refuse(RegResult code)
 	image_ = {};
 	seen_.reset();
 	refused_ = code;
+	copyDue_ = true; // what it holds was not used
 	if (reportedRefusal_ == code)
 		return;
 	reportedRefusal_ = code;
-	showMessageBox(kErrorCaption, "The settings file " + path_ +
-					      " could not be read and is left as it is.\r\n\r\n(" +
-					      describeError(code) + ")");
+	showMessageBox(kErrorCaption,
+		       "The settings file " + path_ + " could not be read and is left as it is.\r\n\r\n(" +
+			       describeError(code) + ")\r\n\r\nWhen it can be read again, a copy is kept as " +
+			       target_ + ".bad and this run's changes are saved into it.");
 }
 
 // --- Writing the file -------------------------------------------------------
@@ -353,42 +347,71 @@ RegResult RegFileStore::change(Edit edit)
 	const bool alone = !inBatch_;
 	if (alone)
 		beginBatch();
-	RegResult result = refused_;
+	const RegResult result = refused_;
 	if (result == kRegSuccess) {
-		RegFile before = image_;
 		edit(image_);
-		result = stage();
-		if (result == kRegSuccess)
-			changed_ = true;
-		else
-			image_ = std::move(before);
+		changed_ = true;
 	}
 	if (alone) {
 		const RegResult committed = commitBatch();
 		if (result == kRegSuccess)
-			result = committed;
+			return committed;
 	}
 	return result;
 }
 
-RegResult RegFileStore::stage()
+RegResult RegFileStore::writeFile()
 {
-	staged_ = false;
-	if (tempFd_ < 0) {
-		if (const RegResult result = createTemporary(tempFd_, tempPath_); result != kRegSuccess)
-			return result;
+	// The existing file's mode and owner carry over; a mode that forbids
+	// writing is the user's word that the file stays as it is.
+	struct stat existing {};
+	const bool exists = posix::lstat(target_, existing) == 0 && S_ISREG(existing.st_mode);
+	if (exists && !(existing.st_mode & S_IWUSR))
+		return kRegAccessDenied;
+
+	int fd = -1;
+	std::string tempPath;
+	RegResult result = createTemporary(fd, tempPath);
+	if (result != kRegSuccess)
+		return result;
+	if (exists) {
+		result = fromResult(posix::fchmod(fd, existing.st_mode & 0777));
+		// Only root may give a file away; anyone else keeps the file as theirs.
+		if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid())
+			posix::fchown(fd, existing.st_uid, existing.st_gid);
 	}
 	const std::string text = formatRegFile(image_);
-	if (const int result = posix::ftruncate(tempFd_, 0); result < 0)
-		return fromErrno(-result);
-	for (std::size_t done = 0; done < text.size();) {
+	for (std::size_t done = 0; result == kRegSuccess && done < text.size();) {
 		const ssize_t wrote =
-			posix::pwrite(tempFd_, text.data() + done, text.size() - done, static_cast<off_t>(done));
-		if (wrote < 0)
-			return fromErrno(static_cast<int>(-wrote));
-		done += static_cast<std::size_t>(wrote);
+			posix::pwrite(fd, text.data() + done, text.size() - done, static_cast<off_t>(done));
+		result = fromResult(wrote);
+		done += static_cast<std::size_t>(std::max<ssize_t>(wrote, 0));
 	}
-	staged_ = true;
+	struct stat status {};
+	if (result == kRegSuccess)
+		result = fromResult(posix::fsync(fd));
+	if (result == kRegSuccess)
+		result = fromResult(posix::fstat(fd, status));
+	if (const int closed = posix::close(fd); closed < 0 && result == kRegSuccess)
+		result = fromErrno(-closed);
+	if (result == kRegSuccess)
+		result = keepPendingCopy();
+	if (result == kRegSuccess)
+		result = fromResult(posix::rename(tempPath, target_));
+	if (result != kRegSuccess) {
+		posix::unlink(tempPath);
+		seen_.reset(); // the file on disk is the old one; read it again next time
+		return result;
+	}
+	seen_ = FileIdentity::of(status);
+	// The rename itself is only durable once the folder is synced. The new
+	// file is in place either way, so a folder that cannot be synced (some
+	// file systems refuse) is no failure.
+	const int folder = posix::open(folderOf(target_), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+	if (folder >= 0) {
+		posix::fsync(folder);
+		posix::close(folder);
+	}
 	return kRegSuccess;
 }
 
@@ -423,10 +446,12 @@ void RegFileStore::beginBatch()
 	if (inBatch_)
 		return;
 	inBatch_ = true;
-	changed_ = staged_ = false;
+	changed_ = false;
+	firstValueSet_.clear();
 	resolveTarget();
-	// Without the lock (a folder that cannot be created or written) the
-	// changes themselves fail; the batch goes on to report them.
+	// Without the lock (a folder that cannot be created or written, or
+	// another process that keeps it) the batch goes on: the writes report
+	// what fails, and the rename keeps the file whole.
 	if (lock() == kRegSuccess)
 		removeLeftovers();
 	refresh();
@@ -436,61 +461,27 @@ RegResult RegFileStore::commitBatch()
 {
 	if (!inBatch_)
 		return kRegSuccess;
-	RegResult result = kRegSuccess;
-	if (changed_) {
-		if (!staged_)
-			result = stage();
-		struct stat status {};
-		if (result == kRegSuccess)
-			result = fromResult(posix::fsync(tempFd_));
-		if (result == kRegSuccess)
-			result = fromResult(posix::fstat(tempFd_, status));
-		if (result == kRegSuccess)
-			result = fromResult(posix::close(std::exchange(tempFd_, -1)));
-		if (result == kRegSuccess)
-			result = keepPendingCopy();
-		if (result == kRegSuccess)
-			result = fromResult(posix::rename(tempPath_, target_));
-		if (result == kRegSuccess) {
-			tempPath_.clear();
-			seen_ = FileIdentity{ status.st_dev, status.st_ino, status.st_size,
-					      std::int64_t{ status.st_mtim.tv_sec } * 1'000'000'000 +
-						      status.st_mtim.tv_nsec };
-			// The rename itself is only durable once the folder is synced.
-			// The new file is in place either way, so a folder that cannot
-			// be synced (some file systems refuse) is no failure.
-			const int folder = posix::open(folderOf(target_), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-			if (folder >= 0) {
-				posix::fsync(folder);
-				posix::close(folder);
-			}
-		} else {
-			// The file on disk is the old one; read it again next time.
-			seen_.reset();
-		}
-	}
-	discardTemporary();
+	const RegResult result = changed_ ? writeFile() : kRegSuccess;
 	unlock();
-	inBatch_ = false;
-	changed_ = staged_ = false;
+	inBatch_ = changed_ = false;
 	return result;
 }
 
-void RegFileStore::discardTemporary()
+RegFileStore::FileIdentity RegFileStore::FileIdentity::of(const struct stat &status)
 {
-	if (tempFd_ >= 0)
-		posix::close(std::exchange(tempFd_, -1));
-	if (!tempPath_.empty())
-		posix::unlink(std::exchange(tempPath_, {}));
+	return { status.st_dev, status.st_ino, status.st_size,
+		 std::int64_t{ status.st_mtim.tv_sec } * 1'000'000'000 + status.st_mtim.tv_nsec };
 }
 
 RegResult RegFileStore::keepCopy(int fd)
 {
 	// Copies what fd reads, so the copy is of the file as it was read even
 	// when another process replaces it meanwhile.
-	const bool hadLock = lockFd_ >= 0;
-	if (!hadLock)
-		lock(); // keeps another Mirel's clean-up off the temporary file
+	struct stat status {};
+	if (const int result = posix::fstat(fd, status); result < 0)
+		return fromErrno(-result);
+	if (copied_ == FileIdentity::of(status))
+		return kRegSuccess;
 	int out = -1;
 	std::string tempPath;
 	RegResult result = createTemporary(out, tempPath);
@@ -515,28 +506,47 @@ RegResult RegFileStore::keepCopy(int fd)
 		result = kRegIoError;
 	if (result == kRegSuccess)
 		result = fromResult(posix::rename(tempPath, target_ + ".bad"));
-	if (result != kRegSuccess && !tempPath.empty())
+	if (result == kRegSuccess)
+		copied_ = FileIdentity::of(status);
+	else if (!tempPath.empty())
 		posix::unlink(tempPath);
-	if (!hadLock)
-		unlock();
 	return result;
+}
+
+std::string RegFileStore::keepCopyAside()
+{
+	const int fd = posix::open(target_, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+	const RegResult copied = fd < 0 ? fromErrno(-fd) : keepCopy(fd);
+	if (fd >= 0)
+		posix::close(fd);
+	return copyNote(copied);
+}
+
+std::string RegFileStore::copyNote(RegResult copied)
+{
+	const std::string copyPath = target_ + ".bad";
+	copyDue_ = copied != kRegSuccess;
+	if (!copyDue_)
+		return "The file as it was is kept as " + copyPath + ".";
+	return "It could not be copied to " + copyPath + " (" + describeError(copied) +
+	       "), so it will not be replaced.";
 }
 
 RegResult RegFileStore::keepPendingCopy()
 {
-	if (!copyPending_)
+	if (!copyDue_)
 		return kRegSuccess;
 	const int fd = posix::open(target_, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
 	if (fd == -ENOENT) {
-		copyPending_.reset(); // gone: nothing left to replace
+		copyDue_ = false; // gone: nothing left to replace
 		return kRegSuccess;
 	}
 	if (fd < 0)
 		return fromErrno(-fd);
-	RegResult result = keepCopy(fd);
+	const RegResult result = keepCopy(fd);
 	posix::close(fd);
 	if (result == kRegSuccess)
-		copyPending_.reset();
+		copyDue_ = false;
 	return result;
 }
 
@@ -556,31 +566,45 @@ RegResult RegFileStore::lock()
 	const int fd = posix::open(target_ + ".lock", O_RDWR | O_CREAT | O_CLOEXEC, 0600);
 	if (fd < 0)
 		return fromErrno(-fd);
-	if (const int result = posix::flock(fd, LOCK_EX); result < 0) {
+	// Another Mirel holds the lock for the moments of a save; one that holds
+	// it longer has hung, and is not waited for.
+	const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+	int result;
+	while ((result = posix::flock(fd, LOCK_EX | LOCK_NB)) == -EWOULDBLOCK &&
+	       std::chrono::steady_clock::now() < deadline)
+		std::this_thread::sleep_for(std::chrono::milliseconds(20));
+	if (result < 0) {
 		posix::close(fd);
 		return fromErrno(-result);
 	}
 	lockFd_ = fd;
+	lockedBoxes_.emplace();
 	return kRegSuccess;
 }
 
 void RegFileStore::unlock()
 {
-	if (lockFd_ >= 0)
-		posix::close(std::exchange(lockFd_, -1)); // closing releases the lock
+	if (lockFd_ < 0)
+		return;
+	posix::close(std::exchange(lockFd_, -1)); // closing releases the lock
+	lockedBoxes_.reset();                     // what was shown meanwhile
 }
 
 void RegFileStore::removeLeftovers()
 {
-	// Temporary files are only made under the lock, so with it held any
-	// that exist were left by a process that died while saving.
+	// Temporary files are named for the process that writes them: those of
+	// a process that is gone were left when it died while saving.
 	const std::string folder = folderOf(target_);
 	const std::string prefix = fileNameOf(target_) + ".tmp-";
 	DIR *dir = ::opendir(folder.c_str());
 	if (!dir)
 		return;
 	while (const dirent *entry = ::readdir(dir)) {
-		if (std::string_view(entry->d_name).starts_with(prefix))
+		const std::string_view name(entry->d_name);
+		if (!name.starts_with(prefix))
+			continue;
+		const pid_t writer = static_cast<pid_t>(std::atol(entry->d_name + prefix.size()));
+		if (writer <= 0 || (::kill(writer, 0) < 0 && errno == ESRCH))
 			posix::unlink(folder + '/' + entry->d_name);
 	}
 	::closedir(dir);

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <map>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "settings/file_system.h"
+#include "settings/message_box.h"
 #include "settings/reg_file.h"
 #include "settings/registry_api.h"
 
@@ -17,23 +19,36 @@ namespace mirel {
 // The user's registry, kept in one REGEDIT4 file (reg_file.h) below the
 // predefined key HKEY_CURRENT_USER.
 //
-// Every change reaches the disk whole and atomically: the new file is
-// written to a temporary file in the same folder, synced and renamed over
-// the old one, so a crash, a kill or a full disk leaves the old file or the
-// new one, never a mix. A symbolic link at the path is written through to
-// its target. An advisory lock on "<file>.lock" keeps two Mirel processes
-// from writing at the same time. Keys and values Mirel does not know are
-// kept.
+// The file is replaced whole and atomically: the new content is written
+// once to a temporary file in the same folder, synced and renamed over the
+// old one, so a crash, a kill, a full disk or a file-size limit leaves the
+// old file or the new one, never a half-written file. A batch (a save) is
+// one such write; a write that fails inside a batch ends it with the values
+// set before it, as the registry keeps them. The new file gets the old
+// one's mode and, where the process may, its owner (a new file is 0600); a
+// file whose mode forbids writing is not replaced. A symbolic link at the
+// path is written through to its target. Keys and values Mirel does not
+// know are kept.
 //
-// A file with lines that could not be read is used as far as it can be,
-// the user is told once, and a copy is kept as "<file>.bad" before the file
-// is first replaced. A file that cannot be read at all (a folder in its
-// place, an I/O error) is never replaced; a file over kMaxFileSize is not
-// read, and is copied aside like a damaged one.
+// An advisory lock on "<file>.lock" keeps two Mirel processes from saving
+// at the same time. It is held only while a batch reads and writes the
+// file, never while a message box is open, and waited for at most
+// kLockWait: a save goes on without it rather than hang, the rename keeping
+// the file whole.
+//
+// A file read in part (lines that could not be read, a value the caller
+// could not use, see keepCopyAside) is copied to "<file>.bad", replacing an
+// older copy, before it is replaced, and the user is told where. A file
+// that cannot be read at all (a folder in its place, an I/O error) is never
+// replaced; once it can be read again it is copied aside first. A file over
+// kMaxFileSize is not read, and is copied aside like a damaged one. Files
+// written by regedit (REGEDIT4 or 5, UTF-16LE or UTF-8 with a BOM) are read;
+// REGEDIT4 is written.
 class RegFileStore : public RegistryApi
 {
 public:
 	static constexpr std::size_t kMaxFileSize = std::size_t{ 1 } << 20;
+	static constexpr std::chrono::milliseconds kLockWait{ 3000 };
 
 	explicit RegFileStore(std::string path);
 	~RegFileStore() override;
@@ -49,16 +64,22 @@ public:
 	RegResult closeKey(RegKey key) override;
 	std::string describeError(RegResult code) override;
 
-	// A save as one write. From beginBatch to commitBatch the lock is held
-	// and each change is written to the temporary file at once, so a full
-	// disk or a missing permission still fails the change that meets it;
-	// commitBatch then syncs and renames once, instead of once per value.
-	// On failure the file keeps its old content and commitBatch returns the
-	// code. Without a batch open, commitBatch does nothing.
+	// A save as one write. beginBatch takes the lock and reads the file as
+	// it is now; the changes until commitBatch are made in memory, and
+	// commitBatch writes the file once. On failure the file keeps its old
+	// content and commitBatch returns the code. Without a batch open,
+	// commitBatch does nothing; outside a batch every change is written at
+	// once.
 	void beginBatch();
 	RegResult commitBatch();
-	// Name of the value set last in the current or last batch.
-	const std::string &lastValueSet() const { return lastValueSet_; }
+	// Name of the value set first in the current or last batch.
+	const std::string &firstValueSet() const { return firstValueSet_; }
+
+	// Copies the file as it is now to "<file>.bad", because not all of it
+	// could be used, and returns the sentence that tells the user where the
+	// copy is; or, when it could not be made, that the file will not be
+	// replaced until it can.
+	std::string keepCopyAside();
 
 	const std::string &path() const { return path_; }
 
@@ -69,6 +90,7 @@ private:
 		off_t size = 0;
 		std::int64_t modified = 0; // ns
 
+		static FileIdentity of(const struct stat &status);
 		bool operator==(const FileIdentity &) const = default;
 	};
 
@@ -84,14 +106,14 @@ private:
 	void refuse(RegResult code);
 	template <typename Edit>
 	RegResult change(Edit edit);
-	RegResult stage();
+	RegResult writeFile();
 	RegResult keepCopy(int fd);
+	std::string copyNote(RegResult copied);
 	RegResult keepPendingCopy();
 	RegResult createTemporary(int &fd, std::string &tempPath);
 	RegResult lock();
 	void unlock();
 	void removeLeftovers();
-	void discardTemporary();
 
 	std::string path_;
 
@@ -106,19 +128,19 @@ private:
 	// The damaged or unreadable file the user was last told about.
 	std::optional<FileIdentity> reportedFile_;
 	RegResult reportedRefusal_ = kRegSuccess;
-	// A damaged file whose copy could not be made yet.
-	std::optional<FileIdentity> copyPending_;
+	// The file must be copied aside before it is replaced.
+	bool copyDue_ = false;
+	// The file last copied aside, which need not be copied again.
+	std::optional<FileIdentity> copied_;
 
 	std::map<RegKey, std::string> handles_;
 	RegKey nextHandle_ = 1;
 
 	bool inBatch_ = false;
 	int lockFd_ = -1;
-	int tempFd_ = -1;
-	std::string tempPath_;
-	bool changed_ = false; // image_ holds changes the file does not
-	bool staged_ = false;  // the temporary file holds image_
-	std::string lastValueSet_;
+	std::optional<MessageHold> lockedBoxes_; // while the lock is held
+	bool changed_ = false;                   // image_ holds changes the file does not
+	std::string firstValueSet_;
 };
 
 // $XDG_CONFIG_HOME/Talvern/Mirel.reg, or ~/.config/Talvern/Mirel.reg when

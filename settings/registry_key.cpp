@@ -1,6 +1,7 @@
 #include "settings/registry_key.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
@@ -142,13 +143,34 @@ void RegistryKey::showAccessError(RegResult code, std::string_view text)
 	showMessageBox(productName, describeSystemError(code, text, kMessageSize));
 }
 
+std::string RegistryKey::valueErrorText(std::string_view verb, std::string_view name, RegResult code)
+{
+	const std::string prefix = "Could not " + std::string(verb) + " registry value " + std::string(name);
+	return describeSystemError(code, prefix, kMessageSize);
+}
+
 void RegistryKey::raiseValueError(std::string_view verb, std::string_view name, RegResult code)
 {
-	std::string prefix = "Could not " + std::string(verb) + " registry value " + std::string(name);
-	throw std::runtime_error(describeSystemError(code, prefix, kMessageSize));
+	throw std::runtime_error(valueErrorText(verb, name, code));
+}
+
+bool numberReadsBack(double value)
+{
+	return std::isfinite(value) && formatFixed(value).size() < kNumberSize;
 }
 
 RegistryKey settingsKey("Mirel", "Talvern");
+
+RegistryBinding::RegistryBinding(RegistryKey &key, RegistryApi &registry) : key_(key)
+{
+	key_.useRegistry(&registry);
+}
+
+RegistryBinding::~RegistryBinding()
+{
+	key_.close();
+	key_.useRegistry(nullptr);
+}
 
 namespace {
 

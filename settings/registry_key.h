@@ -24,8 +24,9 @@ public:
 	// both must outlive the key. No registry call is made.
 	RegistryKey(const char *productName, const char *makerName, RegistryApi *registry = nullptr);
 
-	// The registry the key works on. Without one every call fails as on an
-	// invalid handle. Replacing it forgets the open key without closing it.
+	// The registry the key works on (see RegistryBinding). Without one every
+	// call fails as on an invalid handle. Replacing it forgets the open key
+	// without closing it.
 	void useRegistry(RegistryApi *registry);
 	RegistryApi *registry() const { return registry_; }
 	RegKey current() const { return currentKey; }
@@ -61,7 +62,7 @@ public:
 	void writeDword(std::string_view name, std::uint32_t value);
 	// The text up to its end or first NUL, stored with a terminating zero.
 	void writeString(std::string_view name, std::string_view text);
-	// "%f" text, at most 29 characters.
+	// "%f" text, at most 29 characters (see numberReadsBack).
 	void writeDouble(std::string_view name, double value);
 
 	// The system's description of code, after "prefix\r\n\r\n(" and before
@@ -70,8 +71,10 @@ public:
 	// Shows describeSystemError(code, text) in a box captioned with the
 	// product word.
 	void showAccessError(RegResult code, std::string_view text);
-	// Throws std::runtime_error("Could not <verb> registry value <name>",
-	// a blank line, the description in parentheses), at most 199 characters.
+	// "Could not <verb> registry value <name>", a blank line and the
+	// description in parentheses, at most 199 characters.
+	std::string valueErrorText(std::string_view verb, std::string_view name, RegResult code);
+	// Throws std::runtime_error(valueErrorText(verb, name, code)).
 	[[noreturn]] void raiseValueError(std::string_view verb, std::string_view name, RegResult code);
 
 private:
@@ -81,7 +84,26 @@ private:
 	RegistryApi *registry_;
 };
 
+// Whether writeDouble stores value so that readDouble gives back its "%f"
+// text: a finite number of at most 29 characters in that form.
+bool numberReadsBack(double value);
+
 // The program's one key, "Software\Talvern\Mirel"; closed at exit.
 extern RegistryKey settingsKey;
+
+// Points a key at a registry for as long as the binding lives; at its end
+// the key's open key is closed and the key is left without a registry.
+class RegistryBinding
+{
+public:
+	RegistryBinding(RegistryKey &key, RegistryApi &registry);
+	~RegistryBinding();
+
+	RegistryBinding(const RegistryBinding &) = delete;
+	RegistryBinding &operator=(const RegistryBinding &) = delete;
+
+private:
+	RegistryKey &key_;
+};
 
 } // namespace mirel

@@ -1,50 +1,40 @@
 #pragma once
 
-#include <string>
+#include <optional>
 
 #include "settings/lifecycle.h"
 #include "settings/reg_store.h"
 #include "settings/registry_key.h"
+#include "settings/stored_records.h"
 
 namespace mirel {
 
 // The settings kept in the user's registry file, read and written through
-// settingsKey.
+// a key bound to that file's store, in the layout of stored_layout.h.
 //
-// Layout below HKEY_CURRENT_USER\Software\Talvern\Mirel, in the order read
-// and written: RoundStopsMethod, RoundOtherMethod, LengthUnit (REG_DWORD);
-// Aperture, FocusDistance, FocalLength, SpotPercent ("%f" texts); the
-// subkeys FilmSizes\0 to FilmSizes\9 with Name, Width, Height, CoC; then
-// FilmSize, StartWithLastForm, StartupForm, FieldsBecomeDefaults
-// (REG_DWORD). A failed read or write ends its whole block with a box
-// captioned "Mirel Error"; what was done before it stays.
+// A load that meets a value it cannot read stops there with a box captioned
+// "Mirel Error"; what was read before stays, and the file is copied aside.
+// A save merges this run's changes into the file as it is then
+// (mergeForSave), so values a load left unread, or another instance saved
+// meanwhile, are kept.
 class RegistrySettingsStorage : public SettingsStorage
 {
 public:
-	// settingsKey works on the file at path while the storage exists.
-	explicit RegistrySettingsStorage(std::string path);
-	~RegistrySettingsStorage() override;
+	// key works on store (see RegistryBinding); both outlive the storage.
+	RegistrySettingsStorage(RegistryKey &key, RegFileStore &store);
 
 	RegistrySettingsStorage(const RegistrySettingsStorage &) = delete;
 	RegistrySettingsStorage &operator=(const RegistrySettingsStorage &) = delete;
 
 	void readStored(CalcSettings &defaults, StartupPrefs &prefs) override;
-	// Writes the whole layout in one batch: one sync for the save, while a
-	// failure still names the value it met.
+	// Writes the whole layout as one write of the file.
 	void writeStored(const CalcSettings &defaults, const StartupPrefs &prefs) override;
 
-	RegFileStore &store() { return store_; }
-
 private:
-	RegFileStore store_;
+	RegistryKey &key_;
+	RegFileStore &store_;
+	// The records as loaded, or as last saved: what this run changed since.
+	std::optional<StoredRecords> loaded_;
 };
-
-// The steps of a load and a save, each on the product key held by key.
-// Reads throw on the first failure; a missing film subkey ends the film
-// formats silently.
-void readSettingsRecord(RegistryKey &key, CalcSettings &settings);
-void readStartupPrefs(RegistryKey &key, StartupPrefs &prefs);
-void writeSettingsRecord(RegistryKey &key, const CalcSettings &settings);
-void writeStartupPrefs(RegistryKey &key, const StartupPrefs &prefs);
 
 } // namespace mirel

@@ -27,7 +27,7 @@ TEST_F(AngleOfView, AnglesByFocalLengthAndRounding)
 		     Row{ "100000", 1, "0.0\xB0", "0.0\xB0", "0.0\xB0" },
 		     Row{ "0", 2, "n/a", "n/a", "n/a" },
 		     Row{ "-50", 2, "n/a", "n/a", "n/a" },
-		     Row{ "1e999", 2, "0.0\xB0", "0.0\xB0", "0.0\xB0" },
+		     Row{ "1e999", 2, "n/a", "n/a", "n/a" },
 	     }) {
 		settings.RoundOtherMethod = row.rounding;
 		sheet.type(page::FocalLength, row.focal);

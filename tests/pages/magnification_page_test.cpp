@@ -20,7 +20,7 @@ TEST_F(Magnification, ByDistance)
 		const char *distance, *text;
 	};
 	for (const Row row : { Row{ "100", "1.000000" }, Row{ "50", "infinity" }, Row{ "49.9", "n/a" },
-			       Row{ "0", "n/a" }, Row{ "1e999", "0.000000" }, Row{ "75", "2.000000" } }) {
+			       Row{ "0", "n/a" }, Row{ "1e999", "n/a" }, Row{ "75", "2.000000" } }) {
 		sheet.type(page::Distance, row.distance);
 		EXPECT_EQ(result(), row.text) << row.distance;
 	}

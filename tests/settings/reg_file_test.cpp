@@ -56,6 +56,7 @@ TEST(RegFile, ADamagedLineIsSkippedAndCountedAndTheRestIsUsed)
 		{ "REGEDIT4\r\n\"X\"=dword:1\r\n" + head.substr(10) + tail, 1 }, // before any key
 		{ head + tail + "\"C\"=dword:0000000", 1 },                      // cut off
 		{ head.substr(10) + tail, 0 },                                   // no header
+		{ head + "[L\r\n\"A\"=dword:00000002\r\n[K]\r\n" + tail, 2 },    // a key line cut short, and its value
 	};
 	for (const auto &[text, skipped] : rows) {
 		const RegFileReading reading = parseRegFile(text);
@@ -65,6 +66,41 @@ TEST(RegFile, ADamagedLineIsSkippedAndCountedAndTheRestIsUsed)
 			  (std::vector<RegKeyRecord>{
 				  { "K", { { "A", kRegDword, "\x01\0\0\0"s }, { "B", kRegSz, "two\0"s } } } }))
 			<< text;
+	}
+}
+
+std::string utf16(std::u16string_view text) // little-endian, with its byte order mark
+{
+	std::string bytes = "\xFF\xFE";
+	for (const char16_t unit : text)
+		bytes += { static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8) };
+	return bytes;
+}
+
+TEST(RegFile, RegeditExportsInUnicodeReadAsWindows1252)
+{
+	const std::string body = "\r\n[K]\r\n\"\xC9t\xE9\"=\"6 \xD7 4.5 \x80\x9F\"\r\n\"D\"=dword:00000002\r\n";
+	const RegFile expected = parseRegFile("REGEDIT4\r\n" + body).file;
+	const std::string u8body =
+		reinterpret_cast<const char *>(u8"\r\n[K]\r\n\"\u00C9t\u00E9\"=\"6 \u00D7 4.5 \u20AC\u0178\"\r\n"
+					       u8"\"D\"=dword:00000002\r\n");
+	const std::u16string u16body =
+		u"\r\n[K]\r\n\"\u00C9t\u00E9\"=\"6 \u00D7 4.5 \u20AC\u0178\"\r\n\"D\"=dword:00000002\r\n";
+	const std::pair<std::string, bool> rows[] = {
+		// the file, and whether it reads in full
+		{ "Windows Registry Editor Version 5.00\r\n" + body, true },
+		{ utf16(u"Windows Registry Editor Version 5.00\r\n" + u16body), true },
+		{ "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n" + u8body, true },
+		{ "\xEF\xBB\xBFREGEDIT4\r\n" + u8body, true },
+		{ utf16(u"REGEDIT4\r\n" + u16body + u"\"X\"=\"\u4E2D\"\r\n"), false }, // no Windows-1252 byte for it
+	};
+	for (const auto &[bytes, whole] : rows) {
+		const RegFileReading reading = parseRegFile(bytes);
+		EXPECT_EQ(reading.damaged(), !whole) << bytes;
+		ASSERT_FALSE(reading.file.keys.empty()) << bytes;
+		EXPECT_EQ(std::vector(reading.file.keys[0].values.begin(), reading.file.keys[0].values.begin() + 2),
+			  expected.keys[0].values)
+			<< bytes;
 	}
 }
 

@@ -100,6 +100,11 @@ TEST_F(RegistryKeyTest, AFailedReadThrowsItsMessageAndLeavesTheTargetAlone)
 TEST_F(RegistryKeyTest, AFailedCreationIsShownCaptionedMirel)
 {
 	RegistryKey detached("Mirel", "Talvern");
+	{
+		const RegistryBinding binding(detached, store);
+		EXPECT_TRUE(detached.openProductKey(false));
+	}
+	EXPECT_EQ(detached.current(), kNoKey); // closed, and the store let go
 	EXPECT_FALSE(detached.openProductKey(true));
 	EXPECT_EQ(detached.current(), kCurrentUserKey);
 	EXPECT_EQ(key.openSubkey("Film\\\\Sizes", true), kNoKey);
