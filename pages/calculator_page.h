@@ -64,7 +64,7 @@ private:
 	void fillFilmList();
 
 	// The names the film list was filled with.
-	std::array<std::array<char, 16>, kFilmFormatCount> listedNames_{};
+	std::array<FilmName, kFilmFormatCount> listedNames_{};
 	std::optional<SettingsSubscription> followingFilmNames_;
 
 	// Set just before the page writes the distance itself, so that its
