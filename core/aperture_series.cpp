@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cassert>
+#include <cmath>
 
+#include "core/number_text.h"
 #include "core/stops.h"
 
 namespace mirel {
@@ -40,6 +42,21 @@ std::string_view apertureMarking(int thirds)
 {
 	assert(thirds >= 0 && thirds <= kLastThird);
 	return kMarkings[static_cast<std::size_t>(thirds)];
+}
+
+std::string apertureText(double fNumber)
+{
+	for (int thirds = 0; thirds <= kLastThird; ++thirds) {
+		// An aperture picked from a list is the exact value; one typed is
+		// the figure engraved for it.
+		const MarkedAperture series = apertureAtThird(thirds);
+		if (std::abs(fNumber / series.fNumber - 1.0) < 1e-9 || fNumber == parseNumber(series.marking))
+			return "f/" + std::string(series.marking);
+	}
+	std::string text = trimTrailingZeros(formatFixed(fNumber, fNumber < 1.0 ? 2 : 1));
+	if (text.ends_with(".0"))
+		text.resize(text.size() - 2);
+	return "f/" + text;
 }
 
 } // namespace mirel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace mirel {
@@ -24,5 +25,10 @@ MarkedAperture apertureAtThird(int thirds);
 
 // Only its marking; needs nothing.
 std::string_view apertureMarking(int thirds);
+
+// An f-number as photographers write it: the marking of an aperture of the
+// series ("f/22" for 22.627..., as for a typed 22), otherwise the number to
+// one decimal ("f/9.5"), or two below f/1 ("f/0.95"). Needs initStopMath.
+std::string apertureText(double fNumber);
 
 } // namespace mirel

@@ -18,4 +18,14 @@ std::optional<char> cp1252OfUnicode(char32_t codePoint);
 // Windows-1252 text as UTF-8, for what leaves the program as Unicode.
 std::string utf8FromCp1252(std::string_view text);
 
+// UTF-8 text, as the screen holds it, in Windows-1252: bytes holds the
+// characters up to the first that the code page lacks (or a sequence that
+// is not UTF-8), which starts at byte unfitAt of the text; unfitAt is npos
+// when every character fits.
+struct Cp1252Text {
+	std::string bytes;
+	std::size_t unfitAt = std::string_view::npos;
+};
+Cp1252Text cp1252FromUtf8(std::string_view utf8);
+
 } // namespace mirel

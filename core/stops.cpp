@@ -65,6 +65,12 @@ void roundDecimals(double &value, int method)
 	}
 }
 
+std::string formatRounded(double value, int method)
+{
+	roundDecimals(value, method);
+	return formatFixed(value, method >= RoundOther1 && method <= RoundOther3 ? method : 6);
+}
+
 namespace {
 
 const char *fractionSuffix(double frac)

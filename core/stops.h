@@ -38,6 +38,10 @@ double roundToStep(double x, double d);
 // Rounds value in place to 1, 2 or 3 decimal places; any other method leaves it.
 void roundDecimals(double &value, int method);
 
+// value rounded by roundDecimals and written with the decimals the method
+// keeps, six for any other: "2.90" for 2.9 with two places.
+std::string formatRounded(double value, int method);
+
 // A stop value as whole stops and a fraction suffix: 2.34 reads "2-1/3",
 // 0.5 reads "0-1/2", -1.5 reads "-1-1/2". The fraction is the nearest sixth,
 // half or third below the value's own fraction, so values rounded to halves

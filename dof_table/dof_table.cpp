@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "core/cp1252.h"
+#include "core/diffraction.h"
 #include "core/number_text.h"
 #include "core/optics.h"
 #include "core/stops.h"
@@ -105,16 +106,12 @@ std::optional<double> DofTable::hyperfocal(int row) const
 
 bool DofTable::diffractionLimited(int row) const
 {
-	return usable(settings_.filmCoC) && airyDiskDiameter(aperture(row).fNumber) > settings_.filmCoC;
+	return usable(settings_.filmCoC) && diffractionExceeds(aperture(row).fNumber, settings_.filmCoC);
 }
 
 std::string DofTable::limitText(double value) const
 {
-	if (std::isinf(value))
-		return "\u221e";
-	const int method = settings_.RoundOtherMethod;
-	roundDecimals(value, method);
-	return formatFixed(value, method >= RoundOther1 && method <= RoundOther3 ? method : 6);
+	return std::isinf(value) ? "\u221e" : formatRounded(value, settings_.RoundOtherMethod);
 }
 
 std::string DofTable::headerLine() const
@@ -151,12 +148,7 @@ std::string DofTable::hyperfocalText(int row) const
 
 std::string DofTable::diffractionNote(int row) const
 {
-	if (!diffractionLimited(row))
-		return {};
-	return "Diffraction: " + rowHeading(row) + " blurs " + formatFixed(airyDiskDiameter(aperture(row).fNumber), 3) +
-	       " mm, more than the " + formatFixed(settings_.filmCoC, 3) +
-	       " mm circle of confusion; sharpest depth up to about f/" +
-	       formatFixed(diffractionLimitedAperture(settings_.filmCoC), 1);
+	return diffractionLimited(row) ? diffractionText(aperture(row).fNumber, settings_.filmCoC) : std::string();
 }
 
 std::string DofTable::diffractionLine() const

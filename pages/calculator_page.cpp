@@ -75,8 +75,24 @@ void CalculatorPage::prepareControls()
 		controls().setDropDownHeight(id::Aperture, 4);
 	if (has(id::FilmFormat)) {
 		controls().setDropDownHeight(id::FilmFormat, 8);
-		fillFilmFormatList(controls(), id::FilmFormat);
+		fillFilmList();
+		followingFilmNames_.emplace([this] {
+			for (std::size_t i = 0; i < listedNames_.size(); ++i) {
+				if (listedNames_[i] != currentSettings().FilmSizes[i].Name) {
+					fillFilmList();
+					return;
+				}
+			}
+		});
 	}
+}
+
+void CalculatorPage::fillFilmList()
+{
+	controls().clearItems(id::FilmFormat);
+	fillFilmFormatList(controls(), id::FilmFormat);
+	for (std::size_t i = 0; i < listedNames_.size(); ++i)
+		listedNames_[i] = currentSettings().FilmSizes[i].Name;
 }
 
 void CalculatorPage::showFocalLength()

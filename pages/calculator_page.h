@@ -1,9 +1,13 @@
 #pragma once
 
+#include <array>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 #include "pages/page.h"
+#include "settings/records.h"
+#include "settings/settings_change.h"
 
 namespace mirel {
 
@@ -28,7 +32,8 @@ protected:
 	static std::vector<Binding> unitBindings();
 
 	// Aperture list 4 times, film list 8 times its closed height; the film
-	// list filled from currentSettings.
+	// list filled from currentSettings, and filled anew whenever the names
+	// of the film table change.
 	void prepareControls() override;
 
 	// Writes into the input fields. The edit boxes notify on every write, so
@@ -56,6 +61,11 @@ protected:
 
 private:
 	bool has(int controlId) const;
+	void fillFilmList();
+
+	// The names the film list was filled with.
+	std::array<FilmName, kFilmFormatCount> listedNames_{};
+	std::optional<SettingsSubscription> followingFilmNames_;
 
 	// Set just before the page writes the distance itself, so that its
 	// change notice does not store the rounded text back.

@@ -102,6 +102,8 @@ inline constexpr int Context = 32779;
 inline constexpr int ShowFirstPage = 32780; // ShowFirstPage + PageIndex, up to 32786
 inline constexpr int DepthOfFieldTable = 32787;
 inline constexpr int CopyPageResults = 32788;
+inline constexpr int FocusPlanner = 32789;
+inline constexpr int FilmFormats = 32790;
 } // namespace command
 
 // Help topics by context number.
@@ -118,6 +120,8 @@ inline constexpr int RoundingRules = 109;
 inline constexpr int Defaults = 110;
 inline constexpr int StartupPreferences = 111;
 inline constexpr int DepthOfFieldTable = 112;
+inline constexpr int FilmFormats = 113;
+inline constexpr int FocusPlanner = 114;
 } // namespace help
 
 } // namespace mirel::ids

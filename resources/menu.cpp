@@ -27,11 +27,13 @@ const std::vector<Menu> &mainMenu()
 			  { "&Rounding Rules...", cmd::RoundingRules },
 			  { "&Defaults...", cmd::Defaults },
 			  { "&Startup Preferences...", cmd::StartupPreferences },
+			  { "&Film Formats...", cmd::FilmFormats },
 		  } },
 		{ "&Tools",
 		  {
 			  { "Depth of Field &Table...\tCtrl+T", cmd::DepthOfFieldTable },
 			  { "&Copy Page Results\tCtrl+Shift+C", cmd::CopyPageResults },
+			  { "Focus &Planner...\tCtrl+Shift+P", cmd::FocusPlanner },
 		  } },
 		{ "&Help",
 		  {
@@ -54,6 +56,7 @@ const std::vector<Accelerator> &accelerators()
 			keys.push_back({ static_cast<char>('1' + page), cmd::ShowFirstPage + page });
 		keys.push_back({ 'T', cmd::DepthOfFieldTable });
 		keys.push_back({ 'C', cmd::CopyPageResults, true });
+		keys.push_back({ 'P', cmd::FocusPlanner, true });
 		return keys;
 	}();
 	return table;

@@ -28,7 +28,8 @@ public:
 	void showDefaultTopic();
 	void showContents();
 	// The topic with a context number (101 the licence, 102 to 111 the
-	// pages and dialogs, 112 the depth of field table).
+	// pages and dialogs, 112 the depth of field table, 113 the film formats,
+	// 114 the focus planner).
 	void showTopic(int contextNumber);
 
 	HelpFindBar &findBar() { return *findBar_; }

@@ -4,10 +4,13 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QStatusBar>
 
+#include "core/diffraction.h"
 #include "core/stops.h"
 #include "dialogs/about_dlg.h"
 #include "dialogs/defaults_dlg.h"
@@ -16,12 +19,14 @@
 #include "dof_table_qt/dof_table_window.h"
 #include "pages/all_pages.h"
 #include "pages/page_text.h"
+#include "planner_qt/focus_planner_window.h"
 #include "resources/control_ids.h"
 #include "resources/menu.h"
 #include "resources/pages.h"
 #include "resources/templates.h"
 #include "settings/lifecycle.h"
 #include "settings/records.h"
+#include "shell/film_formats_dialog.h"
 #include "shell/help_window.h"
 #include "shell/page_sheet.h"
 #include "shell/qt_dialog_host.h"
@@ -64,6 +69,16 @@ MirelDlg::MirelDlg(SettingsStorage *storage) : storage_(storage)
 			     sheet_->geometry().bottomRight().y() + 1 + margin.height());
 	setCentralWidget(client);
 
+	// Never wider than the window: the text is cut rather than the window
+	// grown by it.
+	statusBar()->setSizeGripEnabled(false);
+	diffraction_ = new QLabel(statusBar());
+	diffraction_->setObjectName(QStringLiteral("diffractionStatus"));
+	diffraction_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+	statusBar()->addWidget(diffraction_, 1);
+	followingDiffraction_.emplace([this] { showDiffraction(); });
+	showDiffraction();
+
 	buildMenu();
 	// Esc ends the run as Exit does; Enter does nothing here.
 	connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
@@ -98,6 +113,36 @@ DofTableWindow &MirelDlg::dofTable()
 	if (!dofTable_)
 		dofTable_ = new DofTableWindow([this] { help().showTopic(ids::help::DepthOfFieldTable); }, this);
 	return *dofTable_;
+}
+
+FocusPlannerWindow &MirelDlg::focusPlanner()
+{
+	if (!focusPlanner_)
+		focusPlanner_ =
+			new FocusPlannerWindow([this] { help().showTopic(ids::help::FocusPlanner); },
+					       [this] {
+						       sheet_->activate(static_cast<int>(PageIndex::DepthOfField));
+						       raise();
+						       activateWindow();
+					       },
+					       this);
+	return *focusPlanner_;
+}
+
+QString MirelDlg::statusText() const
+{
+	const auto page = static_cast<PageIndex>(sheet_->currentIndex());
+	if (page != PageIndex::DepthOfField && page != PageIndex::Hyperfocal)
+		return {};
+	const CalcSettings &settings = currentSettings();
+	return QString::fromStdString(diffractionText(settings.Aperture, settings.filmCoC));
+}
+
+void MirelDlg::showDiffraction()
+{
+	const QString text = statusText();
+	diffraction_->setText(text);
+	diffraction_->setToolTip(text);
 }
 
 void MirelDlg::buildMenu()
@@ -171,6 +216,12 @@ void MirelDlg::onCommand(int command)
 	case cmd::CopyPageResults:
 		copyPageResults();
 		break;
+	case cmd::FocusPlanner:
+		focusPlanner().present();
+		break;
+	case cmd::FilmFormats:
+		editFilmFormats();
+		break;
 	default:
 		break;
 	}
@@ -183,6 +234,13 @@ void MirelDlg::runDialog(DialogModel &dialog)
 	host.run();
 }
 
+void MirelDlg::editFilmFormats()
+{
+	FilmFormatsDialog dialog([this] { help().showTopic(ids::help::FilmFormats); }, this);
+	dialog.exec();
+	activateWindow();
+}
+
 void MirelDlg::showPage(int index)
 {
 	sheet_->setCurrentIndex(index);
@@ -190,9 +248,18 @@ void MirelDlg::showPage(int index)
 
 void MirelDlg::contextHelp()
 {
-	if (dofTable_ && dofTable_->isActiveWindow()) {
-		help().showTopic(ids::help::DepthOfFieldTable);
+	// The film formats editor, while it is open, has the keyboard.
+	if (qobject_cast<const FilmFormatsDialog *>(QApplication::activeModalWidget())) {
+		help().showTopic(ids::help::FilmFormats);
 		return;
+	}
+	for (const auto &[window, topic] :
+	     { std::pair<const QWidget *, int>{ dofTable_, ids::help::DepthOfFieldTable },
+	       std::pair<const QWidget *, int>{ focusPlanner_, ids::help::FocusPlanner } }) {
+		if (window && window->isActiveWindow()) {
+			help().showTopic(topic);
+			return;
+		}
 	}
 	const int topic = resources::pageHelpTopic(activePageIndex());
 	if (topic != 0)
@@ -237,6 +304,8 @@ void MirelDlg::closeEvent(QCloseEvent *event)
 		help_->close();
 	if (dofTable_)
 		dofTable_->close();
+	if (focusPlanner_)
+		focusPlanner_->close();
 	QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 

@@ -1,15 +1,20 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <QMainWindow>
 
 #include "pages/page.h"
+#include "settings/settings_change.h"
+
+class QLabel;
 
 namespace mirel {
 
 class DofTableWindow;
+class FocusPlannerWindow;
 class HelpWindow;
 class PageSheet;
 class SettingsStorage;
@@ -33,11 +38,16 @@ public:
 	HelpWindow &help();
 	// The Depth of Field Table window, built the first time it is asked for.
 	DofTableWindow &dofTable();
+	// The Focus Planner window, built the first time it is asked for.
+	FocusPlannerWindow &focusPlanner();
+	// What the status bar says: on the Depth of Field and Hyperfocal
+	// Distance pages, what diffraction does at the page's aperture.
+	QString statusText() const;
 
 	// Makes page index (a PageIndex) the active page.
 	void showPage(int index);
-	// The help topic of the active window: the table's, or that of the page
-	// activated last.
+	// The help topic of the active window: the table's, the planner's, the
+	// film formats editor's, or that of the page activated last.
 	void contextHelp();
 	// The active page's inputs and results on the clipboard, as text lines.
 	void copyPageResults();
@@ -52,6 +62,8 @@ private:
 	void buildMenu();
 	void onCommand(int command);
 	void runDialog(class DialogModel &dialog);
+	void editFilmFormats();
+	void showDiffraction();
 	// Saves the settings, once.
 	void finish();
 
@@ -61,6 +73,9 @@ private:
 	// A window of its own, which no dialog blocks.
 	std::unique_ptr<HelpWindow> help_;
 	DofTableWindow *dofTable_ = nullptr;
+	FocusPlannerWindow *focusPlanner_ = nullptr;
+	QLabel *diffraction_ = nullptr;
+	std::optional<SettingsSubscription> followingDiffraction_;
 	bool finished_ = false;
 };
 

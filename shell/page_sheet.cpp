@@ -46,6 +46,14 @@ PageSheet::PageSheet(const std::vector<std::unique_ptr<Page>> &pages, int startP
 	controls(currentIndex())->focusFirstInput();
 }
 
+void PageSheet::activate(int index)
+{
+	if (index == currentIndex())
+		sheet_.show(index);
+	else
+		setCurrentIndex(index);
+}
+
 ui::QtControls *PageSheet::controls(int index) const
 {
 	// Every page's controls are made above, as QtControls.

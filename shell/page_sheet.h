@@ -26,6 +26,10 @@ public:
 	// The controls of page index, or nullptr before its first display.
 	ui::QtControls *controls(int index) const;
 
+	// Makes page index the active page; when it already is, it shows the
+	// settings again, as on every activation.
+	void activate(int index);
+
 private:
 	Sheet sheet_;
 };

@@ -72,6 +72,13 @@ void HeadlessControls::addItem(int id, std::string_view text)
 	state(id).items.emplace_back(text);
 }
 
+void HeadlessControls::clearItems(int id)
+{
+	State &s = state(id);
+	s.items.clear();
+	s.selection = -1;
+}
+
 int HeadlessControls::itemCount(int id) const
 {
 	return static_cast<int>(state(id).items.size());

@@ -16,12 +16,17 @@
 
 #include "dialogs/about_dlg.h"
 #include "dialogs/defaults_dlg.h"
+#include "dialogs/film_table_editor.h"
 #include "dialogs/light_table_dlg.h"
 #include "dialogs/rounding_rules_dlg.h"
 #include "dialogs/startup_prefs_dlg.h"
 #include "dof_table_qt/dof_card.h"
 #include "dof_table_qt/dof_table_window.h"
+#include "pages/conventions.h"
+#include "planner_qt/focus_planner_window.h"
+#include "settings/lifecycle.h"
 #include "settings/records.h"
+#include "shell/film_formats_dialog.h"
 #include "shell/help_find_bar.h"
 #include "shell/help_window.h"
 #include "shell/mirel_dlg.h"
@@ -97,6 +102,47 @@ int main(int argc, char **argv)
 	}
 	QApplication::setPalette(light);
 	table.close();
+
+	// The film formats editor, as it opens and with a name it refuses.
+	{
+		mirel::FilmFormatsDialog formats({}, &window);
+		formats.show();
+		ok = save(formats, folder, QStringLiteral("dialog-film-formats")) && ok;
+		QLineEdit *name = formats.field({ 9, mirel::FilmTableEditor::Name });
+		name->setText(QString::fromUtf8("Medium format 44×33"));
+		emit name->textEdited(name->text());
+		ok = save(formats, folder, QStringLiteral("dialog-film-formats-refused")) && ok;
+		QApplication::setPalette(darkPalette());
+		QApplication::processEvents();
+		ok = save(formats, folder, QStringLiteral("dialog-film-formats-refused-dark")) && ok;
+		QApplication::setPalette(light);
+		QApplication::processEvents();
+	}
+
+	// The worked example of the Focus Planner: 24 mm on APS-C, sharp from
+	// 1.5 m to infinity, with the APS-C preset in the table; then the plan
+	// on the Depth of Field page, with the status bar below.
+	{
+		mirel::FilmTableEditor editor;
+		editor.applyPreset(1, 1);
+		editor.accept();
+	}
+	mirel::chooseFilmFormat(1);
+	mirel::currentSettings().FocalLength = 24.0;
+	mirel::FocusPlannerWindow &planner = window.focusPlanner();
+	planner.present();
+	for (const auto &[palette, name] :
+	     { std::pair{ light, "window-focus-planner" }, std::pair{ darkPalette(), "window-focus-planner-dark" } }) {
+		QApplication::setPalette(palette);
+		QApplication::processEvents();
+		ok = save(planner, folder, QString::fromLatin1(name)) && ok;
+	}
+	QApplication::setPalette(light);
+	QApplication::processEvents();
+	planner.useOnDepthOfFieldPage();
+	planner.close();
+	ok = save(window, folder, QStringLiteral("status-bar-diffraction")) && ok;
+	mirel::loadSettingsAtStartup(nullptr);
 
 	// The printed card, in third stops: its most crowded form.
 	const mirel::DofTable thirds(mirel::currentSettings(), { true, {} });

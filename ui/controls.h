@@ -48,6 +48,8 @@ public:
 
 	// Lists of combo boxes and drop-down lists.
 	virtual void addItem(int id, std::string_view text) = 0;
+	// Empties the list; nothing is selected then.
+	virtual void clearItems(int id) = 0;
 	virtual int itemCount(int id) const = 0;
 	virtual std::string itemText(int id, int index) const = 0;
 	// index -1 clears the selection.

@@ -531,6 +531,12 @@ void QtControls::addItem(int id, std::string_view text)
 	}
 }
 
+void QtControls::clearItems(int id)
+{
+	if (QComboBox *combo = asCombo(byId(id).widget))
+		combo->clear();
+}
+
 int QtControls::itemCount(int id) const
 {
 	const QComboBox *combo = asCombo(byId(id).widget);

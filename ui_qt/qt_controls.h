@@ -37,6 +37,7 @@ public:
 	void setCheck(int id, bool checked) override;
 	bool isChecked(int id) const override;
 	void addItem(int id, std::string_view text) override;
+	void clearItems(int id) override;
 	int itemCount(int id) const override;
 	std::string itemText(int id, int index) const override;
 	void setSelection(int id, int index) override;

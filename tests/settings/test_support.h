@@ -211,7 +211,7 @@ inline bool becomeUnprivileged(const std::string &top)
 }
 
 // The settings file in a folder the first save makes, and the boxes shown.
-class SettingsFileTest : public testing::Test
+class SettingsFileTest : public ::testing::Test
 {
 protected:
 	TempDir dir;

@@ -86,7 +86,13 @@ TEST_P(ControlsContract, ProgramWritesToListsChecksAndCombosRaiseNothing)
 	EXPECT_EQ(f.controls().text(kList), "APS");
 	f.controls().setSelection(kList, -1);
 	EXPECT_EQ(f.controls().selection(kList), -1);
+	f.controls().clearItems(kList);
+	EXPECT_EQ(f.controls().itemCount(kList), 0);
+	EXPECT_EQ(f.controls().selection(kList), -1);
+	for (const char *name : { "35mm", "APS" })
+		f.controls().addItem(kList, name);
 	f.controls().setSelection(kList, 1);
+	EXPECT_EQ(f.controls().text(kList), "APS");
 	f.controls().setCheck(kRadioA, true);
 	f.controls().setCheck(kRadioB, true);
 	f.controls().setCheck(kCheck, true);

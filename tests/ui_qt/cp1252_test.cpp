@@ -27,6 +27,25 @@ TEST(Cp1252, EveryByteMapsToItsCharacterAndBack)
 	EXPECT_EQ(fromCp1252(all), unicode);
 	EXPECT_EQ(toCp1252(unicode), all);
 	EXPECT_EQ(QString::fromStdString(utf8FromCp1252(all)), unicode);
+	const Cp1252Text back = cp1252FromUtf8(utf8FromCp1252(all));
+	EXPECT_EQ(back.bytes, all);
+	EXPECT_EQ(back.unfitAt, std::string_view::npos);
+}
+
+TEST(Cp1252, UnicodeTextStopsAtTheFirstCharacterTheCodePageLacks)
+{
+	struct Row {
+		const char *utf8;
+		std::size_t unfitAt;
+	};
+	for (const Row row : { Row{ "6 \u00d7 7 \u03a9", 7 }, Row{ "\u20ac \u2014 \U0001F4F7", 8 }, Row{ "\xc3", 0 },
+			       Row{ "ab\xc1\x81", 2 }, Row{ "\x80", 0 }, Row{ "\xe2\x82", 0 } }) {
+		const Cp1252Text text = cp1252FromUtf8(row.utf8);
+		EXPECT_EQ(text.unfitAt, row.unfitAt) << row.utf8;
+		EXPECT_EQ(text.bytes,
+			  toCp1252(QString::fromUtf8(row.utf8).left(static_cast<qsizetype>(text.bytes.size()))))
+			<< row.utf8;
+	}
 }
 
 } // namespace

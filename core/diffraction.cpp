@@ -1,0 +1,41 @@
+#include "core/diffraction.h"
+
+#include <cmath>
+
+#include "core/aperture_series.h"
+#include "core/number_text.h"
+#include "core/optics.h"
+
+namespace mirel {
+
+namespace {
+
+bool usable(double value)
+{
+	return std::isfinite(value) && value > 0.0;
+}
+
+} // namespace
+
+bool diffractionExceeds(double N, double c)
+{
+	return airyDiskDiameter(N) > c;
+}
+
+std::string diffractionText(double N, double c)
+{
+	if (!usable(N) || !usable(c))
+		return {};
+	const double blur = airyDiskDiameter(N);
+	const bool exceeds = diffractionExceeds(N, c);
+	// Thousandths of a millimetre, or as many more decimals as it takes for
+	// a blur that differs from the circle not to read the same.
+	int decimals = 3;
+	while (decimals < 6 && blur != c && formatFixed(blur, decimals) == formatFixed(c, decimals))
+		++decimals;
+	return "Diffraction: " + apertureText(N) + " blurs " + formatFixed(blur, decimals) + " mm, " +
+	       (exceeds ? "more than" : "within") + " the " + formatFixed(c, decimals) +
+	       " mm circle of confusion; sharpest depth up to about f/" + formatFixed(diffractionLimitedAperture(c), 1);
+}
+
+} // namespace mirel

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace mirel {
+
+// Whether diffraction alone blurs more than the circle of confusion c at
+// f-number N: its Airy disk is the larger.
+bool diffractionExceeds(double N, double c);
+
+// What diffraction does at f-number N to a circle of confusion c, and the
+// f-number up to which it stays within it:
+// "Diffraction: f/22 blurs 0.030 mm, more than the 0.025 mm circle of
+// confusion; sharpest depth up to about f/18.6", or "... f/8 blurs 0.011 mm,
+// within the ...". Empty when N or c is not a number greater than 0.
+std::string diffractionText(double N, double c);
+
+} // namespace mirel

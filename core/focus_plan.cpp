@@ -1,0 +1,125 @@
+#include "core/focus_plan.h"
+
+#include <cmath>
+#include <initializer_list>
+
+#include "core/diffraction.h"
+#include "core/number_text.h"
+#include "core/optics.h"
+#include "core/stops.h"
+
+namespace mirel {
+
+namespace {
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr std::string_view kNotAvailable = "n/a";
+
+struct Condition {
+	bool holds;
+	std::string_view reason;
+};
+
+std::string_view firstFailure(std::initializer_list<Condition> conditions)
+{
+	for (const Condition &condition : conditions) {
+		if (!condition.holds)
+			return condition.reason;
+	}
+	return {};
+}
+
+std::string_view unusable(const FocusRequest &r)
+{
+	// Each comparison is false for NaN, so no test lets one through.
+	return firstFailure({
+		{ std::isfinite(r.focalLength), "focal length is not a finite number" },
+		{ r.focalLength > 0.0, "focal length is not greater than 0" },
+		{ std::isfinite(r.coc), "circle of confusion is not a finite number" },
+		{ r.coc > 0.0, "circle of confusion is not greater than 0" },
+		{ std::isfinite(r.near), "nearest distance is not a finite number" },
+		{ r.near > r.focalLength, "nearest distance is not greater than the focal length" },
+		{ r.far > r.near, "farthest distance is not greater than the nearest distance" },
+	});
+}
+
+// The first aperture of the series at or above N, in steps of step thirds
+// from f/1. A hair below counts: N computed for a range that
+// an aperture of the series holds exactly must find that aperture.
+std::optional<MarkedAperture> stopAtOrAbove(double N, int step)
+{
+	for (int thirds = 0; thirds <= kLastThird; thirds += step) {
+		const MarkedAperture aperture = apertureAtThird(thirds);
+		if (aperture.fNumber >= N * (1.0 - 1e-9))
+			return aperture;
+	}
+	return std::nullopt;
+}
+
+std::optional<StopZone> zoneAt(const FocusRequest &r, double s, std::optional<MarkedAperture> aperture)
+{
+	if (!aperture)
+		return std::nullopt;
+	const DepthOfFieldLimits limits = depthOfFieldLimits(r.focalLength, aperture->fNumber, r.coc, s);
+	// Past the hyperfocal distance the far limit comes out negative, and at
+	// it as a division by zero.
+	const bool reachesInfinity = limits.far < 0.0 || std::isinf(limits.far);
+	return StopZone{ *aperture, limits.near, reachesInfinity ? kInfinity : limits.far };
+}
+
+} // namespace
+
+FocusPlan planFocus(const FocusRequest &request)
+{
+	FocusPlan plan;
+	plan.unusable = unusable(request);
+	if (!plan.unusable.empty())
+		return plan;
+	const double f = request.focalLength;
+	const double near = request.near;
+	const double far = request.far;
+	const double s = std::isinf(far) ? 2.0 * near : 2.0 * near * far / (near + far);
+	// With far at infinity 1/far is 0 and H is s − f exactly.
+	const double H = std::isinf(far) ? s - f : 2.0 * (s - f) / (s * (1.0 / near - 1.0 / far));
+	plan.focus = s;
+	plan.fNumber = f * f / (request.coc * H);
+	plan.wholeStop = zoneAt(request, s, stopAtOrAbove(plan.fNumber, kThirdsPerStop));
+	plan.thirdStop = zoneAt(request, s, stopAtOrAbove(plan.fNumber, 1));
+	return plan;
+}
+
+namespace {
+
+std::string lengthText(double mm, LengthUnit unit, int roundOther)
+{
+	if (std::isinf(mm))
+		return "infinity";
+	return formatRounded(fromMillimetres(mm, unit), roundOther) + " " + std::string(unitAbbreviation(unit));
+}
+
+std::string stopText(const std::optional<StopZone> &zone, LengthUnit unit, int roundOther)
+{
+	if (!zone)
+		return "beyond f/" + std::string(apertureMarking(kLastThird));
+	return "f/" + std::string(zone->aperture.marking) + ": " + lengthText(zone->near, unit, roundOther) + " to " +
+	       lengthText(zone->far, unit, roundOther);
+}
+
+} // namespace
+
+FocusPlanTexts focusPlanTexts(const FocusPlan &plan, double coc, LengthUnit unit, int roundOther)
+{
+	if (!plan.unusable.empty()) {
+		const std::string none(kNotAvailable);
+		return { none, none, none, none, {} };
+	}
+	// f/64 is a whole stop: there is a whole stop wherever there is a third.
+	std::string diffraction =
+		diffractionText(plan.thirdStop ? plan.thirdStop->aperture.fNumber : plan.fNumber, coc);
+	if (plan.wholeStop && plan.wholeStop->aperture.fNumber != plan.thirdStop->aperture.fNumber)
+		diffraction += "\n" + diffractionText(plan.wholeStop->aperture.fNumber, coc);
+	return { lengthText(plan.focus, unit, roundOther), "f/" + formatFixed(plan.fNumber, 2),
+		 stopText(plan.wholeStop, unit, roundOther), stopText(plan.thirdStop, unit, roundOther), diffraction };
+}
+
+} // namespace mirel

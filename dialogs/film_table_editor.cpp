@@ -1,0 +1,187 @@
+#include "dialogs/film_table_editor.h"
+
+#include <charconv>
+#include <cmath>
+
+#include "core/cp1252.h"
+#include "core/number_text.h"
+#include "core/optics.h"
+#include "dialogs/film_presets.h"
+#include "settings/film_formats.h"
+#include "settings/settings_change.h"
+
+namespace mirel {
+
+namespace {
+
+constexpr std::size_t kNameLength = 15; // the stored layout's field
+
+std::size_t index(int row)
+{
+	return static_cast<std::size_t>(row);
+}
+
+// The whole text as a number, blanks around it aside, point decimal; none
+// for anything else ("36mm", "", "1,5"). A dialog that refuses values reads
+// them strictly, unlike a page.
+std::optional<double> wholeNumber(std::string_view text)
+{
+	const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+	while (!text.empty() && blank(text.front()))
+		text.remove_prefix(1);
+	while (!text.empty() && blank(text.back()))
+		text.remove_suffix(1);
+	double value = 0.0;
+	const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+	if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+		return std::nullopt;
+	return value;
+}
+
+// The UTF-8 character at byte at of text.
+std::string characterAt(std::string_view text, std::size_t at)
+{
+	std::size_t end = at + 1;
+	while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+		++end;
+	return std::string(text.substr(at, end - at));
+}
+
+double FilmFormat::*member(FilmTableEditor::Column column)
+{
+	switch (column) {
+	case FilmTableEditor::Width:
+		return &FilmFormat::Width;
+	case FilmTableEditor::Height:
+		return &FilmFormat::Height;
+	default:
+		return &FilmFormat::CoC;
+	}
+}
+
+} // namespace
+
+FilmTableEditor::FilmTableEditor()
+{
+	for (int row = 0; row < kFilmFormatCount; ++row)
+		show(row, currentSettings().FilmSizes[index(row)]);
+}
+
+void FilmTableEditor::show(int row, const FilmFormat &format)
+{
+	shown_[index(row)] = format;
+	texts_[index(row)] = { utf8FromCp1252(filmName(format)), formatTrimmed(format.Width),
+			       formatTrimmed(format.Height), formatTrimmed(format.CoC) };
+}
+
+const std::string &FilmTableEditor::text(Field field) const
+{
+	return texts_[index(field.row)][field.column];
+}
+
+void FilmTableEditor::setText(Field field, std::string text)
+{
+	texts_[index(field.row)][field.column] = std::move(text);
+}
+
+std::string FilmTableEditor::problem(Field field) const
+{
+	const std::string &typed = text(field);
+	if (field.column == Name) {
+		const Cp1252Text name = cp1252FromUtf8(typed);
+		if (name.unfitAt != std::string_view::npos)
+			return "\u201c" + characterAt(typed, name.unfitAt) +
+			       "\u201d cannot be stored: a name holds only the Western European characters of "
+			       "Windows-1252.";
+		if (name.bytes.size() > kNameLength)
+			return "A name holds at most " + std::to_string(kNameLength) + " characters; this one has " +
+			       std::to_string(name.bytes.size()) + ".";
+		return {};
+	}
+	const std::optional<double> value = wholeNumber(typed);
+	if (field.column == CoC)
+		return value && *value >= 0.0 ? std::string()
+					      : "The circle of confusion must be a number of millimetres greater "
+						"than 0, or 0 for the suggested one.";
+	if (value && *value > 0.0)
+		return {};
+	return std::string(field.column == Width ? "The width" : "The height") +
+	       " must be a number of millimetres greater than 0.";
+}
+
+std::optional<FilmTableEditor::Field> FilmTableEditor::firstProblem() const
+{
+	for (int row = 0; row < kFilmFormatCount; ++row) {
+		for (const Column column : { Name, Width, Height, CoC }) {
+			if (!problem({ row, column }).empty())
+				return Field{ row, column };
+		}
+	}
+	return std::nullopt;
+}
+
+std::string FilmTableEditor::suggestedCoC(int row) const
+{
+	for (const Column column : { Width, Height }) {
+		if (!problem({ row, column }).empty())
+			return {};
+	}
+	return formatTrimmed(
+		mirel::suggestedCoC(*wholeNumber(text({ row, Width })), *wholeNumber(text({ row, Height }))));
+}
+
+void FilmTableEditor::applyPreset(int row, int preset)
+{
+	const FilmPreset &chosen = filmPresets()[index(preset)];
+	FilmFormat format;
+	setFilmName(format, chosen.name);
+	format.Width = chosen.width;
+	format.Height = chosen.height;
+	format.CoC = mirel::suggestedCoC(format);
+	show(row, format);
+}
+
+void FilmTableEditor::restoreBuiltIn()
+{
+	const std::array<FilmFormat, kFilmFormatCount> builtIn = builtInFilmFormats();
+	for (int row = 0; row < kFilmFormatCount; ++row)
+		show(row, builtIn[index(row)]);
+}
+
+std::array<FilmFormat, kFilmFormatCount> FilmTableEditor::table() const
+{
+	std::array<FilmFormat, kFilmFormatCount> table{};
+	for (int row = 0; row < kFilmFormatCount; ++row) {
+		FilmFormat &format = table[index(row)];
+		const FilmFormat &shown = shown_[index(row)];
+		setFilmName(format, cp1252FromUtf8(text({ row, Name })).bytes);
+		for (const Column column : { Width, Height, CoC }) {
+			const std::string &typed = text({ row, column });
+			format.*member(column) = typed == formatTrimmed(shown.*member(column)) ? shown.*member(column)
+											       : *wholeNumber(typed);
+		}
+		if (format.CoC == 0.0)
+			format.CoC = mirel::suggestedCoC(format);
+	}
+	return table;
+}
+
+bool FilmTableEditor::accept() const
+{
+	if (firstProblem())
+		return false;
+	const std::array<FilmFormat, kFilmFormatCount> edited = table();
+	const SettingsChange change;
+	for (CalcSettings *settings : { &defaultSettings(), &currentSettings() }) {
+		if (settings->FilmSize < kFilmFormatCount) {
+			const FilmFormat &before = settings->FilmSizes[settings->FilmSize];
+			const FilmFormat &after = edited[settings->FilmSize];
+			if (before.Width != after.Width || before.Height != after.Height)
+				settings->filmCoC = mirel::suggestedCoC(after);
+		}
+		settings->FilmSizes = edited;
+	}
+	return true;
+}
+
+} // namespace mirel

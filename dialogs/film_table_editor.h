@@ -1,0 +1,71 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "settings/records.h"
+
+namespace mirel {
+
+// The film formats editor as a model: the ten formats of the table as the
+// user types them, each field checked as it changes, presets of today's
+// formats, the built-in table back, and what OK stores. Texts are UTF-8, as
+// the screen holds them; names are stored in Windows-1252 and must fit the
+// table's 15 characters, so a name that does not is refused with a reason,
+// never cut.
+class FilmTableEditor
+{
+public:
+	enum Column { Name, Width, Height, CoC };
+	static constexpr int kColumnCount = 4;
+
+	struct Field {
+		int row;
+		Column column;
+		bool operator==(const Field &) const = default;
+	};
+
+	// Opens on the table of currentSettings.
+	FilmTableEditor();
+
+	const std::string &text(Field field) const;
+	void setText(Field field, std::string text);
+
+	// Why the field's text cannot be stored, as a sentence; empty when it can.
+	std::string problem(Field field) const;
+	// The first field with a problem, row by row; none when OK may store.
+	std::optional<Field> firstProblem() const;
+
+	// The circle of confusion the row's frame suggests, its diagonal / 1730,
+	// as the pages show it ("0.02501"); empty while the width or height is
+	// not usable.
+	std::string suggestedCoC(int row) const;
+
+	// Fills row with a preset of filmPresets(): name, size and its suggested
+	// circle of confusion.
+	void applyPreset(int row, int preset);
+	// Every row back to the built-in table.
+	void restoreBuiltIn();
+
+	// The table as typed. A circle of confusion of 0 becomes the suggested
+	// one, as in the built-in table; a number left as it was shown keeps its
+	// full precision. Only when firstProblem() is none.
+	std::array<FilmFormat, kFilmFormatCount> table() const;
+
+	// OK: when no field has a problem, stores table() into defaultSettings
+	// and currentSettings as one change of the settings, and returns true.
+	// An instance whose selected format changed its width or height takes
+	// that format's suggested circle of confusion.
+	bool accept() const;
+
+private:
+	void show(int row, const FilmFormat &format);
+
+	// What each row started from: a number whose text is still the one shown
+	// for it keeps this value.
+	std::array<FilmFormat, kFilmFormatCount> shown_;
+	std::array<std::array<std::string, kColumnCount>, kFilmFormatCount> texts_;
+};
+
+} // namespace mirel

@@ -1,0 +1,244 @@
+#include "planner_qt/focus_planner_window.h"
+
+#include <cmath>
+#include <limits>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/cp1252.h"
+#include "core/number_text.h"
+#include "settings/film_formats.h"
+#include "settings/records.h"
+
+namespace mirel {
+
+namespace {
+
+QString qText(const std::string &utf8)
+{
+	return QString::fromStdString(utf8);
+}
+
+// A read-only field of a result, selectable for copying.
+QLineEdit *resultField(QWidget *parent, const QString &name)
+{
+	auto *field = new QLineEdit(parent);
+	field->setObjectName(name);
+	field->setReadOnly(true);
+	return field;
+}
+
+// A label in the form that names field, for the keyboard and screen readers.
+QLabel *labelFor(QWidget *field, const QString &text)
+{
+	auto *label = new QLabel(text, field->parentWidget());
+	label->setBuddy(field);
+	return label;
+}
+
+} // namespace
+
+FocusPlannerWindow::FocusPlannerWindow(std::function<void()> help, std::function<void()> showDepthOfField,
+				       QWidget *parent)
+	: QWidget(parent, Qt::Window), help_(std::move(help)), showDepthOfField_(std::move(showDepthOfField)),
+	  shownUnit_(currentSettings().LengthUnit), header_(new QLabel(this)), nearEdit_(new QLineEdit(this)),
+	  farEdit_(new QLineEdit(this)), nearUnit_(new QLabel(this)), farUnit_(new QLabel(this)),
+	  farInfinity_(new QCheckBox(QStringLiteral("to &infinity"), this)), focus_(resultField(this, "plannerFocus")),
+	  aperture_(resultField(this, "plannerAperture")), wholeStop_(new QRadioButton(this)),
+	  thirdStop_(new QRadioButton(this)), diffraction_(new QLabel(this)), reason_(new QLabel(this)),
+	  use_(new QPushButton(QStringLiteral("&Use on Depth of Field page"), this)), following_([this] {
+		  if (isVisible())
+			  refresh();
+	  })
+{
+	setObjectName(QStringLiteral("focusPlannerWindow"));
+	setWindowTitle(QStringLiteral("Focus Planner"));
+
+	header_->setObjectName(QStringLiteral("plannerHeader"));
+	header_->setWordWrap(true);
+	QFont bold = header_->font();
+	bold.setBold(true);
+	header_->setFont(bold);
+	nearEdit_->setObjectName(QStringLiteral("plannerNear"));
+	farEdit_->setObjectName(QStringLiteral("plannerFar"));
+	farInfinity_->setObjectName(QStringLiteral("plannerFarInfinity"));
+	wholeStop_->setObjectName(QStringLiteral("plannerWholeStop"));
+	thirdStop_->setObjectName(QStringLiteral("plannerThirdStop"));
+	diffraction_->setObjectName(QStringLiteral("plannerDiffraction"));
+	reason_->setObjectName(QStringLiteral("plannerReason"));
+	use_->setObjectName(QStringLiteral("plannerUse"));
+	for (QLabel *label : { diffraction_, reason_ }) {
+		label->setWordWrap(true);
+		label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+	}
+	nearEdit_->setToolTip(QStringLiteral("The nearest distance that must be sharp, in the unit of the pages"));
+	farEdit_->setToolTip(QStringLiteral("The farthest distance that must be sharp, in the unit of the pages"));
+	wholeStop_->setToolTip(QStringLiteral("The next whole stop at or above the smallest aperture, and the zone "
+					      "it keeps sharp at the focus distance"));
+	thirdStop_->setToolTip(QStringLiteral("The next third of a stop at or above the smallest aperture, and the "
+					      "zone it keeps sharp at the focus distance"));
+	use_->setToolTip(QStringLiteral("Put the focus distance and the chosen stop on the Depth of Field page"));
+	thirdStop_->setChecked(true); // the closest fit; whole stops are a click away
+	farInfinity_->setChecked(true);
+
+	for (QLineEdit *edit : { nearEdit_, farEdit_ })
+		connect(edit, &QLineEdit::textEdited, this, [this] {
+			readDistances();
+			refresh();
+		});
+	connect(farInfinity_, &QCheckBox::toggled, this, [this] { refresh(); });
+	for (QRadioButton *stop : { wholeStop_, thirdStop_ })
+		connect(stop, &QRadioButton::toggled, this, [this] { use_->setEnabled(chosenStop().has_value()); });
+	connect(use_, &QPushButton::clicked, this, &FocusPlannerWindow::useOnDepthOfFieldPage);
+
+	auto *scene = new QGroupBox(QStringLiteral("Sharp from"), this);
+	auto *sceneForm = new QFormLayout(scene);
+	auto *nearRow = new QHBoxLayout;
+	nearRow->addWidget(nearEdit_);
+	nearRow->addWidget(nearUnit_);
+	nearRow->addStretch(1);
+	auto *farRow = new QHBoxLayout;
+	farRow->addWidget(farEdit_);
+	farRow->addWidget(farUnit_);
+	farRow->addWidget(farInfinity_);
+	farRow->addStretch(1);
+	sceneForm->addRow(labelFor(nearEdit_, QStringLiteral("&Nearest distance:")), nearRow);
+	sceneForm->addRow(labelFor(farEdit_, QStringLiteral("&Farthest distance:")), farRow);
+
+	auto *answer = new QGroupBox(QStringLiteral("Focus and aperture"), this);
+	auto *answerForm = new QFormLayout(answer);
+	answerForm->addRow(labelFor(focus_, QStringLiteral("F&ocus at:")), focus_);
+	answerForm->addRow(labelFor(aperture_, QStringLiteral("&Smallest aperture:")), aperture_);
+	answerForm->addRow(labelFor(wholeStop_, QStringLiteral("&Whole stop:")), wholeStop_);
+	answerForm->addRow(labelFor(thirdStop_, QStringLiteral("&Third stop:")), thirdStop_);
+	answerForm->addRow(diffraction_);
+	answerForm->addRow(reason_);
+
+	auto *helpButton = new QPushButton(QStringLiteral("&Help"), this);
+	helpButton->setObjectName(QStringLiteral("plannerHelp"));
+	auto *closeButton = new QPushButton(QStringLiteral("Close"), this);
+	closeButton->setObjectName(QStringLiteral("plannerClose"));
+	closeButton->setToolTip(QStringLiteral("Close the window (Esc)"));
+	auto *escape = new QAction(this);
+	escape->setShortcut(QKeySequence(Qt::Key_Escape));
+	addAction(escape);
+	connect(escape, &QAction::triggered, this, &QWidget::close);
+	connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+	connect(helpButton, &QPushButton::clicked, this, [this] {
+		if (help_)
+			help_();
+	});
+	for (QPushButton *button : { use_, helpButton, closeButton })
+		button->setAutoDefault(false);
+	auto *buttons = new QHBoxLayout;
+	buttons->addWidget(use_);
+	buttons->addStretch(1);
+	buttons->addWidget(helpButton);
+	buttons->addWidget(closeButton);
+
+	auto *layout = new QVBoxLayout(this);
+	layout->addWidget(header_);
+	layout->addWidget(scene);
+	layout->addWidget(answer);
+	layout->addStretch(1);
+	layout->addLayout(buttons);
+
+	showDistances();
+	refresh();
+	// Room for the longer texts: the header, a zone in feet, diffraction.
+	resize(std::max(sizeHint().width(), fontMetrics().averageCharWidth() * 84), sizeHint().height());
+}
+
+void FocusPlannerWindow::present()
+{
+	if (isMinimized())
+		showNormal();
+	show();
+	raise();
+	activateWindow();
+}
+
+void FocusPlannerWindow::showEvent(QShowEvent *event)
+{
+	// Changes while it was closed were not followed.
+	refresh();
+	QWidget::showEvent(event);
+}
+
+void FocusPlannerWindow::readDistances()
+{
+	// As on the pages: the leading number of the text, in the display unit.
+	const LengthUnit unit = currentSettings().LengthUnit;
+	near_ = toMillimetres(parseNumber(nearEdit_->text().toStdString()), unit);
+	far_ = toMillimetres(parseNumber(farEdit_->text().toStdString()), unit);
+}
+
+void FocusPlannerWindow::showDistances()
+{
+	shownUnit_ = currentSettings().LengthUnit;
+	nearEdit_->setText(qText(formatTrimmed(fromMillimetres(near_, shownUnit_))));
+	farEdit_->setText(qText(formatTrimmed(fromMillimetres(far_, shownUnit_))));
+	const QString unit = qText(std::string(unitAbbreviation(shownUnit_)));
+	nearUnit_->setText(unit);
+	farUnit_->setText(unit);
+}
+
+void FocusPlannerWindow::refresh()
+{
+	const CalcSettings &settings = currentSettings();
+	// A unit chosen on a page: the same distances, written in it.
+	if (settings.LengthUnit != shownUnit_)
+		showDistances();
+	header_->setText(QStringLiteral("For a %1 mm lens on %2, circle of confusion %3 mm, as on the pages")
+				 .arg(qText(formatTrimmed(settings.FocalLength)),
+				      qText(utf8FromCp1252(filmName(selectedFilmFormat()))),
+				      qText(formatTrimmed(settings.filmCoC))));
+	farEdit_->setEnabled(!farInfinity_->isChecked());
+	const double far = farInfinity_->isChecked() ? std::numeric_limits<double>::infinity() : far_;
+	plan_ = planFocus({ settings.FocalLength, settings.filmCoC, near_, far });
+	const FocusPlanTexts texts =
+		focusPlanTexts(plan_, settings.filmCoC, settings.LengthUnit, settings.RoundOtherMethod);
+	focus_->setText(qText(texts.focus));
+	aperture_->setText(qText(texts.fNumber));
+	wholeStop_->setText(qText(texts.wholeStop));
+	thirdStop_->setText(qText(texts.thirdStop));
+	wholeStop_->setEnabled(plan_.wholeStop.has_value());
+	thirdStop_->setEnabled(plan_.thirdStop.has_value());
+	diffraction_->setText(qText(texts.diffraction));
+	diffraction_->setVisible(!texts.diffraction.empty());
+	QString reason = qText(std::string(plan_.unusable));
+	if (!reason.isEmpty())
+		reason = QStringLiteral("No plan: the %1.").arg(reason);
+	reason_->setText(reason);
+	reason_->setVisible(!reason.isEmpty());
+	use_->setEnabled(chosenStop().has_value());
+}
+
+const std::optional<StopZone> &FocusPlannerWindow::chosenStop() const
+{
+	return wholeStop_->isChecked() ? plan_.wholeStop : plan_.thirdStop;
+}
+
+void FocusPlannerWindow::useOnDepthOfFieldPage()
+{
+	const std::optional<StopZone> &stop = chosenStop();
+	if (!stop)
+		return;
+	const SettingsChange change;
+	CalcSettings &settings = currentSettings();
+	settings.FocusDistance = plan_.focus;
+	settings.Aperture = stop->aperture.fNumber;
+	if (showDepthOfField_)
+		showDepthOfField_();
+}
+
+} // namespace mirel

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include <QWidget>
+
+#include "core/focus_plan.h"
+#include "settings/settings_change.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace mirel {
+
+// The Focus Planner window: from the nearest and farthest distances that
+// must be sharp, the focus distance and the smallest f-number that hold
+// them, the next whole and third stops with the zones they keep sharp, and
+// what diffraction does there. Lens, circle of confusion and unit are the
+// pages', followed live; the planner writes into the settings only when the
+// user asks it to put a plan on the Depth of Field page.
+class FocusPlannerWindow : public QWidget
+{
+	Q_OBJECT
+
+public:
+	// help shows the window's help topic; showDepthOfField makes the Depth
+	// of Field page the active page, showing the settings afresh.
+	FocusPlannerWindow(std::function<void()> help, std::function<void()> showDepthOfField,
+			   QWidget *parent = nullptr);
+
+	// Shows the window, or brings it to the front when it is shown.
+	void present();
+
+	const FocusPlan &plan() const { return plan_; }
+
+	// Writes the focus distance and the chosen stop into the settings and
+	// shows the Depth of Field page.
+	void useOnDepthOfFieldPage();
+
+protected:
+	void showEvent(QShowEvent *event) override;
+
+private:
+	void readDistances();
+	void showDistances();
+	void refresh();
+	const std::optional<StopZone> &chosenStop() const;
+
+	std::function<void()> help_;
+	std::function<void()> showDepthOfField_;
+	// The range asked for, mm; far is infinity when the box is ticked.
+	double near_ = 1500.0;
+	double far_ = 10000.0;
+	LengthUnit shownUnit_;
+	FocusPlan plan_;
+
+	QLabel *header_;
+	QLineEdit *nearEdit_;
+	QLineEdit *farEdit_;
+	QLabel *nearUnit_;
+	QLabel *farUnit_;
+	QCheckBox *farInfinity_;
+	QLineEdit *focus_;
+	QLineEdit *aperture_;
+	QRadioButton *wholeStop_;
+	QRadioButton *thirdStop_;
+	QLabel *diffraction_;
+	QLabel *reason_;
+	QPushButton *use_;
+	SettingsSubscription following_;
+};
+
+} // namespace mirel

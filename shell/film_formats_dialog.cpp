@@ -1,0 +1,202 @@
+#include "shell/film_formats_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "dialogs/film_presets.h"
+
+namespace mirel {
+
+namespace {
+
+using Column = FilmTableEditor::Column;
+
+struct ColumnHeading {
+	Column column;
+	const char *name;    // of the field's object, before the row
+	const char *heading; // over the column
+	const char *what;    // for screen readers, before the row's number
+};
+
+constexpr std::array<ColumnHeading, FilmTableEditor::kColumnCount> kColumns = { {
+	{ FilmTableEditor::Name, "formatName", "&Name", "Name of format" },
+	{ FilmTableEditor::Width, "formatWidth", "Width (mm)", "Width in mm of format" },
+	{ FilmTableEditor::Height, "formatHeight", "Height (mm)", "Height in mm of format" },
+	{ FilmTableEditor::CoC, "formatCoC", "CoC (mm)", "Circle of confusion in mm of format" },
+} };
+
+QString qText(const std::string &utf8)
+{
+	return QString::fromStdString(utf8);
+}
+
+} // namespace
+
+FilmFormatsDialog::FilmFormatsDialog(std::function<void()> help, QWidget *parent)
+	: QDialog(parent), help_(std::move(help)), problem_(new QLabel(this)), ok_(nullptr)
+{
+	setObjectName(QStringLiteral("filmFormatsDialog"));
+	setWindowTitle(QStringLiteral("Film Formats"));
+
+	auto *intro = new QLabel(QStringLiteral("The film formats the pages list. A name holds at most 15 "
+						"characters. A circle of confusion of 0 takes the suggested one, the "
+						"frame's diagonal / 1730."),
+				 this);
+	intro->setWordWrap(true);
+
+	auto *grid = new QGridLayout;
+	for (const ColumnHeading &column : kColumns)
+		grid->addWidget(new QLabel(QString::fromUtf8(column.heading), this), 0, column.column + 1);
+	grid->addWidget(new QLabel(QStringLiteral("Suggested"), this), 0, 5);
+	grid->addWidget(new QLabel(QStringLiteral("Preset"), this), 0, 6);
+	for (int row = 0; row < kFilmFormatCount; ++row) {
+		const int line = row + 1;
+		grid->addWidget(new QLabel(QString::number(line), this), line, 0, Qt::AlignRight);
+		for (const ColumnHeading &column : kColumns) {
+			auto *edit = new QLineEdit(this);
+			edit->setObjectName(QString::fromUtf8(column.name) + QString::number(row));
+			edit->setAccessibleName(QString::fromUtf8(column.what) + QStringLiteral(" %1").arg(line));
+			// Room for a full name, or a number with six decimals.
+			edit->setFixedWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) *
+						    (column.column == FilmTableEditor::Name ? 17 : 10) +
+					    2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8);
+			const FilmTableEditor::Field field{ row, column.column };
+			connect(edit, &QLineEdit::textEdited, this, [this, field](const QString &text) {
+				editor_.setText(field, text.toStdString());
+				suggested_[static_cast<std::size_t>(field.row)]->setText(
+					qText(editor_.suggestedCoC(field.row)));
+				check();
+			});
+			fields_[static_cast<std::size_t>(row)][column.column] = edit;
+			grid->addWidget(edit, line, column.column + 1);
+		}
+		auto *suggested = new QLabel(this);
+		suggested->setObjectName(QStringLiteral("formatSuggested%1").arg(row));
+		suggested_[static_cast<std::size_t>(row)] = suggested;
+		grid->addWidget(suggested, line, 5);
+
+		auto *picker = new QComboBox(this);
+		picker->setObjectName(QStringLiteral("formatPreset%1").arg(row));
+		picker->setAccessibleName(QStringLiteral("Preset for format %1").arg(line));
+		picker->addItem(QStringLiteral("Choose..."));
+		for (const FilmPreset &preset : filmPresets())
+			picker->addItem(qText(presetLabel(preset)));
+		connect(picker, &QComboBox::activated, this, [this, row, picker](int index) {
+			if (index <= 0)
+				return;
+			editor_.applyPreset(row, index - 1);
+			picker->setCurrentIndex(0);
+			showRow(row);
+			check();
+		});
+		presets_[static_cast<std::size_t>(row)] = picker;
+		grid->addWidget(picker, line, 6);
+	}
+	// Alt+N goes to the first name.
+	static_cast<QLabel *>(grid->itemAtPosition(0, 1)->widget())->setBuddy(field({ 0, FilmTableEditor::Name }));
+
+	problem_->setObjectName(QStringLiteral("formatsProblem"));
+	problem_->setWordWrap(true);
+	problem_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+	auto *buttons =
+		new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+	ok_ = buttons->button(QDialogButtonBox::Ok);
+	auto *restore = buttons->addButton(QStringLiteral("&Restore Built-in Table"), QDialogButtonBox::ResetRole);
+	restore->setObjectName(QStringLiteral("formatsRestore"));
+	restore->setToolTip(QStringLiteral("Every row back to the formats Mirel comes with"));
+	connect(restore, &QPushButton::clicked, this, [this] {
+		editor_.restoreBuiltIn();
+		for (int row = 0; row < kFilmFormatCount; ++row)
+			showRow(row);
+		check();
+	});
+	connect(buttons, &QDialogButtonBox::accepted, this, &FilmFormatsDialog::accept);
+	connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+	connect(buttons, &QDialogButtonBox::helpRequested, this, [this] {
+		if (help_)
+			help_();
+	});
+
+	auto *layout = new QVBoxLayout(this);
+	layout->addWidget(intro);
+	layout->addLayout(grid);
+	layout->addWidget(problem_);
+	layout->addWidget(buttons);
+	layout->setSizeConstraint(QLayout::SetFixedSize);
+
+	for (int row = 0; row < kFilmFormatCount; ++row)
+		showRow(row);
+	check();
+}
+
+QLineEdit *FilmFormatsDialog::field(FilmTableEditor::Field field) const
+{
+	return fields_[static_cast<std::size_t>(field.row)][field.column];
+}
+
+QComboBox *FilmFormatsDialog::presetPicker(int row) const
+{
+	return presets_[static_cast<std::size_t>(row)];
+}
+
+void FilmFormatsDialog::showRow(int row)
+{
+	for (const ColumnHeading &column : kColumns) {
+		const FilmTableEditor::Field shown{ row, column.column };
+		field(shown)->setText(qText(editor_.text(shown)));
+		field(shown)->setCursorPosition(0);
+	}
+	suggested_[static_cast<std::size_t>(row)]->setText(qText(editor_.suggestedCoC(row)));
+}
+
+void FilmFormatsDialog::check()
+{
+	// Every field that cannot be stored is marked, in a tint of red that
+	// reads on light and dark themes alike; the first one says why.
+	const QColor base = palette().color(QPalette::Base);
+	const QColor red(220, 50, 50);
+	QPalette marked = palette();
+	marked.setColor(QPalette::Base, QColor::fromRgbF(base.redF() * 0.65f + red.redF() * 0.35f,
+							 base.greenF() * 0.65f + red.greenF() * 0.35f,
+							 base.blueF() * 0.65f + red.blueF() * 0.35f));
+	QString first;
+	for (int row = 0; row < kFilmFormatCount; ++row) {
+		for (const ColumnHeading &column : kColumns) {
+			const FilmTableEditor::Field checked{ row, column.column };
+			const QString problem = qText(editor_.problem(checked));
+			QLineEdit *edit = field(checked);
+			edit->setToolTip(problem);
+			edit->setAccessibleDescription(problem);
+			edit->setPalette(problem.isEmpty() ? QPalette() : marked);
+			if (first.isEmpty() && !problem.isEmpty())
+				first = QStringLiteral("Format %1: %2").arg(row + 1).arg(problem);
+		}
+	}
+	problem_->setText(first);
+	problem_->setVisible(!first.isEmpty());
+	ok_->setEnabled(first.isEmpty());
+}
+
+void FilmFormatsDialog::changeEvent(QEvent *event)
+{
+	QDialog::changeEvent(event);
+	// A theme changed while the dialog is open: the marks take its colours.
+	if (event->type() == QEvent::PaletteChange)
+		check();
+}
+
+void FilmFormatsDialog::accept()
+{
+	if (editor_.accept())
+		QDialog::accept();
+}
+
+} // namespace mirel

@@ -1,0 +1,191 @@
+// The film formats editor's model: presets fill rows, names and numbers the
+// stored table cannot hold are refused with a reason, OK stores the table
+// in both instances (the pages' lists and filmCoC follow), and the edited
+// table survives a save and the next start.
+
+#include "dialogs/film_table_editor.h"
+
+#include <cmath>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "core/cp1252.h"
+#include "core/number_text.h"
+#include "dialogs/film_presets.h"
+#include "resources/control_ids.h"
+#include "settings/film_formats.h"
+#include "settings/lifecycle.h"
+#include "testing/headless_sheet.h"
+#include "tests/settings/test_support.h"
+
+namespace mirel {
+namespace {
+
+using Field = FilmTableEditor::Field;
+using Column = FilmTableEditor::Column;
+
+class FilmTableEditing : public ::testing::Test
+{
+protected:
+	void SetUp() override { loadSettingsAtStartup(nullptr); }
+};
+
+TEST_F(FilmTableEditing, OpensOnTheTableAndStoresItUnchangedToTheLastBit)
+{
+	currentSettings().FilmSizes[3].CoC = 0.0123456789;
+	FilmTableEditor editor;
+	EXPECT_EQ(editor.text({ 2, FilmTableEditor::Name }), "6 \u00d7 4.5");
+	EXPECT_EQ(editor.text({ 6, FilmTableEditor::Width }), "101.6");
+	EXPECT_EQ(editor.text({ 0, FilmTableEditor::CoC }), "0.02501");
+	EXPECT_EQ(editor.suggestedCoC(0), "0.02501");
+	const std::array<FilmFormat, kFilmFormatCount> before = currentSettings().FilmSizes;
+	EXPECT_EQ(editor.table(), before);
+}
+
+TEST_F(FilmTableEditing, PresetsFillARowWithTheirNameSizeAndSuggestedCircle)
+{
+	FilmTableEditor editor;
+	for (int preset = 0; preset < static_cast<int>(filmPresets().size()); ++preset) {
+		const FilmPreset &chosen = filmPresets()[static_cast<std::size_t>(preset)];
+		const int row = preset % kFilmFormatCount;
+		editor.applyPreset(row, preset);
+		EXPECT_EQ(editor.text({ row, FilmTableEditor::Name }), utf8FromCp1252(chosen.name));
+		for (const Column column :
+		     { FilmTableEditor::Name, FilmTableEditor::Width, FilmTableEditor::Height, FilmTableEditor::CoC })
+			EXPECT_EQ(editor.problem({ row, column }), "") << chosen.name << " " << column;
+		const FilmFormat stored = editor.table()[static_cast<std::size_t>(row)];
+		EXPECT_EQ(stored.Width, chosen.width);
+		EXPECT_EQ(stored.Height, chosen.height);
+		EXPECT_NEAR(stored.CoC, std::hypot(chosen.width, chosen.height) / 1730.0, 1e-15);
+		EXPECT_EQ(editor.text({ row, FilmTableEditor::CoC }), editor.suggestedCoC(row));
+		EXPECT_NE(presetLabel(chosen).find(" mm"), std::string::npos);
+	}
+	editor.restoreBuiltIn();
+	EXPECT_EQ(editor.table(), builtInFilmFormats());
+}
+
+// Every refused text with the words of its reason; the first such field is
+// the one reported, and OK stores nothing while there is one.
+TEST_F(FilmTableEditing, RefusesWhatTheTableCannotHoldAndSaysWhy)
+{
+	struct Row {
+		Column column;
+		const char *typed;
+		const char *reason; // nullptr: accepted
+	};
+	const Row rows[] = {
+		{ FilmTableEditor::Name, "Medium format 44", "at most 15 characters; this one has 16" },
+		{ FilmTableEditor::Name, "Medium format 4", nullptr },
+		{ FilmTableEditor::Name, "6 \u00d7 7 \u2014 \u20ac", nullptr },
+		{ FilmTableEditor::Name, "Sensor \u03a9", "\u201c\u03a9\u201d cannot be stored" },
+		{ FilmTableEditor::Name, "\U0001F4F7 phone", "\u201c\U0001F4F7\u201d cannot be stored" },
+		{ FilmTableEditor::Name, "", nullptr },
+		{ FilmTableEditor::Width, " 23.5 ", nullptr },
+		{ FilmTableEditor::Width, "0", "width must be a number of millimetres greater than 0" },
+		{ FilmTableEditor::Height, "-15.6", "height must be" },
+		{ FilmTableEditor::Height, "15.6mm", "height must be" },
+		{ FilmTableEditor::Width, "1,5", "width must be" },
+		{ FilmTableEditor::Width, "inf", "width must be" },
+		{ FilmTableEditor::Width, "1e400", "width must be" },
+		{ FilmTableEditor::Width, "", "width must be" },
+		{ FilmTableEditor::CoC, "0", nullptr },
+		{ FilmTableEditor::CoC, "-0.01", "or 0 for the suggested one" },
+		{ FilmTableEditor::CoC, "nan", "circle of confusion must be" },
+	};
+	const CalcSettings before = currentSettings();
+	for (const Row &row : rows) {
+		FilmTableEditor editor;
+		const Field field{ 4, row.column };
+		editor.setText(field, row.typed);
+		const std::string problem = editor.problem(field);
+		if (!row.reason) {
+			EXPECT_EQ(problem, "") << row.typed;
+			EXPECT_EQ(editor.firstProblem(), std::nullopt) << row.typed;
+			continue;
+		}
+		EXPECT_NE(problem.find(row.reason), std::string::npos) << row.typed << ": " << problem;
+		EXPECT_EQ(editor.firstProblem(), field) << row.typed;
+		EXPECT_FALSE(editor.accept()) << row.typed;
+		EXPECT_EQ(currentSettings(), before) << row.typed;
+		if (row.column == FilmTableEditor::Width || row.column == FilmTableEditor::Height) {
+			EXPECT_EQ(editor.suggestedCoC(4), "") << row.typed;
+		}
+	}
+}
+
+// OK stores in both instances; a circle of 0 is the suggested one; filmCoC
+// follows a size change of the format each instance has selected, and only
+// that.
+TEST_F(FilmTableEditing, OkStoresInBothInstancesAndTheSelectedFormatsCircleFollowsItsSize)
+{
+	CalcSettings &current = currentSettings();
+	CalcSettings &defaults = defaultSettings();
+	current.filmCoC = 0.03; // typed on a page; format 0 selected
+	defaults.FilmSize = 2;
+	const double defaultsCoC = defaults.filmCoC = suggestedCoC(defaults.FilmSizes[2]);
+
+	FilmTableEditor editor;
+	editor.setText({ 0, FilmTableEditor::Name }, "Full frame");
+	editor.applyPreset(2, 8); // 6 × 4.5 at its real 56 × 41.5 mm
+	editor.setText({ 5, FilmTableEditor::CoC }, "0");
+	ASSERT_TRUE(editor.accept());
+	for (const CalcSettings *settings : { &current, &defaults }) {
+		EXPECT_EQ(filmName(settings->FilmSizes[0]), "Full frame");
+		EXPECT_EQ(settings->FilmSizes[2].Width, 56.0);
+		EXPECT_EQ(settings->FilmSizes[5].CoC, suggestedCoC(settings->FilmSizes[5]));
+	}
+	EXPECT_EQ(current.filmCoC, 0.03) << "format 0 kept its size";
+	EXPECT_NE(defaults.filmCoC, defaultsCoC);
+	EXPECT_EQ(defaults.filmCoC, suggestedCoC(defaults.FilmSizes[2]));
+}
+
+// The pages that were shown list the new names at once, with the selection
+// kept.
+TEST_F(FilmTableEditing, ThePagesListTheNewNamesAtOnce)
+{
+	testing::HeadlessSheet sheet;
+	for (const int page : { 1, 4, 2 })
+		sheet.show(page);
+	sheet.pick(ids::page::FilmFormat, 3);
+	FilmTableEditor editor;
+	editor.applyPreset(0, 1);
+	editor.setText({ 9, FilmTableEditor::Name }, "Pano 6 \u00d7 17");
+	ASSERT_TRUE(editor.accept());
+	for (const int page : { 1, 4, 2 }) {
+		const ui::HeadlessControls &list = sheet.controls(page);
+		ASSERT_EQ(list.itemCount(ids::page::FilmFormat), kFilmFormatCount);
+		EXPECT_EQ(list.itemText(ids::page::FilmFormat, 0), "APS-C") << page;
+		EXPECT_EQ(list.itemText(ids::page::FilmFormat, 9), "Pano 6 \xd7 17") << page;
+		EXPECT_EQ(list.selection(ids::page::FilmFormat), 3) << page;
+	}
+}
+
+class FilmTableStored : public testing_support::SettingsFileTest
+{};
+
+TEST_F(FilmTableStored, TheEditedTableSurvivesASaveAndTheNextStart)
+{
+	std::array<FilmFormat, kFilmFormatCount> edited{};
+	run([&] {
+		FilmTableEditor editor;
+		editor.applyPreset(1, 2);
+		editor.setText({ 7, FilmTableEditor::Name }, "\u00c9tude 5 \u00d7 7");
+		editor.setText({ 7, FilmTableEditor::Height }, "177.75");
+		ASSERT_TRUE(editor.accept());
+		edited = defaultSettings().FilmSizes;
+	});
+	load();
+	for (std::size_t i = 0; i < edited.size(); ++i) {
+		const FilmFormat &loaded = defaultSettings().FilmSizes[i];
+		EXPECT_EQ(filmName(loaded), filmName(edited[i]));
+		EXPECT_EQ(loaded.Width, edited[i].Width);
+		EXPECT_EQ(loaded.Height, edited[i].Height);
+		EXPECT_NEAR(loaded.CoC, edited[i].CoC, 5e-7) << "stored with six decimals";
+	}
+	EXPECT_EQ(filmName(currentSettings().FilmSizes[7]), "\xc9tude 5 \xd7 7");
+	EXPECT_TRUE(recorder.shown.empty());
+}
+
+} // namespace
+} // namespace mirel

@@ -1,0 +1,304 @@
+// The focus planner, the diffraction status bar and the film formats editor
+// in the running program: opened from their menus, following the pages,
+// writing into the settings only when the user asks.
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "core/diffraction.h"
+#include "core/focus_plan.h"
+#include "core/number_text.h"
+#include "dialogs/film_presets.h"
+#include "planner_qt/focus_planner_window.h"
+#include "resources/control_ids.h"
+#include "resources/menu.h"
+#include "settings/film_formats.h"
+#include "settings/records.h"
+#include "shell/film_formats_dialog.h"
+#include "shell/page_sheet.h"
+#include "testing_qt/qt_user_actions.h"
+#include "ui_qt/qt_controls.h"
+
+#include "shell_test_support.h"
+
+namespace mirel::testing {
+namespace {
+
+namespace cmd = ids::command;
+namespace page = ids::page;
+
+template <typename Widget = QWidget>
+Widget &child(const QWidget &window, const char *name)
+{
+	auto *found = window.findChild<Widget *>(QString::fromLatin1(name));
+	if (!found)
+		throw std::logic_error(std::string("no ") + name);
+	return *found;
+}
+
+// Replaces the text of an edit as a user does: select all, type, key by
+// key; a character beyond ASCII arrives as a key event carrying it.
+void typeInto(QLineEdit &edit, const QString &text)
+{
+	QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+	for (const QChar c : text) {
+		if (c.unicode() < 0x80)
+			QTest::keyClick(&edit, c.toLatin1());
+		else
+			QTest::sendKeyEvent(QTest::Click, &edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+	}
+}
+
+void pickFrom(QComboBox &list, int index)
+{
+	QTest::keyClick(&list, Qt::Key_F4);
+	QTest::keyClick(list.view(), Qt::Key_Home);
+	for (int i = 0; i < index; ++i)
+		QTest::keyClick(list.view(), Qt::Key_Down);
+	QTest::keyClick(list.view(), Qt::Key_Return);
+}
+
+QString statusBar(const MirelDlg &window)
+{
+	return child<QLabel>(window, "diffractionStatus").text();
+}
+
+// The status bar on each page, and as an aperture typed or a format chosen
+// on a page changes it.
+TEST(StatusBar, SaysWhatDiffractionDoesOnTheDepthOfFieldAndHyperfocalPagesOnly)
+{
+	FakeStorage storage;
+	const auto window = openWindow(storage);
+	for (int index = 0; index < kPageCount; ++index) {
+		window->showPage(index);
+		const bool shows = index == kDepthOfField || index == kHyperfocal;
+		EXPECT_EQ(statusBar(*window).toStdString(),
+			  shows ? diffractionText(currentSettings().Aperture, currentSettings().filmCoC) : "")
+			<< "page " << index;
+	}
+	struct Step {
+		int page;
+		std::function<void(ui::UserActions &)> act;
+		const char *shown; // a part of the text; "" for none
+	};
+	const Step steps[] = {
+		{ kDepthOfField, [](ui::UserActions &user) { user.type(page::Aperture, "22"); },
+		  "f/22 blurs 0.030 mm, more than" },
+		{ kDepthOfField, [](ui::UserActions &user) { user.pick(page::Aperture, 6); },
+		  "f/8 blurs 0.011 mm, within" },
+		{ kDepthOfField, [](ui::UserActions &user) { user.type(page::Aperture, "0"); }, "" },
+		{ kHyperfocal, [](ui::UserActions &user) { user.type(page::Aperture, "32"); },
+		  "more than the 0.025 mm" },
+		{ kHyperfocal, [](ui::UserActions &user) { user.pick(page::FilmFormat, 9); },
+		  "f/32 blurs 0.043 mm, within the 0.261 mm" },
+		{ kHyperfocal, [](ui::UserActions &user) { user.type(page::CircleOfConfusion, "abc"); }, "" },
+	};
+	for (const Step &step : steps) {
+		window->showPage(step.page);
+		ui::QtUserActions user(*window->sheet().controls(step.page));
+		step.act(user);
+		const QString shown = statusBar(*window);
+		EXPECT_EQ(shown.toStdString(), diffractionText(currentSettings().Aperture, currentSettings().filmCoC));
+		EXPECT_EQ(*step.shown == '\0', shown.isEmpty()) << shown.toStdString();
+		EXPECT_TRUE(shown.contains(QString::fromLatin1(step.shown))) << shown.toStdString();
+	}
+	window->showPage(kFieldOfView);
+	EXPECT_EQ(statusBar(*window), "");
+}
+
+// The planner's texts are those of the plan for what it shows and the
+// settings of the pages.
+void expectShowsThePlan(const FocusPlannerWindow &planner)
+{
+	const CalcSettings &s = currentSettings();
+	const QLineEdit &nearField = child<QLineEdit>(planner, "plannerNear");
+	const QLineEdit &farField = child<QLineEdit>(planner, "plannerFar");
+	const double far = child<QCheckBox>(planner, "plannerFarInfinity").isChecked()
+				   ? INFINITY
+				   : toMillimetres(parseNumber(farField.text().toStdString()), s.LengthUnit);
+	const FocusPlan plan =
+		planFocus({ s.FocalLength, s.filmCoC,
+			    toMillimetres(parseNumber(nearField.text().toStdString()), s.LengthUnit), far });
+	const FocusPlanTexts texts = focusPlanTexts(plan, s.filmCoC, s.LengthUnit, s.RoundOtherMethod);
+	EXPECT_EQ(child<QLineEdit>(planner, "plannerFocus").text().toStdString(), texts.focus);
+	EXPECT_EQ(child<QLineEdit>(planner, "plannerAperture").text().toStdString(), texts.fNumber);
+	EXPECT_EQ(child<QRadioButton>(planner, "plannerWholeStop").text().toStdString(), texts.wholeStop);
+	EXPECT_EQ(child<QRadioButton>(planner, "plannerThirdStop").text().toStdString(), texts.thirdStop);
+	EXPECT_EQ(child<QLabel>(planner, "plannerDiffraction").text().toStdString(), texts.diffraction);
+}
+
+TEST(FocusPlanner, OpensOnceFollowsThePagesAndPutsItsPlanOnTheDepthOfFieldPage)
+{
+	FakeStorage storage;
+	const auto window = openWindow(storage);
+	window->showPage(kHyperfocal);
+	QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+	menuAction(*window, cmd::FocusPlanner).trigger();
+	ASSERT_EQ(window->findChildren<FocusPlannerWindow *>().size(), 1);
+	FocusPlannerWindow &planner = window->focusPlanner();
+	// Offscreen, a window asked to be active is made active a little later,
+	// after any asked for before.
+	planner.activateWindow();
+	ASSERT_TRUE(QTest::qWaitFor([&] { return planner.isActiveWindow(); }));
+	for (const char *name : { "plannerNear", "plannerFar", "plannerFarInfinity", "plannerFocus", "plannerAperture",
+				  "plannerWholeStop", "plannerThirdStop", "plannerDiffraction", "plannerUse" })
+		EXPECT_NO_THROW(child(planner, name)) << name;
+	QTest::keyClick(&planner, Qt::Key_F1);
+	EXPECT_EQ(shownTopic(window->help()), HelpWindow::topicUrl(ids::help::FocusPlanner));
+
+	// 2 m to 10 m, typed.
+	QLineEdit &nearField = child<QLineEdit>(planner, "plannerNear");
+	QLineEdit &farField = child<QLineEdit>(planner, "plannerFar");
+	typeInto(nearField, "2");
+	QTest::mouseClick(&child<QCheckBox>(planner, "plannerFarInfinity"), Qt::LeftButton, {}, QPoint(6, 6));
+	typeInto(farField, "10");
+	expectShowsThePlan(planner);
+	EXPECT_EQ(planner.plan().focus, 2.0 * 2000.0 * 10000.0 / 12000.0);
+
+	// The lens changes on a page, then the unit.
+	window->activateWindow();
+	ui::QtUserActions user(*window->sheet().controls(kHyperfocal));
+	user.type(page::FocalLength, "85");
+	expectShowsThePlan(planner);
+	user.click(page::UnitFeet);
+	EXPECT_NEAR(parseNumber(nearField.text().toStdString()), fromMillimetres(2000.0, LengthUnit::Feet), 1e-6);
+	EXPECT_TRUE(child<QLineEdit>(planner, "plannerFocus").text().endsWith(" ft"));
+	expectShowsThePlan(planner);
+
+	// An impossible range: n/a and why; nothing to use.
+	typeInto(farField, "1");
+	EXPECT_EQ(child<QLineEdit>(planner, "plannerAperture").text(), "n/a");
+	EXPECT_TRUE(child<QLabel>(planner, "plannerReason").text().contains("farthest distance is not greater"));
+	EXPECT_FALSE(child<QPushButton>(planner, "plannerUse").isEnabled());
+	typeInto(farField, "100");
+
+	// The whole stop, on the Depth of Field page: from another page, and
+	// again when that page is already the one shown.
+	const CalcSettings before = currentSettings();
+	for (const QString near : { "10", "15" }) {
+		typeInto(nearField, near);
+		QRadioButton &wholeStop = child<QRadioButton>(planner, "plannerWholeStop");
+		if (!wholeStop.isChecked())
+			QTest::mouseClick(&wholeStop, Qt::LeftButton, {}, QPoint(6, wholeStop.height() / 2));
+		ASSERT_TRUE(wholeStop.isChecked());
+		EXPECT_TRUE(near != "10" || currentSettings() == before) << "nothing is written until the user asks";
+		QTest::mouseClick(&child<QPushButton>(planner, "plannerUse"), Qt::LeftButton);
+		ASSERT_TRUE(planner.plan().wholeStop);
+		EXPECT_EQ(currentSettings().FocusDistance, planner.plan().focus);
+		EXPECT_EQ(currentSettings().Aperture, planner.plan().wholeStop->aperture.fNumber);
+		EXPECT_EQ(window->sheet().currentIndex(), kDepthOfField);
+		const QString shownNear =
+			qobject_cast<QLineEdit *>(
+				window->sheet().controls(kDepthOfField)->widget(ids::depthoffield::Near))
+				->text();
+		EXPECT_NEAR(parseNumber(shownNear.toStdString()),
+			    fromMillimetres(planner.plan().wholeStop->near, LengthUnit::Feet), 1e-6)
+			<< shownNear.toStdString();
+	}
+}
+
+// Runs command and, once the film formats editor it opens is up, step;
+// whatever is still open after a few seconds is closed.
+void withFilmFormats(const std::function<void()> &command, const std::function<void(FilmFormatsDialog &)> &step)
+{
+	bool done = false;
+	QElapsedTimer clock;
+	clock.start();
+	QObject ticks;
+	std::function<void()> tick = [&] {
+		auto *dialog = qobject_cast<FilmFormatsDialog *>(QApplication::activeModalWidget());
+		if (dialog && dialog->isVisible() && !done) {
+			done = true;
+			step(*dialog);
+		} else if (!done && clock.hasExpired(8000)) {
+			if (QWidget *modal = QApplication::activeModalWidget())
+				modal->close();
+		}
+		if (!done)
+			QTimer::singleShot(5, &ticks, tick);
+	};
+	QTimer::singleShot(5, &ticks, tick);
+	command();
+	EXPECT_TRUE(done) << "the film formats editor did not open";
+}
+
+TEST(FilmFormats, TheEditorStoresOnOkOnlyAndThePagesFollowAtOnce)
+{
+	FakeStorage storage;
+	const auto window = openWindow(storage);
+	std::vector<std::string> settingsMenu;
+	for (const resources::MenuItem &item : resources::mainMenu()[2].items)
+		settingsMenu.push_back(item.text);
+	EXPECT_EQ(settingsMenu, (std::vector<std::string>{ "&Rounding Rules...", "&Defaults...",
+							   "&Startup Preferences...", "&Film Formats..." }));
+	window->showPage(kDepthOfField);
+	const auto open = [&] { menuAction(*window, cmd::FilmFormats).trigger(); };
+
+	// A name too long, a width that is no number: marked, said, OK refused;
+	// then Cancel after a preset leaves everything as it was.
+	const CalcSettings current = currentSettings(), defaults = defaultSettings();
+	withFilmFormats(open, [&](FilmFormatsDialog &dialog) {
+		QPushButton *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+		typeInto(*dialog.field({ 3, FilmTableEditor::Name }), QString::fromUtf8("Medium format 6\u00d77"));
+		const QLabel &problem = child<QLabel>(dialog, "formatsProblem");
+		EXPECT_EQ(problem.text(),
+			  QString::fromUtf8("Format 4: A name holds at most 15 characters; this one has 17."));
+		EXPECT_FALSE(ok->isEnabled());
+		typeInto(*dialog.field({ 3, FilmTableEditor::Name }), QString::fromUtf8("6\u00d77 \u2126"));
+		EXPECT_TRUE(problem.text().contains(QString::fromUtf8("\u201c\u2126\u201d cannot be stored")));
+		typeInto(*dialog.field({ 3, FilmTableEditor::Name }), QString::fromUtf8("6 \u00d7 7 Mamiya"));
+		EXPECT_TRUE(ok->isEnabled());
+		pickFrom(*dialog.presetPicker(0), 2);
+		EXPECT_EQ(dialog.field({ 0, FilmTableEditor::Name })->text(), "APS-C");
+		QTest::keyClick(&dialog, Qt::Key_Escape);
+	});
+	EXPECT_EQ(currentSettings(), current);
+	EXPECT_EQ(defaultSettings(), defaults);
+
+	// The APS-C preset for the selected format, with OK.
+	withFilmFormats(open, [&](FilmFormatsDialog &dialog) {
+		QTest::keyPress(&dialog, Qt::Key_F1);
+		QTest::keyRelease(&dialog, Qt::Key_F1);
+		EXPECT_EQ(shownTopic(window->help()), HelpWindow::topicUrl(ids::help::FilmFormats));
+		pickFrom(*dialog.presetPicker(0), 2);
+		QTest::mouseClick(dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+	});
+	const FilmPreset &apsC = filmPresets()[1];
+	for (const CalcSettings *settings : { &currentSettings(), &defaultSettings() }) {
+		EXPECT_EQ(filmName(settings->FilmSizes[0]), apsC.name);
+		EXPECT_EQ(settings->FilmSizes[0].Width, apsC.width);
+		EXPECT_EQ(settings->filmCoC, suggestedCoC(settings->FilmSizes[0]));
+	}
+	auto *list = qobject_cast<QComboBox *>(window->sheet().controls(kDepthOfField)->widget(page::FilmFormat));
+	EXPECT_EQ(list->itemText(0), "APS-C");
+	EXPECT_EQ(list->currentIndex(), 0);
+	EXPECT_TRUE(statusBar(*window).contains(QString::fromStdString(formatFixed(currentSettings().filmCoC, 3))));
+}
+
+// The planner's shortcut takes no key the desktop uses for a standard
+// action (Print, Find, Quit, ...).
+TEST(Shortcuts, ThePlannersTakesNoStandardKey)
+{
+	const auto key =
+		std::ranges::find(resources::accelerators(), cmd::FocusPlanner, &resources::Accelerator::command);
+	ASSERT_NE(key, resources::accelerators().end());
+	const QKeySequence sequence(QKeyCombination(
+		Qt::ControlModifier | (key->shift ? Qt::ShiftModifier : Qt::NoModifier), Qt::Key(key->key)));
+	EXPECT_EQ(sequence, QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+	for (int standard = QKeySequence::HelpContents; standard <= QKeySequence::Cancel; ++standard)
+		EXPECT_FALSE(QKeySequence::keyBindings(QKeySequence::StandardKey(standard)).contains(sequence))
+			<< "standard key " << standard;
+}
+
+} // namespace
+} // namespace mirel::testing
