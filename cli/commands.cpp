@@ -1,10 +1,16 @@
 #include "cli/commands.h"
 
+#include <cmath>
+#include <limits>
 #include <optional>
 
 #include "cli/option_text.h"
 #include "core/calculators.h"
+#include "core/diffraction.h"
+#include "core/focus_plan.h"
 #include "core/number_text.h"
+#include "core/optics.h"
+#include "core/validity.h"
 #include "settings/film_formats.h"
 
 namespace mirel::cli {
@@ -274,6 +280,76 @@ Report table(const Given &given, const CalcSettings &settings)
 	return report;
 }
 
+// The farthest distance, or infinity for "inf" or "infinity".
+double farthest(const Given &given, const CalcSettings &settings)
+{
+	const std::string *text = option(given, "--far");
+	if (!text)
+		throw UsageError("--far: a farthest distance is needed; use a length, or inf for infinity");
+	if (*text == "inf" || *text == "infinity")
+		return std::numeric_limits<double>::infinity();
+	return readLength("--far", *text, settings.LengthUnit);
+}
+
+double nearest(const Given &given, const CalcSettings &settings)
+{
+	const std::string *text = option(given, "--near");
+	if (!text)
+		throw UsageError("--near: a nearest distance is needed; use a length");
+	return readLength("--near", *text, settings.LengthUnit);
+}
+
+Field stopField(std::string key, std::string label, const std::optional<StopZone> &zone, std::string text)
+{
+	return input(std::move(key), std::move(label), "",
+		     zone ? zone->aperture.fNumber : std::numeric_limits<double>::quiet_NaN(), std::move(text));
+}
+
+Report plan(const Given &given, const CalcSettings &settings)
+{
+	const double f = focalLength(given, settings);
+	const double near = nearest(given, settings);
+	const double far = farthest(given, settings);
+	CircleOfConfusion c = circleOfConfusion(given, settings);
+	const FocusPlan p = planFocus({ f, c.mm, near, far });
+	const FocusPlanTexts texts = focusPlanTexts(p, c.mm, settings.LengthUnit, settings.RoundOtherMethod);
+	const std::string farText = std::isinf(far) ? "infinity" : lengthText(far, settings.LengthUnit);
+	std::vector<Field> inputs{ focalField(f),
+				   input("near", "Nearest", "mm", near, lengthText(near, settings.LengthUnit)),
+				   input("far", "Farthest", "mm", far, farText) };
+	inputs.insert(inputs.end(), c.fields.begin(), c.fields.end());
+	return single("plan", std::move(inputs),
+		      { input("focus", "Focus at", "mm", p.focus, texts.focus),
+			input("f_number", "Smallest f-number", "", p.fNumber, texts.fNumber),
+			stopField("whole_stop", "Whole stop", p.wholeStop, texts.wholeStop),
+			stopField("third_stop", "Third stop", p.thirdStop, texts.thirdStop),
+			named("diffraction", "Diffraction",
+			      texts.diffraction.empty() ? std::string(kNotAvailable) : texts.diffraction) },
+		      p.unusable);
+}
+
+Report diffraction(const Given &given, const CalcSettings &settings)
+{
+	const double N = aperture(given, settings);
+	CircleOfConfusion c = circleOfConfusion(given, settings);
+	std::vector<Field> inputs{ apertureField("aperture", "Aperture", N) };
+	inputs.insert(inputs.end(), c.fields.begin(), c.fields.end());
+	const std::string_view unusable = diffractionUnusable(N, c.mm);
+	if (!unusable.empty()) {
+		const Result none{ std::numeric_limits<double>::quiet_NaN(), std::string(kNotAvailable) };
+		return single("diffraction", std::move(inputs),
+			      { result("airy_disk", "Airy disk", "mm", none), result("limit", "Sharpest to", "", none),
+				named("diffraction", "Diffraction", std::string(kNotAvailable)) },
+			      unusable);
+	}
+	const double airy = airyDiskDiameter(N), limit = diffractionLimitedAperture(c.mm);
+	return single("diffraction", std::move(inputs),
+		      { input("airy_disk", "Airy disk", "mm", airy, formatFixed(airy, 4) + " mm"),
+			input("limit", "Sharpest to", "", limit, "f/" + formatFixed(limit, 1)),
+			named("diffraction", "Diffraction", diffractionText(N, c.mm)) },
+		      {});
+}
+
 } // namespace
 
 const std::vector<Command> &commands()
@@ -339,6 +415,19 @@ const std::vector<Command> &commands()
 		  { "--focal", "--coc", "--format", "--apertures", "--distances" },
 		  {},
 		  table },
+		{ "plan",
+		  "Focus distance and the smallest f-number that keep NEAR to FAR sharp, with the next whole and third "
+		  "stops and what diffraction does at them",
+		  "mirel-calc plan --focal 24 --format APS-C --near 1.5m --far inf",
+		  { "--focal", "--near", "--far", "--coc", "--format" },
+		  {},
+		  plan },
+		{ "diffraction",
+		  "The Airy disk at an aperture against the circle of confusion, and the f-number diffraction allows",
+		  "mirel-calc diffraction --aperture 22 --format 35mm",
+		  { "--aperture", "--coc", "--format" },
+		  {},
+		  diffraction },
 	};
 	return kCommands;
 }
@@ -361,6 +450,9 @@ OptionHelp optionHelp(std::string_view option)
 		{ "--format", { "FORMAT", "Film format: index 0 to 9 or name (35mm, \"6 \xC3\x97 7\" or 6x7)" } },
 		{ "--percent", { "PERCENT", "Spot size, percent of the frame area" } },
 		{ "--apertures", { "LIST", "f-numbers, comma-separated" } },
+		{ "--near",
+		  { "LENGTH", "Nearest distance that must be sharp; the display unit unless a unit follows" } },
+		{ "--far", { "LENGTH", "Farthest distance that must be sharp, or inf for infinity" } },
 		{ "--distances",
 		  { "LIST", "Focus distances, comma-separated; the display unit unless a unit follows" } },
 	};

@@ -91,6 +91,28 @@ std::string csvCell(const Field &field)
 	return std::isnan(field.value) ? std::string() : formatExact(field.value);
 }
 
+// A result's text as it goes after its label: a text of several lines
+// keeps to its column, and a line that names its label already
+// ("Diffraction: f/22 blurs ...") does not name it twice.
+std::string columnText(const Field &field, std::size_t column)
+{
+	const std::string text = utf8FromCp1252(field.text), prefix = field.label + ": ";
+	std::string out;
+	for (std::size_t start = 0; start <= text.size();) {
+		std::size_t end = text.find('\n', start);
+		if (end == std::string::npos)
+			end = text.size();
+		std::string_view line(text.data() + start, end - start);
+		if (line.starts_with(prefix))
+			line.remove_prefix(prefix.size());
+		if (start > 0)
+			out += "\n" + std::string(column, ' ');
+		out += line;
+		start = end + 1;
+	}
+	return out;
+}
+
 } // namespace
 
 std::string formatText(const Report &report)
@@ -102,7 +124,7 @@ std::string formatText(const Report &report)
 		for (const Field &field : results)
 			width = std::max(width, columns(field.label) + 1);
 		for (const Field &field : results)
-			out += padded(field.label + ":", width) + " " + utf8FromCp1252(field.text) + "\n";
+			out += padded(field.label + ":", width) + " " + columnText(field, width + 1) + "\n";
 		return out;
 	}
 

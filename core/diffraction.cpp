@@ -1,21 +1,11 @@
 #include "core/diffraction.h"
 
-#include <cmath>
-
 #include "core/aperture_series.h"
 #include "core/number_text.h"
 #include "core/optics.h"
+#include "core/validity.h"
 
 namespace mirel {
-
-namespace {
-
-bool usable(double value)
-{
-	return std::isfinite(value) && value > 0.0;
-}
-
-} // namespace
 
 bool diffractionExceeds(double N, double c)
 {
@@ -24,7 +14,7 @@ bool diffractionExceeds(double N, double c)
 
 std::string diffractionText(double N, double c)
 {
-	if (!usable(N) || !usable(c))
+	if (!diffractionUnusable(N, c).empty())
 		return {};
 	const double blur = airyDiskDiameter(N);
 	const bool exceeds = diffractionExceeds(N, c);

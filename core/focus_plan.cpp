@@ -1,47 +1,19 @@
 #include "core/focus_plan.h"
 
 #include <cmath>
-#include <initializer_list>
 
+#include "core/calculators.h"
 #include "core/diffraction.h"
 #include "core/number_text.h"
 #include "core/optics.h"
 #include "core/stops.h"
+#include "core/validity.h"
 
 namespace mirel {
 
 namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
-constexpr std::string_view kNotAvailable = "n/a";
-
-struct Condition {
-	bool holds;
-	std::string_view reason;
-};
-
-std::string_view firstFailure(std::initializer_list<Condition> conditions)
-{
-	for (const Condition &condition : conditions) {
-		if (!condition.holds)
-			return condition.reason;
-	}
-	return {};
-}
-
-std::string_view unusable(const FocusRequest &r)
-{
-	// Each comparison is false for NaN, so no test lets one through.
-	return firstFailure({
-		{ std::isfinite(r.focalLength), "focal length is not a finite number" },
-		{ r.focalLength > 0.0, "focal length is not greater than 0" },
-		{ std::isfinite(r.coc), "circle of confusion is not a finite number" },
-		{ r.coc > 0.0, "circle of confusion is not greater than 0" },
-		{ std::isfinite(r.near), "nearest distance is not a finite number" },
-		{ r.near > r.focalLength, "nearest distance is not greater than the focal length" },
-		{ r.far > r.near, "farthest distance is not greater than the nearest distance" },
-	});
-}
 
 // The first aperture of the series at or above N, in steps of step thirds
 // from f/1. A hair below counts: N computed for a range that
@@ -72,7 +44,7 @@ std::optional<StopZone> zoneAt(const FocusRequest &r, double s, std::optional<Ma
 FocusPlan planFocus(const FocusRequest &request)
 {
 	FocusPlan plan;
-	plan.unusable = unusable(request);
+	plan.unusable = focusPlanUnusable(request.focalLength, request.coc, request.near, request.far);
 	if (!plan.unusable.empty())
 		return plan;
 	const double f = request.focalLength;

@@ -82,4 +82,22 @@ std::string_view spotMeterUnusable(double focalLength, double spotPercent)
 			      kSpotPercent.finite(spotPercent), kSpotPercent.positive(spotPercent) });
 }
 
+std::string_view diffractionUnusable(double aperture, double coc)
+{
+	return firstFailure(
+		{ kAperture.finite(aperture), kAperture.positive(aperture), kCoC.finite(coc), kCoC.positive(coc) });
+}
+
+std::string_view focusPlanUnusable(double focalLength, double coc, double near, double far)
+{
+	// Each comparison is false for NaN, so no test lets one through.
+	return firstFailure({ kFocalLength.finite(focalLength),
+			      kFocalLength.positive(focalLength),
+			      kCoC.finite(coc),
+			      kCoC.positive(coc),
+			      { std::isfinite(near), "nearest distance is not a finite number" },
+			      { near > focalLength, "nearest distance is not greater than the focal length" },
+			      { far > near, "farthest distance is not greater than the nearest distance" } });
+}
+
 } // namespace mirel

@@ -22,5 +22,10 @@ std::string_view hyperfocalUnusable(double focalLength, double aperture, double 
 std::string_view fieldOfViewUnusable(double focalLength, double focusDistance);
 // FocalLength > 0, SpotPercent > 0.
 std::string_view spotMeterUnusable(double focalLength, double spotPercent);
+// Aperture > 0, CoC > 0.
+std::string_view diffractionUnusable(double aperture, double coc);
+// FocalLength > 0, CoC > 0, Near > FocalLength, Far > Near; Far may be
+// infinity.
+std::string_view focusPlanUnusable(double focalLength, double coc, double near, double far);
 
 } // namespace mirel

@@ -112,7 +112,7 @@ int main(int argc, char **argv)
 		name->setText(QString::fromUtf8("Medium format 44×33"));
 		emit name->textEdited(name->text());
 		ok = save(formats, folder, QStringLiteral("dialog-film-formats-refused")) && ok;
-		QApplication::setPalette(darkPalette());
+		QApplication::setPalette(mirel::ui::darkPalette());
 		QApplication::processEvents();
 		ok = save(formats, folder, QStringLiteral("dialog-film-formats-refused-dark")) && ok;
 		QApplication::setPalette(light);
@@ -131,8 +131,8 @@ int main(int argc, char **argv)
 	mirel::currentSettings().FocalLength = 24.0;
 	mirel::FocusPlannerWindow &planner = window.focusPlanner();
 	planner.present();
-	for (const auto &[palette, name] :
-	     { std::pair{ light, "window-focus-planner" }, std::pair{ darkPalette(), "window-focus-planner-dark" } }) {
+	for (const auto &[palette, name] : { std::pair{ light, "window-focus-planner" },
+					     std::pair{ mirel::ui::darkPalette(), "window-focus-planner-dark" } }) {
 		QApplication::setPalette(palette);
 		QApplication::processEvents();
 		ok = save(planner, folder, QString::fromLatin1(name)) && ok;

@@ -55,6 +55,8 @@ TEST_F(MirelCalc, BadInputIsRefusedNamingTheOptionWithNothingOnStdout)
 		     { { "dof", "--coc", "0.03", "--format", "1" }, "--coc excludes --format" },
 		     { { "stops", "2.8" }, "F2 is required" },
 		     { { "dof", "--colour", "red" }, "The following arguments were not expected" },
+		     { { "plan", "--near", "1.5m" }, "--far: a farthest distance is needed" },
+		     { { "plan", "--near", "2m", "--far", "10q" }, "--far: '10q' is not a length" },
 		     { { "depth" }, "'depth' is not a command; use stops, fnumber, dof," },
 		     { {}, "A subcommand is required" },
 	     }) {
@@ -80,12 +82,40 @@ TEST_F(MirelCalc, UnusableInputsReadNotAvailableWithTheReason)
 		     { { "fnumber", "2.8", "5000" }, "the inputs give no finite result" },
 		     { { "table", "--focal", "50", "--distances", "2m,30mm" },
 		       "focus distance is shorter than the focal length" },
+		     { { "plan", "--focal", "50", "--near", "40mm", "--far", "inf" },
+		       "nearest distance is not greater than the focal length" },
+		     { { "plan", "--near", "5m", "--far", "2m" },
+		       "farthest distance is not greater than the nearest distance" },
+		     { { "diffraction", "--aperture", "0" }, "aperture is not greater than 0" },
 	     }) {
 		const Outcome outcome = calc(row.args);
 		EXPECT_EQ(outcome.status, kUnusable) << row.message;
 		EXPECT_NE(outcome.out.find("n/a"), std::string::npos) << outcome.out;
 		EXPECT_EQ(outcome.err, std::string("mirel-calc: ") + row.message + "\n");
 	}
+}
+
+// A plan's diffraction, one line per stop, is shown in the results' column
+// without repeating its label; JSON carries the planner's text whole.
+TEST_F(MirelCalc, APlansDiffractionLinesKeepToTheColumn)
+{
+	const std::vector<std::string> args{ "plan",   "--focal", "24",    "--coc", "0.0163",
+					     "--near", "1.5m",    "--far", "inf" };
+	std::vector<std::string> json = args;
+	json.insert(json.end(), { "--output", "json" });
+	const std::string sentences = nlohmann::json::parse(calc(json).out)["results"]["diffraction"]["text"];
+	const std::size_t lineBreak = sentences.find('\n');
+	ASSERT_NE(lineBreak, std::string::npos) << "f/13 and f/16 each get a line";
+	const std::string prefix = "Diffraction: ";
+	ASSERT_EQ(sentences.rfind(prefix, 0), 0u);
+	ASSERT_EQ(sentences.find(prefix, lineBreak + 1), lineBreak + 1);
+	const std::string column = "                   ";
+	const std::string shown = calc(args).out;
+	EXPECT_NE(shown.find("\n" + prefix + std::string(column.size() - prefix.size(), ' ') +
+			     sentences.substr(prefix.size(), lineBreak + 1 - prefix.size()) + column +
+			     sentences.substr(lineBreak + 1 + prefix.size()) + "\n"),
+		  std::string::npos)
+		<< shown;
 }
 
 TEST_F(MirelCalc, JsonReadsBackAsTheInputsAndTheResultsInMillimetres)

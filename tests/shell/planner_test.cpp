@@ -10,14 +10,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
+#include <nlohmann/json.hpp>
+
 #include "core/diffraction.h"
 #include "core/focus_plan.h"
 #include "core/number_text.h"
+#include "core/stops.h"
 #include "dialogs/film_presets.h"
 #include "planner_qt/focus_planner_window.h"
 #include "resources/control_ids.h"
@@ -116,25 +120,32 @@ TEST(StatusBar, SaysWhatDiffractionDoesOnTheDepthOfFieldAndHyperfocalPagesOnly)
 	EXPECT_EQ(statusBar(*window), "");
 }
 
-// The planner's texts are those of the plan for what it shows and the
-// settings of the pages.
+// The planner's texts are those mirel-calc gives for the distances the
+// planner shows and the lens, circle of confusion and rules of the pages.
 void expectShowsThePlan(const FocusPlannerWindow &planner)
 {
 	const CalcSettings &s = currentSettings();
-	const QLineEdit &nearField = child<QLineEdit>(planner, "plannerNear");
-	const QLineEdit &farField = child<QLineEdit>(planner, "plannerFar");
-	const double far = child<QCheckBox>(planner, "plannerFarInfinity").isChecked()
-				   ? INFINITY
-				   : toMillimetres(parseNumber(farField.text().toStdString()), s.LengthUnit);
-	const FocusPlan plan =
-		planFocus({ s.FocalLength, s.filmCoC,
-			    toMillimetres(parseNumber(nearField.text().toStdString()), s.LengthUnit), far });
-	const FocusPlanTexts texts = focusPlanTexts(plan, s.filmCoC, s.LengthUnit, s.RoundOtherMethod);
-	EXPECT_EQ(child<QLineEdit>(planner, "plannerFocus").text().toStdString(), texts.focus);
-	EXPECT_EQ(child<QLineEdit>(planner, "plannerAperture").text().toStdString(), texts.fNumber);
-	EXPECT_EQ(child<QRadioButton>(planner, "plannerWholeStop").text().toStdString(), texts.wholeStop);
-	EXPECT_EQ(child<QRadioButton>(planner, "plannerThirdStop").text().toStdString(), texts.thirdStop);
-	EXPECT_EQ(child<QLabel>(planner, "plannerDiffraction").text().toStdString(), texts.diffraction);
+	const std::string unit(unitAbbreviation(s.LengthUnit));
+	const bool toInfinity = child<QCheckBox>(planner, "plannerFarInfinity").isChecked();
+	const auto field = [&](const char *name) { return child<QLineEdit>(planner, name).text().toStdString(); };
+	const std::string round = s.RoundOtherMethod == RoundOtherNone ? "none" : std::to_string(s.RoundOtherMethod);
+	QStringList args;
+	for (const std::string &arg :
+	     { std::string("plan"), std::string("--no-settings"), std::string("--output=json"), "--unit=" + unit,
+	       "--round=" + round, "--focal=" + formatExact(s.FocalLength) + "mm",
+	       "--coc=" + formatExact(s.filmCoC) + "mm", "--near=" + field("plannerNear") + unit,
+	       "--far=" + (toInfinity ? std::string("inf") : field("plannerFar") + unit) })
+		args << QString::fromStdString(arg);
+	QProcess calc;
+	calc.start(QStringLiteral(MIREL_CALC_PATH), args);
+	ASSERT_TRUE(calc.waitForFinished());
+	const nlohmann::json results = nlohmann::json::parse(calc.readAllStandardOutput().toStdString()).at("results");
+	const auto text = [&](const char *key) { return results.at(key).at("text").get<std::string>(); };
+	EXPECT_EQ(field("plannerFocus"), text("focus"));
+	EXPECT_EQ(field("plannerAperture"), text("f_number"));
+	EXPECT_EQ(child<QRadioButton>(planner, "plannerWholeStop").text().toStdString(), text("whole_stop"));
+	EXPECT_EQ(child<QRadioButton>(planner, "plannerThirdStop").text().toStdString(), text("third_stop"));
+	EXPECT_EQ(child<QLabel>(planner, "plannerDiffraction").text().toStdString(), text("diffraction"));
 }
 
 TEST(FocusPlanner, OpensOnceFollowsThePagesAndPutsItsPlanOnTheDepthOfFieldPage)
