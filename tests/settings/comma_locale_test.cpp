@@ -4,10 +4,6 @@
 // "2.5" as 2.
 #include <clocale>
 #include <cstdio>
-#include <cstdlib>
-#include <string>
-
-#include <gtest/gtest.h>
 
 #include "core/number_text.h"
 #include "test_support.h"
@@ -15,22 +11,19 @@
 namespace mirel {
 namespace {
 
-using testing_support::readFile;
-using testing_support::TempDir;
+using namespace testing_support;
 
-class CommaLocale : public testing_support::SettingsFileTest
+class CommaLocale : public SettingsFileTest
 {
 protected:
-	TempDir locales;
-
 	// de_DE.UTF-8, generated into a folder of its own when the system
 	// lacks it (the locale sources come with the package "locales").
 	void SetUp() override
 	{
 		if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) {
-			const std::string generate = "localedef -i de_DE -f UTF-8 " + locales.path() + "/de_DE.UTF-8";
+			const std::string generate = "localedef -i de_DE -f UTF-8 " + dir.path() + "/de_DE.UTF-8";
 			[[maybe_unused]] const int status = std::system(generate.c_str()); // warnings give 1
-			::setenv("LOCPATH", locales.path().c_str(), 1);
+			::setenv("LOCPATH", dir.path().c_str(), 1);
 			ASSERT_TRUE(std::setlocale(LC_ALL, "de_DE.UTF-8"))
 				<< "no de_DE.UTF-8 locale, and localedef failed";
 		}
@@ -58,17 +51,17 @@ TEST_F(CommaLocale, NumberTextsAndTheSettingsFileStayPointDecimal)
 	for (const auto &[text, expected] : numbers)
 		EXPECT_EQ(parseNumber(text), expected) << text;
 
-	run([] {
-		startupPrefs().FieldsBecomeDefaults = true;
-		currentSettings().Aperture = 2.5;
-	});
-	EXPECT_NE(readFile(path).find("\"Aperture\"=\"2.500000\"\r\n"), std::string::npos);
-	std::string text = readFile(path);
-	text.replace(text.find("\"FocalLength\"=\"50.000000\""), 25, "\"FocalLength\"=\"3.25\"");
-	testing_support::writeFile(path, text);
+	// What a run saves is what the next loads, every field of it.
+	saveUsersFile();
+	EXPECT_NE(readFile(path).find("\"FocusDistance\"=\"2500.250000\"\r\n"), std::string::npos);
+	CalcSettings saved = defaultSettings();
+	const StartupPrefs savedPrefs = startupPrefs();
 	load();
-	EXPECT_EQ(currentSettings().Aperture, 2.5);
-	EXPECT_EQ(currentSettings().FocalLength, 3.25);
+	for (FilmFormat &format : saved.FilmSizes)
+		format.CoC = parseNumber(formatFixed(format.CoC)); // stored with six decimals
+	saved.filmCoC = suggestedCoC(saved.FilmSizes[saved.FilmSize]);
+	EXPECT_EQ(currentSettings(), saved);
+	EXPECT_EQ(startupPrefs(), savedPrefs);
 	EXPECT_TRUE(recorder.shown.empty());
 }
 
