@@ -1,10 +1,11 @@
 # Thin wrapper over CMake. `make run` builds and starts Mirel; `make test`
 # builds and runs every test, in a normal and a sanitizer build.
-JOBS  ?= $(shell nproc)
-BUILD ?= build
-ASAN  ?= build-asan
+JOBS   ?= $(shell nproc)
+BUILD  ?= build
+ASAN   ?= build-asan
+PREFIX ?= /usr/local
 
-.PHONY: run test build bench screenshots format format-check deps clean
+.PHONY: run test build bench screenshots format format-check deps install uninstall package clean
 
 deps:
 	@scripts/install-deps
@@ -27,6 +28,18 @@ bench: build
 	$(BUILD)/bench/pages_bench
 	$(BUILD)/bench/dof_table_bench
 	cd $(BUILD) && bench/settings_bench
+
+# Installs under PREFIX (staged under DESTDIR when given); uninstall removes
+# what the last install put there.
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+
+uninstall:
+	xargs -r rm -fv < $(BUILD)/install_manifest.txt
+
+# The Debian package $(BUILD)/mirel_<version>_<arch>.deb.
+package: build
+	cmake --build $(BUILD) --target package
 
 # Every page and dialog rendered offscreen to PNG files.
 screenshots: build

@@ -113,4 +113,9 @@ std::string formatTrimmed(double value)
 	return trimTrailingZeros(formatFixed(value));
 }
 
+double shownValue(double value)
+{
+	return parseNumber(formatFixed(value));
+}
+
 } // namespace mirel

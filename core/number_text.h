@@ -30,4 +30,9 @@ std::string trimTrailingZeros(std::string_view text);
 // formatFixed, then trimTrailingZeros: how input fields show their values.
 std::string formatTrimmed(double value);
 
+// The value an input field holds once it has shown value: its text read
+// back, so six decimals (0.02501 for the circle of confusion suggested for
+// a 36 × 24 mm frame, 0.025009604...).
+double shownValue(double value);
+
 } // namespace mirel

@@ -1,6 +1,7 @@
 #include "core/optics.h"
 
 #include <cmath>
+#include <limits>
 
 namespace mirel {
 
@@ -25,6 +26,11 @@ DepthOfFieldLimits depthOfFieldLimits(double f, double N, double c, double s)
 	return { H * s / (H + beyondFocal), H * s / (H - beyondFocal) };
 }
 
+bool reachesInfinity(double far)
+{
+	return far < 0.0 || far == std::numeric_limits<double>::infinity();
+}
+
 double angleOfView(double f, double d)
 {
 	return 2.0 * std::atan(d / (2.0 * f));
@@ -46,9 +52,14 @@ double spotAngle(double frameArea, double percent, double f)
 	return angleOfView(f, diameter);
 }
 
+double frameDiagonal(double width, double height)
+{
+	return std::hypot(width, height);
+}
+
 double suggestedCoC(double width, double height)
 {
-	return std::hypot(width, height) * kCoCPerDiagonal;
+	return frameDiagonal(width, height) * kCoCPerDiagonal;
 }
 
 double airyDiskDiameter(double N)

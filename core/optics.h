@@ -16,6 +16,11 @@ struct DepthOfFieldLimits {
 // the same hyperfocal distance H: H·s / (H ± (s − f)).
 DepthOfFieldLimits depthOfFieldLimits(double f, double N, double c, double s);
 
+// Whether a far limit means the zone of sharpness reaches infinity: beyond
+// the hyperfocal distance it comes out negative, and exactly at it (plus the
+// focal length) as a division by zero.
+bool reachesInfinity(double far);
+
 // Angle subtended by a frame dimension d behind a lens of focal length f
 // focused at infinity: 2·atan(d / 2f).
 double angleOfView(double f, double d);
@@ -29,6 +34,9 @@ double magnification(double So, double f);
 
 // Angle subtended by a circle whose area is percent of the frame area.
 double spotAngle(double frameArea, double percent, double f);
+
+// Diagonal of a frame: the square root of width² + height².
+double frameDiagonal(double width, double height);
 
 // Circle of confusion suggested for a frame: its diagonal / 1730.
 double suggestedCoC(double width, double height);

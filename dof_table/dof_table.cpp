@@ -7,6 +7,7 @@
 #include "core/number_text.h"
 #include "core/optics.h"
 #include "core/stops.h"
+#include "core/validity.h"
 #include "dof_table/distance_list.h"
 
 namespace mirel {
@@ -20,13 +21,6 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 bool usable(double length)
 {
 	return std::isfinite(length) && length > 0.0;
-}
-
-// Beyond the hyperfocal distance the far limit comes out negative, and
-// exactly at it (plus the focal length) as a division by zero.
-bool reachesInfinity(double far)
-{
-	return far < 0.0 || std::isinf(far);
 }
 
 // The index of the smallest of count values, -1 when none is below limit.
@@ -81,9 +75,7 @@ std::optional<SharpZone> DofTable::zoneAt(double fNumber, double distance) const
 {
 	const double f = settings_.FocalLength;
 	const double c = settings_.filmCoC;
-	// The Depth of Field page's test: a subject at the focal length is the
-	// nearest there is.
-	if (!usable(f) || !usable(c) || !std::isfinite(distance) || distance < f)
+	if (!depthOfFieldUnusable(f, distance, fNumber, c).empty())
 		return std::nullopt;
 	const DepthOfFieldLimits limits = depthOfFieldLimits(f, fNumber, c, distance);
 	if (!std::isfinite(limits.near) || std::isnan(limits.far))
@@ -104,9 +96,10 @@ std::optional<SharpZone> DofTable::zoneAtFocus(int row) const
 
 std::optional<double> DofTable::hyperfocal(int row) const
 {
-	if (!usable(settings_.FocalLength) || !usable(settings_.filmCoC))
+	const double N = aperture(row).fNumber;
+	if (!hyperfocalUnusable(settings_.FocalLength, N, settings_.filmCoC).empty())
 		return std::nullopt;
-	const double H = hyperfocalDistance(settings_.FocalLength, aperture(row).fNumber, settings_.filmCoC);
+	const double H = hyperfocalDistance(settings_.FocalLength, N, settings_.filmCoC);
 	return std::isfinite(H) ? std::optional(fromMillimetres(H, unit())) : std::nullopt;
 }
 

@@ -1,12 +1,9 @@
 #include "pages/angle_of_view_page.h"
 
-#include "core/optics.h"
-#include "core/stops.h"
-#include "pages/conventions.h"
+#include "core/calculators.h"
 #include "resources/control_ids.h"
 #include "resources/templates.h"
 #include "settings/film_formats.h"
-#include "settings/input_validity.h"
 #include "settings/records.h"
 
 namespace mirel {
@@ -28,23 +25,11 @@ void AoVPage::showInputs()
 
 void AoVPage::recalculate()
 {
-	if (!angleOfViewInputsValid()) {
-		for (const int result : { id::Horizontal, id::Vertical, id::Diagonal })
-			controls().setText(result, kNotAvailable);
-		return;
-	}
-	const CalcSettings &s = currentSettings();
-	struct Angle {
-		int resultId;
-		double dimension;
-	};
-	for (const Angle angle :
-	     { Angle{ id::Horizontal, selectedFilmWidth() }, Angle{ id::Vertical, selectedFilmHeight() },
-	       Angle{ id::Diagonal, selectedFilmDiagonal() } }) {
-		double degrees = toDegrees(angleOfView(s.FocalLength, angle.dimension));
-		roundDecimals(degrees, s.RoundOtherMethod);
-		controls().setText(angle.resultId, trimmedResult(degrees, kDegreeSign));
-	}
+	const AngleOfViewResults results = angleOfViewResults(currentSettings().FocalLength, selectedFilmWidth(),
+							      selectedFilmHeight(), currentSettings().RoundOtherMethod);
+	controls().setText(id::Horizontal, results.horizontal.text);
+	controls().setText(id::Vertical, results.vertical.text);
+	controls().setText(id::Diagonal, results.diagonal.text);
 }
 
 } // namespace mirel

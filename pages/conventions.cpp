@@ -1,27 +1,11 @@
 #include "pages/conventions.h"
 
 #include <array>
-#include <cmath>
 
-#include "core/number_text.h"
 #include "resources/control_ids.h"
 #include "settings/film_formats.h"
 
 namespace mirel {
-
-std::string fixedResult(double value, std::string_view suffix)
-{
-	if (!std::isfinite(value))
-		return std::string(kNotAvailable);
-	return formatFixed(value).append(suffix);
-}
-
-std::string trimmedResult(double value, std::string_view suffix)
-{
-	if (!std::isfinite(value))
-		return std::string(kNotAvailable);
-	return formatTrimmed(value).append(suffix);
-}
 
 void fillFilmFormatList(ui::Controls &controls, int listId)
 {

@@ -1,27 +1,15 @@
 #pragma once
 
 #include <optional>
-#include <string>
-#include <string_view>
 
 #include "core/units.h"
 #include "ui/controls.h"
 
-// What every calculator page shares: texts of results, the film-format list,
-// the unit radios and the record of the active page.
+// What every calculator page shares: the film-format list, the unit radios
+// and the record of the active page. The results and their texts are
+// core/calculators.h's.
 
 namespace mirel {
-
-// The text of a result whose inputs are unusable.
-inline constexpr std::string_view kNotAvailable = "n/a";
-// Follows every angle, Windows-1252.
-inline constexpr std::string_view kDegreeSign = "\xB0";
-
-// "%f" of value followed by suffix; "n/a" when value is not a finite
-// number, so no result ever reads "inf" or "nan".
-std::string fixedResult(double value, std::string_view suffix = {});
-// The same, trimmed of trailing zeros.
-std::string trimmedResult(double value, std::string_view suffix = {});
 
 // Appends the names of the ten film formats of currentSettings to list id,
 // then selects FilmSize.

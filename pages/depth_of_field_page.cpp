@@ -1,13 +1,8 @@
 #include "pages/depth_of_field_page.h"
 
-#include <cmath>
-#include <string>
-
-#include "core/optics.h"
-#include "pages/conventions.h"
+#include "core/calculators.h"
 #include "resources/control_ids.h"
 #include "resources/templates.h"
-#include "settings/input_validity.h"
 #include "settings/records.h"
 
 namespace mirel {
@@ -33,28 +28,12 @@ void DoFPage::showInputs()
 
 void DoFPage::recalculate()
 {
-	if (!depthOfFieldInputsValid()) {
-		for (const int result : { id::Near, id::Far, id::Total })
-			controls().setText(result, kNotAvailable);
-		return;
-	}
 	const CalcSettings &s = currentSettings();
-	const DepthOfFieldLimits limits = depthOfFieldLimits(s.FocalLength, s.Aperture, s.filmCoC, s.FocusDistance);
-	const double near = fromMillimetres(limits.near, s.LengthUnit);
-	const double far = fromMillimetres(limits.far, s.LengthUnit);
-	const std::string unit = " " + std::string(unitAbbreviation(s.LengthUnit));
-
-	controls().setText(id::Near, fixedResult(near, unit));
-	// Beyond the hyperfocal distance the far limit comes out negative, and
-	// exactly at it (plus the focal length) as a division by zero: either way
-	// the zone of sharpness reaches infinity.
-	if (far < 0.0 || far == INFINITY) {
-		controls().setText(id::Far, "infinity");
-		controls().setText(id::Total, "infinite");
-	} else {
-		controls().setText(id::Far, fixedResult(far, unit));
-		controls().setText(id::Total, fixedResult(far - near, unit));
-	}
+	const DepthOfFieldResults results =
+		depthOfFieldResults(s.FocalLength, s.Aperture, s.filmCoC, s.FocusDistance, s.LengthUnit);
+	controls().setText(id::Near, results.near.text);
+	controls().setText(id::Far, results.far.text);
+	controls().setText(id::Total, results.total.text);
 }
 
 } // namespace mirel

@@ -1,13 +1,9 @@
 #include "pages/field_of_view_page.h"
 
-#include <string>
-
-#include "core/optics.h"
-#include "pages/conventions.h"
+#include "core/calculators.h"
 #include "resources/control_ids.h"
 #include "resources/templates.h"
 #include "settings/film_formats.h"
-#include "settings/input_validity.h"
 #include "settings/records.h"
 
 namespace mirel {
@@ -33,16 +29,11 @@ void FoVPage::showInputs()
 
 void FoVPage::recalculate()
 {
-	if (!fieldOfViewInputsValid()) {
-		controls().setText(id::Horizontal, kNotAvailable);
-		controls().setText(id::Vertical, kNotAvailable);
-		return;
-	}
 	const CalcSettings &s = currentSettings();
-	const double m = magnification(s.FocusDistance, s.FocalLength);
-	const std::string unit = " " + std::string(unitAbbreviation(s.LengthUnit));
-	controls().setText(id::Horizontal, fixedResult(fromMillimetres(selectedFilmWidth() / m, s.LengthUnit), unit));
-	controls().setText(id::Vertical, fixedResult(fromMillimetres(selectedFilmHeight() / m, s.LengthUnit), unit));
+	const FieldOfViewResults results = fieldOfViewResults(s.FocalLength, s.FocusDistance, selectedFilmWidth(),
+							      selectedFilmHeight(), s.LengthUnit);
+	controls().setText(id::Horizontal, results.horizontal.text);
+	controls().setText(id::Vertical, results.vertical.text);
 }
 
 } // namespace mirel

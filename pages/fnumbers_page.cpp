@@ -1,10 +1,8 @@
 #include "pages/fnumbers_page.h"
 
-#include <cmath>
-
+#include "core/calculators.h"
 #include "core/number_text.h"
 #include "core/stops.h"
-#include "pages/conventions.h"
 #include "resources/control_ids.h"
 #include "resources/templates.h"
 #include "settings/records.h"
@@ -60,24 +58,17 @@ bool FNumPage::computesStops() const
 
 void FNumPage::computeF2()
 {
-	const double stops = parseNumber(controls().text(id::Stops));
-	double f2 = addStops(f1_, stops);
+	const FNumberResult result =
+		fNumberResult(f1_, parseNumber(controls().text(id::Stops)), currentSettings().RoundOtherMethod);
 	// The computed f2 is the page's f2 too, so that switching to the other
 	// mode counts the stops to the f-number on screen.
-	f2_ = f2;
-	if (f2 > 0.0 && std::isfinite(f2)) {
-		roundDecimals(f2, currentSettings().RoundOtherMethod);
-		controls().setText(id::F2, formatTrimmed(f2));
-	} else {
-		controls().setText(id::F2, kNotAvailable);
-	}
+	f2_ = result.fNumber.value;
+	controls().setText(id::F2, result.fNumber.text);
 }
 
 void FNumPage::computeStops()
 {
-	const double stops = f1_ > 0.0 && f2_ > 0.0 ? stopsBetween(f1_, f2_) : NAN;
-	controls().setText(id::Stops, std::isfinite(stops) ? formatStopValue(stops, currentSettings().RoundStopsMethod)
-							   : std::string(kNotAvailable));
+	controls().setText(id::Stops, stopsResult(f1_, f2_, currentSettings().RoundStopsMethod).stops.text);
 }
 
 void FNumPage::onF1Edited(int)

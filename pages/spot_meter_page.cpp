@@ -1,12 +1,10 @@
 #include "pages/spot_meter_page.h"
 
+#include "core/calculators.h"
 #include "core/number_text.h"
-#include "core/optics.h"
-#include "pages/conventions.h"
 #include "resources/control_ids.h"
 #include "resources/templates.h"
 #include "settings/film_formats.h"
-#include "settings/input_validity.h"
 #include "settings/records.h"
 
 namespace mirel {
@@ -32,14 +30,10 @@ void SpotPage::showInputs()
 
 void SpotPage::recalculate()
 {
-	if (!spotMeterInputsValid()) {
-		controls().setText(id::Result, kNotAvailable);
-		return;
-	}
 	const CalcSettings &s = currentSettings();
-	const double area = selectedFilmWidth() * selectedFilmHeight();
-	controls().setText(id::Result,
-			   fixedResult(toDegrees(spotAngle(area, s.SpotPercent, s.FocalLength)), kDegreeSign));
+	controls().setText(
+		id::Result,
+		spotMeterResult(s.FocalLength, s.SpotPercent, selectedFilmWidth(), selectedFilmHeight()).angle.text);
 }
 
 void SpotPage::onSpotPercentChanged(int)

@@ -1,5 +1,6 @@
 #include "resources/templates.h"
 
+#include "desktop/identity.h"
 #include "resources/control_builders.h"
 #include "resources/control_ids.h"
 
@@ -29,7 +30,8 @@ const ui::DialogTemplate &aboutTemplate()
 
 		return dialog(100, "About Mirel", 217, 82, {
 			icon,
-			label("Mirel Version 1.14", { 39, 7, 171, 8 }, ui::kNoId, ui::kNoPrefix),
+			label(std::string("Mirel Version ") + identity::kVersion, { 39, 7, 171, 8 }, ui::kNoId,
+			      ui::kNoPrefix),
 			label("Copyright (c) 2026 the Mirel developers", { 39, 19, 171, 8 }),
 			label("Free software under the MIT licence, with no warranty.", { 39, 31, 171, 8 }),
 			link,

@@ -1,7 +1,5 @@
 #include "settings/film_formats.h"
 
-#include <cmath>
-
 #include "core/optics.h"
 
 namespace mirel {
@@ -116,7 +114,7 @@ double selectedFilmHeight()
 double selectedFilmDiagonal()
 {
 	const FilmFormat &format = selectedFilmFormat();
-	return std::hypot(format.Width, format.Height);
+	return frameDiagonal(format.Width, format.Height);
 }
 
 } // namespace mirel

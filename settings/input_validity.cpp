@@ -1,25 +1,9 @@
 #include "settings/input_validity.h"
 
-#include <cmath>
-#include <initializer_list>
-
+#include "core/validity.h"
 #include "settings/records.h"
 
 namespace mirel {
-
-namespace {
-
-// An infinite input (1e999 typed) would pass every test against 0 and give
-// infinite or "nan" results.
-bool allFinite(std::initializer_list<double> inputs)
-{
-	for (const double input : inputs)
-		if (!std::isfinite(input))
-			return false;
-	return true;
-}
-
-} // namespace
 
 AngleOfViewInputs angleOfViewInputs()
 {
@@ -56,29 +40,25 @@ SpotMeterInputs spotMeterInputs()
 
 bool angleOfViewInputsValid()
 {
-	const AngleOfViewInputs in = angleOfViewInputs();
-	return allFinite({ in.FocalLength }) && in.FocalLength > 0.0;
+	return angleOfViewUnusable(angleOfViewInputs().FocalLength).empty();
 }
 
 bool depthOfFieldInputsValid()
 {
 	const DepthOfFieldInputs in = depthOfFieldInputs();
-	return allFinite({ in.FocalLength, in.FocusDistance, in.Aperture, in.filmCoC }) && in.FocalLength > 0.0 &&
-	       in.FocusDistance >= in.FocalLength && in.Aperture > 0.0 && in.filmCoC > 0.0;
+	return depthOfFieldUnusable(in.FocalLength, in.FocusDistance, in.Aperture, in.filmCoC).empty();
 }
 
 bool hyperfocalInputsValid()
 {
 	const HyperfocalInputs in = hyperfocalInputs();
-	return allFinite({ in.FocalLength, in.Aperture, in.filmCoC }) && in.FocalLength > 0.0 && in.Aperture > 0.0 &&
-	       in.filmCoC > 0.0;
+	return hyperfocalUnusable(in.FocalLength, in.Aperture, in.filmCoC).empty();
 }
 
 bool fieldOfViewInputsValid()
 {
 	const FieldOfViewInputs in = fieldOfViewInputs();
-	return allFinite({ in.FocalLength, in.FocusDistance }) && in.FocalLength > 0.0 &&
-	       in.FocusDistance >= in.FocalLength && in.FocusDistance > 0.0;
+	return fieldOfViewUnusable(in.FocalLength, in.FocusDistance).empty();
 }
 
 bool magnificationInputsValid()
@@ -89,7 +69,7 @@ bool magnificationInputsValid()
 bool spotMeterInputsValid()
 {
 	const SpotMeterInputs in = spotMeterInputs();
-	return allFinite({ in.FocalLength, in.SpotPercent }) && in.FocalLength > 0.0 && in.SpotPercent > 0.0;
+	return spotMeterUnusable(in.FocalLength, in.SpotPercent).empty();
 }
 
 } // namespace mirel

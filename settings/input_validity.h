@@ -4,8 +4,9 @@ namespace mirel {
 
 // Whether a page has inputs good enough to compute anything. Each test reads
 // currentSettings through an accessor that hands out exactly the fields its
-// page's formula needs; the conditions are tested in order and every test
-// against 0 is strict. A number that is not finite is never usable.
+// page's formula needs; the conditions themselves are core/validity.h's:
+// tested in order, every test against 0 strict, and a number that is not
+// finite never usable.
 
 struct AngleOfViewInputs {
 	const double &FocalLength;

@@ -457,6 +457,15 @@ RegValue *findValue(RegKeyRecord &key, std::string_view name)
 	return it == key.values.end() ? nullptr : &*it;
 }
 
+bool holdsKey(const RegFile &file, std::string_view path)
+{
+	return std::any_of(file.keys.begin(), file.keys.end(), [&](const RegKeyRecord &key) {
+		return key.path.size() >= path.size() &&
+		       sameRegName(std::string_view(key.path).substr(0, path.size()), path) &&
+		       (key.path.size() == path.size() || key.path[path.size()] == '\\');
+	});
+}
+
 RegFileReading parseRegFile(std::string_view bytes)
 {
 	RegFileReading reading;

@@ -76,4 +76,8 @@ bool sameRegName(std::string_view a, std::string_view b);
 RegKeyRecord *findKey(RegFile &file, std::string_view path);
 RegValue *findValue(RegKeyRecord &key, std::string_view name);
 
+// Whether the key at path exists: named in the file, or on the path of a key
+// that is, as regedit creates the keys above the ones it imports.
+bool holdsKey(const RegFile &file, std::string_view path);
+
 } // namespace mirel

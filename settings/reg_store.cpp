@@ -116,15 +116,7 @@ std::optional<std::string> RegFileStore::keyPath(RegKey key) const
 
 bool RegFileStore::keyExists(std::string_view path) const
 {
-	// A key exists when it is named in the file or lies on the path of one
-	// that is, as regedit creates the keys above the ones it imports.
-	if (sameRegName(path, kRootName))
-		return true;
-	return std::any_of(image_.keys.begin(), image_.keys.end(), [&](const RegKeyRecord &key) {
-		return key.path.size() >= path.size() &&
-		       sameRegName(std::string_view(key.path).substr(0, path.size()), path) &&
-		       (key.path.size() == path.size() || key.path[path.size()] == '\\');
-	});
+	return sameRegName(path, kRootName) || holdsKey(image_, path);
 }
 
 RegKey RegFileStore::newHandle(std::string path)

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 
+#include "desktop/identity.h"
 #include "shell/mirel_dlg.h"
 #include "shell/qt_message_box.h"
 #include "shell/quit_signals.h"
@@ -12,6 +13,10 @@ MirelApp::MirelApp(int &argc, char **argv) : QApplication(argc, argv)
 {
 	setApplicationName(QStringLiteral("Mirel"));
 	setOrganizationName(QStringLiteral("Talvern"));
+	setApplicationVersion(QString::fromLatin1(identity::kVersion));
+	// Lets Wayland compositors and docks match the window to its desktop
+	// entry and icon.
+	setDesktopFileName(QString::fromLatin1(identity::kApplicationId));
 	installMessageBoxes();
 	installEventFilter(this);
 }

@@ -44,7 +44,7 @@ MirelDlg::MirelDlg(SettingsStorage *storage) : storage_(storage)
 	const ui::DialogTemplate &dialog = resources::mainWindowTemplate();
 	setWindowTitle(ui::fromCp1252(dialog.caption));
 	// The application's icon, so that its dialogs and the About box share it.
-	QApplication::setWindowIcon(mirelIcon());
+	setApplicationIcon(this);
 
 	initStopMath();
 	loadSettingsAtStartup(storage_);

@@ -2,13 +2,19 @@
 
 #include <QIcon>
 
+class QWidget;
+
 namespace mirel {
 
 // Registers the help topics and icons built into the shell library; a static
 // library's resources are not registered by themselves. Safe to call twice.
 void initShellResources();
 
-// The window icon, an aperture iris, at its small and large size.
+// The window icon, an aperture iris, at every size it is rendered at.
 QIcon mirelIcon();
+
+// Makes the icon the application's, for all its windows: at once at the
+// sizes title bars and task bars show, whole once `window` has first painted.
+void setApplicationIcon(QWidget *window);
 
 } // namespace mirel

@@ -1,6 +1,7 @@
-// Renders the window icon's SVG source to the PNG sizes the program ships:
-// render_icon SOURCE.svg OUT-PREFIX  writes OUT-PREFIX-16.png and -32.png.
+// Renders the icon's SVG drawing to PNG files, one for each size asked for:
+// render_icon SOURCE.svg OUT-PREFIX SIZE...  writes OUT-PREFIX-SIZE.png.
 #include <cstdio>
+#include <cstdlib>
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -8,18 +9,21 @@
 
 int main(int argc, char **argv)
 {
-	if (argc != 3) {
-		std::fputs("usage: render_icon SOURCE.svg OUT-PREFIX\n", stderr);
+	if (argc < 4) {
+		std::fputs("usage: render_icon SOURCE.svg OUT-PREFIX SIZE...\n", stderr);
 		return 2;
 	}
 	qputenv("QT_QPA_PLATFORM", "offscreen");
 	QGuiApplication app(argc, argv);
 	const QIcon icon(QString::fromLocal8Bit(argv[1]));
-	for (const int size : { 16, 32 }) {
+	for (int i = 3; i < argc; ++i) {
+		const int size = std::atoi(argv[i]);
 		const QString path = QStringLiteral("%1-%2.png").arg(QString::fromLocal8Bit(argv[2])).arg(size);
-		if (!icon.pixmap(size, size).save(path))
+		const QPixmap pixmap = icon.pixmap(size, size);
+		if (size <= 0 || pixmap.size() != QSize(size, size) || !pixmap.save(path)) {
+			std::fprintf(stderr, "render_icon: cannot render %s at %s px\n", argv[1], argv[i]);
 			return 1;
-		std::printf("wrote %s\n", qPrintable(path));
+		}
 	}
 	return 0;
 }

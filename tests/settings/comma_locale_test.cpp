@@ -16,17 +16,9 @@ using namespace testing_support;
 class CommaLocale : public SettingsFileTest
 {
 protected:
-	// de_DE.UTF-8, generated into a folder of its own when the system
-	// lacks it (the locale sources come with the package "locales").
 	void SetUp() override
 	{
-		if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) {
-			const std::string generate = "localedef -i de_DE -f UTF-8 " + dir.path() + "/de_DE.UTF-8";
-			[[maybe_unused]] const int status = std::system(generate.c_str()); // warnings give 1
-			::setenv("LOCPATH", dir.path().c_str(), 1);
-			ASSERT_TRUE(std::setlocale(LC_ALL, "de_DE.UTF-8"))
-				<< "no de_DE.UTF-8 locale, and localedef failed";
-		}
+		ASSERT_TRUE(useCommaLocale(dir.path())) << "no de_DE.UTF-8 locale, and localedef failed";
 		char text[8];
 		std::snprintf(text, sizeof text, "%.1f", 1.5);
 		ASSERT_STREQ(text, "1,5") << "the C library does not use the locale's decimal comma";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -37,6 +39,19 @@ private:
 	std::error_code ignored_;
 };
 
+// Switches the C library to de_DE.UTF-8, whose decimal separator is the
+// comma, generated into folder when the system lacks it (the locale sources
+// come with the package "locales"). False when there is none to be had.
+inline bool useCommaLocale(const std::string &folder)
+{
+	if (std::setlocale(LC_ALL, "de_DE.UTF-8"))
+		return true;
+	const std::string generate = "localedef -i de_DE -f UTF-8 " + folder + "/de_DE.UTF-8";
+	[[maybe_unused]] const int status = std::system(generate.c_str()); // warnings give 1
+	::setenv("LOCPATH", folder.c_str(), 1);
+	return std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+}
+
 inline std::string readFile(const std::string &path) // "" when there is none
 {
 	std::ostringstream text;
@@ -47,6 +62,15 @@ inline std::string readFile(const std::string &path) // "" when there is none
 inline void writeFile(const std::string &path, std::string_view text)
 {
 	std::ofstream(path, std::ios::binary) << text;
+}
+
+inline std::vector<std::string> filesIn(const std::string &folder) // by name
+{
+	std::vector<std::string> names;
+	for (const auto &entry : std::filesystem::directory_iterator(folder))
+		names.push_back(entry.path().filename().string());
+	std::ranges::sort(names);
+	return names;
 }
 
 // Records every message box shown while it exists, as "caption: text".

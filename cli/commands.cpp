@@ -1,0 +1,374 @@
+#include "cli/commands.h"
+
+#include <optional>
+
+#include "cli/option_text.h"
+#include "core/calculators.h"
+#include "core/number_text.h"
+#include "settings/film_formats.h"
+
+namespace mirel::cli {
+
+namespace {
+
+const std::string *option(const Given &given, std::string_view name)
+{
+	const auto it = given.options.find(name);
+	return it == given.options.end() ? nullptr : &it->second;
+}
+
+// Every input as the page would hold it when it is not given: the fields a
+// page shows and reads back (focal length, spot percentage, circle of
+// confusion) hold the value of their six-decimal text.
+
+double focalLength(const Given &given, const CalcSettings &settings)
+{
+	const std::string *text = option(given, "--focal");
+	return text ? readLength("--focal", *text, LengthUnit::Millimetres) : shownValue(settings.FocalLength);
+}
+
+double aperture(const Given &given, const CalcSettings &settings)
+{
+	const std::string *text = option(given, "--aperture");
+	return text ? readAperture("--aperture", *text) : settings.Aperture;
+}
+
+double focusDistance(const Given &given, const CalcSettings &settings)
+{
+	const std::string *text = option(given, "--distance");
+	return text ? readLength("--distance", *text, settings.LengthUnit) : settings.FocusDistance;
+}
+
+double spotPercent(const Given &given, const CalcSettings &settings)
+{
+	const std::string *text = option(given, "--percent");
+	return text ? readPercent("--percent", *text) : shownValue(settings.SpotPercent);
+}
+
+int filmFormat(const Given &given, const CalcSettings &settings)
+{
+	const std::string *text = option(given, "--format");
+	return text ? readFilmFormat("--format", *text, settings.FilmSizes) : settings.FilmSize;
+}
+
+const FilmFormat &format(const CalcSettings &settings, int index)
+{
+	return settings.FilmSizes[static_cast<std::size_t>(index)];
+}
+
+// An input as people write it: trimmed, without a lone ".0" ("4", "2.8").
+std::string plain(double value)
+{
+	std::string text = formatTrimmed(value);
+	if (text.ends_with(".0"))
+		text.resize(text.size() - 2);
+	return text;
+}
+
+std::string lengthText(double mm, LengthUnit unit)
+{
+	return plain(fromMillimetres(mm, unit)) + " " + std::string(unitAbbreviation(unit));
+}
+
+Field focalField(double mm)
+{
+	return input("focal_length", "Focal length", "mm", mm, plain(mm) + " mm");
+}
+
+Field apertureField(std::string key, std::string label, double f)
+{
+	return input(std::move(key), std::move(label), "", f, "f/" + plain(f));
+}
+
+Field distanceField(double mm, LengthUnit unit)
+{
+	return input("distance", "Distance", "mm", mm, lengthText(mm, unit));
+}
+
+Field formatField(const CalcSettings &settings, int index)
+{
+	return named("format", "Film format", std::string(filmName(format(settings, index))));
+}
+
+// The circle of confusion given, or else the one the film format (given, or
+// the selected one) suggests, with the fields that say which.
+struct CircleOfConfusion {
+	double mm;
+	std::vector<Field> fields;
+};
+
+CircleOfConfusion circleOfConfusion(const Given &given, const CalcSettings &settings)
+{
+	std::vector<Field> fields;
+	double mm = 0.0;
+	if (const std::string *text = option(given, "--coc")) {
+		mm = readLength("--coc", *text, LengthUnit::Millimetres);
+	} else {
+		const int index = filmFormat(given, settings);
+		mm = shownValue(suggestedCoC(format(settings, index)));
+		fields.push_back(formatField(settings, index));
+	}
+	fields.push_back(input("coc", "Circle of confusion", "mm", mm, plain(mm) + " mm"));
+	return { mm, std::move(fields) };
+}
+
+// A report of one row of results.
+Report single(std::string_view command, std::vector<Field> inputs, std::vector<Field> results,
+	      std::string_view unusable)
+{
+	return { .command = std::string(command),
+		 .inputs = std::move(inputs),
+		 .rows = { Row{ {}, std::move(results) } },
+		 .unusable = std::string(unusable) };
+}
+
+void keepFirstReason(Report &report, std::string_view unusable)
+{
+	if (report.unusable.empty())
+		report.unusable = unusable;
+}
+
+Report stops(const Given &given, const CalcSettings &settings)
+{
+	const double f1 = readAperture("F1", given.arguments.at(0));
+	const double f2 = readAperture("F2", given.arguments.at(1));
+	const StopsResult r = stopsResult(f1, f2, settings.RoundStopsMethod);
+	return single("stops", { apertureField("f1", "f1", f1), apertureField("f2", "f2", f2) },
+		      { result("stops", "Stops", "stops", r.stops) }, r.unusable);
+}
+
+Report fNumber(const Given &given, const CalcSettings &settings)
+{
+	const double f1 = readAperture("F1", given.arguments.at(0));
+	const double stops = readStops("STOPS", given.arguments.at(1));
+	const FNumberResult r = fNumberResult(f1, stops, settings.RoundOtherMethod);
+	return single("fnumber",
+		      { apertureField("f1", "f1", f1), input("stops", "Stops", "stops", stops, plain(stops)) },
+		      { result("f_number", "f-number", "", r.fNumber) }, r.unusable);
+}
+
+Report depthOfField(const Given &given, const CalcSettings &settings)
+{
+	const double f = focalLength(given, settings);
+	const double N = aperture(given, settings);
+	const double s = focusDistance(given, settings);
+	CircleOfConfusion c = circleOfConfusion(given, settings);
+	const DepthOfFieldResults r = depthOfFieldResults(f, N, c.mm, s, settings.LengthUnit);
+	std::vector<Field> inputs{ focalField(f), apertureField("aperture", "Aperture", N),
+				   distanceField(s, settings.LengthUnit) };
+	inputs.insert(inputs.end(), c.fields.begin(), c.fields.end());
+	return single("dof", std::move(inputs),
+		      { result("near", "Near", "mm", r.near), result("far", "Far", "mm", r.far),
+			result("total", "Total", "mm", r.total) },
+		      r.unusable);
+}
+
+Report hyperfocal(const Given &given, const CalcSettings &settings)
+{
+	const double f = focalLength(given, settings);
+	const double N = aperture(given, settings);
+	CircleOfConfusion c = circleOfConfusion(given, settings);
+	const HyperfocalResult r = hyperfocalResult(f, N, c.mm, settings.LengthUnit, settings.RoundOtherMethod);
+	std::vector<Field> inputs{ focalField(f), apertureField("aperture", "Aperture", N) };
+	inputs.insert(inputs.end(), c.fields.begin(), c.fields.end());
+	return single("hyperfocal", std::move(inputs),
+		      { result("hyperfocal", "Hyperfocal distance", "mm", r.distance) }, r.unusable);
+}
+
+Report fieldOfView(const Given &given, const CalcSettings &settings)
+{
+	const double f = focalLength(given, settings);
+	const double s = focusDistance(given, settings);
+	const int index = filmFormat(given, settings);
+	const FilmFormat &film = format(settings, index);
+	const FieldOfViewResults r = fieldOfViewResults(f, s, film.Width, film.Height, settings.LengthUnit);
+	return single("fov", { focalField(f), distanceField(s, settings.LengthUnit), formatField(settings, index) },
+		      { result("horizontal", "Horizontal", "mm", r.horizontal),
+			result("vertical", "Vertical", "mm", r.vertical) },
+		      r.unusable);
+}
+
+Report angleOfView(const Given &given, const CalcSettings &settings)
+{
+	const double f = focalLength(given, settings);
+	const int index = filmFormat(given, settings);
+	const FilmFormat &film = format(settings, index);
+	const AngleOfViewResults r = angleOfViewResults(f, film.Width, film.Height, settings.RoundOtherMethod);
+	return single("aov", { focalField(f), formatField(settings, index) },
+		      { result("horizontal", "Horizontal", "deg", r.horizontal),
+			result("vertical", "Vertical", "deg", r.vertical),
+			result("diagonal", "Diagonal", "deg", r.diagonal) },
+		      r.unusable);
+}
+
+Report magnification(const Given &given, const CalcSettings &settings)
+{
+	const double f = focalLength(given, settings);
+	const double s = focusDistance(given, settings);
+	const MagnificationResult r = magnificationResult(f, s);
+	return single("mag", { focalField(f), distanceField(s, settings.LengthUnit) },
+		      { result("magnification", "Magnification", "", r.magnification) }, r.unusable);
+}
+
+Report spotMeter(const Given &given, const CalcSettings &settings)
+{
+	const double f = focalLength(given, settings);
+	const double percent = spotPercent(given, settings);
+	const int index = filmFormat(given, settings);
+	const FilmFormat &film = format(settings, index);
+	const SpotMeterResult r = spotMeterResult(f, percent, film.Width, film.Height);
+	return single("spot",
+		      { focalField(f), input("percent", "Percent of frame", "", percent, plain(percent)),
+			formatField(settings, index) },
+		      { result("angle", "Angle of view", "deg", r.angle) }, r.unusable);
+}
+
+Report filmFormats(const Given &, const CalcSettings &settings)
+{
+	Report report{ .command = "formats" };
+	const auto mm = [](std::string key, std::string label, double value) {
+		return input(std::move(key), std::move(label), "mm", value, plain(value) + " mm");
+	};
+	for (int i = 0; i < kFilmFormatCount; ++i) {
+		const FilmFormat &film = format(settings, i);
+		report.rows.push_back(
+			{ { input("index", "Index", "", i, std::to_string(i)),
+			    named("name", "Name", std::string(filmName(film))), mm("width", "Width", film.Width),
+			    mm("height", "Height", film.Height), mm("coc", "Suggested CoC", suggestedCoC(film)) },
+			  {} });
+	}
+	return report;
+}
+
+Report table(const Given &given, const CalcSettings &settings)
+{
+	const double f = focalLength(given, settings);
+	CircleOfConfusion c = circleOfConfusion(given, settings);
+	const LengthUnit unit = settings.LengthUnit;
+	const std::string *apertureList = option(given, "--apertures");
+	const std::string *distanceList = option(given, "--distances");
+	const std::vector<double> apertures =
+		apertureList ? readList("--apertures", *apertureList, readAperture) : std::vector{ settings.Aperture };
+	const std::vector<double> distances = distanceList
+						      ? readList("--distances", *distanceList,
+								 [unit](std::string_view name, std::string_view text) {
+									 return readLength(name, text, unit);
+								 })
+						      : std::vector{ settings.FocusDistance };
+
+	std::vector<Field> inputs{ focalField(f) };
+	inputs.insert(inputs.end(), c.fields.begin(), c.fields.end());
+	Report report{ .command = "table", .inputs = std::move(inputs) };
+	for (const double N : apertures) {
+		const HyperfocalResult h = hyperfocalResult(f, N, c.mm, unit, settings.RoundOtherMethod);
+		for (const double s : distances) {
+			const DepthOfFieldResults r = depthOfFieldResults(f, N, c.mm, s, unit);
+			report.rows.push_back(
+				{ { apertureField("aperture", "Aperture", N), distanceField(s, unit) },
+				  { result("near", "Near", "mm", r.near), result("far", "Far", "mm", r.far),
+				    result("hyperfocal", "Hyperfocal", "mm", h.distance) } });
+			keepFirstReason(report, r.unusable);
+			keepFirstReason(report, h.unusable);
+		}
+	}
+	return report;
+}
+
+} // namespace
+
+const std::vector<Command> &commands()
+{
+	static const std::vector<Command> kCommands{
+		{ "stops",
+		  "Stops from the f-number F1 to F2",
+		  "mirel-calc stops 2.8 5.6 --stops-round third",
+		  {},
+		  { "F1", "F2" },
+		  stops },
+		{ "fnumber",
+		  "The f-number STOPS stops from F1 (STOPS may be negative or fractional)",
+		  "mirel-calc fnumber 2.8 1.5",
+		  {},
+		  { "F1", "STOPS" },
+		  fNumber },
+		{ "dof",
+		  "Near and far limits of acceptable sharpness, and the depth between them",
+		  "mirel-calc dof --focal 50 --aperture 2.8 --distance 2m",
+		  { "--focal", "--aperture", "--distance", "--coc", "--format" },
+		  {},
+		  depthOfField },
+		{ "hyperfocal",
+		  "The hyperfocal distance",
+		  "mirel-calc hyperfocal --focal 24 --aperture 8 --format 35mm",
+		  { "--focal", "--aperture", "--coc", "--format" },
+		  {},
+		  hyperfocal },
+		{ "fov",
+		  "Width and height of the subject area the frame covers",
+		  "mirel-calc fov --focal 85 --distance 3m --format 6x7",
+		  { "--focal", "--distance", "--format" },
+		  {},
+		  fieldOfView },
+		{ "aov",
+		  "Horizontal, vertical and diagonal angle of view, focused at infinity",
+		  "mirel-calc aov --focal 18 --format APS",
+		  { "--focal", "--format" },
+		  {},
+		  angleOfView },
+		{ "mag",
+		  "Magnification of a subject at the focus distance",
+		  "mirel-calc mag --focal 100 --distance 30cm",
+		  { "--focal", "--distance" },
+		  {},
+		  magnification },
+		{ "spot",
+		  "Angle covered by a spot meter's spot given as a percentage of the frame",
+		  "mirel-calc spot --focal 200 --percent 3.5",
+		  { "--focal", "--percent", "--format" },
+		  {},
+		  spotMeter },
+		{ "formats",
+		  "The ten film formats in use: index, name, size and suggested circle of confusion",
+		  "mirel-calc formats",
+		  {},
+		  {},
+		  filmFormats },
+		{ "table",
+		  "Near and far limits for every aperture and distance, with each aperture's hyperfocal distance",
+		  "mirel-calc table --focal 35 --apertures 4,8,16 --distances 1m,3m,10m --output csv",
+		  { "--focal", "--coc", "--format", "--apertures", "--distances" },
+		  {},
+		  table },
+	};
+	return kCommands;
+}
+
+OptionHelp optionHelp(std::string_view option)
+{
+	struct Row {
+		std::string_view option;
+		OptionHelp help;
+	};
+	static constexpr Row kRows[] = {
+		{ "F1", { "", "The first f-number: 8, f/8, f8 or F8" } },
+		{ "F2", { "", "The second f-number" } },
+		{ "STOPS", { "", "Stops from F1: 1 is one stop smaller, -0.5 half a stop larger" } },
+		{ "--focal", { "LENGTH", "Focal length; millimetres unless a unit follows (50, 5cm)" } },
+		{ "--aperture", { "F", "f-number: 8, f/8, f8 or F8" } },
+		{ "--distance",
+		  { "LENGTH", "Focus distance; in the display unit unless a unit follows (5m, 16.4ft, \"5 m\")" } },
+		{ "--coc", { "LENGTH", "Circle of confusion; millimetres unless a unit follows" } },
+		{ "--format", { "FORMAT", "Film format: index 0 to 9 or name (35mm, \"6 \xC3\x97 7\" or 6x7)" } },
+		{ "--percent", { "PERCENT", "Spot size, percent of the frame area" } },
+		{ "--apertures", { "LIST", "f-numbers, comma-separated" } },
+		{ "--distances",
+		  { "LIST", "Focus distances, comma-separated; the display unit unless a unit follows" } },
+	};
+	for (const Row &row : kRows) {
+		if (row.option == option)
+			return row.help;
+	}
+	return {};
+}
+
+} // namespace mirel::cli

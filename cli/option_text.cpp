@@ -1,0 +1,204 @@
+#include "cli/option_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "core/cp1252.h"
+#include "core/stops.h"
+
+namespace mirel::cli {
+
+namespace {
+
+bool isBlank(char c)
+{
+	return c == ' ' || c == '\t';
+}
+
+std::string_view trimmed(std::string_view text)
+{
+	while (!text.empty() && isBlank(text.front()))
+		text.remove_prefix(1);
+	while (!text.empty() && isBlank(text.back()))
+		text.remove_suffix(1);
+	return text;
+}
+
+bool isLetter(char c)
+{
+	return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+char lower(char c)
+{
+	return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string lowered(std::string_view text)
+{
+	std::string out(text);
+	for (char &c : out)
+		c = lower(c);
+	return out;
+}
+
+// The whole text as a finite decimal number, or nothing.
+std::optional<double> decimal(std::string_view text)
+{
+	text = trimmed(text);
+	// from_chars takes a minus but no plus sign.
+	if (text.size() > 1 && text.front() == '+' && text[1] != '-')
+		text.remove_prefix(1);
+	double value = 0.0;
+	const char *end = text.data() + text.size();
+	const auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::general);
+	if (error != std::errc() || stop != end || !std::isfinite(value))
+		return std::nullopt;
+	return value;
+}
+
+[[noreturn]] void refuse(std::string_view option, std::string_view text, std::string_view what)
+{
+	throw UsageError(std::string(option) + ": '" + std::string(text) + "' " + std::string(what));
+}
+
+struct UnitName {
+	std::string_view name;
+	LengthUnit unit;
+};
+
+constexpr UnitName kUnitNames[] = {
+	{ "mm", LengthUnit::Millimetres }, { "cm", LengthUnit::Centimetres }, { "m", LengthUnit::Metres },
+	{ "in", LengthUnit::Inches },      { "ft", LengthUnit::Feet },
+};
+
+std::optional<LengthUnit> unitNamed(std::string_view name)
+{
+	for (const UnitName &unit : kUnitNames) {
+		if (lowered(name) == unit.name)
+			return unit.unit;
+	}
+	return std::nullopt;
+}
+
+// A film format's name as compared: lower case, no blanks, and "x" for the
+// multiplication sign, which users type as either.
+std::string comparable(std::string_view utf8)
+{
+	constexpr std::string_view kTimes = "\xC3\x97"; // U+00D7 in UTF-8
+	std::string out;
+	for (std::size_t i = 0; i < utf8.size(); ++i) {
+		if (utf8.substr(i, kTimes.size()) == kTimes) {
+			out += 'x';
+			i += kTimes.size() - 1;
+		} else if (!isBlank(utf8[i])) {
+			out += lower(utf8[i]);
+		}
+	}
+	return out;
+}
+
+} // namespace
+
+double readLength(std::string_view option, std::string_view text, LengthUnit bareUnit)
+{
+	// The unit is the run of letters at the end: "1e3mm" is 1000 mm.
+	const std::string_view whole = trimmed(text);
+	std::size_t letters = whole.size();
+	while (letters > 0 && isLetter(whole[letters - 1]))
+		--letters;
+	const std::string_view suffix = whole.substr(letters);
+	const std::optional<LengthUnit> unit = suffix.empty() ? bareUnit : unitNamed(suffix);
+	const std::optional<double> value = decimal(whole.substr(0, letters));
+	if (!unit || !value)
+		refuse(option, text, "is not a length; use a number with mm, cm, m, in or ft");
+	return toMillimetres(*value, *unit);
+}
+
+double readAperture(std::string_view option, std::string_view text)
+{
+	std::string_view number = trimmed(text);
+	if (!number.empty() && lower(number.front()) == 'f') {
+		number.remove_prefix(1);
+		if (!number.empty() && number.front() == '/')
+			number.remove_prefix(1);
+	}
+	const std::optional<double> value = decimal(number);
+	if (!value)
+		refuse(option, text, "is not an f-number; use a number such as 8, f/8 or f8");
+	return *value;
+}
+
+double readStops(std::string_view option, std::string_view text)
+{
+	const std::optional<double> value = decimal(text);
+	if (!value)
+		refuse(option, text, "is not a number of stops; use a number such as 1, -2 or 0.5");
+	return *value;
+}
+
+double readPercent(std::string_view option, std::string_view text)
+{
+	std::string_view number = trimmed(text);
+	if (!number.empty() && number.back() == '%')
+		number.remove_suffix(1);
+	const std::optional<double> value = decimal(number);
+	if (!value)
+		refuse(option, text, "is not a percentage; use a number such as 9.5");
+	return *value;
+}
+
+int readFilmFormat(std::string_view option, std::string_view text,
+		   const std::array<FilmFormat, kFilmFormatCount> &table)
+{
+	const std::string_view given = trimmed(text);
+	int index = -1;
+	const auto [stop, error] = std::from_chars(given.data(), given.data() + given.size(), index);
+	if (error == std::errc() && stop == given.data() + given.size() && !given.empty()) {
+		if (index >= 0 && index < kFilmFormatCount)
+			return index;
+	} else {
+		const std::string wanted = comparable(given);
+		for (int i = 0; i < kFilmFormatCount; ++i) {
+			const FilmFormat &format = table[static_cast<std::size_t>(i)];
+			if (!wanted.empty() && comparable(utf8FromCp1252(filmName(format))) == wanted)
+				return i;
+		}
+	}
+	refuse(option, text,
+	       "is not a film format; use an index from 0 to 9 or a name that 'mirel-calc formats' lists");
+}
+
+LengthUnit readUnit(std::string_view option, std::string_view text)
+{
+	const std::optional<LengthUnit> unit = unitNamed(trimmed(text));
+	if (!unit)
+		refuse(option, text, "is not a unit; use mm, cm, m, in or ft");
+	return *unit;
+}
+
+int readRoundOther(std::string_view option, std::string_view text)
+{
+	const std::string word = lowered(trimmed(text));
+	for (const int places : { RoundOtherNone, RoundOther1, RoundOther2, RoundOther3 }) {
+		if (word == (places == RoundOtherNone ? std::string("none") : std::to_string(places)))
+			return places;
+	}
+	refuse(option, text, "is not a rounding; use none, 1, 2 or 3");
+}
+
+int readRoundStops(std::string_view option, std::string_view text)
+{
+	const std::string word = lowered(trimmed(text));
+	if (word == "none")
+		return RoundStopsNone;
+	if (word == "half")
+		return RoundStopsHalf;
+	if (word == "third")
+		return RoundStopsThird;
+	refuse(option, text, "is not a stop rounding; use none, half or third");
+}
+
+} // namespace mirel::cli

@@ -1,0 +1,181 @@
+#include "cli/report.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <utility>
+
+#include <nlohmann/json.hpp>
+
+#include "core/cp1252.h"
+#include "core/number_text.h"
+
+namespace mirel::cli {
+
+Field input(std::string key, std::string label, std::string unit, double value, std::string text)
+{
+	return { std::move(key), std::move(label), std::move(unit), value, std::move(text) };
+}
+
+Field named(std::string key, std::string label, std::string text)
+{
+	return { std::move(key), std::move(label), {}, std::numeric_limits<double>::quiet_NaN(), std::move(text) };
+}
+
+Field result(std::string key, std::string label, std::string unit, const Result &result)
+{
+	return { std::move(key), std::move(label), std::move(unit), result.value, result.text };
+}
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+bool singleRow(const Report &report)
+{
+	return report.rows.size() == 1 && report.rows.front().inputs.empty();
+}
+
+// Characters, not bytes, so that "°" and "×" take one column.
+std::size_t columns(std::string_view utf8)
+{
+	return static_cast<std::size_t>(std::count_if(
+		utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+}
+
+std::string padded(std::string text, std::size_t width)
+{
+	const std::size_t shown = columns(text);
+	return shown < width ? text.append(width - shown, ' ') : text;
+}
+
+bool isName(const Field &field)
+{
+	return std::isnan(field.value) && field.unit.empty() && !field.text.empty();
+}
+
+std::string machineKey(const Field &field)
+{
+	return field.unit.empty() ? field.key : field.key + "_" + field.unit;
+}
+
+void addInputs(Json &object, const std::vector<Field> &inputs)
+{
+	for (const Field &field : inputs) {
+		if (isName(field))
+			object[field.key] = utf8FromCp1252(field.text);
+		else
+			object[machineKey(field)] = field.value;
+	}
+}
+
+void addResults(Json &object, const std::vector<Field> &results)
+{
+	for (const Field &field : results) {
+		object[field.key] = { { "text", utf8FromCp1252(field.text) },
+				      { "value", std::isfinite(field.value) ? Json(field.value) : Json(nullptr) },
+				      { "unit", field.unit } };
+	}
+}
+
+std::string csvCell(const Field &field)
+{
+	if (isName(field)) {
+		std::string text = utf8FromCp1252(field.text);
+		if (text.find_first_of(",\"\r\n") == std::string::npos)
+			return text;
+		for (std::size_t at = 0; (at = text.find('"', at)) != std::string::npos; at += 2)
+			text.insert(at, 1, '"');
+		return '"' + text + '"';
+	}
+	return std::isnan(field.value) ? std::string() : formatExact(field.value);
+}
+
+} // namespace
+
+std::string formatText(const Report &report)
+{
+	std::string out;
+	if (singleRow(report)) {
+		const std::vector<Field> &results = report.rows.front().results;
+		std::size_t width = 0;
+		for (const Field &field : results)
+			width = std::max(width, columns(field.label) + 1);
+		for (const Field &field : results)
+			out += padded(field.label + ":", width) + " " + utf8FromCp1252(field.text) + "\n";
+		return out;
+	}
+
+	std::vector<std::vector<std::string>> lines(1);
+	for (const Row &row : report.rows) {
+		std::vector<std::string> &cells = lines.emplace_back();
+		for (const auto *fields : { &row.inputs, &row.results }) {
+			for (const Field &field : *fields) {
+				if (lines.size() == 2)
+					lines.front().push_back(field.label);
+				cells.push_back(utf8FromCp1252(field.text));
+			}
+		}
+	}
+	std::vector<std::size_t> widths(lines.front().size(), 0);
+	for (const auto &cells : lines) {
+		for (std::size_t i = 0; i < cells.size() && i < widths.size(); ++i)
+			widths[i] = std::max(widths[i], columns(cells[i]));
+	}
+	for (const auto &cells : lines) {
+		std::string line;
+		for (std::size_t i = 0; i < cells.size(); ++i)
+			line += i + 1 < cells.size() ? padded(cells[i], widths[i] + 2) : cells[i];
+		out += line + "\n";
+	}
+	return out;
+}
+
+std::string formatJson(const Report &report)
+{
+	Json json;
+	json["command"] = report.command;
+	if (!report.unit.empty())
+		json["rules"] = { { "unit", report.unit },
+				  { "round", report.round },
+				  { "stops_round", report.stopsRound } };
+	Json inputs = Json::object();
+	addInputs(inputs, report.inputs);
+	json["inputs"] = std::move(inputs);
+	if (singleRow(report)) {
+		Json results = Json::object();
+		addResults(results, report.rows.front().results);
+		json["results"] = std::move(results);
+	} else {
+		Json rows = Json::array();
+		for (const Row &row : report.rows) {
+			Json object = Json::object();
+			addInputs(object, row.inputs);
+			addResults(object, row.results);
+			rows.push_back(std::move(object));
+		}
+		json["rows"] = std::move(rows);
+	}
+	json["unusable"] = report.unusable.empty() ? Json(nullptr) : Json(report.unusable);
+	return json.dump(2) + "\n";
+}
+
+std::string formatCsv(const Report &report)
+{
+	std::string out;
+	const auto line = [&](const Row &row, auto cell) {
+		const char *separator = "";
+		for (const auto *fields : { &report.inputs, &row.inputs, &row.results }) {
+			for (const Field &field : *fields)
+				out.append(std::exchange(separator, ",")).append(cell(field));
+		}
+		out += "\n";
+	};
+	if (!report.rows.empty())
+		line(report.rows.front(), machineKey);
+	for (const Row &row : report.rows)
+		line(row, csvCell);
+	return out;
+}
+
+} // namespace mirel::cli

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/calculators.h"
+
+namespace mirel::cli {
+
+// What a command answers, before it is written out: its inputs as
+// understood and its results, as numbers for machines and as texts for
+// people.
+
+// One named input or result.
+struct Field {
+	std::string key;   // for machines: "near", "focal_length"
+	std::string label; // for people: "Near", "Focal length"
+	std::string unit;  // of value: "mm", "deg", "stops", or "" for a plain number
+	double value;      // NaN when there is none, or when the field is a text alone
+	std::string text;  // as the page shows it, Windows-1252
+};
+
+// An input given as a number, shown as text.
+Field input(std::string key, std::string label, std::string unit, double value, std::string text);
+// An input that is a name, such as a film format's.
+Field named(std::string key, std::string label, std::string text);
+// A calculator's result.
+Field result(std::string key, std::string label, std::string unit, const Result &result);
+
+struct Row {
+	std::vector<Field> inputs{}; // what changes from row to row
+	std::vector<Field> results{};
+};
+
+// Every member has an initializer, so that a report can name only some.
+struct Report {
+	std::string command{};
+	std::vector<Field> inputs{}; // the same for every row
+	std::vector<Row> rows{};
+	// Why a result reads "n/a", the first such reason; empty when none does.
+	std::string unusable{};
+	// The rules the texts follow: display unit, decimal places, stops to.
+	std::string unit{}, round{}, stopsRound{};
+};
+
+// For people, in UTF-8: one "Label: text" line per result, aligned, when
+// there is one row without inputs of its own; otherwise a table with a
+// heading row.
+std::string formatText(const Report &report);
+// For machines: an object with the command, the rules, the inputs and the
+// results (each with its text, its value or null, and its unit), or the
+// rows. Numbers in full precision, point decimal.
+std::string formatJson(const Report &report);
+// For machines: a heading row of keys, with the unit after an underscore
+// ("near_mm"), then one row per row of the report, each carrying the
+// shared inputs too. Numbers in full precision, point decimal; an empty
+// cell for none and "inf" for infinity.
+std::string formatCsv(const Report &report);
+
+} // namespace mirel::cli

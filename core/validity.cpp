@@ -1,0 +1,85 @@
+#include "core/validity.h"
+
+#include <cmath>
+#include <initializer_list>
+
+namespace mirel {
+
+namespace {
+
+struct Condition {
+	bool holds;
+	std::string_view reason;
+};
+
+// An input that must be a finite number greater than 0: the two conditions
+// and what to tell the user when each fails.
+struct PositiveInput {
+	std::string_view notFinite;
+	std::string_view notPositive;
+
+	Condition finite(double value) const { return { std::isfinite(value), notFinite }; }
+	Condition positive(double value) const { return { value > 0.0, notPositive }; }
+};
+
+constexpr PositiveInput kFocalLength{ "focal length is not a finite number", "focal length is not greater than 0" };
+constexpr PositiveInput kFocusDistance{ "focus distance is not a finite number",
+					"focus distance is not greater than 0" };
+constexpr PositiveInput kAperture{ "aperture is not a finite number", "aperture is not greater than 0" };
+constexpr PositiveInput kCoC{ "circle of confusion is not a finite number",
+			      "circle of confusion is not greater than 0" };
+constexpr PositiveInput kSpotPercent{ "spot percentage is not a finite number",
+				      "spot percentage is not greater than 0" };
+constexpr std::string_view kShorterThanFocal = "focus distance is shorter than the focal length";
+
+std::string_view firstFailure(std::initializer_list<Condition> conditions)
+{
+	for (const Condition &condition : conditions) {
+		if (!condition.holds)
+			return condition.reason;
+	}
+	return {};
+}
+
+} // namespace
+
+std::string_view angleOfViewUnusable(double focalLength)
+{
+	return firstFailure({ kFocalLength.finite(focalLength), kFocalLength.positive(focalLength) });
+}
+
+std::string_view depthOfFieldUnusable(double focalLength, double focusDistance, double aperture, double coc)
+{
+	return firstFailure({ kFocalLength.finite(focalLength),
+			      kFocalLength.positive(focalLength),
+			      kFocusDistance.finite(focusDistance),
+			      { focusDistance >= focalLength, kShorterThanFocal },
+			      kAperture.finite(aperture),
+			      kAperture.positive(aperture),
+			      kCoC.finite(coc),
+			      kCoC.positive(coc) });
+}
+
+std::string_view hyperfocalUnusable(double focalLength, double aperture, double coc)
+{
+	return firstFailure({ kFocalLength.finite(focalLength), kFocalLength.positive(focalLength),
+			      kAperture.finite(aperture), kAperture.positive(aperture), kCoC.finite(coc),
+			      kCoC.positive(coc) });
+}
+
+std::string_view fieldOfViewUnusable(double focalLength, double focusDistance)
+{
+	return firstFailure({ kFocalLength.finite(focalLength),
+			      kFocalLength.positive(focalLength),
+			      kFocusDistance.finite(focusDistance),
+			      { focusDistance >= focalLength, kShorterThanFocal },
+			      kFocusDistance.positive(focusDistance) });
+}
+
+std::string_view spotMeterUnusable(double focalLength, double spotPercent)
+{
+	return firstFailure({ kFocalLength.finite(focalLength), kFocalLength.positive(focalLength),
+			      kSpotPercent.finite(spotPercent), kSpotPercent.positive(spotPercent) });
+}
+
+} // namespace mirel

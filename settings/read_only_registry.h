@@ -1,0 +1,34 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "settings/reg_file.h"
+#include "settings/registry_api.h"
+
+namespace mirel {
+
+// The registry as one parsed settings file holds it, for reading only:
+// keys open and values read as from the file's own store, while every
+// change fails with kRegAccessDenied, so nothing can ever be written back.
+class ReadOnlyRegistry : public RegistryApi
+{
+public:
+	explicit ReadOnlyRegistry(RegFile file);
+
+	RegResult openKey(RegKey parent, std::string_view path, RegKey &key) override;
+	// Opens a key that exists; creating one is a change and fails.
+	RegResult createKey(RegKey parent, std::string_view path, RegKey &key) override;
+	RegResult queryValue(RegKey key, std::string_view name, void *data, std::uint32_t &size) override;
+	RegResult setValue(RegKey key, std::string_view name, RegType type, const void *data,
+			   std::uint32_t size) override;
+	RegResult closeKey(RegKey key) override;
+	std::string describeError(RegResult code) override;
+
+private:
+	RegFile file_;
+	std::map<RegKey, std::string> handles_; // open keys and their full paths
+	RegKey nextHandle_ = 1;
+};
+
+} // namespace mirel

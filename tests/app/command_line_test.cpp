@@ -1,0 +1,89 @@
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/command_line.h"
+
+namespace mirel {
+namespace {
+
+using Action = CommandLine::Action;
+
+CommandLine parse(std::vector<const char *> words)
+{
+	words.insert(words.begin(), "mirel");
+	return parseCommandLine(static_cast<int>(words.size()), words.data());
+}
+
+TEST(CommandLine, AnswersItsOwnOptionsPassesQtsOverAndRefusesTheRest)
+{
+	struct Row {
+		std::vector<const char *> words;
+		Action action;
+		std::string problem; // a part of the message, for a refusal
+	};
+	const Row rows[] = {
+		{ {}, Action::Run, "" },
+		{ { "--help" }, Action::Help, "" },
+		{ { "-h" }, Action::Help, "" },
+		{ { "--version" }, Action::Version, "" },
+		{ { "-v" }, Action::Version, "" },
+		// The first of the two is answered.
+		{ { "--version", "--help" }, Action::Version, "" },
+		{ { "-h", "-v" }, Action::Help, "" },
+		// Qt's options, with one dash or two, their values passed over.
+		{ { "-platform", "offscreen", "-style", "Fusion", "-reverse" }, Action::Run, "" },
+		{ { "--platform", "xcb", "--style=Fusion", "-qmljsdebugger=port:1234" }, Action::Run, "" },
+		{ { "-display", ":1", "-geometry", "400x300", "-name", "mirel", "-nograb" }, Action::Run, "" },
+		{ { "-session", "1234_5678", "--version" }, Action::Version, "" },
+		// A value is taken whole, even when it looks like an option.
+		{ { "-qwindowtitle", "--help" }, Action::Run, "" },
+		// Refused, whatever else is asked.
+		{ { "--bogus" }, Action::Refuse, "unknown option '--bogus'" },
+		{ { "--help", "-x" }, Action::Refuse, "unknown option '-x'" },
+		{ { "--help=yes" }, Action::Refuse, "unknown option '--help=yes'" },
+		{ { "-help" }, Action::Refuse, "unknown option '-help'" },
+		// Qt reads -platform only with its value apart, -style also joined.
+		{ { "-platform=xcb" }, Action::Refuse, "unknown option '-platform=xcb'" },
+		{ { "-style=" }, Action::Run, "" },
+		{ { "---style=Fusion" }, Action::Refuse, "unknown option '---style=Fusion'" },
+		{ { "-platform" }, Action::Refuse, "option '-platform' needs a value" },
+		{ { "-reverse", "--style" }, Action::Refuse, "option '--style' needs a value" },
+		{ { "photo.jpg" }, Action::Refuse, "unexpected argument 'photo.jpg'" },
+		{ { "-" }, Action::Refuse, "unexpected argument '-'" },
+		{ { "" }, Action::Refuse, "unexpected argument ''" },
+	};
+	for (const Row &row : rows) {
+		std::string words;
+		for (const char *word : row.words)
+			words += std::string(" [") + word + "]";
+		SCOPED_TRACE("mirel" + words);
+		const CommandLine line = parse(row.words);
+		EXPECT_EQ(line.action, row.action);
+		if (row.problem.empty())
+			EXPECT_EQ(line.problem, "");
+		else
+			EXPECT_NE(line.problem.find(row.problem), std::string::npos) << line.problem;
+	}
+}
+
+TEST(CommandLine, ThePlatformChosenIsKeptForTheDisplayCheck)
+{
+	EXPECT_EQ(parse({}).platform, "");
+	EXPECT_EQ(parse({ "-style", "platform" }).platform, "");
+	EXPECT_EQ(parse({ "-platform", "offscreen" }).platform, "offscreen");
+	EXPECT_EQ(parse({ "--platform", "wayland", "-reverse" }).platform, "wayland");
+}
+
+TEST(CommandLine, UsageNamesTheOptionsTheSettingsFileAndTheHelp)
+{
+	const std::string usage = usageText("/home/ansel/.config/Talvern/Mirel.reg");
+	for (const char *part : { "Usage: mirel", "--help", "--version", "-platform",
+				  "\n  /home/ansel/.config/Talvern/Mirel.reg\n", "F1", "man mirel" })
+		EXPECT_NE(usage.find(part), std::string::npos) << part;
+	EXPECT_EQ(usage.back(), '\n');
+}
+
+} // namespace
+} // namespace mirel

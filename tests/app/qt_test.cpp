@@ -1,0 +1,146 @@
+// The program's command line and identity against the Qt it runs on.
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QIcon>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include "app/command_line.h"
+#include "desktop/identity.h"
+#include "shell/mirel_app.h"
+#include "shell/shell_resources.h"
+
+namespace mirel {
+namespace {
+
+// Constructs a QApplication on the words, as the program does, and returns
+// the words Qt left in argv.
+std::vector<std::string> leftByQt(const std::vector<std::string> &words)
+{
+	std::vector<std::string> storage = words;
+	storage.insert(storage.begin(), "mirel");
+	std::vector<char *> argv;
+	for (std::string &word : storage)
+		argv.push_back(word.data());
+	argv.push_back(nullptr);
+	int argc = static_cast<int>(storage.size());
+	// Options such as -plugin and -testability complain about what they
+	// cannot load; only what Qt takes out of argv matters here.
+	const QtMessageHandler previous =
+		qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+	{
+		QApplication app(argc, argv.data());
+	}
+	qInstallMessageHandler(previous);
+	return { argv.begin() + 1, argv.begin() + argc };
+}
+
+CommandLine::Action mirelsAnswer(const std::vector<std::string> &words)
+{
+	std::vector<const char *> argv{ "mirel" };
+	for (const std::string &word : words)
+		argv.push_back(word.c_str());
+	return parseCommandLine(static_cast<int>(argv.size()), argv.data()).action;
+}
+
+// Mirel decides on its command line before Qt starts: the options it passes
+// over must be the ones Qt takes, and the ones it refuses ones Qt leaves.
+TEST(QtOptions, MirelPassesOverExactlyWhatQtTakes)
+{
+	const bool x11 = qgetenv("QT_QPA_PLATFORM") == "xcb";
+	const std::string display = qEnvironmentVariable("DISPLAY").toStdString();
+	struct Row {
+		std::vector<std::string> words;
+		bool qtOption;
+		bool x11Only;
+	};
+	const Row rows[] = {
+		{ { "-platform", x11 ? "xcb" : "offscreen" }, true, false },
+		{ { "--platform", x11 ? "xcb" : "offscreen" }, true, false },
+		{ { "-platformpluginpath", "/nonexistent" }, true, false },
+		{ { "-platformtheme", "none" }, true, false },
+		{ { "-plugin", "none" }, true, false },
+		{ { "-qwindowgeometry", "400x300" }, true, false },
+		{ { "-qwindowicon", "mirel" }, true, false },
+		{ { "-qwindowtitle", "Mirel" }, true, false },
+		{ { "-reverse" }, true, false },
+		{ { "--reverse" }, true, false },
+		{ { "-session", "1234_5678" }, true, false },
+		{ { "-testability" }, true, false },
+		{ { "-style", "Fusion" }, true, false },
+		{ { "-style=Fusion" }, true, false },
+		{ { "--style=Fusion" }, true, false },
+		{ { "-stylesheet", "/nonexistent.qss" }, true, false },
+		{ { "-stylesheet=/nonexistent.qss" }, true, false },
+		{ { "-widgetcount" }, true, false },
+		{ { "-qmljsdebugger=port:1234" }, true, false },
+		{ { "-display", display }, true, true },
+		{ { "--display", display }, true, true },
+		{ { "-geometry", "400x300" }, true, true },
+		{ { "-title", "Mirel" }, true, true },
+		{ { "-icon", "mirel" }, true, true },
+		{ { "-name", "mirel" }, true, true },
+		{ { "-visual", "24" }, true, true },
+		{ { "-nograb" }, true, true },
+		{ { "-dograb" }, true, true },
+		// Refused by Mirel, and left alone by Qt.
+		{ { "-platform=offscreen" }, false, false },
+		{ { "---style=Fusion" }, false, false },
+		{ { "-sync" }, false, false },
+		{ { "-fn", "Sans" }, false, false },
+		{ { "--bogus" }, false, false },
+	};
+	int checked = 0;
+	for (const Row &row : rows) {
+		if (row.x11Only && !x11)
+			continue;
+		SCOPED_TRACE(row.words.front());
+		EXPECT_EQ(mirelsAnswer(row.words),
+			  row.qtOption ? CommandLine::Action::Run : CommandLine::Action::Refuse);
+		EXPECT_EQ(leftByQt(row.words), row.qtOption ? std::vector<std::string>{} : row.words);
+		++checked;
+	}
+	EXPECT_GT(checked, 0);
+}
+
+TEST(Identity, TheApplicationNamesItsDesktopEntryAndItsWindowsGetTheWholeIcon)
+{
+	int argc = 1;
+	char name[] = "mirel";
+	char *argv[] = { name, nullptr };
+	MirelApp app(argc, argv);
+	EXPECT_EQ(QGuiApplication::desktopFileName(), QLatin1String(identity::kApplicationId));
+	EXPECT_EQ(QCoreApplication::applicationVersion(), QLatin1String(identity::kVersion));
+
+	const auto sizesOf = [](const QIcon &icon) {
+		std::vector<int> sizes;
+		for (const QSize &size : icon.availableSizes()) {
+			EXPECT_EQ(size.width(), size.height());
+			EXPECT_EQ(icon.pixmap(size).size(), size);
+			sizes.push_back(size.width());
+		}
+		std::sort(sizes.begin(), sizes.end());
+		return sizes;
+	};
+	const std::vector<int> every(std::begin(identity::kIconSizes), std::end(identity::kIconSizes));
+	EXPECT_EQ(sizesOf(mirelIcon()), every);
+
+	// Title-bar sizes at once; the whole icon once the window has painted.
+	QWidget window;
+	setApplicationIcon(&window);
+	const std::vector<int> atStart = sizesOf(QApplication::windowIcon());
+	EXPECT_TRUE(std::includes(every.begin(), every.end(), atStart.begin(), atStart.end()));
+	EXPECT_TRUE(std::find(atStart.begin(), atStart.end(), 32) != atStart.end());
+	window.show();
+	EXPECT_TRUE(QTest::qWaitFor([&] { return sizesOf(QApplication::windowIcon()) == every; }));
+}
+
+} // namespace
+} // namespace mirel

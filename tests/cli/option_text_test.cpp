@@ -1,0 +1,82 @@
+#include "cli/option_text.h"
+
+#include <gtest/gtest.h>
+
+#include "settings/film_formats.h"
+
+namespace mirel::cli {
+namespace {
+
+TEST(OptionText, LengthsTakeAUnitOrTheBareUnit)
+{
+	struct Row {
+		const char *text;
+		LengthUnit bare;
+		double value;
+		LengthUnit unit;
+	};
+	using U = LengthUnit;
+	for (const Row row : {
+		     Row{ "300mm", U::Metres, 300, U::Millimetres },
+		     Row{ "30cm", U::Metres, 30, U::Centimetres },
+		     Row{ "5m", U::Feet, 5, U::Metres },
+		     Row{ "16.4ft", U::Metres, 16.4, U::Feet },
+		     Row{ "197in", U::Metres, 197, U::Inches },
+		     Row{ "5 m", U::Feet, 5, U::Metres },
+		     Row{ " 5\tM ", U::Feet, 5, U::Metres },
+		     Row{ "5", U::Metres, 5, U::Metres },
+		     Row{ "5", U::Feet, 5, U::Feet },
+		     Row{ "1e3mm", U::Metres, 1000, U::Millimetres },
+		     Row{ "+.5m", U::Feet, 0.5, U::Metres },
+		     Row{ "-2cm", U::Metres, -2, U::Centimetres },
+	     }) {
+		EXPECT_EQ(readLength("--distance", row.text, row.bare), toMillimetres(row.value, row.unit)) << row.text;
+	}
+	for (const char *bad : { "5q", "", "m", "5 m m", "5km", "1e999m", "inf", "nan", "0x10", "5,5m", "++5", "5e" })
+		EXPECT_THROW(readLength("--distance", bad, U::Metres), UsageError) << bad;
+}
+
+TEST(OptionText, AperturesStopsAndPercentages)
+{
+	for (const char *text : { "8", "f/8", "f8", "F8", "F/8", " f/8.0 " })
+		EXPECT_EQ(readAperture("--aperture", text), 8.0) << text;
+	for (const char *bad : { "f", "f/", "g8", "8f", "f//8", "1/8" })
+		EXPECT_THROW(readAperture("--aperture", bad), UsageError) << bad;
+	EXPECT_EQ(readStops("STOPS", "-1.5"), -1.5);
+	EXPECT_THROW(readStops("STOPS", "1-1/3"), UsageError);
+	EXPECT_EQ(readPercent("--percent", "9.5%"), 9.5);
+	EXPECT_THROW(readPercent("--percent", "%"), UsageError);
+}
+
+TEST(OptionText, FilmFormatsByIndexAndByEitherSpellingOfTheirNames)
+{
+	const auto table = builtInFilmFormats();
+	struct Row {
+		const char *text;
+		int index;
+	};
+	for (const Row row : { Row{ "0", 0 }, Row{ "9", 9 }, Row{ "35mm", 0 }, Row{ "35 MM", 0 }, Row{ "aps", 1 },
+			       Row{ "6 \xC3\x97 7", 4 }, Row{ "6x7", 4 }, Row{ "6 X 7", 4 },
+			       Row{ "6\xC3\x97"
+				    "4.5",
+				    2 },
+			       Row{ "11x14", 9 } }) {
+		EXPECT_EQ(readFilmFormat("--format", row.text, table), row.index) << row.text;
+	}
+	for (const char *bad : { "10", "-1", "", "6x8", "6 \xD7 7", "35" })
+		EXPECT_THROW(readFilmFormat("--format", bad, table), UsageError) << bad;
+}
+
+TEST(OptionText, RulesAndLists)
+{
+	EXPECT_EQ(readUnit("--unit", "ft"), LengthUnit::Feet);
+	EXPECT_EQ(readRoundOther("--round", "none"), 0);
+	EXPECT_EQ(readRoundOther("--round", "3"), 3);
+	EXPECT_EQ(readRoundStops("--stops-round", "third"), 2);
+	EXPECT_THROW(readRoundOther("--round", "0"), UsageError);
+	EXPECT_EQ(readList("--apertures", "2.8, f/4,8", readAperture), (std::vector<double>{ 2.8, 4, 8 }));
+	EXPECT_THROW(readList("--apertures", "2.8,", readAperture), UsageError);
+}
+
+} // namespace
+} // namespace mirel::cli
