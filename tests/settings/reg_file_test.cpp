@@ -1,12 +1,8 @@
 #include "settings/reg_file.h"
 
 #include <algorithm>
-#include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
-
-#include "test_support.h"
 
 namespace mirel {
 namespace {

@@ -1,12 +1,5 @@
 #include "settings/registry_key.h"
 
-#include <stdexcept>
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
-
-#include "settings/reg_store.h"
 #include "test_support.h"
 
 namespace mirel {
@@ -14,12 +7,10 @@ namespace {
 
 using namespace std::string_literals;
 
-class RegistryKeyTest : public testing::Test
+class RegistryKeyTest : public testing_support::SettingsFileTest
 {
 protected:
-	testing_support::TempDir dir;
-	testing_support::MessageRecorder recorder;
-	RegFileStore store{ dir.path() + "/Mirel.reg" };
+	RegFileStore store{ path };
 	RegistryKey key{ "Mirel", "Talvern", &store };
 
 	void SetUp() override { ASSERT_TRUE(key.openProductKey(true)); }
@@ -31,68 +22,40 @@ protected:
 	}
 };
 
-TEST_F(RegistryKeyTest, ValuesAreStoredAndAnsweredAsTheRegistryDoes)
-{
-	key.writeDword("Dword", 0x01020304);
-	key.writeString("Text", "12345");
-	key.writeDouble("Big", 1e40); // "%f" cut to 29 characters, so that it reads back
-	char data[40] = "keep";
-	std::uint32_t size = 4;
-	EXPECT_EQ(store.queryValue(key.current(), "Absent", data, size), kRegFileNotFound);
-	EXPECT_EQ(store.queryValue(key.current(), "Text", data, size), kRegMoreData);
-	EXPECT_EQ(size, 6u);
-	EXPECT_STREQ(data, "keep");
-	EXPECT_EQ(std::string(data, key.readBytes("TEXT", data, sizeof data)), "12345\0"s);
-	EXPECT_EQ(std::string(data, key.readBytes("Dword", data, sizeof data)), "\x04\x03\x02\x01");
-	EXPECT_EQ(std::string(data, key.readBytes("Big", data, sizeof data)), "10000000000000000303786028427\0"s);
-}
-
-TEST_F(RegistryKeyTest, NumberTextsReadAsAtofReadsDecimals)
-{
-	const std::pair<std::string, double> rows[] = {
-		{ "8.000000\0"s, 8.0 },
-		{ "  -3.5e1abc\0"s, -35.0 },
-		{ "inf\0"s, 0.0 },
-		{ "0x10\0"s, 0.0 },
-		{ "7.5"s, 7.5 },                                        // no terminator
-		{ std::string(29, '1') + '\0', 1.1111111111111111e28 }, // 29 characters, the most
-	};
-	for (const auto &[stored, expected] : rows) {
-		put("N", stored);
-		double value = -1;
-		key.readDouble("N", value);
-		EXPECT_DOUBLE_EQ(value, expected) << stored;
-	}
-}
-
-TEST_F(RegistryKeyTest, AFailedReadThrowsItsMessageAndLeavesTheTargetAlone)
+TEST_F(RegistryKeyTest, AReadGivesTheStoredValueOrThrowsItsMessageAndLeavesTheTargetAlone)
 {
 	struct Row {
 		std::string name, stored; // nothing stored when ""
 		bool asDword;
-		const char *description;
+		double read;
+		std::string description = ""; // of the failure
 	};
+	const std::string notFound = "The system cannot find the file specified.", moreData = "More data is available.";
 	const Row rows[] = {
-		{ "Absent", "", false, "The system cannot find the file specified." },
-		{ "Thirty", std::string(30, '1') + '\0', false, "More data is available." },
-		{ "TextInteger", "12345\0"s, true, "More data is available." },
-		{ std::string(300, 'x'), "", true, "The system cannot find the file specified." },
+		{ "Number", "8.000000\0"s, false, 8.0 },
+		{ "NoTerminator", "7.5"s, false, 7.5 },
+		{ "TwentyNine", std::string(29, '1') + '\0', false, 1.1111111111111111e28 },
+		{ "ShortDword", "\x01\x02"s, true, 0x0201 }, // only the low bytes
+		{ "Absent", "", false, 4.5, notFound },
+		{ "Thirty", std::string(30, '1') + '\0', false, 4.5, moreData },
+		{ "TextInteger", "12345\0"s, true, 77, moreData },
+		{ std::string(300, 'x'), "", true, 77, notFound }, // the message cut to 199 characters
 	};
 	for (const Row &row : rows) {
 		if (!row.stored.empty())
 			put(row.name, row.stored);
 		double number = 4.5;
 		std::uint32_t dword = 77;
-		const std::string full =
-			"Could not read registry value " + row.name + "\r\n\r\n(" + row.description + ")";
+		std::string thrown;
 		try {
 			row.asDword ? key.readDword(row.name, dword) : key.readDouble(row.name, number);
-			ADD_FAILURE() << row.name << " was read";
 		} catch (const std::runtime_error &error) {
-			EXPECT_EQ(error.what(), full.substr(0, 199));
+			thrown = error.what();
 		}
-		EXPECT_EQ(number, 4.5);
-		EXPECT_EQ(dword, 77u);
+		EXPECT_DOUBLE_EQ(row.asDword ? dword : number, row.read) << row.name;
+		const std::string message =
+			"Could not read registry value " + row.name + "\r\n\r\n(" + row.description + ")";
+		EXPECT_EQ(thrown, row.description.empty() ? "" : message.substr(0, 199)) << row.name;
 	}
 	EXPECT_TRUE(recorder.shown.empty());
 }
