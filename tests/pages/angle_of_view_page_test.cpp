@@ -21,8 +21,6 @@ TEST_F(AngleOfView, AnglesByFocalLengthAndRounding)
 	};
 	for (const Row row : {
 		     Row{ "50", 2, "39.6\xB0", "26.99\xB0", "46.79\xB0" },
-		     Row{ "50", 0, "39.597753\xB0", "26.991467\xB0", "46.793004\xB0" },
-		     Row{ "18", 2, "90.0\xB0", "67.38\xB0", "100.48\xB0" },
 		     Row{ "18", 0, "90.000001\xB0", "67.380136\xB0", "100.475683\xB0" },
 		     Row{ "100000", 1, "0.0\xB0", "0.0\xB0", "0.0\xB0" },
 		     Row{ "0", 2, "n/a", "n/a", "n/a" },

@@ -4,42 +4,29 @@ namespace mirel::testing {
 namespace {
 
 namespace page = ids::page;
-namespace id = ids::fieldofview;
 
-class FieldOfView : public PageTest
+TEST_F(PageTest, FieldOfViewByDistanceAndFocalLength)
 {
-protected:
-	void SetUp() override { sheet.show(kFieldOfView); }
-	void expectResults(const char *horizontal, const char *vertical)
-	{
-		EXPECT_EQ(sheet.text(id::Horizontal), horizontal);
-		EXPECT_EQ(sheet.text(id::Vertical), vertical);
+	sheet.show(kFieldOfView);
+	struct Row {
+		int unitRadio;
+		const char *distance, *focal, *horizontal, *vertical;
+	};
+	for (const Row row : {
+		     Row{ page::UnitMetres, "1", "50", "0.684000 m", "0.456000 m" },
+		     Row{ page::UnitMillimetres, "5000", "50", "3564.000000 mm", "2376.000000 mm" },
+		     Row{ page::UnitMillimetres, "50", "50", "0.000000 mm", "0.000000 mm" },
+		     Row{ page::UnitMillimetres, "49.9", "50", "n/a", "n/a" },
+		     Row{ page::UnitMillimetres, "", "50", "n/a", "n/a" },
+		     Row{ page::UnitMillimetres, "5000", "0", "n/a", "n/a" },
+	     }) {
+		sheet.click(row.unitRadio);
+		sheet.type(page::Distance, row.distance);
+		sheet.type(page::FocalLength, row.focal);
+		EXPECT_EQ(sheet.text(ids::fieldofview::Horizontal), row.horizontal)
+			<< row.distance << ", " << row.focal;
+		EXPECT_EQ(sheet.text(ids::fieldofview::Vertical), row.vertical) << row.distance << ", " << row.focal;
 	}
-};
-
-TEST_F(FieldOfView, BuiltInDefaults)
-{
-	expectResults("0.684000 m", "0.456000 m");
-	EXPECT_EQ(sheet.text(page::Distance), "1.0");
-	EXPECT_EQ(sheet.text(page::FocalLength), "50.0");
-	EXPECT_TRUE(sheet.active().isChecked(page::UnitMetres));
-}
-
-TEST_F(FieldOfView, DistanceLimits)
-{
-	sheet.click(page::UnitMillimetres);
-	sheet.type(page::Distance, "50");
-	expectResults("0.000000 mm", "0.000000 mm");
-	sheet.type(page::Distance, "49.9");
-	expectResults("n/a", "n/a");
-	sheet.type(page::Distance, "");
-	expectResults("n/a", "n/a");
-	EXPECT_EQ(settings.FocusDistance, 0.0);
-	sheet.type(page::Distance, "5000");
-	sheet.type(page::FocalLength, "0");
-	expectResults("n/a", "n/a");
-	sheet.type(page::FocalLength, "50");
-	expectResults("3564.000000 mm", "2376.000000 mm");
 }
 
 } // namespace

@@ -12,50 +12,33 @@ protected:
 	std::string result() { return sheet.text(ids::hyperfocal::Result); }
 };
 
-TEST_F(Hyperfocal, WorkedExampleByUnitAndRounding)
+TEST_F(Hyperfocal, ByUnitAndRounding)
 {
 	struct Row {
+		const char *focal;
 		int unitRadio;
 		int rounding;
 		const char *text;
 	};
-	sheet.type(page::FocalLength, "50");
 	sheet.type(page::Aperture, "8");
 	sheet.type(page::CircleOfConfusion, "0.03");
 	for (const Row row : {
-		     Row{ page::UnitMetres, 2, "10.42 m" },
-		     Row{ page::UnitMetres, 0, "10.416667 m" },
-		     Row{ page::UnitFeet, 1, "34.2 ft" },
-		     Row{ page::UnitMillimetres, 0, "10416.666667 mm" },
-		     Row{ page::UnitMillimetres, 3, "10416.667 mm" },
-		     Row{ page::UnitMetres, 3, "10.417 m" },
-		     Row{ page::UnitCentimetres, 1, "1041.7 cm" },
-		     Row{ page::UnitInches, 2, "410.1 in" },
+		     Row{ "50", page::UnitMetres, 2, "10.42 m" },
+		     Row{ "50", page::UnitMetres, 0, "10.416667 m" },
+		     Row{ "50", page::UnitFeet, 1, "34.2 ft" },
+		     Row{ "50", page::UnitMillimetres, 3, "10416.667 mm" },
+		     Row{ "50", page::UnitCentimetres, 1, "1041.7 cm" },
+		     Row{ "50", page::UnitInches, 2, "410.1 in" },
+		     // 60² / (8 × 0.03) = 15000 mm: a whole number keeps one decimal.
+		     Row{ "60", page::UnitMetres, 2, "15.0 m" },
+		     // Beyond the rounding grid the value stays unrounded.
+		     Row{ "5000", page::UnitMillimetres, 3, "104166666.666667 mm" },
 	     }) {
 		settings.RoundOtherMethod = row.rounding;
+		sheet.type(page::FocalLength, row.focal);
 		sheet.click(row.unitRadio);
 		EXPECT_EQ(result(), row.text);
 	}
-}
-
-TEST_F(Hyperfocal, WholeNumbersKeepOneDecimal)
-{
-	// 60² / (10 × 0.03) = 12000 mm.
-	settings.RoundOtherMethod = 2;
-	sheet.type(page::FocalLength, "60");
-	sheet.type(page::Aperture, "10");
-	sheet.type(page::CircleOfConfusion, "0.03");
-	EXPECT_EQ(result(), "12.0 m");
-}
-
-TEST_F(Hyperfocal, ValuesBeyondTheRoundingGridStayUnrounded)
-{
-	settings.RoundOtherMethod = 3;
-	sheet.click(page::UnitMillimetres);
-	sheet.type(page::FocalLength, "5000");
-	sheet.type(page::Aperture, "1");
-	sheet.type(page::CircleOfConfusion, "0.001");
-	EXPECT_EQ(result(), "25000000000.0 mm");
 }
 
 TEST_F(Hyperfocal, IgnoresTheSubjectDistanceButNeedsItsOwnInputs)

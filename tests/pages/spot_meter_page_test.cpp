@@ -3,7 +3,6 @@
 namespace mirel::testing {
 namespace {
 
-namespace page = ids::page;
 namespace id = ids::spotmeter;
 
 class SpotMeter : public PageTest
@@ -25,12 +24,11 @@ TEST_F(SpotMeter, AngleByPercent)
 		sheet.type(id::Percent, row.percent);
 		EXPECT_EQ(result(), row.text) << row.percent;
 	}
-	EXPECT_EQ(settings.SpotPercent, 0.0);
 }
 
 TEST_F(SpotMeter, LargerFrameWiderAngleAndTrimmedPercent)
 {
-	sheet.pick(page::FilmFormat, 2);
+	sheet.pick(ids::page::FilmFormat, 2);
 	EXPECT_EQ(result(), "20.487509\xB0");
 	settings.SpotPercent = 10.0;
 	sheet.show(kSpotMeter);
