@@ -36,21 +36,14 @@ TEST_F(MirelCalc, BadInputIsRefusedNamingTheOptionWithNothingOnStdout)
 	for (const Call &row : std::initializer_list<Call>{
 		     { { "dof", "--distance", "5q" },
 		       "--distance: '5q' is not a length; use a number with mm, cm, m, in or ft" },
-		     { { "dof", "--focal", "1e999" }, "--focal: '1e999' is not a length" },
-		     { { "dof", "--coc", "inf" }, "--coc: 'inf' is not a length" },
 		     { { "dof", "--aperture", "g8" }, "--aperture: 'g8' is not an f-number" },
-		     { { "hyperfocal", "--aperture", "f/" }, "--aperture: 'f/' is not an f-number" },
-		     { { "aov", "--format", "10" }, "--format: '10' is not a film format" },
 		     { { "aov", "--format", "6 \xC3\x97 8" }, "--format: '6 \xC3\x97 8' is not a film format" },
 		     { { "spot", "--percent", "ten" }, "--percent: 'ten' is not a percentage" },
 		     { { "fnumber", "2.8", "one" }, "STOPS: 'one' is not a number of stops" },
 		     { { "stops", "f/x", "4" }, "F1: 'f/x' is not an f-number" },
 		     { { "table", "--apertures", "2.8,,4" }, "--apertures: '' is not an f-number" },
-		     { { "table", "--distances", "1m,far" }, "--distances: 'far' is not a length" },
 		     { { "dof", "--unit", "km" }, "--unit: 'km' is not a unit; use mm, cm, m, in or ft" },
 		     { { "aov", "--round", "4" }, "--round: '4' is not a rounding; use none, 1, 2 or 3" },
-		     { { "stops", "2", "4", "--stops-round", "quarter" },
-		       "--stops-round: 'quarter' is not a stop rounding" },
 		     { { "mag", "--output", "xml" }, "--output: 'xml' is not an output; use text, json or csv" },
 		     { { "dof", "--coc", "0.03", "--format", "1" }, "--coc excludes --format" },
 		     { { "stops", "2.8" }, "F2 is required" },
@@ -71,10 +64,7 @@ TEST_F(MirelCalc, UnusableInputsReadNotAvailableWithTheReason)
 	for (const Call &row : std::initializer_list<Call>{
 		     { { "dof", "--focal", "50", "--distance", "40mm" },
 		       "focus distance is shorter than the focal length" },
-		     { { "dof", "--aperture", "0" }, "aperture is not greater than 0" },
 		     { { "hyperfocal", "--coc", "-0.03" }, "circle of confusion is not greater than 0" },
-		     { { "fov", "--distance", "0" }, "focus distance is shorter than the focal length" },
-		     { { "aov", "--focal", "-50" }, "focal length is not greater than 0" },
 		     { { "spot", "--percent", "0%" }, "spot percentage is not greater than 0" },
 		     { { "stops", "0", "4" }, "f1 is not greater than 0" },
 		     { { "fnumber", "2.8", "5000" }, "the inputs give no finite result" },
@@ -213,7 +203,6 @@ TEST_F(MirelCalc, TheProgramExitsAsRunInProcessAndPrintsHelpAndVersion)
 		     { "dof", "--focal", "50", "--aperture", "2.8", "--distance", "2m" },
 		     { "dof", "--distance", "5q" },
 		     { "aov", "--focal", "0", "--output", "csv" },
-		     { "formats", "--output", "json" },
 	     }) {
 		const Outcome inProcess = calc(args), program = calcProgram(args, {}, scratch.path());
 		EXPECT_EQ(program.status, inProcess.status) << args.front();
