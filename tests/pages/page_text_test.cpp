@@ -31,12 +31,6 @@ TEST_F(PageTest, PagesReadAsLabelledLinesInReadingOrder)
 	namespace fn = ids::fnumbers;
 	const Case cases[] = {
 		{ kFNumbers,
-		  [] {},
-		  { { "f1", fn::F1 },
-		    { "stops", fn::Stops },
-		    { "f2", fn::F2 },
-		    { "Calculate", ui::kNoId, "'f2' as 'f1' plus 'stops'" } } },
-		{ kFNumbers,
 		  [&] { sheet.click(fn::ModeStops); },
 		  { { "f1", fn::F1 },
 		    { "stops", fn::Stops },
