@@ -19,7 +19,6 @@
 #include "settings/lifecycle.h"
 #include "settings/records.h"
 #include "testing/headless_dialog.h"
-#include "testing/headless_sheet.h"
 
 namespace mirel::testing {
 namespace {
@@ -267,24 +266,6 @@ TEST_F(DialogModels, StartupPreferencesShowAndStoreTicksAndPage)
 		d.choose(id::StartPage, row.page);
 		d.ok();
 		EXPECT_EQ(prefs, row.stored) << row.pageText;
-	}
-}
-
-// With StartWithLastForm the start page follows the pages used, so the page
-// chosen lasts only until another page is used; without, it stays.
-TEST_F(DialogModels, StartPageFollowsThePagesUsedOnlyWithStartWithLastForm)
-{
-	namespace id = ids::startupprefs;
-	for (const bool startWithLast : { true, false }) {
-		HeadlessSheet pages; // on the built-in settings
-		OpenDialog<StartupPrefsDlg> d;
-		if (!startWithLast)
-			d.controls.click(id::StartWithLastForm);
-		d.controls.pick(id::StartPage, static_cast<int>(PageIndex::FieldOfView));
-		d.ok();
-		pages.show(static_cast<int>(PageIndex::Magnification));
-		OpenDialog<StartupPrefsDlg> again;
-		EXPECT_EQ(again.picked(id::StartPage), startWithLast ? "Magnification" : "Field of View");
 	}
 }
 
