@@ -271,9 +271,10 @@ TEST(LiveTable, FollowsEveryChangeOnThePagesAndInTheDialogsOnce)
 		++changes;
 		const DofTable t(currentSettings(), {});
 		const std::string hyperfocal = t.hyperfocalText(0);
-		shown = t.headerLine() + "; " + t.rowHeading(t.currentRow()) + " " +
-			t.columnHeading(t.nearestColumn()) + "; " +
-			std::to_string(hyperfocal.size() - hyperfocal.find('.') - 1) + " decimals";
+		const bool highlighted = t.currentRow() >= 0 && t.nearestColumn() >= 0;
+		shown = t.headerLine() + "; " +
+			(highlighted ? t.rowHeading(t.currentRow()) + " " + t.columnHeading(t.nearestColumn()) : "") +
+			"; " + std::to_string(hyperfocal.size() - hyperfocal.find('.') - 1) + " decimals";
 	});
 	const auto roundTo3 = [] {
 		struct : DialogHost {
