@@ -54,20 +54,26 @@ std::string utf8FromCp1252(std::string_view text)
 	return utf8;
 }
 
+Utf8Sequence utf8SequenceAt(std::string_view text, std::size_t at)
+{
+	const auto lead = static_cast<unsigned char>(text[at]);
+	// The sequence's length and the bits of its lead byte.
+	const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+	Utf8Sequence sequence{ length == 1 ? lead : static_cast<char32_t>(lead & (0x7F >> length)), length,
+			       length > 0 && at + length <= text.size() };
+	for (std::size_t i = 1; sequence.wellFormed && i < length; ++i) {
+		const auto next = static_cast<unsigned char>(text[at + i]);
+		sequence.wellFormed = (next & 0xC0) == 0x80;
+		sequence.codePoint = (sequence.codePoint << 6) | (next & 0x3F);
+	}
+	return sequence;
+}
+
 Cp1252Text cp1252FromUtf8(std::string_view utf8)
 {
 	Cp1252Text result;
 	for (std::size_t at = 0; at < utf8.size();) {
-		const auto lead = static_cast<unsigned char>(utf8[at]);
-		// The sequence's length and the bits of its lead byte.
-		const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-		char32_t codePoint = length == 1 ? lead : lead & (0x7F >> length);
-		bool wellFormed = length > 0 && at + length <= utf8.size();
-		for (std::size_t i = 1; wellFormed && i < length; ++i) {
-			const auto next = static_cast<unsigned char>(utf8[at + i]);
-			wellFormed = (next & 0xC0) == 0x80;
-			codePoint = (codePoint << 6) | (next & 0x3F);
-		}
+		const auto [codePoint, length, wellFormed] = utf8SequenceAt(utf8, at);
 		const std::optional<char> byte = wellFormed ? cp1252OfUnicode(codePoint) : std::nullopt;
 		// An overlong form of a character the code page has is no UTF-8.
 		if (!byte || (length > 1 && codePoint < 0x80) || (length > 2 && codePoint < 0x800)) {

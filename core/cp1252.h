@@ -18,6 +18,16 @@ std::optional<char> cp1252OfUnicode(char32_t codePoint);
 // Windows-1252 text as UTF-8, for what leaves the program as Unicode.
 std::string utf8FromCp1252(std::string_view text);
 
+// The UTF-8 sequence that starts at byte at of text: its code point and
+// its length in bytes; not well formed when its lead or a following byte
+// is wrong, or the text ends inside it.
+struct Utf8Sequence {
+	char32_t codePoint;
+	std::size_t length;
+	bool wellFormed;
+};
+Utf8Sequence utf8SequenceAt(std::string_view text, std::size_t at);
+
 // UTF-8 text, as the screen holds it, in Windows-1252: bytes holds the
 // characters up to the first that the code page lacks (or a sequence that
 // is not UTF-8), which starts at byte unfitAt of the text; unfitAt is npos

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <map>
 #include <string>
 
 #include "settings/reg_file.h"
+#include "settings/reg_key_handles.h"
 #include "settings/registry_api.h"
 
 namespace mirel {
@@ -27,8 +27,7 @@ public:
 
 private:
 	RegFile file_;
-	std::map<RegKey, std::string> handles_; // open keys and their full paths
-	RegKey nextHandle_ = 1;
+	RegKeyHandles handles_;
 };
 
 } // namespace mirel

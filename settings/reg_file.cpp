@@ -326,15 +326,7 @@ std::string fromUtf8(std::string_view bytes, bool &unmappable)
 	std::string text;
 	text.reserve(bytes.size());
 	for (std::size_t i = 0; i < bytes.size();) {
-		const auto lead = static_cast<unsigned char>(bytes[i]);
-		const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-		char32_t character = length == 1 ? lead : lead & (0x7F >> length);
-		bool valid = length > 0 && i + length <= bytes.size();
-		for (std::size_t k = 1; valid && k < length; ++k) {
-			const auto next = static_cast<unsigned char>(bytes[i + k]);
-			valid = (next & 0xC0) == 0x80;
-			character = character << 6 | (next & 0x3F);
-		}
+		const auto [character, length, valid] = utf8SequenceAt(bytes, i);
 		if (!valid) {
 			unmappable = true;
 			text += '?';

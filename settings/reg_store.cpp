@@ -19,7 +19,6 @@ namespace mirel {
 
 namespace {
 
-constexpr std::string_view kRootName = "HKEY_CURRENT_USER";
 constexpr int kMaxSymlinks = 40;
 constexpr std::size_t kCopyChunk = 64 * 1024;
 
@@ -70,26 +69,6 @@ std::string fileNameOf(const std::string &path)
 	return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// Registry names cannot hold line breaks: the file could not keep them.
-bool validName(std::string_view name)
-{
-	return name.find_first_of("\r\n") == std::string_view::npos;
-}
-
-// path appended to base, or nullopt when a component is empty or invalid.
-std::optional<std::string> joinKeyPath(std::string_view base, std::string_view path)
-{
-	std::string full(base);
-	if (path.empty())
-		return full;
-	if (!validName(path) || path.front() == '\\' || path.back() == '\\' ||
-	    path.find("\\\\") != std::string_view::npos)
-		return std::nullopt;
-	full += '\\';
-	full += path;
-	return full;
-}
-
 } // namespace
 
 RegFileStore::RegFileStore(std::string path) : path_(std::move(path))
@@ -104,40 +83,11 @@ RegFileStore::~RegFileStore()
 	unlock(); // a batch still open was not meant to be kept
 }
 
-std::optional<std::string> RegFileStore::keyPath(RegKey key) const
-{
-	if (key == kCurrentUserKey)
-		return std::string(kRootName);
-	const auto it = handles_.find(key);
-	if (it == handles_.end())
-		return std::nullopt;
-	return it->second;
-}
-
-bool RegFileStore::keyExists(std::string_view path) const
-{
-	return sameRegName(path, kRootName) || holdsKey(image_, path);
-}
-
-RegKey RegFileStore::newHandle(std::string path)
-{
-	const RegKey key = nextHandle_++;
-	handles_.emplace(key, std::move(path));
-	return key;
-}
-
 RegResult RegFileStore::resolveKey(RegKey parent, std::string_view path, std::string &full)
 {
 	if (parent == kCurrentUserKey && !inBatch_)
 		refresh(); // a fresh start from the root sees what others saved
-	const auto base = keyPath(parent);
-	if (!base)
-		return kRegInvalidHandle;
-	auto joined = joinKeyPath(*base, path);
-	if (!joined)
-		return kRegInvalidParameter;
-	full = std::move(*joined);
-	return kRegSuccess;
+	return handles_.resolve(parent, path, full);
 }
 
 RegResult RegFileStore::openKey(RegKey parent, std::string_view path, RegKey &key)
@@ -145,9 +95,9 @@ RegResult RegFileStore::openKey(RegKey parent, std::string_view path, RegKey &ke
 	std::string full;
 	if (const RegResult result = resolveKey(parent, path, full); result != kRegSuccess)
 		return result;
-	if (!keyExists(full))
+	if (!keyExists(image_, full))
 		return kRegFileNotFound;
-	key = newHandle(std::move(full));
+	key = handles_.open(std::move(full));
 	return kRegSuccess;
 }
 
@@ -156,41 +106,29 @@ RegResult RegFileStore::createKey(RegKey parent, std::string_view path, RegKey &
 	std::string full;
 	if (const RegResult result = resolveKey(parent, path, full); result != kRegSuccess)
 		return result;
-	if (!keyExists(full)) {
+	if (!keyExists(image_, full)) {
 		const RegResult result = change([&](RegFile &file) { file.keys.push_back({ full, {} }); });
 		if (result != kRegSuccess)
 			return result;
 	}
-	key = newHandle(std::move(full));
+	key = handles_.open(std::move(full));
 	return kRegSuccess;
 }
 
 RegResult RegFileStore::queryValue(RegKey key, std::string_view name, void *data, std::uint32_t &size)
 {
-	const auto path = keyPath(key);
+	const auto path = handles_.path(key);
 	if (!path)
 		return kRegInvalidHandle;
-	RegKeyRecord *record = findKey(image_, *path);
-	const RegValue *value = record ? findValue(*record, name) : nullptr;
-	if (!value)
-		return kRegFileNotFound;
-	const auto length = static_cast<std::uint32_t>(value->data.size());
-	if (data && length > size) {
-		size = length;
-		return kRegMoreData;
-	}
-	if (data)
-		std::memcpy(data, value->data.data(), length);
-	size = length;
-	return kRegSuccess;
+	return queryFileValue(image_, *path, name, data, size);
 }
 
 RegResult RegFileStore::setValue(RegKey key, std::string_view name, RegType type, const void *data, std::uint32_t size)
 {
-	const auto path = keyPath(key);
+	const auto path = handles_.path(key);
 	if (!path)
 		return kRegInvalidHandle;
-	if (!validName(name) || (!data && size > 0))
+	if (!storableName(name) || (!data && size > 0))
 		return kRegInvalidParameter;
 	RegValue value{ std::string(name), type, std::string(static_cast<const char *>(data), size) };
 	const RegResult result = change([&](RegFile &file) {
@@ -210,9 +148,7 @@ RegResult RegFileStore::setValue(RegKey key, std::string_view name, RegType type
 
 RegResult RegFileStore::closeKey(RegKey key)
 {
-	if (key == kCurrentUserKey)
-		return kRegSuccess;
-	return handles_.erase(key) ? kRegSuccess : kRegInvalidHandle;
+	return handles_.close(key);
 }
 
 std::string RegFileStore::describeError(RegResult code)

@@ -12,6 +12,7 @@
 #include "settings/file_system.h"
 #include "settings/message_box.h"
 #include "settings/reg_file.h"
+#include "settings/reg_key_handles.h"
 #include "settings/registry_api.h"
 
 namespace mirel {
@@ -94,11 +95,9 @@ private:
 		bool operator==(const FileIdentity &) const = default;
 	};
 
-	std::optional<std::string> keyPath(RegKey key) const;
-	// The full path of path below parent, in full.
+	// The full path of path below parent, in full, the file read afresh
+	// for a path from the root outside a batch.
 	RegResult resolveKey(RegKey parent, std::string_view path, std::string &full);
-	bool keyExists(std::string_view path) const;
-	RegKey newHandle(std::string path);
 
 	void resolveTarget();
 	void refresh();
@@ -133,8 +132,7 @@ private:
 	// The file last copied aside, which need not be copied again.
 	std::optional<FileIdentity> copied_;
 
-	std::map<RegKey, std::string> handles_;
-	RegKey nextHandle_ = 1;
+	RegKeyHandles handles_;
 
 	bool inBatch_ = false;
 	int lockFd_ = -1;
