@@ -2,7 +2,6 @@
 // runs them from the menu, with real keys and clicks.
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
@@ -164,8 +163,8 @@ TEST(Help, TitleOnceFindBarAndEsc)
 }
 
 // The light table from the About box: the intro, closing by itself or
-// skipped with Esc, then the white window over the whole screen until Esc,
-// then the About box again.
+// skipped with Esc, then the white window over the whole screen, its label
+// centred near the top, until Esc, then the About box again.
 TEST(About, TheLightTableFollowsTheIntroAndReturnsToTheAboutBox)
 {
 	FakeStorage storage;
@@ -189,10 +188,7 @@ TEST(About, TheLightTableFollowsTheIntroAndReturnsToTheAboutBox)
 			const QImage shown = table.grab().toImage();
 			for (const QPoint corner : { QPoint(1, 1), QPoint(shown.width() - 2, shown.height() - 2) })
 				EXPECT_EQ(shown.pixelColor(corner), QColor(Qt::white));
-			const auto *label =
-				qobject_cast<const QLabel *>(table.controls().widget(ids::lighttable::Label));
-			ASSERT_NE(label, nullptr);
-			EXPECT_EQ(label->text(), "Press Esc to leave this silly thing...");
+			const QWidget *label = table.controls().widget(ids::lighttable::Label);
 			const QPoint place = label->mapTo(&table, QPoint(0, 0));
 			EXPECT_EQ(place.y(), 20);
 			EXPECT_LE(std::abs(place.x() + label->width() / 2 - table.width() / 2), 1);
