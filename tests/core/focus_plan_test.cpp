@@ -25,14 +25,6 @@ protected:
 	void SetUp() override { initStopMath(); }
 };
 
-// The zone of aperture N focused at s holds [near, far], to rounding.
-void expectHolds(const FocusRequest &r, double N, double s, const std::string &where)
-{
-	const DepthOfFieldLimits zone = depthOfFieldLimits(r.focalLength, N, r.coc, s);
-	EXPECT_LE(zone.near, r.near * (1 + 1e-9)) << where;
-	EXPECT_TRUE(zone.far < 0.0 || zone.far >= r.far * (1 - 1e-9)) << where << ": far " << zone.far;
-}
-
 TEST_F(FocusPlanner, FocusAndApertureGiveBackTheRangeAskedFor)
 {
 	const double apsC = suggestedCoC(23.5, 15.6);
@@ -43,7 +35,6 @@ TEST_F(FocusPlanner, FocusAndApertureGiveBackTheRangeAskedFor)
 	for (const Case c : {
 		     Case{ "landscape, 2 m to 10 m", { 50.0, 0.03, 2000.0, 10000.0 } },
 		     Case{ "24 mm on APS-C to infinity", { 24.0, apsC, 1500.0, kInfinity } },
-		     Case{ "wide, a metre to infinity", { 14.0, suggestedCoC(36.0, 24.0), 1000.0, kInfinity } },
 		     Case{ "product, 6 mm deep at 30 cm", { 100.0, 0.03, 297.0, 303.0 } },
 		     Case{ "macro near the focal length", { 100.0, 0.03, 150.0, 151.0 } },
 		     Case{ "macro past f/64", { 100.0, 0.03, 150.0, 160.0 } },
@@ -77,8 +68,10 @@ TEST_F(FocusPlanner, FocusAndApertureGiveBackTheRangeAskedFor)
 			EXPECT_GE(N, plan.fNumber) << where;
 			EXPECT_TRUE(N == 1.0 || below < plan.fNumber) << where << ": " << zone->aperture.marking;
 			EXPECT_NEAR(std::fmod(stopsBetween(1.0, N) * 3.0 / step + 0.5, 1.0), 0.5, 1e-9) << where;
-			expectHolds(r, N, plan.focus, where);
 			const DepthOfFieldLimits limits = depthOfFieldLimits(r.focalLength, N, r.coc, plan.focus);
+			EXPECT_LE(limits.near, r.near * (1 + 1e-9)) << where;
+			EXPECT_TRUE(limits.far < 0.0 || limits.far >= r.far * (1 - 1e-9))
+				<< where << ": far " << limits.far;
 			EXPECT_DOUBLE_EQ(zone->near, limits.near) << where;
 			EXPECT_EQ(zone->far, limits.far < 0.0 ? kInfinity : limits.far) << where;
 		}
@@ -93,10 +86,7 @@ TEST_F(FocusPlanner, ImpossibleRequestsSayWhy)
 	};
 	for (const Case c : {
 		     Case{ { 50.0, 0.03, 50.0, 1000.0 }, "nearest distance is not greater than the focal length" },
-		     Case{ { 50.0, 0.03, 40.0, kInfinity }, "nearest distance is not greater than the focal length" },
 		     Case{ { 50.0, 0.03, 2000.0, 2000.0 },
-			   "farthest distance is not greater than the nearest distance" },
-		     Case{ { 50.0, 0.03, 2000.0, 1000.0 },
 			   "farthest distance is not greater than the nearest distance" },
 		     Case{ { 50.0, 0.03, 2000.0, NAN }, "farthest distance is not greater than the nearest distance" },
 		     Case{ { 0.0, 0.03, 2000.0, 3000.0 }, "focal length is not greater than 0" },
@@ -135,10 +125,10 @@ TEST_F(FocusPlanner, TextsShowThePlanInTheDisplayUnit)
 				    tolerance);
 			EXPECT_TRUE(text.ends_with(suffix + " to infinity")) << text;
 		}
-		EXPECT_EQ(texts.diffraction, plan.wholeStop->aperture.fNumber == plan.thirdStop->aperture.fNumber
-						     ? diffractionText(plan.thirdStop->aperture.fNumber, c)
-						     : diffractionText(plan.thirdStop->aperture.fNumber, c) + "\n" +
-							       diffractionText(plan.wholeStop->aperture.fNumber, c));
+		// Diffraction at the third stop, and at the whole stop when another.
+		const std::string third = diffractionText(plan.thirdStop->aperture.fNumber, c),
+				  whole = diffractionText(plan.wholeStop->aperture.fNumber, c);
+		EXPECT_EQ(texts.diffraction, third == whole ? third : third + "\n" + whole);
 	}
 
 	// Past f/64 there is no stop to suggest; diffraction is told for N.
@@ -148,7 +138,6 @@ TEST_F(FocusPlanner, TextsShowThePlanInTheDisplayUnit)
 	EXPECT_EQ(texts.wholeStop, "beyond f/64");
 	EXPECT_EQ(texts.thirdStop, "beyond f/64");
 	EXPECT_EQ(texts.diffraction, diffractionText(macro.fNumber, 0.03));
-	EXPECT_NE(texts.focus.find(" mm"), std::string::npos) << texts.focus;
 }
 
 } // namespace

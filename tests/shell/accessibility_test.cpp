@@ -178,8 +178,7 @@ TEST(Accessibility, EveryPageAndDialogNamesItsControlsAndTabsThroughInputsThenRe
 	     std::initializer_list<DialogModel *>{ &roundingRules, &defaults, &startupPrefs, &about }) {
 		QtDialogHost host(*model, {}, window.get());
 		host.show();
-		host.activateWindow();
-		ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &host; }));
+		ASSERT_TRUE(activate(host));
 		expectAccessible(host.controls());
 	}
 }
@@ -208,10 +207,6 @@ TEST(Accessibility, TheDisabledComputedBoxReadsAtNormalTextContrastInLightAndDar
 				ui::contrastRatio(text->palette().color(QPalette::Disabled, QPalette::Text),
 						  box->palette().color(QPalette::Disabled, QPalette::Base));
 			EXPECT_GE(ratio, ui::kTextContrast) << name << " palette, box " << computed;
-			std::printf("[          ] %s palette, disabled box %d: %.2f:1 (the palette's own: %.2f:1)\n",
-				    name, computed, ratio,
-				    ui::contrastRatio(palette.color(QPalette::Disabled, QPalette::Text),
-						      palette.color(QPalette::Disabled, QPalette::Base)));
 		}
 	}
 	QApplication::setPalette(before);

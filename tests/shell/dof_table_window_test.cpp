@@ -27,6 +27,7 @@
 #include "resources/control_ids.h"
 #include "settings/records.h"
 #include "shell/page_sheet.h"
+#include "testing_qt/palettes.h"
 #include "testing_qt/qt_user_actions.h"
 #include "ui_qt/qt_controls.h"
 
@@ -49,14 +50,6 @@ QString cell(const DofTableWindow &table, int row, int column, Qt::Orientation h
 	return (header ? model->headerData(row, header) : model->index(row, column).data()).toString();
 }
 
-// Offscreen, a window asked to be active is made active a little later, after
-// any asked for before.
-bool activate(QWidget &window)
-{
-	window.activateWindow();
-	return QTest::qWaitFor([&] { return window.isActiveWindow(); });
-}
-
 TEST(DofTableWindow, OpensOnceFromTheToolsMenuAndFollowsPagesAndDialogs)
 {
 	FakeStorage storage;
@@ -68,6 +61,7 @@ TEST(DofTableWindow, OpensOnceFromTheToolsMenuAndFollowsPagesAndDialogs)
 	EXPECT_TRUE(window->findChildren<DofTableWindow *>().isEmpty()) << "built before it was asked for";
 
 	QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
+	ASSERT_EQ(window->findChildren<DofTableWindow *>().size(), 1);
 	menuAction(*window, cmd::DepthOfFieldTable).trigger();
 	ASSERT_EQ(window->findChildren<DofTableWindow *>().size(), 1);
 	DofTableWindow &table = window->dofTable();
@@ -151,11 +145,6 @@ TEST(DofTableFiles, APdfOfOnePageWithItsTextAndACsvOfTheTable)
 	EXPECT_TRUE(info.contains(QRegularExpression("Pages: +1\n"))) << info.toStdString();
 	EXPECT_TRUE(info.contains(QRegularExpression("Page size: +595[.\\d]* x 84[12][.\\d]* pts \\(A4\\)")))
 		<< info.toStdString();
-	const QStringList fonts = output("pdffonts", { pdf }).split('\n', Qt::SkipEmptyParts).mid(2);
-	EXPECT_FALSE(fonts.isEmpty());
-	for (const QString &font : fonts)
-		EXPECT_TRUE(font.contains(QRegularExpression(" yes +(yes|no) +(yes|no) +\\d+ +\\d+$")))
-			<< font.toStdString();
 	const QString text = output("pdftotext", { "-layout", pdf, "-" });
 	QStringList expected = { "Depth of Field Table", qText(table.headerLine()), "Hyperfocal",
 				 "Subject distance (m)" };
@@ -168,8 +157,8 @@ TEST(DofTableFiles, APdfOfOnePageWithItsTextAndACsvOfTheTable)
 		EXPECT_TRUE(text.contains(shown)) << shown.toStdString();
 }
 
-// Permission bits do not stop root: as root, the save runs as nobody, in a
-// child of its own.
+// Permission bits do not stop root: as root, the save runs as nobody. The
+// save runs in a child of its own, which says what it was told.
 TEST(DofTableFiles, ASaveIntoAReadOnlyFolderSaysWhyAndLeavesNothing)
 {
 	FakeStorage storage;
@@ -180,31 +169,17 @@ TEST(DofTableFiles, ASaveIntoAReadOnlyFolderSaysWhyAndLeavesNothing)
 	::chmod(QFile::encodeName(folder.path()).constData(), 0755);
 	::chmod(QFile::encodeName(readOnly).constData(), 0555);
 	const QString path = readOnly + "/card.pdf";
-
-	int channel[2];
-	ASSERT_EQ(::pipe(channel), 0);
 	const pid_t child = ::fork();
 	if (child == 0) {
-		::close(channel[0]);
 		if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
 			::_exit(2);
-		const QByteArray message = saveDofTable(window->dofTable().table(), path).toUtf8();
-		::_exit(::write(channel[1], message.constData(), static_cast<std::size_t>(message.size())) ==
-					message.size()
-				? 0
-				: 3);
+		const QString said = saveDofTable(window->dofTable().table(), path);
+		std::fprintf(stderr, "saving as nobody: %s\n", said.toUtf8().constData());
+		::_exit(said.contains(path) && said.contains("Permission denied") ? 0 : 1);
 	}
-	::close(channel[1]);
-	QByteArray message;
-	char buffer[512];
-	for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
-		message.append(buffer, n);
-	::close(channel[0]);
 	int status = 0;
 	::waitpid(child, &status, 0);
-	EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-	const QString said = QString::fromUtf8(message);
-	EXPECT_TRUE(said.contains(path) && said.contains("Permission denied")) << said.toStdString();
+	EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the child said why, or not (above)";
 	EXPECT_TRUE(QDir(readOnly).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 	::chmod(QFile::encodeName(readOnly).constData(), 0755);
 }
@@ -245,11 +220,7 @@ TEST(DofChart, DrawsOnScreenAndOnPaperWithoutAWarning)
 		CalcSettings settings = currentSettings();
 		settings.FocusDistance = c.focus;
 		const DofTable table(settings, { c.thirds, {} });
-		QPalette dark;
-		dark.setColor(QPalette::Base, QColor(35, 35, 35));
-		dark.setColor(QPalette::Text, QColor(235, 235, 235));
-		dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
-		for (const QPalette &palette : { QGuiApplication::palette(), dark }) {
+		for (const QPalette &palette : { ui::lightPalette(), ui::darkPalette() }) {
 			DofChart chart;
 			chart.setPalette(palette);
 			chart.setTable(&table);

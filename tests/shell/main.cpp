@@ -36,7 +36,13 @@ std::unique_ptr<MirelDlg> openWindow(FakeStorage &storage)
 	return window;
 }
 
-int runModals(const std::function<void()> &command, std::vector<ModalStep> steps)
+bool activate(QWidget &window)
+{
+	window.activateWindow();
+	return QTest::qWaitFor([&] { return window.isActiveWindow(); });
+}
+
+QString runModalWindows(const std::function<void()> &command, std::vector<NamedStep> steps)
 {
 	std::size_t next = 0;
 	QElapsedTimer clock;
@@ -49,20 +55,24 @@ int runModals(const std::function<void()> &command, std::vector<ModalStep> steps
 			return;
 		QTimer::singleShot(5, &ticks, tick);
 		QWidget *modal = QApplication::activeModalWidget();
-		if (clock.hasExpired(8000)) {
-			if (modal)
-				modal->close();
-			return;
-		}
-		auto *host = qobject_cast<QtDialogHost *>(modal);
-		if (host && host->isVisible() && host->objectName() == QString::number(steps[next].first)) {
-			const auto step = std::move(steps[next++].second);
-			step(*host);
-		}
+		if (modal && clock.hasExpired(8000))
+			modal->close();
+		else if (modal && modal->isVisible() && modal->objectName() == steps[next].first)
+			std::exchange(steps[next++].second, {})(*modal);
 	};
 	QTimer::singleShot(5, &ticks, tick);
 	command();
-	return next < steps.size() ? steps[next].first : 0;
+	return next < steps.size() ? steps[next].first : QString();
+}
+
+int runModals(const std::function<void()> &command, const std::vector<ModalStep> &steps)
+{
+	std::vector<NamedStep> named;
+	for (const auto &[id, step] : steps)
+		named.emplace_back(QString::number(id),
+				   [step](QWidget &host) { step(static_cast<QtDialogHost &>(host)); });
+	const QString missed = runModalWindows(command, std::move(named));
+	return missed.isEmpty() ? 0 : missed.toInt();
 }
 
 } // namespace mirel::testing

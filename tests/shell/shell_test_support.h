@@ -62,11 +62,21 @@ QUrl shownTopic(const HelpWindow &help);
 // asks the application's loop to quit.
 std::unique_ptr<MirelDlg> openWindow(FakeStorage &storage);
 
+// Offscreen, a window asked to be active is made active a little later,
+// after any asked for before: whether it became active.
+bool activate(QWidget &window);
+
 // Runs command and, from the loop of each modal window it opens in turn, the
-// step of that window's template; a step may open the next window. After a
-// few seconds whatever is open is closed, so a missing window fails instead
-// of hanging. Returns the template of the first step not reached, 0 if none.
+// step of the window of that object name; a step may open the next window.
+// After a few seconds whatever is open is closed, so a missing window fails
+// instead of hanging. Returns the name of the first step not reached, "" if
+// none.
+using NamedStep = std::pair<QString, std::function<void(QWidget &)>>;
+QString runModalWindows(const std::function<void()> &command, std::vector<NamedStep> steps);
+
+// The same for dialog hosts, named by their template: returns the template of
+// the first step not reached, 0 if none.
 using ModalStep = std::pair<int, std::function<void(QtDialogHost &)>>;
-int runModals(const std::function<void()> &command, std::vector<ModalStep> steps);
+int runModals(const std::function<void()> &command, const std::vector<ModalStep> &steps);
 
 } // namespace mirel::testing

@@ -79,66 +79,39 @@ QString shownText(MirelDlg &window, int index, int id)
 	return edit ? edit->text() : QStringLiteral("(no text control)");
 }
 
-// The worked examples of three pages, typed and picked key by key; the depth
-// of field then moves on with Ctrl+4 from inside the focal length field.
+// Worked examples typed and picked key by key; the depth of field then moves
+// on with Ctrl+4 from inside the focal length field.
 TEST(Pages, WorkedExamplesTypedIntoTheWidgets)
 {
-	struct Example {
-		int page;
-		int roundOther; // decimal places the stored rounding rule keeps
-		std::function<void(ui::UserActions &)> enter;
-		std::vector<std::pair<int, QString>> shown;
-	};
-	const auto lengths = [](bool withDistance) {
-		return [=](ui::UserActions &user) {
-			user.click(page::UnitMetres);
-			user.type(page::FocalLength, "50");
-			if (withDistance)
-				user.type(page::Distance, "5");
-			user.type(page::Aperture, "8");
-			user.type(page::CircleOfConfusion, "0.03");
-		};
-	};
-	const Example examples[] = {
-		{ kDepthOfField,
-		  2,
-		  lengths(true),
-		  { { ids::depthoffield::Near, "3.389371 m" },
-		    { ids::depthoffield::Far, "9.527439 m" },
-		    { ids::depthoffield::Total, "6.138068 m" } } },
-		{ kHyperfocal, 2, lengths(false), { { ids::hyperfocal::Result, "10.42 m" } } },
-		{ kFNumbers,
-		  1,
-		  [](ui::UserActions &user) {
-			  user.pick(ids::fnumbers::F1, 3); // "2.8"
-			  user.type(ids::fnumbers::Stops, "2");
-		  },
-		  { { ids::fnumbers::F1, "2.8" }, { ids::fnumbers::F2, "5.7" } } },
-	};
-	for (const Example &example : examples) {
-		FakeStorage storage([&](CalcSettings &defaults, StartupPrefs &) {
-			defaults.RoundOtherMethod = example.roundOther;
-		});
-		const auto window = openWindow(storage);
-		window->showPage(example.page);
-		ui::QtControls &controls = *window->sheet().controls(example.page);
-		ui::QtUserActions user(controls);
-		example.enter(user);
-		for (const auto &[id, text] : example.shown)
-			EXPECT_EQ(shownText(*window, example.page, id), text)
-				<< "page " << example.page << " control " << id;
-		if (example.page != kDepthOfField)
-			continue;
-		QWidget *field = controls.widget(page::FocalLength);
-		field->setFocus();
-		ASSERT_TRUE(field->hasFocus());
-		QTest::keyClick(field, Qt::Key_4, Qt::ControlModifier);
-		EXPECT_EQ(window->sheet().currentIndex(), kFieldOfView);
-		EXPECT_EQ(activePageIndex(), kFieldOfView);
-		EXPECT_EQ(shownText(*window, kFieldOfView, page::FocalLength), "50.0");
-		EXPECT_EQ(QApplication::focusWidget(), window->sheet().controls(kFieldOfView)->widget(page::Distance))
-			<< "typing goes on in the page shown";
-	}
+	FakeStorage storage([](CalcSettings &defaults, StartupPrefs &) { defaults.RoundOtherMethod = 1; });
+	const auto window = openWindow(storage);
+	ui::QtUserActions fNumbers(*window->sheet().controls(kFNumbers));
+	fNumbers.pick(ids::fnumbers::F1, 3); // "2.8"
+	fNumbers.type(ids::fnumbers::Stops, "2");
+	EXPECT_EQ(shownText(*window, kFNumbers, ids::fnumbers::F1), "2.8");
+	EXPECT_EQ(shownText(*window, kFNumbers, ids::fnumbers::F2), "5.7");
+
+	window->showPage(kDepthOfField);
+	ui::QtControls &depth = *window->sheet().controls(kDepthOfField);
+	ui::QtUserActions user(depth);
+	user.click(page::UnitMetres);
+	user.type(page::FocalLength, "50");
+	user.type(page::Distance, "5");
+	user.type(page::Aperture, "8");
+	user.type(page::CircleOfConfusion, "0.03");
+	for (const auto &[id, text] : { std::pair{ ids::depthoffield::Near, "3.389371 m" },
+					{ ids::depthoffield::Far, "9.527439 m" },
+					{ ids::depthoffield::Total, "6.138068 m" } })
+		EXPECT_EQ(shownText(*window, kDepthOfField, id), text) << id;
+	QWidget *field = depth.widget(page::FocalLength);
+	field->setFocus();
+	ASSERT_TRUE(field->hasFocus());
+	QTest::keyClick(field, Qt::Key_4, Qt::ControlModifier);
+	EXPECT_EQ(window->sheet().currentIndex(), kFieldOfView);
+	EXPECT_EQ(activePageIndex(), kFieldOfView);
+	EXPECT_EQ(shownText(*window, kFieldOfView, page::FocalLength), "50.0");
+	EXPECT_EQ(QApplication::focusWidget(), window->sheet().controls(kFieldOfView)->widget(page::Distance))
+		<< "typing goes on in the page shown";
 }
 
 // The window opens on the stored start page, or the first for none or a

@@ -10,18 +10,6 @@
 namespace mirel::ui {
 namespace {
 
-TEST(DialogUnits, ComeFromTheFontsAverageLetterAndHeight)
-{
-	const QFont font = QApplication::font();
-	const QFontMetrics metrics(font);
-	const int letters =
-		metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-	EXPECT_EQ(DialogUnits(font).charWidth(), (letters + 26) / 52);
-	EXPECT_EQ(DialogUnits(font).charHeight(), metrics.height());
-	EXPECT_EQ(DialogUnits::dialogFont(8), font);
-	EXPECT_DOUBLE_EQ(DialogUnits::dialogFont(12).pointSizeF(), font.pointSizeF() * 1.5);
-}
-
 // A label's text, and a result's 16 digits and unit in its box.
 TEST(DialogUnits, FittingWidensTheUnitsJustUntilEveryLabelAndResultFits)
 {

@@ -54,8 +54,11 @@ public:
 	void notify(int, Notification n) override { notices.push_back(n); }
 };
 
+// A template's 8 points are the desktop's font; 16 are twice its size.
 TEST(QtControls, WidgetsAreNamedByIdAndPlacedInUnitsOfTheTemplateFont)
 {
+	EXPECT_EQ(DialogUnits::dialogFont(8), QApplication::font());
+	EXPECT_DOUBLE_EQ(DialogUnits::dialogFont(16).pointSizeF(), QApplication::font().pointSizeF() * 2);
 	for (int points : { 8, 16 }) {
 		Log log;
 		DialogTemplate dialog = contractDialog();
