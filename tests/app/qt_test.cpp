@@ -1,6 +1,7 @@
 // The program's command line and identity against the Qt it runs on.
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <iterator>
 #include <sstream>
@@ -34,9 +35,13 @@ std::vector<std::string> leftByQt(const std::vector<std::string> &words)
 	argv.push_back(nullptr);
 	int argc = static_cast<int>(storage.size());
 	// Options such as -plugin and -testability complain about what they
-	// cannot load; only what Qt takes out of argv matters here.
+	// cannot load; only what Qt takes out of argv matters here, unless Qt
+	// gives up altogether.
 	const QtMessageHandler previous =
-		qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+		qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+			if (type == QtFatalMsg)
+				std::fprintf(stderr, "%s\n", qPrintable(message));
+		});
 	{
 		QApplication app(argc, argv.data());
 	}
