@@ -26,11 +26,6 @@ HeadlessControls::State &HeadlessControls::state(int id)
 	return it->second;
 }
 
-const HeadlessControls::State &HeadlessControls::state(int id) const
-{
-	return const_cast<HeadlessControls *>(this)->state(id);
-}
-
 void HeadlessControls::setText(int id, std::string_view text)
 {
 	State &s = state(id);
@@ -47,31 +42,6 @@ std::string HeadlessControls::text(int id) const
 	return s.text;
 }
 
-void HeadlessControls::enable(int id, bool enabled)
-{
-	state(id).enabled = enabled;
-}
-
-bool HeadlessControls::isEnabled(int id) const
-{
-	return state(id).enabled;
-}
-
-void HeadlessControls::setCheck(int id, bool checked)
-{
-	state(id).checked = checked;
-}
-
-bool HeadlessControls::isChecked(int id) const
-{
-	return state(id).checked;
-}
-
-void HeadlessControls::addItem(int id, std::string_view text)
-{
-	state(id).items.emplace_back(text);
-}
-
 void HeadlessControls::clearItems(int id)
 {
 	State &s = state(id);
@@ -79,17 +49,10 @@ void HeadlessControls::clearItems(int id)
 	s.selection = -1;
 }
 
-int HeadlessControls::itemCount(int id) const
-{
-	return static_cast<int>(state(id).items.size());
-}
-
 std::string HeadlessControls::itemText(int id, int index) const
 {
 	const State &s = state(id);
-	if (index < 0 || index >= static_cast<int>(s.items.size()))
-		return {};
-	return s.items[static_cast<std::size_t>(index)];
+	return index >= 0 && index < itemCount(id) ? s.items[static_cast<std::size_t>(index)] : std::string();
 }
 
 void HeadlessControls::setSelection(int id, int index)
@@ -98,21 +61,6 @@ void HeadlessControls::setSelection(int id, int index)
 	s.selection = index >= 0 && index < static_cast<int>(s.items.size()) ? index : -1;
 	if (s.control->kind == ControlKind::ComboBox && s.selection >= 0)
 		s.text = s.items[static_cast<std::size_t>(s.selection)];
-}
-
-int HeadlessControls::selection(int id) const
-{
-	return state(id).selection;
-}
-
-void HeadlessControls::setDropDownHeight(int id, int multiple)
-{
-	state(id).dropDownHeight = multiple;
-}
-
-int HeadlessControls::dropDownHeight(int id) const
-{
-	return state(id).dropDownHeight;
 }
 
 void HeadlessControls::type(int id, std::string_view text)
@@ -149,11 +97,10 @@ void HeadlessControls::click(int id)
 		return;
 	switch (s.control->kind) {
 	case ControlKind::RadioButton:
-		for (auto &[otherId, other] : states_) {
+		for (auto &[otherId, other] : states_)
 			if (other.control->kind == ControlKind::RadioButton && s.control->group != 0 &&
 			    other.control->group == s.control->group)
 				other.checked = false;
-		}
 		s.checked = true;
 		break;
 	case ControlKind::CheckBox:

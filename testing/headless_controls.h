@@ -19,24 +19,24 @@ public:
 
 	void setText(int id, std::string_view text) override;
 	std::string text(int id) const override;
-	void enable(int id, bool enabled) override;
-	bool isEnabled(int id) const override;
-	void setCheck(int id, bool checked) override;
-	bool isChecked(int id) const override;
-	void addItem(int id, std::string_view text) override;
+	void enable(int id, bool enabled) override { state(id).enabled = enabled; }
+	bool isEnabled(int id) const override { return state(id).enabled; }
+	void setCheck(int id, bool checked) override { state(id).checked = checked; }
+	bool isChecked(int id) const override { return state(id).checked; }
+	void addItem(int id, std::string_view text) override { state(id).items.emplace_back(text); }
 	void clearItems(int id) override;
-	int itemCount(int id) const override;
+	int itemCount(int id) const override { return static_cast<int>(state(id).items.size()); }
 	std::string itemText(int id, int index) const override;
 	void setSelection(int id, int index) override;
-	int selection(int id) const override;
-	void setDropDownHeight(int id, int multiple) override;
+	int selection(int id) const override { return state(id).selection; }
+	void setDropDownHeight(int id, int multiple) override { state(id).dropDownHeight = multiple; }
 
 	void type(int id, std::string_view text) override;
 	void pick(int id, int index) override;
 	void click(int id) override;
 
 	// The multiple last given to setDropDownHeight, 0 when never set.
-	int dropDownHeight(int id) const;
+	int dropDownHeight(int id) const { return state(id).dropDownHeight; }
 
 private:
 	struct State {
@@ -51,7 +51,7 @@ private:
 
 	// The state of control id; a missing id is a fault of the caller.
 	State &state(int id);
-	const State &state(int id) const;
+	const State &state(int id) const { return const_cast<HeadlessControls *>(this)->state(id); }
 
 	NotificationSink &sink_;
 	std::map<int, State> states_;

@@ -12,7 +12,12 @@ namespace mirel::testing {
 class HeadlessDialog
 {
 public:
-	HeadlessDialog(DialogModel &model, DialogHost &host);
+	HeadlessDialog(DialogModel &model, DialogHost &host)
+		: run_(model, host, [this](bool accepted) { result_ = accepted; }),
+		  controls_(model.dialogTemplate(), run_)
+	{
+		run_.open(controls_);
+	}
 
 	ui::HeadlessControls &controls() { return controls_; }
 	const ui::HeadlessControls &controls() const { return controls_; }

@@ -30,10 +30,4 @@ HeadlessSheet::HeadlessSheet()
 {
 }
 
-void HeadlessSheet::show(int index)
-{
-	active_ = index;
-	sheet_.show(index);
-}
-
 } // namespace mirel::testing

@@ -17,7 +17,11 @@ public:
 	HeadlessSheet();
 
 	// Makes page index the active page.
-	void show(int index);
+	void show(int index)
+	{
+		active_ = index;
+		sheet_.show(index);
+	}
 
 	Page &page(int index) { return sheet_.page(index); }
 	// The controls of page index, which must have been shown.

@@ -7,11 +7,6 @@
 
 namespace mirel::ui::testing {
 
-std::string surfaceName(const ::testing::TestParamInfo<SurfaceFactory> &info)
-{
-	return info.param.name;
-}
-
 namespace {
 
 struct Event {
@@ -42,7 +37,7 @@ class Fixture
 {
 public:
 	explicit Fixture(const SurfaceFactory &factory)
-		: dialog_(contractDialog()), surface_(factory.make(dialog_, recorder))
+		: dialog_(contractDialog()), surface_(factory(dialog_, recorder))
 	{
 		recorder.controls = &surface_->controls();
 	}
@@ -86,20 +81,19 @@ TEST_P(ControlsContract, ProgramWritesToListsChecksAndCombosRaiseNothing)
 	EXPECT_EQ(f.controls().text(kList), "APS");
 	f.controls().setSelection(kList, -1);
 	EXPECT_EQ(f.controls().selection(kList), -1);
+	f.controls().setSelection(kList, 1);
 	f.controls().clearItems(kList);
 	EXPECT_EQ(f.controls().itemCount(kList), 0);
 	EXPECT_EQ(f.controls().selection(kList), -1);
-	for (const char *name : { "35mm", "APS" })
-		f.controls().addItem(kList, name);
-	f.controls().setSelection(kList, 1);
-	EXPECT_EQ(f.controls().text(kList), "APS");
+	f.controls().addItem(kList, "APS");
+	f.controls().setSelection(kList, 0);
 	f.controls().setCheck(kRadioA, true);
 	f.controls().setCheck(kRadioB, true);
 	f.controls().setCheck(kCheck, true);
 	f.controls().enable(kEdit, false);
 	f.controls().setDropDownHeight(kList, 8);
 	EXPECT_TRUE(f.recorder.events.empty());
-	EXPECT_EQ(f.controls().selection(kList), 1);
+	EXPECT_EQ(f.controls().text(kList), "APS");
 	EXPECT_TRUE(f.controls().isChecked(kRadioB));
 	EXPECT_TRUE(f.controls().isChecked(kRadioA)) << "a program check changes one radio only";
 	EXPECT_TRUE(f.controls().isChecked(kCheck));
@@ -108,24 +102,18 @@ TEST_P(ControlsContract, ProgramWritesToListsChecksAndCombosRaiseNothing)
 	EXPECT_FALSE(f.controls().isChecked(kRadioB));
 }
 
+// Typing may notify once per keystroke; the last notice carries the whole
+// text.
 TEST_P(ControlsContract, TypingNotifiesWithTheNewText)
 {
 	Fixture f(GetParam());
 	f.user().type(kEdit, "50");
-	f.user().type(kCombo, "2.8");
 	ASSERT_FALSE(f.recorder.events.empty());
-	// Typing may notify once per keystroke; the last notice carries the whole text.
+	EXPECT_EQ(f.recorder.events.back(), (Event{ kEdit, Notification::Changed, "50" }));
+	f.user().type(kCombo, "2.8");
 	EXPECT_EQ(f.recorder.events.back(), (Event{ kCombo, Notification::EditChanged, "2.8" }));
-	bool editSeen = false;
-	for (const Event &e : f.recorder.events) {
-		EXPECT_TRUE(e.id == kEdit || e.id == kCombo);
-		if (e.id == kEdit) {
-			EXPECT_EQ(e.notification, Notification::Changed);
-			editSeen = editSeen || e.textSeen == "50";
-		}
-	}
-	EXPECT_TRUE(editSeen);
-	EXPECT_EQ(f.controls().text(kEdit), "50");
+	for (const Event &e : f.recorder.events)
+		EXPECT_EQ(e.notification, e.id == kEdit ? Notification::Changed : Notification::EditChanged);
 }
 
 TEST_P(ControlsContract, PickingAnItemNotifiesWithTheSelection)
@@ -194,13 +182,11 @@ TEST_P(ControlsContract, DisabledAndReadOnlyControlsIgnoreTheUser)
 TEST_P(ControlsContract, Windows1252TextRoundTrips)
 {
 	Fixture f(GetParam());
-	const std::string texts[] = { "39.6\xB0", "6 \xD7 4.5", "\x80\x8A\x9F\xE9\xFF" };
-	for (const std::string &text : texts) {
-		f.controls().setText(kResult, text);
-		EXPECT_EQ(f.controls().text(kResult), text);
-		f.controls().setText(kCombo, text);
-		EXPECT_EQ(f.controls().text(kCombo), text);
-	}
+	const std::string text = "39.6\xB0 6 \xD7 4.5 \x80\x8A\x9F\xE9\xFF";
+	f.controls().setText(kResult, text);
+	EXPECT_EQ(f.controls().text(kResult), text);
+	f.controls().setText(kCombo, text);
+	EXPECT_EQ(f.controls().text(kCombo), text);
 	EXPECT_EQ(f.controls().itemText(kList, 1), "6 \xD7 6");
 }
 

@@ -6,8 +6,6 @@
 
 #include <functional>
 #include <memory>
-#include <ostream>
-#include <string>
 
 #include <gtest/gtest.h>
 
@@ -26,20 +24,9 @@ public:
 	virtual UserActions &user() = 0;
 };
 
-struct SurfaceFactory {
-	std::string name;
-	std::function<std::unique_ptr<Surface>(const DialogTemplate &, NotificationSink &)> make;
-};
-
-// Names the parameter in test listings.
-inline void PrintTo(const SurfaceFactory &factory, std::ostream *os)
-{
-	*os << factory.name;
-}
+using SurfaceFactory = std::function<std::unique_ptr<Surface>(const DialogTemplate &, NotificationSink &)>;
 
 class ControlsContract : public ::testing::TestWithParam<SurfaceFactory>
 {};
-
-std::string surfaceName(const ::testing::TestParamInfo<SurfaceFactory> &info);
 
 } // namespace mirel::ui::testing

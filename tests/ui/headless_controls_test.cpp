@@ -17,11 +17,10 @@ private:
 };
 
 INSTANTIATE_TEST_SUITE_P(Headless, ControlsContract,
-			 ::testing::Values(SurfaceFactory{ "Headless",
-							   [](const DialogTemplate &d, NotificationSink &sink) {
-								   return std::make_unique<HeadlessSurface>(d, sink);
-							   } }),
-			 surfaceName);
+			 ::testing::Values([](const DialogTemplate &d,
+					      NotificationSink &sink) -> std::unique_ptr<Surface> {
+				 return std::make_unique<HeadlessSurface>(d, sink);
+			 }));
 
 } // namespace
 } // namespace mirel::ui::testing

@@ -41,11 +41,10 @@ private:
 };
 
 INSTANTIATE_TEST_SUITE_P(Qt, ControlsContract,
-			 ::testing::Values(SurfaceFactory{ "Qt",
-							   [](const DialogTemplate &d, NotificationSink &sink) {
-								   return std::make_unique<QtSurface>(d, sink);
-							   } }),
-			 surfaceName);
+			 ::testing::Values([](const DialogTemplate &d,
+					      NotificationSink &sink) -> std::unique_ptr<Surface> {
+				 return std::make_unique<QtSurface>(d, sink);
+			 }));
 
 class Log : public NotificationSink
 {
@@ -59,21 +58,19 @@ TEST(QtControls, WidgetsAreNamedByIdAndPlacedInUnitsOfTheTemplateFont)
 {
 	EXPECT_EQ(DialogUnits::dialogFont(8), QApplication::font());
 	EXPECT_DOUBLE_EQ(DialogUnits::dialogFont(16).pointSizeF(), QApplication::font().pointSizeF() * 2);
-	for (int points : { 8, 16 }) {
-		Log log;
-		DialogTemplate dialog = contractDialog();
-		dialog.fontPoints = points;
-		QtControls surface(dialog, log);
-		EXPECT_EQ(surface.font(), DialogUnits::dialogFont(points));
-		EXPECT_EQ(surface.size(), surface.units().toPixels(dialog.width, dialog.height));
-		for (const ControlTemplate &c : dialog.controls) {
-			if (c.id == kNoId)
-				continue;
-			QWidget *w = surface.widget(c.id);
-			ASSERT_NE(w, nullptr) << c.id;
-			EXPECT_EQ(w->objectName(), QString::number(c.id));
-			EXPECT_EQ(w->pos(), surface.units().toPixels(c.rect).topLeft()) << points << " " << c.id;
-		}
+	Log log;
+	DialogTemplate dialog = contractDialog();
+	dialog.fontPoints = 16;
+	QtControls surface(dialog, log);
+	EXPECT_EQ(surface.font(), DialogUnits::dialogFont(16));
+	EXPECT_EQ(surface.size(), surface.units().toPixels(dialog.width, dialog.height));
+	for (const ControlTemplate &c : dialog.controls) {
+		if (c.id == kNoId)
+			continue;
+		QWidget *w = surface.widget(c.id);
+		ASSERT_NE(w, nullptr) << c.id;
+		EXPECT_EQ(w->objectName(), QString::number(c.id));
+		EXPECT_EQ(w->pos(), surface.units().toPixels(c.rect).topLeft()) << c.id;
 	}
 }
 
