@@ -3,7 +3,6 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -54,26 +53,11 @@ inline Outcome calcProgram(const std::vector<std::string> &args, const std::vect
 class CalcTest : public ::testing::Test
 {
 protected:
-	CalcTest()
-	{
-		if (const char *before = std::getenv("XDG_CONFIG_HOME"))
-			before_ = before;
-		::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
-	}
-	~CalcTest() override
-	{
-		if (before_)
-			::setenv("XDG_CONFIG_HOME", before_->c_str(), 1);
-		else
-			::unsetenv("XDG_CONFIG_HOME");
-	}
+	CalcTest() { ::setenv("XDG_CONFIG_HOME", config.path().c_str(), 1); }
 
 	std::string settingsPath() const { return config.path() + "/Talvern/Mirel.reg"; }
 
 	testing_support::TempDir config, scratch;
-
-private:
-	std::optional<std::string> before_;
 };
 
 } // namespace mirel::cli

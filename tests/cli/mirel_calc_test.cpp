@@ -237,7 +237,6 @@ TEST_F(MirelCalc, TheProgramAnswersAsRunInProcess)
 		const char *out;
 	};
 	for (const Row &row : std::initializer_list<Row>{
-		     { { "dof", "--focal", "50", "--aperture", "2.8", "--distance", "2m" }, kDone, "Near" },
 		     { { "dof", "--distance", "5q" }, kRefused, "" },
 		     { { "aov", "--focal", "0", "--output", "csv" }, kUnusable, "diagonal_deg" },
 		     { { "--help" }, kDone, "Usage: mirel-calc [OPTIONS] SUBCOMMAND" },

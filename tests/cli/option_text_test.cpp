@@ -22,7 +22,6 @@ TEST(OptionText, LengthsTakeAUnitOrTheBareUnit)
 		     Row{ "5m", U::Feet, 5, U::Metres },
 		     Row{ "16.4ft", U::Metres, 16.4, U::Feet },
 		     Row{ "197in", U::Metres, 197, U::Inches },
-		     Row{ "5 m", U::Feet, 5, U::Metres },
 		     Row{ " 5\tM ", U::Feet, 5, U::Metres },
 		     Row{ "5", U::Metres, 5, U::Metres },
 		     Row{ "5", U::Feet, 5, U::Feet },
@@ -62,17 +61,6 @@ TEST(OptionText, FilmFormatsByIndexAndByEitherSpellingOfTheirNames)
 	}
 	for (const char *bad : { "10", "-1", "", "6x8", "6 \xD7 7", "35" })
 		EXPECT_THROW(readFilmFormat("--format", bad, table), UsageError) << bad;
-}
-
-TEST(OptionText, RulesAndLists)
-{
-	EXPECT_EQ(readUnit("--unit", "ft"), LengthUnit::Feet);
-	EXPECT_EQ(readRoundOther("--round", "none"), 0);
-	EXPECT_EQ(readRoundOther("--round", "3"), 3);
-	EXPECT_EQ(readRoundStops("--stops-round", "third"), 2);
-	EXPECT_THROW(readRoundOther("--round", "0"), UsageError);
-	EXPECT_EQ(readList("--apertures", "2.8, f/4,8", readAperture), (std::vector<double>{ 2.8, 4, 8 }));
-	EXPECT_THROW(readList("--apertures", "2.8,", readAperture), UsageError);
 }
 
 } // namespace

@@ -71,16 +71,6 @@ TEST(Optics, Magnification)
 	EXPECT_TRUE(std::isinf(magnification(kFocal, kFocal)));
 }
 
-TEST(Optics, DiffractionBlurOutgrowsTheCircleOfConfusionPastTheLimitingAperture)
-{
-	// The Airy disk at f/22 is about 0.030 mm; 35mm's circle of confusion
-	// is outgrown past f/18.6.
-	EXPECT_NEAR(airyDiskDiameter(22.0), 0.030, 5e-4);
-	EXPECT_NEAR(diffractionLimitedAperture(kCoC35), 18.6, 0.05);
-	for (const double c : { 0.01995, kCoC35, 0.26141 })
-		EXPECT_NEAR(airyDiskDiameter(diffractionLimitedAperture(c)), c, 1e-15) << c;
-}
-
 TEST(Optics, SpotAngle)
 {
 	const double area = kWidth * kHeight;

@@ -44,16 +44,10 @@ TEST_F(PageTest, HyperfocalIgnoresTheSubjectDistanceButNeedsItsOwnInputs)
 	settings.FocusDistance = 0.0;
 	sheet.show(kHyperfocal);
 	EXPECT_EQ(sheet.text(ids::hyperfocal::Result), "55.53 m");
-	struct Row {
-		int field;
-		const char *value;
-	};
-	for (const Row row : { Row{ page::FocalLength, "50" }, Row{ page::Aperture, "1.8" },
-			       Row{ page::CircleOfConfusion, "0.02501" } }) {
-		sheet.type(row.field, "");
-		EXPECT_EQ(sheet.text(ids::hyperfocal::Result), "n/a");
-		sheet.type(row.field, row.value);
-		EXPECT_EQ(sheet.text(ids::hyperfocal::Result), "55.53 m");
+	for (const int field : { page::FocalLength, page::Aperture, page::CircleOfConfusion }) {
+		sheet.type(field, "0");
+		EXPECT_EQ(sheet.text(ids::hyperfocal::Result), "n/a") << field;
+		sheet.type(field, "1");
 	}
 }
 
@@ -94,7 +88,6 @@ TEST_F(PageTest, AngleOfViewByFocalLengthAndRounding)
 		     Row{ "18", 0, "90.000001\xB0", "67.380136\xB0", "100.475683\xB0" },
 		     Row{ "100000", 1, "0.0\xB0", "0.0\xB0", "0.0\xB0" },
 		     Row{ "0", 2, "n/a", "n/a", "n/a" },
-		     Row{ "-50", 2, "n/a", "n/a", "n/a" },
 		     Row{ "1e999", 2, "n/a", "n/a", "n/a" },
 	     }) {
 		settings.RoundOtherMethod = row.rounding;

@@ -79,15 +79,11 @@ TEST_F(FNumbers, TheModesShareTheComputedF2)
 	sheet.click(id::ModeStops);
 	EXPECT_TRUE(sheet.active().isEnabled(id::F2));
 	EXPECT_FALSE(sheet.active().isEnabled(id::Stops));
-	EXPECT_FALSE(sheet.active().isChecked(id::ModeF2));
 	EXPECT_EQ(sheet.text(id::Stops), "1");
 	EXPECT_EQ(sheet.text(id::F2), f2);
 	sheet.show(kDepthOfField);
 	sheet.show(kFNumbers);
 	EXPECT_EQ(sheet.text(id::Stops), "1.000000");
-	sheet.click(id::ModeF2);
-	EXPECT_FALSE(sheet.active().isEnabled(id::F2));
-	EXPECT_TRUE(sheet.active().isEnabled(id::Stops));
 }
 
 TEST_F(FNumbers, KeepsItsOwnF1WhenAnotherPageChangesAperture)

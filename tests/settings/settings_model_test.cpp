@@ -11,17 +11,6 @@
 namespace mirel {
 namespace {
 
-TEST(BuiltInFilmFormats, CircleOfConfusionIsTheDiagonalOver1730)
-{
-	const double expected[kFilmFormatCount] = { 0.02501, 0.01995, 0.04335, 0.04905, 0.05329,
-						    0.06252, 0.09401, 0.12630, 0.18802, 0.26141 };
-	const auto table = builtInFilmFormats();
-	for (int i = 0; i < kFilmFormatCount; ++i)
-		EXPECT_NEAR(table[static_cast<std::size_t>(i)].CoC, expected[i], 5e-6) << filmName(table[i]);
-	// Windows-1252: the multiplication sign is the one byte 0xD7 between blanks.
-	EXPECT_EQ(std::string(filmName(table[2])), std::string("6 ") + char(0xD7) + " 4.5");
-}
-
 TEST(SelectFilmFormat, OnlyANewSelectionRecomputesTheCircleOfConfusion)
 {
 	CalcSettings settings;
