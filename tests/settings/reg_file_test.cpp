@@ -100,5 +100,15 @@ TEST(RegFile, RegeditExportsInUnicodeReadAsWindows1252)
 	}
 }
 
+TEST(RegFile, KeyAndValueNamesMatchWithoutRegardToCase)
+{
+	const RegFileReading reading =
+		parseRegFile("REGEDIT4\r\n[HKEY_CURRENT_USER\\\xc9t\xe9]\r\n\"Aperture\"=\"1\"\r\n"
+			     "[hkey_current_user\\\xe9T\xc9]\r\n\"APERTURE\"=\"2\"\r\n");
+	ASSERT_EQ(reading.file.keys.size(), 1u);
+	EXPECT_EQ(reading.file.keys[0].values, (std::vector<RegValue>{ { "APERTURE", kRegSz, "2\0"s } }));
+	EXPECT_FALSE(sameRegName("\xd7", "\xf7")); // × and ÷ are no letters
+}
+
 } // namespace
 } // namespace mirel

@@ -60,5 +60,21 @@ TEST_F(RegistryKeyTest, AReadGivesTheStoredValueOrThrowsItsMessageAndLeavesTheTa
 	EXPECT_TRUE(recorder.shown.empty());
 }
 
+TEST_F(RegistryKeyTest, AFailedCreationIsShownCaptionedMirel)
+{
+	RegistryKey detached("Mirel", "Talvern");
+	{
+		const RegistryBinding binding(detached, store);
+		EXPECT_TRUE(detached.openProductKey(false));
+	}
+	EXPECT_EQ(detached.current(), kNoKey); // closed, and the store let go
+	EXPECT_FALSE(detached.openProductKey(true));
+	EXPECT_EQ(detached.current(), kCurrentUserKey);
+	EXPECT_EQ(key.openSubkey("Film\\\\Sizes", true), kNoKey);
+	EXPECT_EQ(recorder.shown, (std::vector<std::string>{
+					  "Mirel: Could not access registry\r\n\r\n(The handle is invalid.)",
+					  "Mirel: Could not access registry\r\n\r\n(The parameter is incorrect.)" }));
+}
+
 } // namespace
 } // namespace mirel

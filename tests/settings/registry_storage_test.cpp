@@ -1,4 +1,5 @@
-// The stored layout: a load keeps what it read before it stops, numbers out of range come back in range, and what
+// The stored layout: a first run stores all of it, a load keeps what it
+// read before it stops, numbers out of range come back in range, and what
 // Mirel does not know stays in the file.
 #include "test_support.h"
 
@@ -31,6 +32,39 @@ protected:
 		writeFile(path, formatRegFile(file));
 	}
 };
+
+// The store, noting every value it is asked for.
+class RecordingStore : public RegFileStore
+{
+public:
+	using RegFileStore::RegFileStore;
+	std::vector<std::string> asked;
+
+	RegResult queryValue(RegKey key, std::string_view name, void *data, std::uint32_t &size) override
+	{
+		asked.emplace_back(name);
+		return RegFileStore::queryValue(key, name, data, size);
+	}
+};
+
+TEST_F(Persistence, ALoadReadsTheWholeLayoutAFirstRunStoresInItsOrder)
+{
+	run();
+	RecordingStore store(path);
+	RegistryKey key("Mirel", "Talvern", &store);
+	ASSERT_TRUE(key.openProductKey(false));
+	readSettingsRecord(key, defaultSettings());
+	readStartupPrefs(key, startupPrefs());
+	// The layout of the files users have; a load stops at the first value
+	// it cannot read.
+	std::vector<std::string> layout{ "RoundStopsMethod", "RoundOtherMethod", "LengthUnit", "Aperture",
+					 "FocusDistance",    "FocalLength",      "SpotPercent" };
+	for (int i = 0; i < kFilmFormatCount; ++i)
+		layout.insert(layout.end(), { "Name", "Width", "Height", "CoC" });
+	layout.insert(layout.end(), { "FilmSize", "StartWithLastForm", "StartupForm", "FieldsBecomeDefaults" });
+	EXPECT_EQ(store.asked, layout);
+	EXPECT_TRUE(recorder.shown.empty());
+}
 
 TEST_F(Persistence, ALoadKeepsWhatItReadBeforeTheValueItCannotRead)
 {
