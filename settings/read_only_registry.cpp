@@ -8,13 +8,7 @@ ReadOnlyRegistry::ReadOnlyRegistry(RegFile file) : file_(std::move(file)) {}
 
 RegResult ReadOnlyRegistry::openKey(RegKey parent, std::string_view path, RegKey &key)
 {
-	std::string full;
-	if (const RegResult result = handles_.resolve(parent, path, full); result != kRegSuccess)
-		return result;
-	if (!keyExists(file_, full))
-		return kRegFileNotFound;
-	key = handles_.open(std::move(full));
-	return kRegSuccess;
+	return handles_.openIn(file_, parent, path, key);
 }
 
 RegResult ReadOnlyRegistry::createKey(RegKey parent, std::string_view path, RegKey &key)

@@ -44,6 +44,17 @@ RegKey RegKeyHandles::open(std::string full)
 	return key;
 }
 
+RegResult RegKeyHandles::openIn(const RegFile &file, RegKey parent, std::string_view path, RegKey &key)
+{
+	std::string full;
+	if (const RegResult result = resolve(parent, path, full); result != kRegSuccess)
+		return result;
+	if (!keyExists(file, full))
+		return kRegFileNotFound;
+	key = open(std::move(full));
+	return kRegSuccess;
+}
+
 RegResult RegKeyHandles::close(RegKey key)
 {
 	if (key == kCurrentUserKey)

@@ -24,6 +24,9 @@ public:
 	// parent, kRegInvalidParameter for an empty or unstorable component.
 	RegResult resolve(RegKey parent, std::string_view path, std::string &full) const;
 	RegKey open(std::string full);
+	// openKey over file: a handle to the key at path below parent, which
+	// file must hold (kRegFileNotFound otherwise).
+	RegResult openIn(const RegFile &file, RegKey parent, std::string_view path, RegKey &key);
 	RegResult close(RegKey key);
 
 private:

@@ -83,28 +83,23 @@ RegFileStore::~RegFileStore()
 	unlock(); // a batch still open was not meant to be kept
 }
 
-RegResult RegFileStore::resolveKey(RegKey parent, std::string_view path, std::string &full)
+void RegFileStore::refreshFromRoot(RegKey parent)
 {
 	if (parent == kCurrentUserKey && !inBatch_)
 		refresh(); // a fresh start from the root sees what others saved
-	return handles_.resolve(parent, path, full);
 }
 
 RegResult RegFileStore::openKey(RegKey parent, std::string_view path, RegKey &key)
 {
-	std::string full;
-	if (const RegResult result = resolveKey(parent, path, full); result != kRegSuccess)
-		return result;
-	if (!keyExists(image_, full))
-		return kRegFileNotFound;
-	key = handles_.open(std::move(full));
-	return kRegSuccess;
+	refreshFromRoot(parent);
+	return handles_.openIn(image_, parent, path, key);
 }
 
 RegResult RegFileStore::createKey(RegKey parent, std::string_view path, RegKey &key)
 {
+	refreshFromRoot(parent);
 	std::string full;
-	if (const RegResult result = resolveKey(parent, path, full); result != kRegSuccess)
+	if (const RegResult result = handles_.resolve(parent, path, full); result != kRegSuccess)
 		return result;
 	if (!keyExists(image_, full)) {
 		const RegResult result = change([&](RegFile &file) { file.keys.push_back({ full, {} }); });

@@ -95,9 +95,8 @@ private:
 		bool operator==(const FileIdentity &) const = default;
 	};
 
-	// The full path of path below parent, in full, the file read afresh
-	// for a path from the root outside a batch.
-	RegResult resolveKey(RegKey parent, std::string_view path, std::string &full);
+	// Reads the file afresh for a key opened from the root outside a batch.
+	void refreshFromRoot(RegKey parent);
 
 	void resolveTarget();
 	void refresh();
