@@ -4,8 +4,7 @@
 #include "core/optics.h"
 #include "core/stops.h"
 #include "core/units.h"
-#include "settings/film_formats.h"
-#include "settings/input_validity.h"
+#include "core/validity.h"
 
 namespace mirel {
 namespace {
@@ -92,13 +91,9 @@ void BM_suggestedCoC(benchmark::State &s)
 {
 	run(s, [] { return suggestedCoC(kFocal, 24.0); });
 }
-void BM_depthOfFieldInputsValid(benchmark::State &s)
+void BM_depthOfFieldUnusable(benchmark::State &s)
 {
-	run(s, [] { return depthOfFieldInputsValid(); });
-}
-void BM_selectedFilmDiagonal(benchmark::State &s)
-{
-	run(s, [] { return selectedFilmDiagonal(); });
+	run(s, [] { return depthOfFieldUnusable(kFocal, 5000.0, 8.0, 0.03); });
 }
 
 BENCHMARK(BM_toMillimetres);
@@ -117,8 +112,7 @@ BENCHMARK(BM_angleOfView);
 BENCHMARK(BM_magnification);
 BENCHMARK(BM_spotAngle);
 BENCHMARK(BM_suggestedCoC);
-BENCHMARK(BM_depthOfFieldInputsValid);
-BENCHMARK(BM_selectedFilmDiagonal);
+BENCHMARK(BM_depthOfFieldUnusable);
 
 } // namespace
 } // namespace mirel

@@ -111,10 +111,4 @@ double selectedFilmHeight()
 	return selectedFilmFormat().Height;
 }
 
-double selectedFilmDiagonal()
-{
-	const FilmFormat &format = selectedFilmFormat();
-	return frameDiagonal(format.Width, format.Height);
-}
-
 } // namespace mirel

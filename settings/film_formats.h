@@ -29,6 +29,5 @@ bool selectFilmFormat(CalcSettings &settings, int index);
 FilmFormat &selectedFilmFormat();
 double selectedFilmWidth();
 double selectedFilmHeight();
-double selectedFilmDiagonal();
 
 } // namespace mirel
