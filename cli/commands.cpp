@@ -62,28 +62,19 @@ const FilmFormat &format(const CalcSettings &settings, int index)
 	return settings.FilmSizes[static_cast<std::size_t>(index)];
 }
 
-// An input as people write it: trimmed, without a lone ".0" ("4", "2.8").
-std::string plain(double value)
-{
-	std::string text = formatTrimmed(value);
-	if (text.ends_with(".0"))
-		text.resize(text.size() - 2);
-	return text;
-}
-
 std::string lengthText(double mm, LengthUnit unit)
 {
-	return plain(fromMillimetres(mm, unit)) + " " + std::string(unitAbbreviation(unit));
+	return formatPlain(fromMillimetres(mm, unit)) + " " + std::string(unitAbbreviation(unit));
 }
 
 Field focalField(double mm)
 {
-	return input("focal_length", "Focal length", "mm", mm, plain(mm) + " mm");
+	return input("focal_length", "Focal length", "mm", mm, formatPlain(mm) + " mm");
 }
 
 Field apertureField(std::string key, std::string label, double f)
 {
-	return input(std::move(key), std::move(label), "", f, "f/" + plain(f));
+	return input(std::move(key), std::move(label), "", f, "f/" + formatPlain(f));
 }
 
 Field distanceField(double mm, LengthUnit unit)
@@ -114,7 +105,7 @@ CircleOfConfusion circleOfConfusion(const Given &given, const CalcSettings &sett
 		mm = shownValue(suggestedCoC(format(settings, index)));
 		fields.push_back(formatField(settings, index));
 	}
-	fields.push_back(input("coc", "Circle of confusion", "mm", mm, plain(mm) + " mm"));
+	fields.push_back(input("coc", "Circle of confusion", "mm", mm, formatPlain(mm) + " mm"));
 	return { mm, std::move(fields) };
 }
 
@@ -149,7 +140,7 @@ Report fNumber(const Given &given, const CalcSettings &settings)
 	const double stops = readStops("STOPS", given.arguments.at(1));
 	const FNumberResult r = fNumberResult(f1, stops, settings.RoundOtherMethod);
 	return single("fnumber",
-		      { apertureField("f1", "f1", f1), input("stops", "Stops", "stops", stops, plain(stops)) },
+		      { apertureField("f1", "f1", f1), input("stops", "Stops", "stops", stops, formatPlain(stops)) },
 		      { result("f_number", "f-number", "", r.fNumber) }, r.unusable);
 }
 
@@ -224,7 +215,7 @@ Report spotMeter(const Given &given, const CalcSettings &settings)
 	const FilmFormat &film = format(settings, index);
 	const SpotMeterResult r = spotMeterResult(f, percent, film.Width, film.Height);
 	return single("spot",
-		      { focalField(f), input("percent", "Percent of frame", "", percent, plain(percent)),
+		      { focalField(f), input("percent", "Percent of frame", "", percent, formatPlain(percent)),
 			formatField(settings, index) },
 		      { result("angle", "Angle of view", "deg", r.angle) }, r.unusable);
 }
@@ -233,7 +224,7 @@ Report filmFormats(const Given &, const CalcSettings &settings)
 {
 	Report report{ .command = "formats" };
 	const auto mm = [](std::string key, std::string label, double value) {
-		return input(std::move(key), std::move(label), "mm", value, plain(value) + " mm");
+		return input(std::move(key), std::move(label), "mm", value, formatPlain(value) + " mm");
 	};
 	for (int i = 0; i < kFilmFormatCount; ++i) {
 		const FilmFormat &film = format(settings, i);

@@ -113,6 +113,14 @@ std::string formatTrimmed(double value)
 	return trimTrailingZeros(formatFixed(value));
 }
 
+std::string formatPlain(double value)
+{
+	std::string text = formatTrimmed(value);
+	if (text.ends_with(".0"))
+		text.resize(text.size() - 2);
+	return text;
+}
+
 double shownValue(double value)
 {
 	return parseNumber(formatFixed(value));

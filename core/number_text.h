@@ -30,6 +30,10 @@ std::string trimTrailingZeros(std::string_view text);
 // formatFixed, then trimTrailingZeros: how input fields show their values.
 std::string formatTrimmed(double value);
 
+// A number as people write it, to six decimals at most and without a lone
+// ".0": "0.5", "1", "23.5".
+std::string formatPlain(double value);
+
 // The value an input field holds once it has shown value: its text read
 // back, so six decimals (0.02501 for the circle of confusion suggested for
 // a 36 × 24 mm frame, 0.025009604...).

@@ -53,13 +53,6 @@ constexpr std::array<FilmPreset, 13> kPresets = { {
 } };
 // clang-format on
 
-// A size as people write it: "23.5", "36".
-std::string size(double mm)
-{
-	std::string text = formatTrimmed(mm);
-	return text.ends_with(".0") ? text.substr(0, text.size() - 2) : text;
-}
-
 } // namespace
 
 std::span<const FilmPreset> filmPresets()
@@ -69,7 +62,8 @@ std::span<const FilmPreset> filmPresets()
 
 std::string presetLabel(const FilmPreset &preset)
 {
-	return utf8FromCp1252(preset.name) + ", " + size(preset.width) + " \u00d7 " + size(preset.height) + " mm";
+	return utf8FromCp1252(preset.name) + ", " + formatPlain(preset.width) + " \u00d7 " +
+	       formatPlain(preset.height) + " mm";
 }
 
 } // namespace mirel

@@ -101,15 +101,7 @@ std::string distanceListText(const std::vector<double> &millimetres, LengthUnit 
 {
 	std::string text;
 	for (const double distance : millimetres)
-		text += (text.empty() ? "" : ", ") + distanceText(fromMillimetres(distance, unit));
-	return text;
-}
-
-std::string distanceText(double value)
-{
-	std::string text = formatTrimmed(value);
-	if (text.ends_with(".0"))
-		text.resize(text.size() - 2);
+		text += (text.empty() ? "" : ", ") + formatPlain(fromMillimetres(distance, unit));
 	return text;
 }
 

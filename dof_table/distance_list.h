@@ -27,7 +27,4 @@ DistanceList parseDistanceList(std::string_view text, LengthUnit unit);
 // The list as the user would type it: "0.5, 0.7, 1, 1.5".
 std::string distanceListText(const std::vector<double> &millimetres, LengthUnit unit);
 
-// A distance as people write it, to six decimals at most: "0.5", "1", "1.64042".
-std::string distanceText(double value);
-
 } // namespace mirel

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/calculators.h"
 #include "core/cp1252.h"
 #include "core/diffraction.h"
 #include "core/number_text.h"
@@ -129,21 +130,21 @@ std::string DofTable::rowHeading(int row) const
 
 std::string DofTable::columnHeading(int column) const
 {
-	return distanceText(distance(column)) + " " + std::string(unitAbbreviation(unit()));
+	return formatPlain(distance(column)) + " " + std::string(unitAbbreviation(unit()));
 }
 
 std::string DofTable::cellText(int row, int column) const
 {
 	const std::optional<SharpZone> z = zone(row, column);
 	if (!z)
-		return "n/a";
+		return std::string(kNotAvailable);
 	return limitText(z->near) + " \u2013 " + limitText(z->far);
 }
 
 std::string DofTable::hyperfocalText(int row) const
 {
 	const std::optional<double> H = hyperfocal(row);
-	return H ? limitText(*H) : "n/a";
+	return H ? limitText(*H) : std::string(kNotAvailable);
 }
 
 std::string DofTable::diffractionNote(int row) const

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "dof_table/distance_list.h"
+#include "core/number_text.h"
 #include "dof_table/dof_table.h"
 #include "dof_table_qt/shared_drawing.h"
 
@@ -84,7 +84,7 @@ ChartPainter::ChartPainter(QPainter &painter, const QRectF &area, const DofTable
 	  unit_(qText(unitAbbreviation(table.unit())))
 {
 	hatch_.setAlphaF(0.55f);
-	const QString focus = qText(distanceText(table.focusDistance()));
+	const QString focus = qText(formatPlain(table.focusDistance()));
 	legend_ = { { Mark::Zone, QStringLiteral("sharp when focused at %1 %2").arg(focus, unit_) },
 		    { Mark::Hyperfocal, QStringLiteral("hyperfocal distance") },
 		    { Mark::Diffraction, QStringLiteral("diffraction blur above the circle of confusion") } };
@@ -115,7 +115,7 @@ ChartPainter::ChartPainter(QPainter &painter, const QRectF &area, const DofTable
 		hi *= 2;
 	}
 	const qreal left =
-		area.left() + labelWidth_ + 2 * gap_ + metrics_.horizontalAdvance(qText(distanceText(lo))) / 2;
+		area.left() + labelWidth_ + 2 * gap_ + metrics_.horizontalAdvance(qText(formatPlain(lo))) / 2;
 	const qreal end = area.right() - gap_ - metrics_.horizontalAdvance(kInfinity);
 	const qreal stretch = std::max(0.07 * (end - left), 4 * metrics_.horizontalAdvance(kInfinity));
 	axis_ = { lo, hi, left, end - stretch, end };
@@ -200,7 +200,7 @@ void ChartPainter::drawAxis()
 		free = x + width / 2 + gap_;
 	};
 	for (int column = 0; column < table_.columnCount(); ++column)
-		tick(axis_.x(table_.distance(column)), qText(distanceText(table_.distance(column))));
+		tick(axis_.x(table_.distance(column)), qText(formatPlain(table_.distance(column))));
 	tick(axis_.end, kInfinity);
 	painter_.drawText(QRectF(axis_.left, tickTop + line_, axis_.end - axis_.left, line_), Qt::AlignCenter,
 			  QStringLiteral("Subject distance (%1)").arg(unit_));
@@ -254,7 +254,7 @@ void ChartPainter::drawFocus()
 	const qreal x = axis_.x(focus);
 	painter_.setPen(QPen(accent_, 1.25 * pt_, Qt::DashLine));
 	painter_.drawLine(QPointF(x, top_ - gap_ / 2), QPointF(x, bottom_));
-	const QString label = QStringLiteral("focus %1 %2").arg(qText(distanceText(focus)), unit_);
+	const QString label = QStringLiteral("focus %1 %2").arg(qText(formatPlain(focus)), unit_);
 	const qreal width = metrics_.horizontalAdvance(label);
 	painter_.setPen(accent_);
 	painter_.drawText(

@@ -23,6 +23,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "core/number_text.h"
 #include "dof_table/distance_list.h"
 #include "dof_table/table_text.h"
 #include "dof_table_qt/dof_card.h"
@@ -232,7 +233,7 @@ void DofTableWindow::exportFile()
 	if (exportFolder_.isEmpty())
 		exportFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 	const QString name =
-		QStringLiteral("depth-of-field-%1mm.pdf").arg(qText(distanceText(currentSettings().FocalLength)));
+		QStringLiteral("depth-of-field-%1mm.pdf").arg(qText(formatPlain(currentSettings().FocalLength)));
 	QString filter = pdf;
 	QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export %1").arg(kTitle),
 						    QDir(exportFolder_).filePath(name),

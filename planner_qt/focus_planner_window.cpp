@@ -23,11 +23,6 @@ namespace mirel {
 
 namespace {
 
-QString qText(const std::string &utf8)
-{
-	return QString::fromStdString(utf8);
-}
-
 // A read-only field of a result, selectable for copying.
 QLineEdit *resultField(QWidget *parent, const QString &name)
 {
@@ -185,9 +180,9 @@ void FocusPlannerWindow::readDistances()
 void FocusPlannerWindow::showDistances()
 {
 	shownUnit_ = currentSettings().LengthUnit;
-	nearEdit_->setText(qText(formatTrimmed(fromMillimetres(near_, shownUnit_))));
-	farEdit_->setText(qText(formatTrimmed(fromMillimetres(far_, shownUnit_))));
-	const QString unit = qText(std::string(unitAbbreviation(shownUnit_)));
+	nearEdit_->setText(QString::fromStdString(formatTrimmed(fromMillimetres(near_, shownUnit_))));
+	farEdit_->setText(QString::fromStdString(formatTrimmed(fromMillimetres(far_, shownUnit_))));
+	const QString unit = QString::fromStdString(std::string(unitAbbreviation(shownUnit_)));
 	nearUnit_->setText(unit);
 	farUnit_->setText(unit);
 }
@@ -199,23 +194,23 @@ void FocusPlannerWindow::refresh()
 	if (settings.LengthUnit != shownUnit_)
 		showDistances();
 	header_->setText(QStringLiteral("For a %1 mm lens on %2, circle of confusion %3 mm, as on the pages")
-				 .arg(qText(formatTrimmed(settings.FocalLength)),
-				      qText(utf8FromCp1252(filmName(selectedFilmFormat()))),
-				      qText(formatTrimmed(settings.filmCoC))));
+				 .arg(QString::fromStdString(formatTrimmed(settings.FocalLength)),
+				      QString::fromStdString(utf8FromCp1252(filmName(selectedFilmFormat()))),
+				      QString::fromStdString(formatTrimmed(settings.filmCoC))));
 	farEdit_->setEnabled(!farInfinity_->isChecked());
 	const double far = farInfinity_->isChecked() ? std::numeric_limits<double>::infinity() : far_;
 	plan_ = planFocus({ settings.FocalLength, settings.filmCoC, near_, far });
 	const FocusPlanTexts texts =
 		focusPlanTexts(plan_, settings.filmCoC, settings.LengthUnit, settings.RoundOtherMethod);
-	focus_->setText(qText(texts.focus));
-	aperture_->setText(qText(texts.fNumber));
-	wholeStop_->setText(qText(texts.wholeStop));
-	thirdStop_->setText(qText(texts.thirdStop));
+	focus_->setText(QString::fromStdString(texts.focus));
+	aperture_->setText(QString::fromStdString(texts.fNumber));
+	wholeStop_->setText(QString::fromStdString(texts.wholeStop));
+	thirdStop_->setText(QString::fromStdString(texts.thirdStop));
 	wholeStop_->setEnabled(plan_.wholeStop.has_value());
 	thirdStop_->setEnabled(plan_.thirdStop.has_value());
-	diffraction_->setText(qText(texts.diffraction));
+	diffraction_->setText(QString::fromStdString(texts.diffraction));
 	diffraction_->setVisible(!texts.diffraction.empty());
-	QString reason = qText(std::string(plan_.unusable));
+	QString reason = QString::fromStdString(std::string(plan_.unusable));
 	if (!reason.isEmpty())
 		reason = QStringLiteral("No plan: the %1.").arg(reason);
 	reason_->setText(reason);

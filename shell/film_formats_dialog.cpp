@@ -32,11 +32,6 @@ constexpr std::array<ColumnHeading, FilmTableEditor::kColumnCount> kColumns = { 
 	{ FilmTableEditor::CoC, "formatCoC", "CoC (mm)", "Circle of confusion in mm of format" },
 } };
 
-QString qText(const std::string &utf8)
-{
-	return QString::fromStdString(utf8);
-}
-
 } // namespace
 
 FilmFormatsDialog::FilmFormatsDialog(std::function<void()> help, QWidget *parent)
@@ -71,7 +66,7 @@ FilmFormatsDialog::FilmFormatsDialog(std::function<void()> help, QWidget *parent
 			connect(edit, &QLineEdit::textEdited, this, [this, field](const QString &text) {
 				editor_.setText(field, text.toStdString());
 				suggested_[static_cast<std::size_t>(field.row)]->setText(
-					qText(editor_.suggestedCoC(field.row)));
+					QString::fromStdString(editor_.suggestedCoC(field.row)));
 				check();
 			});
 			fields_[static_cast<std::size_t>(row)][column.column] = edit;
@@ -87,7 +82,7 @@ FilmFormatsDialog::FilmFormatsDialog(std::function<void()> help, QWidget *parent
 		picker->setAccessibleName(QStringLiteral("Preset for format %1").arg(line));
 		picker->addItem(QStringLiteral("Choose..."));
 		for (const FilmPreset &preset : filmPresets())
-			picker->addItem(qText(presetLabel(preset)));
+			picker->addItem(QString::fromStdString(presetLabel(preset)));
 		connect(picker, &QComboBox::activated, this, [this, row, picker](int index) {
 			if (index <= 0)
 				return;
@@ -151,10 +146,10 @@ void FilmFormatsDialog::showRow(int row)
 {
 	for (const ColumnHeading &column : kColumns) {
 		const FilmTableEditor::Field shown{ row, column.column };
-		field(shown)->setText(qText(editor_.text(shown)));
+		field(shown)->setText(QString::fromStdString(editor_.text(shown)));
 		field(shown)->setCursorPosition(0);
 	}
-	suggested_[static_cast<std::size_t>(row)]->setText(qText(editor_.suggestedCoC(row)));
+	suggested_[static_cast<std::size_t>(row)]->setText(QString::fromStdString(editor_.suggestedCoC(row)));
 }
 
 void FilmFormatsDialog::check()
@@ -171,7 +166,7 @@ void FilmFormatsDialog::check()
 	for (int row = 0; row < kFilmFormatCount; ++row) {
 		for (const ColumnHeading &column : kColumns) {
 			const FilmTableEditor::Field checked{ row, column.column };
-			const QString problem = qText(editor_.problem(checked));
+			const QString problem = QString::fromStdString(editor_.problem(checked));
 			QLineEdit *edit = field(checked);
 			edit->setToolTip(problem);
 			edit->setAccessibleDescription(problem);

@@ -34,11 +34,6 @@ namespace {
 namespace cmd = ids::command;
 namespace page = ids::page;
 
-QString qText(const std::string &utf8)
-{
-	return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 QString cell(const DofTableWindow &table, int row, int column, Qt::Orientation header = {})
 {
 	const QAbstractItemModel *model = table.findChild<QTableView *>(QStringLiteral("dofTableView"))->model();
@@ -97,7 +92,7 @@ TEST(DofTableWindow, CopyAndCopyPageResultsPutTheirTextOnTheClipboard)
 	DofTableWindow &table = window->dofTable();
 	table.present();
 	ASSERT_TRUE(activate(table));
-	const QString expected = qText(tabSeparatedText(table.table()));
+	const QString expected = QString::fromStdString(tabSeparatedText(table.table()));
 	QGuiApplication::clipboard()->clear();
 	QTest::keyClick(table.findChild<QTableView *>(), Qt::Key_C, Qt::ControlModifier);
 	EXPECT_EQ(QGuiApplication::clipboard()->text(), expected);
@@ -133,12 +128,14 @@ TEST(DofTableFiles, APdfOfOnePageWithItsTextAndACsvOfTheTable)
 	EXPECT_TRUE(info.contains(QRegularExpression("Page size: +595[.\\d]* x 84[12][.\\d]* pts \\(A4\\)")))
 		<< info.toStdString();
 	const QString text = output("pdftotext", { "-layout", pdf, "-" });
-	QStringList expected = { "Depth of Field Table", qText(table.headerLine()), "Hyperfocal",
+	QStringList expected = { "Depth of Field Table", QString::fromStdString(table.headerLine()), "Hyperfocal",
 				 "Subject distance (m)" };
 	for (const int row : { 0, table.currentRow(), table.rowCount() - 1 }) {
-		expected << qText(table.rowHeading(row)) << qText(table.hyperfocalText(row));
+		expected << QString::fromStdString(table.rowHeading(row))
+			 << QString::fromStdString(table.hyperfocalText(row));
 		const std::optional<SharpZone> zone = table.zone(row, table.nearestColumn());
-		expected << qText(table.limitText(zone->near)) << qText(table.limitText(zone->far));
+		expected << QString::fromStdString(table.limitText(zone->near))
+			 << QString::fromStdString(table.limitText(zone->far));
 	}
 	for (const QString &shown : expected)
 		EXPECT_TRUE(text.contains(shown)) << shown.toStdString();
