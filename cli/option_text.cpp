@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/cp1252.h"
+#include "core/number_text.h"
 #include "core/stops.h"
 
 namespace mirel::cli {
@@ -15,15 +16,6 @@ namespace {
 bool isBlank(char c)
 {
 	return c == ' ' || c == '\t';
-}
-
-std::string_view trimmed(std::string_view text)
-{
-	while (!text.empty() && isBlank(text.front()))
-		text.remove_prefix(1);
-	while (!text.empty() && isBlank(text.back()))
-		text.remove_suffix(1);
-	return text;
 }
 
 bool isLetter(char c)
@@ -42,21 +34,6 @@ std::string lowered(std::string_view text)
 	for (char &c : out)
 		c = lower(c);
 	return out;
-}
-
-// The whole text as a finite decimal number, or nothing.
-std::optional<double> decimal(std::string_view text)
-{
-	text = trimmed(text);
-	// from_chars takes a minus but no plus sign.
-	if (text.size() > 1 && text.front() == '+' && text[1] != '-')
-		text.remove_prefix(1);
-	double value = 0.0;
-	const char *end = text.data() + text.size();
-	const auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::general);
-	if (error != std::errc() || stop != end || !std::isfinite(value))
-		return std::nullopt;
-	return value;
 }
 
 [[noreturn]] void refuse(std::string_view option, std::string_view text, std::string_view what)
@@ -105,13 +82,13 @@ std::string comparable(std::string_view utf8)
 double readLength(std::string_view option, std::string_view text, LengthUnit bareUnit)
 {
 	// The unit is the run of letters at the end: "1e3mm" is 1000 mm.
-	const std::string_view whole = trimmed(text);
+	const std::string_view whole = trimBlanks(text);
 	std::size_t letters = whole.size();
 	while (letters > 0 && isLetter(whole[letters - 1]))
 		--letters;
 	const std::string_view suffix = whole.substr(letters);
 	const std::optional<LengthUnit> unit = suffix.empty() ? bareUnit : unitNamed(suffix);
-	const std::optional<double> value = decimal(whole.substr(0, letters));
+	const std::optional<double> value = readNumber(whole.substr(0, letters));
 	if (!unit || !value)
 		refuse(option, text, "is not a length; use a number with mm, cm, m, in or ft");
 	return toMillimetres(*value, *unit);
@@ -119,13 +96,13 @@ double readLength(std::string_view option, std::string_view text, LengthUnit bar
 
 double readAperture(std::string_view option, std::string_view text)
 {
-	std::string_view number = trimmed(text);
+	std::string_view number = trimBlanks(text);
 	if (!number.empty() && lower(number.front()) == 'f') {
 		number.remove_prefix(1);
 		if (!number.empty() && number.front() == '/')
 			number.remove_prefix(1);
 	}
-	const std::optional<double> value = decimal(number);
+	const std::optional<double> value = readNumber(number);
 	if (!value)
 		refuse(option, text, "is not an f-number; use a number such as 8, f/8 or f8");
 	return *value;
@@ -133,7 +110,7 @@ double readAperture(std::string_view option, std::string_view text)
 
 double readStops(std::string_view option, std::string_view text)
 {
-	const std::optional<double> value = decimal(text);
+	const std::optional<double> value = readNumber(text);
 	if (!value)
 		refuse(option, text, "is not a number of stops; use a number such as 1, -2 or 0.5");
 	return *value;
@@ -141,10 +118,10 @@ double readStops(std::string_view option, std::string_view text)
 
 double readPercent(std::string_view option, std::string_view text)
 {
-	std::string_view number = trimmed(text);
+	std::string_view number = trimBlanks(text);
 	if (!number.empty() && number.back() == '%')
 		number.remove_suffix(1);
-	const std::optional<double> value = decimal(number);
+	const std::optional<double> value = readNumber(number);
 	if (!value)
 		refuse(option, text, "is not a percentage; use a number such as 9.5");
 	return *value;
@@ -153,7 +130,7 @@ double readPercent(std::string_view option, std::string_view text)
 int readFilmFormat(std::string_view option, std::string_view text,
 		   const std::array<FilmFormat, kFilmFormatCount> &table)
 {
-	const std::string_view given = trimmed(text);
+	const std::string_view given = trimBlanks(text);
 	int index = -1;
 	const auto [stop, error] = std::from_chars(given.data(), given.data() + given.size(), index);
 	if (error == std::errc() && stop == given.data() + given.size() && !given.empty()) {
@@ -173,7 +150,7 @@ int readFilmFormat(std::string_view option, std::string_view text,
 
 LengthUnit readUnit(std::string_view option, std::string_view text)
 {
-	const std::optional<LengthUnit> unit = unitNamed(trimmed(text));
+	const std::optional<LengthUnit> unit = unitNamed(trimBlanks(text));
 	if (!unit)
 		refuse(option, text, "is not a unit; use mm, cm, m, in or ft");
 	return *unit;
@@ -181,7 +158,7 @@ LengthUnit readUnit(std::string_view option, std::string_view text)
 
 int readRoundOther(std::string_view option, std::string_view text)
 {
-	const std::string word = lowered(trimmed(text));
+	const std::string word = lowered(trimBlanks(text));
 	for (const int places : { RoundOtherNone, RoundOther1, RoundOther2, RoundOther3 }) {
 		if (word == (places == RoundOtherNone ? std::string("none") : std::to_string(places)))
 			return places;
@@ -191,7 +168,7 @@ int readRoundOther(std::string_view option, std::string_view text)
 
 int readRoundStops(std::string_view option, std::string_view text)
 {
-	const std::string word = lowered(trimmed(text));
+	const std::string word = lowered(trimBlanks(text));
 	if (word == "none")
 		return RoundStopsNone;
 	if (word == "half")

@@ -92,6 +92,38 @@ double parseNumber(std::string_view text)
 	return negative ? -value : value;
 }
 
+std::string_view trimBlanks(std::string_view text)
+{
+	const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+	while (!text.empty() && blank(text.front()))
+		text.remove_prefix(1);
+	while (!text.empty() && blank(text.back()))
+		text.remove_suffix(1);
+	return text;
+}
+
+std::optional<double> readNumber(std::string_view text)
+{
+	std::string number(trimBlanks(text));
+	// from_chars takes a minus but no plus sign.
+	if (number.size() > 1 && number.front() == '+' && number[1] != '-')
+		number.erase(0, 1);
+	const std::size_t comma = number.find(',');
+	if (comma != std::string::npos) {
+		const bool betweenDigits = comma > 0 && isDigit(number[comma - 1]) && comma + 1 < number.size() &&
+					   isDigit(number[comma + 1]);
+		if (!betweenDigits || number.find('.') != std::string::npos)
+			return std::nullopt;
+		number[comma] = '.';
+	}
+	double value = 0.0;
+	const char *end = number.data() + number.size();
+	const auto [stop, error] = std::from_chars(number.data(), end, value, std::chars_format::general);
+	if (error != std::errc() || stop != end || !std::isfinite(value))
+		return std::nullopt;
+	return value;
+}
+
 std::string trimTrailingZeros(std::string_view text)
 {
 	const std::size_t point = text.find('.');

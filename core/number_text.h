@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,17 @@ std::string formatExact(double value);
 // Text without such a prefix, "inf", "nan" and hexadecimal numbers read 0.
 // Magnitudes beyond the double range read as infinity, tiny ones as 0.
 double parseNumber(std::string_view text);
+
+// The text without the blanks (spaces and tabs) at either end.
+std::string_view trimBlanks(std::string_view text);
+
+// A number typed where a value that cannot be read is refused rather than
+// taken as 0 (the film table, the table's distances, the command line): the
+// whole text, blanks around it aside, with an optional sign and a decimal
+// point or, with no point before it, a decimal comma between digits ("2,8").
+// Nothing for any other text ("36mm", "", "1.5.2", "1,500.5") and for
+// infinity or NaN in any spelling.
+std::optional<double> readNumber(std::string_view text);
 
 // Drops the zeros at the end of a number's decimals but keeps one character
 // after the point: "50.000000" gives "50.0", "0.025010" gives "0.02501".

@@ -1,6 +1,5 @@
 #include "dialogs/film_table_editor.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "core/cp1252.h"
@@ -19,23 +18,6 @@ constexpr std::size_t kNameLength = 15; // the stored layout's field
 std::size_t index(int row)
 {
 	return static_cast<std::size_t>(row);
-}
-
-// The whole text as a number, blanks around it aside, point decimal; none
-// for anything else ("36mm", "", "1,5"). A dialog that refuses values reads
-// them strictly, unlike a page.
-std::optional<double> wholeNumber(std::string_view text)
-{
-	const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-	while (!text.empty() && blank(text.front()))
-		text.remove_prefix(1);
-	while (!text.empty() && blank(text.back()))
-		text.remove_suffix(1);
-	double value = 0.0;
-	const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-	if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
-		return std::nullopt;
-	return value;
 }
 
 // The UTF-8 character at byte at of text.
@@ -98,7 +80,7 @@ std::string FilmTableEditor::problem(Field field) const
 			       std::to_string(name.bytes.size()) + ".";
 		return {};
 	}
-	const std::optional<double> value = wholeNumber(typed);
+	const std::optional<double> value = readNumber(typed);
 	if (field.column == CoC)
 		return value && *value >= 0.0 ? std::string()
 					      : "The circle of confusion must be a number of millimetres greater "
@@ -127,7 +109,7 @@ std::string FilmTableEditor::suggestedCoC(int row) const
 			return {};
 	}
 	return formatTrimmed(
-		mirel::suggestedCoC(*wholeNumber(text({ row, Width })), *wholeNumber(text({ row, Height }))));
+		mirel::suggestedCoC(*readNumber(text({ row, Width })), *readNumber(text({ row, Height }))));
 }
 
 void FilmTableEditor::applyPreset(int row, int preset)
@@ -158,7 +140,7 @@ std::array<FilmFormat, kFilmFormatCount> FilmTableEditor::table() const
 		for (const Column column : { Width, Height, CoC }) {
 			const std::string &typed = text({ row, column });
 			format.*member(column) = typed == formatTrimmed(shown.*member(column)) ? shown.*member(column)
-											       : *wholeNumber(typed);
+											       : *readNumber(typed);
 		}
 		if (format.CoC == 0.0)
 			format.CoC = mirel::suggestedCoC(format);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 
 #include "core/number_text.h"
@@ -25,16 +24,6 @@ double ladderStep(int k)
 	for (int i = 0; i < std::abs(decade); ++i)
 		power *= 10.0;
 	return decade >= 0 ? mantissa * power : mantissa / power;
-}
-
-std::string_view trimmed(std::string_view text)
-{
-	const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-	while (!text.empty() && blank(text.front()))
-		text.remove_prefix(1);
-	while (!text.empty() && blank(text.back()))
-		text.remove_suffix(1);
-	return text;
 }
 
 } // namespace
@@ -70,21 +59,19 @@ std::vector<double> defaultDistances(double focusDistance, double focalLength, L
 DistanceList parseDistanceList(std::string_view text, LengthUnit unit)
 {
 	DistanceList list;
-	if (trimmed(text).empty())
+	if (trimBlanks(text).empty())
 		return list;
 	for (std::size_t start = 0; start <= text.size();) {
 		const std::size_t comma = std::min(text.find(',', start), text.size());
-		const std::string_view item = trimmed(text.substr(start, comma - start));
-		double value = 0.0;
-		const auto [end, error] = std::from_chars(item.data(), item.data() + item.size(), value);
-		if (item.empty() || error != std::errc() || end != item.data() + item.size() || !std::isfinite(value) ||
-		    value <= 0.0) {
+		const std::string_view item = trimBlanks(text.substr(start, comma - start));
+		const std::optional<double> value = readNumber(item);
+		if (!value || *value <= 0.0) {
 			list.problem = "Type distances as positive numbers separated by commas: \u201c" +
 				       std::string(item) + "\u201d is not one.";
 			list.millimetres.clear();
 			return list;
 		}
-		list.millimetres.push_back(toMillimetres(value, unit));
+		list.millimetres.push_back(toMillimetres(*value, unit));
 		start = comma + 1;
 	}
 	std::ranges::sort(list.millimetres);

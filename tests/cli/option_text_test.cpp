@@ -28,10 +28,11 @@ TEST(OptionText, LengthsTakeAUnitOrTheBareUnit)
 		     Row{ "1e3mm", U::Metres, 1000, U::Millimetres },
 		     Row{ "+.5m", U::Feet, 0.5, U::Metres },
 		     Row{ "-2cm", U::Metres, -2, U::Centimetres },
+		     Row{ "5,5m", U::Feet, 5.5, U::Metres },
 	     }) {
 		EXPECT_EQ(readLength("--distance", row.text, row.bare), toMillimetres(row.value, row.unit)) << row.text;
 	}
-	for (const char *bad : { "5q", "", "m", "5 m m", "5km", "1e999m", "inf", "nan", "0x10", "5,5m", "++5", "5e" })
+	for (const char *bad : { "5q", "", "m", "5 m m", "5km", "1e999m", "inf", "nan", "0x10", "5,5.5m", "++5", "5e" })
 		EXPECT_THROW(readLength("--distance", bad, U::Metres), UsageError) << bad;
 }
 

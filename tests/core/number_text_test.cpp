@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,25 @@ TEST(ParseNumber, LongestDecimalPrefix)
 		EXPECT_EQ(parseNumber(row.text), row.value) << '"' << row.text << '"';
 	}
 	EXPECT_TRUE(std::signbit(parseNumber("-1e-999")));
+}
+
+// What a field that refuses unreadable values takes: the whole text or nothing.
+TEST(ReadNumber, WholeTextOrNothing)
+{
+	struct Row {
+		const char *text;
+		std::optional<double> value;
+	};
+	for (const Row row : {
+		     Row{ "5.6", 5.6 },    Row{ " \t35 ", 35 }, Row{ "+8", 8 },       Row{ "-2.5", -2.5 },
+		     Row{ "2,8", 2.8 },    Row{ " 5,6 ", 5.6 }, Row{ "1,5e3", 1500 }, Row{ "1e-3", 0.001 },
+		     Row{ "36mm", {} },    Row{ "", {} },       Row{ " ", {} },       Row{ "1.5.2", {} },
+		     Row{ "1,500.5", {} }, Row{ "1,5,6", {} },  Row{ ",5", {} },      Row{ "5,", {} },
+		     Row{ "+-5", {} },     Row{ "++5", {} },    Row{ "inf", {} },     Row{ "-infinity", {} },
+		     Row{ "nan", {} },     Row{ "1e999", {} },  Row{ "0x1A", {} },    Row{ "1 000", {} },
+	     }) {
+		EXPECT_EQ(readNumber(row.text), row.value) << '"' << row.text << '"';
+	}
 }
 
 TEST(TrimTrailingZeros, KeepsOneCharacterAfterThePoint)
