@@ -110,29 +110,20 @@ TEST_F(SameEngine, EveryCommandShowsThePagesTexts)
 {
 	const std::vector<std::string> calls[] = {
 		{ "stops", "2.8", "5.6", "--stops-round", "none" },
-		{ "stops", "8", "4", "--stops-round", "half" },
 		{ "stops", "2.8", "4", "--stops-round", "third" },
-		{ "stops", "0", "4" },
 		{ "fnumber", "2.8", "2", "--round", "1" },
-		{ "fnumber", "2", "-3", "--round", "none" },
 		{ "fnumber", "-2", "1" },
 		{ "dof", "--focal", "50", "--aperture", "8", "--distance", "5", "--coc", "0.03" },
 		{ "dof", "--focal", "50", "--aperture", "8", "--distance", "20", "--coc", "0.03" },
 		{ "dof", "--focal", "85", "--aperture", "1.4", "--distance", "10", "--format", "4", "--unit", "ft" },
-		{ "dof", "--focal", "50", "--aperture", "8", "--distance", "49", "--unit", "mm" },
-		{ "hyperfocal", "--focal", "50", "--aperture", "8", "--coc", "0.03", "--unit", "ft", "--round", "1" },
 		{ "hyperfocal", "--focal", "24", "--aperture", "16", "--format", "2", "--unit", "in", "--round", "3" },
 		{ "hyperfocal", "--focal", "0", "--aperture", "8" },
 		{ "fov", "--focal", "85", "--distance", "10", "--format", "4", "--unit", "ft" },
-		{ "fov", "--focal", "50", "--distance", "0.04" },
-		{ "aov", "--focal", "18", "--round", "none" },
 		{ "aov", "--focal", "90", "--format", "9", "--round", "3" },
 		{ "aov", "--focal", "-50" },
 		{ "mag", "--focal", "50", "--distance", "100", "--unit", "mm" },
-		{ "mag", "--focal", "50", "--distance", "50", "--unit", "mm" },
 		{ "mag", "--focal", "50", "--distance", "49.9", "--unit", "mm" },
 		{ "spot", "--focal", "200", "--percent", "3.5", "--format", "5" },
-		{ "spot", "--focal", "50", "--percent", "0" },
 	};
 	for (const std::vector<std::string> &call : calls) {
 		std::vector<std::string> args(call);
