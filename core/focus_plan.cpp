@@ -62,19 +62,12 @@ FocusPlan planFocus(const FocusRequest &request)
 
 namespace {
 
-std::string lengthText(double mm, LengthUnit unit, int roundOther)
-{
-	if (std::isinf(mm))
-		return "infinity";
-	return formatRounded(fromMillimetres(mm, unit), roundOther) + " " + std::string(unitAbbreviation(unit));
-}
-
 std::string stopText(const std::optional<StopZone> &zone, LengthUnit unit, int roundOther)
 {
 	if (!zone)
 		return "beyond f/" + std::string(apertureMarking(kLastThird));
-	return "f/" + std::string(zone->aperture.marking) + ": " + lengthText(zone->near, unit, roundOther) + " to " +
-	       lengthText(zone->far, unit, roundOther);
+	return "f/" + std::string(zone->aperture.marking) + ": " + roundedLengthText(zone->near, unit, roundOther) +
+	       " to " + roundedLengthText(zone->far, unit, roundOther);
 }
 
 } // namespace
@@ -90,7 +83,7 @@ FocusPlanTexts focusPlanTexts(const FocusPlan &plan, double coc, LengthUnit unit
 		diffractionText(plan.thirdStop ? plan.thirdStop->aperture.fNumber : plan.fNumber, coc);
 	if (plan.wholeStop && plan.wholeStop->aperture.fNumber != plan.thirdStop->aperture.fNumber)
 		diffraction += "\n" + diffractionText(plan.wholeStop->aperture.fNumber, coc);
-	return { lengthText(plan.focus, unit, roundOther), "f/" + formatFixed(plan.fNumber, 2),
+	return { roundedLengthText(plan.focus, unit, roundOther), "f/" + formatFixed(plan.fNumber, 2),
 		 stopText(plan.wholeStop, unit, roundOther), stopText(plan.thirdStop, unit, roundOther), diffraction };
 }
 
