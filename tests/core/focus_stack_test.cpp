@@ -7,6 +7,7 @@
 #include <cmath>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -123,50 +124,37 @@ TEST_F(FocusStack, MacroStepsAndShotsOfTheRail)
 	}
 }
 
+// The input tests themselves are validity's; here what only a plan finds.
 TEST_F(FocusStack, UnusableRequestsSayWhyAndReadNotAvailable)
 {
-	struct Landscape {
-		LandscapeStackRequest request;
-		const char *reason;
-	};
-	for (const Landscape &row : {
-		     Landscape{ { 24, 8, 0.03, 24, kInfinity },
+	for (const auto &[request, reason] : {
+		     std::pair{ LandscapeStackRequest{ 24, 8, 0.03, 24, kInfinity },
 				"nearest distance is not greater than the focal length" },
-		     Landscape{ { 24, 8, 0.03, 2000, 1000 },
-				"farthest distance is not greater than the nearest distance" },
-		     Landscape{ { 24, NAN, 0.03, 1000, kInfinity }, "aperture is not a finite number" },
-		     Landscape{ { 24, 8, 0.03, 1000, kInfinity, 1 }, "overlap is not less than 100%" },
-		     Landscape{ { 50, 1.4, 0.03, 60, kInfinity }, "the plan would need more than 100 shots" },
-		     Landscape{ { 24, 8, 1e-320, 1000, kInfinity }, "the inputs give no finite result" },
+		     std::pair{ LandscapeStackRequest{ 50, 1.4, 0.03, 60, kInfinity },
+				"the plan would need more than 100 shots" },
+		     std::pair{ LandscapeStackRequest{ 24, 8, 1e-320, 1000, kInfinity },
+				"the inputs give no finite result" },
 	     }) {
-		const LandscapeStack stack = planLandscapeStack(row.request);
-		EXPECT_EQ(stack.unusable, row.reason);
-		EXPECT_TRUE(stack.shots.empty()) << row.reason;
+		const LandscapeStack stack = planLandscapeStack(request);
+		EXPECT_EQ(stack.unusable, reason);
+		EXPECT_TRUE(stack.shots.empty()) << reason;
 		const LandscapeStackTexts texts = landscapeStackTexts(stack, LengthUnit::Metres, RoundOther2);
 		EXPECT_EQ(texts.count, "n/a");
 		EXPECT_TRUE(texts.shots.empty());
 	}
-	struct Macro {
-		MacroStackRequest request;
-		const char *reason;
-	};
-	for (const Macro &row : {
-		     Macro{ { 0, 16, 0.03, 10 }, "magnification is not greater than 0" },
-		     Macro{ { 1, -16, 0.03, 10 }, "aperture is not greater than 0" },
-		     Macro{ { 1, 16, 0.03, 0 }, "subject depth is not greater than 0" },
-		     Macro{ { 1, 16, 0.03, 10, 0 }, "pupil magnification is not greater than 0" },
-		     Macro{ { 1, 16, 0.03, 10, 1, 1.2 }, "overlap is not less than 100%" },
-		     Macro{ { 1, 16, 0.03, 1000 }, "the plan would need more than 100 shots" },
-		     Macro{ { 1e-200, 16, 0.03, 10 }, "the inputs give no finite result" },
+	for (const auto &[request, reason] : {
+		     std::pair{ MacroStackRequest{ 1, 16, 0.03, 10, 1, 1.2 }, "overlap is not less than 100%" },
+		     std::pair{ MacroStackRequest{ 1, 16, 0.03, 1000 }, "the plan would need more than 100 shots" },
+		     std::pair{ MacroStackRequest{ 1e-200, 16, 0.03, 10 }, "the inputs give no finite result" },
 	     }) {
-		const MacroStack stack = planMacroStack(row.request);
-		EXPECT_EQ(stack.unusable, row.reason);
+		const MacroStack stack = planMacroStack(request);
+		EXPECT_EQ(stack.unusable, reason);
 		EXPECT_TRUE(std::isnan(stack.effectiveAperture) && std::isnan(stack.depthPerShot) &&
 			    std::isnan(stack.step) && std::isnan(stack.diffractionBlur) && stack.shots == 0)
-			<< row.reason;
-		const MacroStackTexts texts = macroStackTexts(stack, row.request.coc, RoundOther2);
+			<< reason;
+		const MacroStackTexts texts = macroStackTexts(stack, request.coc, RoundOther2);
 		for (const std::string &text : { texts.effectiveAperture, texts.depthPerShot, texts.step, texts.count })
-			EXPECT_EQ(text, "n/a") << row.reason;
+			EXPECT_EQ(text, "n/a") << reason;
 		EXPECT_EQ(texts.diffraction, "");
 	}
 }
