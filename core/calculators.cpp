@@ -16,7 +16,6 @@ namespace {
 
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
-constexpr std::string_view kNoFiniteResult = "the inputs give no finite result";
 
 Result unavailable()
 {
@@ -65,6 +64,13 @@ std::string_view fNumberUnusable(double f, std::string_view notFinite, std::stri
 }
 
 } // namespace
+
+std::string roundedLengthText(double mm, LengthUnit unit, int roundOther)
+{
+	if (std::isinf(mm))
+		return "infinity";
+	return formatRounded(fromMillimetres(mm, unit), roundOther) + lengthSuffix(unit);
+}
 
 StopsResult stopsResult(double f1, double f2, int roundStops)
 {

@@ -28,6 +28,12 @@ struct Result {
 // Every set of results says why it is unusable: the reason from validity.h,
 // or that inputs which pass their test still give no finite number (an
 // overflow, a film format without area); empty when every result has a value.
+inline constexpr std::string_view kNoFiniteResult = "the inputs give no finite result";
+
+// A length of mm in the display unit, rounded by the "Other to" rule (six
+// decimals for none), as the planners show their distances ("3.00 m");
+// "infinity" for an infinite one.
+std::string roundedLengthText(double mm, LengthUnit unit, int roundOther);
 
 // Stops from f1 to f2, as the stops rounding rule shows them ("2", "1-1/3",
 // "2.000000").

@@ -57,24 +57,18 @@ FocusPlan planFocus(const FocusRequest &request)
 	plan.fNumber = f * f / (request.coc * H);
 	plan.wholeStop = zoneAt(request, s, stopAtOrAbove(plan.fNumber, kThirdsPerStop));
 	plan.thirdStop = zoneAt(request, s, stopAtOrAbove(plan.fNumber, 1));
+	plan.sharpest = sharpestAperture(f, request.coc, near, far, s);
 	return plan;
 }
 
 namespace {
 
-std::string lengthText(double mm, LengthUnit unit, int roundOther)
-{
-	if (std::isinf(mm))
-		return "infinity";
-	return formatRounded(fromMillimetres(mm, unit), roundOther) + " " + std::string(unitAbbreviation(unit));
-}
-
 std::string stopText(const std::optional<StopZone> &zone, LengthUnit unit, int roundOther)
 {
 	if (!zone)
 		return "beyond f/" + std::string(apertureMarking(kLastThird));
-	return "f/" + std::string(zone->aperture.marking) + ": " + lengthText(zone->near, unit, roundOther) + " to " +
-	       lengthText(zone->far, unit, roundOther);
+	return "f/" + std::string(zone->aperture.marking) + ": " + roundedLengthText(zone->near, unit, roundOther) +
+	       " to " + roundedLengthText(zone->far, unit, roundOther);
 }
 
 } // namespace
@@ -83,15 +77,19 @@ FocusPlanTexts focusPlanTexts(const FocusPlan &plan, double coc, LengthUnit unit
 {
 	if (!plan.unusable.empty()) {
 		const std::string none(kNotAvailable);
-		return { none, none, none, none, {} };
+		return { none, none, none, none, {}, sharpestApertureTexts({}) };
 	}
 	// f/64 is a whole stop: there is a whole stop wherever there is a third.
 	std::string diffraction =
 		diffractionText(plan.thirdStop ? plan.thirdStop->aperture.fNumber : plan.fNumber, coc);
 	if (plan.wholeStop && plan.wholeStop->aperture.fNumber != plan.thirdStop->aperture.fNumber)
 		diffraction += "\n" + diffractionText(plan.wholeStop->aperture.fNumber, coc);
-	return { lengthText(plan.focus, unit, roundOther), "f/" + formatFixed(plan.fNumber, 2),
-		 stopText(plan.wholeStop, unit, roundOther), stopText(plan.thirdStop, unit, roundOther), diffraction };
+	return { roundedLengthText(plan.focus, unit, roundOther),
+		 "f/" + formatFixed(plan.fNumber, 2),
+		 stopText(plan.wholeStop, unit, roundOther),
+		 stopText(plan.thirdStop, unit, roundOther),
+		 diffraction,
+		 sharpestApertureTexts(plan.sharpest) };
 }
 
 } // namespace mirel

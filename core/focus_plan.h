@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/aperture_series.h"
+#include "core/sharpest_aperture.h"
 #include "core/units.h"
 
 namespace mirel {
@@ -36,7 +37,8 @@ struct StopZone {
 //   H = 2(s − f) / (s·(1/near − 1/far)),   N = f² / (c·H).
 // Any larger f-number at s holds the range with room to spare: the next
 // whole and third stops of the aperture series at or above N are given with
-// the zones they keep sharp.
+// the zones they keep sharp, and the f-number at which diffraction and
+// defocus together blur the range least (sharpestAperture at s).
 struct FocusPlan {
 	// Why no focus can hold the range ("nearest distance is not greater
 	// than the focal length"); empty when there is a plan.
@@ -46,6 +48,7 @@ struct FocusPlan {
 	// None past f/64, the end of the series.
 	std::optional<StopZone> wholeStop;
 	std::optional<StopZone> thirdStop;
+	SharpestAperture sharpest;
 };
 
 // Needs initStopMath.
@@ -63,6 +66,7 @@ struct FocusPlanTexts {
 	// is another one), or for N itself when none is, what diffraction does
 	// there, one line each.
 	std::string diffraction;
+	SharpestApertureTexts sharpest;
 };
 
 FocusPlanTexts focusPlanTexts(const FocusPlan &plan, double coc, LengthUnit unit, int roundOther);

@@ -30,6 +30,10 @@ constexpr PositiveInput kCoC{ "circle of confusion is not a finite number",
 			      "circle of confusion is not greater than 0" };
 constexpr PositiveInput kSpotPercent{ "spot percentage is not a finite number",
 				      "spot percentage is not greater than 0" };
+constexpr PositiveInput kMagnification{ "magnification is not a finite number", "magnification is not greater than 0" };
+constexpr PositiveInput kPupilMagnification{ "pupil magnification is not a finite number",
+					     "pupil magnification is not greater than 0" };
+constexpr PositiveInput kSubjectDepth{ "subject depth is not a finite number", "subject depth is not greater than 0" };
 constexpr std::string_view kShorterThanFocal = "focus distance is shorter than the focal length";
 
 std::string_view firstFailure(std::initializer_list<Condition> conditions)
@@ -39,6 +43,25 @@ std::string_view firstFailure(std::initializer_list<Condition> conditions)
 			return condition.reason;
 	}
 	return {};
+}
+
+// The first reason of several tests, each already worked out.
+std::string_view firstReason(std::initializer_list<std::string_view> reasons)
+{
+	for (const std::string_view reason : reasons) {
+		if (!reason.empty())
+			return reason;
+	}
+	return {};
+}
+
+// A fraction of one shot's depth that the next shot repeats: 0 up to, but
+// not including, the whole depth, where a stack would never advance.
+std::string_view overlapUnusable(double overlap)
+{
+	return firstFailure({ { std::isfinite(overlap), "overlap is not a finite number" },
+			      { overlap >= 0.0, "overlap is less than 0" },
+			      { overlap < 1.0, "overlap is not less than 100%" } });
 }
 
 } // namespace
@@ -98,6 +121,26 @@ std::string_view focusPlanUnusable(double focalLength, double coc, double near, 
 			      { std::isfinite(near), "nearest distance is not a finite number" },
 			      { near > focalLength, "nearest distance is not greater than the focal length" },
 			      { far > near, "farthest distance is not greater than the nearest distance" } });
+}
+
+std::string_view landscapeStackUnusable(double focalLength, double aperture, double coc, double near, double far,
+					double overlap)
+{
+	return firstReason({ focusPlanUnusable(focalLength, coc, near, far),
+			     firstFailure({ kAperture.finite(aperture), kAperture.positive(aperture) }),
+			     overlapUnusable(overlap) });
+}
+
+std::string_view macroStackUnusable(double magnification, double aperture, double pupilMagnification, double coc,
+				    double subjectDepth, double overlap)
+{
+	return firstReason(
+		{ firstFailure({ kMagnification.finite(magnification), kMagnification.positive(magnification),
+				 kAperture.finite(aperture), kAperture.positive(aperture),
+				 kPupilMagnification.finite(pupilMagnification),
+				 kPupilMagnification.positive(pupilMagnification), kCoC.finite(coc), kCoC.positive(coc),
+				 kSubjectDepth.finite(subjectDepth), kSubjectDepth.positive(subjectDepth) }),
+		  overlapUnusable(overlap) });
 }
 
 } // namespace mirel

@@ -27,5 +27,12 @@ std::string_view diffractionUnusable(double aperture, double coc);
 // FocalLength > 0, CoC > 0, Near > FocalLength, Far > Near; Far may be
 // infinity.
 std::string_view focusPlanUnusable(double focalLength, double coc, double near, double far);
+// The focus plan's test, then Aperture > 0, Overlap >= 0, Overlap < 1.
+std::string_view landscapeStackUnusable(double focalLength, double aperture, double coc, double near, double far,
+					double overlap);
+// Magnification > 0, Aperture > 0, PupilMagnification > 0, CoC > 0,
+// SubjectDepth > 0, Overlap >= 0, Overlap < 1.
+std::string_view macroStackUnusable(double magnification, double aperture, double pupilMagnification, double coc,
+				    double subjectDepth, double overlap);
 
 } // namespace mirel

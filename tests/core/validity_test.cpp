@@ -32,6 +32,16 @@ TEST(Validity, TheFirstConditionThatFailsIsTheReason)
 		     Row{ angleOfViewUnusable(1e-300), "" },
 		     Row{ spotMeterUnusable(50, 0), "spot percentage is not greater than 0" },
 		     Row{ spotMeterUnusable(50, 250), "" },
+		     Row{ landscapeStackUnusable(24, 8, 0.03, 1000, kInf, 0.2), "" },
+		     Row{ landscapeStackUnusable(24, 8, 0.03, 24, kInf, 0),
+			  "nearest distance is not greater than the focal length" },
+		     Row{ landscapeStackUnusable(24, 0, 0.03, 1000, kInf, 0), "aperture is not greater than 0" },
+		     Row{ landscapeStackUnusable(24, 8, 0.03, 1000, kInf, -0.1), "overlap is less than 0" },
+		     Row{ landscapeStackUnusable(24, 8, 0.03, 1000, kInf, kNaN), "overlap is not a finite number" },
+		     Row{ macroStackUnusable(1, 16, 1, 0.03, 10, 0.2), "" },
+		     Row{ macroStackUnusable(0, 16, 1, 0.03, 10, 0.2), "magnification is not greater than 0" },
+		     Row{ macroStackUnusable(1, 16, -1, 0.03, 10, 0.2), "pupil magnification is not greater than 0" },
+		     Row{ macroStackUnusable(1, 16, 1, 0.03, 0, 0.2), "subject depth is not greater than 0" },
 	     }) {
 		EXPECT_EQ(row.unusable, row.reason);
 	}
