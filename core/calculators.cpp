@@ -16,7 +16,6 @@ namespace {
 
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
-constexpr std::string_view kNoFiniteResult = "the inputs give no finite result";
 
 Result unavailable()
 {

@@ -28,6 +28,7 @@ struct Result {
 // Every set of results says why it is unusable: the reason from validity.h,
 // or that inputs which pass their test still give no finite number (an
 // overflow, a film format without area); empty when every result has a value.
+inline constexpr std::string_view kNoFiniteResult = "the inputs give no finite result";
 
 // Stops from f1 to f2, as the stops rounding rule shows them ("2", "1-1/3",
 // "2.000000").
