@@ -1,0 +1,57 @@
+// The installed lensfun database (liblensfun-data-v1), for the figures
+// photographers check.
+
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "cameras/camera_database.h"
+#include "core/circle_of_confusion.h"
+
+namespace mirel {
+namespace {
+
+const CameraDatabase &installed()
+{
+	const CameraDatabaseLoad &load = installedCameraDatabase();
+	EXPECT_EQ(load.error, "");
+	return *load.database;
+}
+
+const Camera &named(std::string_view text)
+{
+	const Camera *camera = installed().search(text).named();
+	EXPECT_NE(camera, nullptr) << text;
+	return camera != nullptr ? *camera : installed().cameras().front();
+}
+
+TEST(InstalledCameraDatabase, TheReferenceCamerasHaveTheirFrames)
+{
+	const Camera &eos7d = named("Canon EOS 7D");
+	EXPECT_EQ(eos7d.cropFactor, 1.62);
+	EXPECT_NEAR(eos7d.frame.diagonal, 26.71, 0.005);
+	EXPECT_NEAR(diagonalRuleCoC(eos7d.frame.width, eos7d.frame.height, DiagonalRule::Classic).coc.value, 0.01544,
+		    5e-6);
+
+	const Camera &em1ii = named("Olympus E-M1 Mark II");
+	EXPECT_EQ(em1ii.cropFactor, 2.0);
+	EXPECT_EQ(em1ii.mount, "Micro 4/3 System");
+	EXPECT_NEAR(em1ii.frame.width, 17.3, 0.173);
+	EXPECT_NEAR(em1ii.frame.height, 13.0, 0.13);
+}
+
+TEST(InstalledCameraDatabase, TheObviousCameraComesFirst)
+{
+	struct Row {
+		const char *text, *first;
+	};
+	for (const Row row : { Row{ "7d", "Canon EOS 7D" }, Row{ "z6", "Nikon Z 6" }, Row{ "xt3", "Fujifilm X-T3" },
+			       Row{ "rx100", "Sony RX100" } }) {
+		const CameraMatches found = installed().search(row.text);
+		ASSERT_FALSE(found.matches.empty()) << row.text;
+		EXPECT_EQ(found.matches[0].camera->fullName, row.first) << row.text;
+	}
+}
+
+} // namespace
+} // namespace mirel
