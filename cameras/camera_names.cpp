@@ -97,13 +97,16 @@ void dropMark(Name &name)
 			words.erase(words.begin() + static_cast<std::ptrdiff_t>(i));
 			continue;
 		}
-		// "E-M1MarkII": the numeral becomes a word of its own.
+		// "MarkII" reads "II"; "E-M1MarkII" "E-M1 II".
 		const std::size_t mark = words[i].rfind("Mark");
-		if (mark != std::string::npos && mark > 0 && isNumeral(std::string_view(words[i]).substr(mark + 4))) {
-			std::string numeral = words[i].substr(mark + 4);
-			words[i].erase(mark);
+		if (mark == std::string::npos || !isNumeral(std::string_view(words[i]).substr(mark + 4)))
+			continue;
+		std::string numeral = words[i].substr(mark + 4);
+		words[i].erase(mark);
+		if (words[i].empty())
+			words[i] = std::move(numeral);
+		else
 			words.insert(words.begin() + static_cast<std::ptrdiff_t>(i) + 1, std::move(numeral));
-		}
 	}
 }
 

@@ -1,7 +1,7 @@
 // The installed lensfun database (liblensfun-data-v1), for the figures
 // photographers check.
 
-#include <cmath>
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -51,6 +51,33 @@ TEST(InstalledCameraDatabase, TheObviousCameraComesFirst)
 		ASSERT_FALSE(found.matches.empty()) << row.text;
 		EXPECT_EQ(found.matches[0].camera->fullName, row.first) << row.text;
 	}
+}
+
+TEST(InstalledCameraDatabase, LongNamesAreShortenedRecognisably)
+{
+	struct Row {
+		const char *fullName, *shortName;
+	};
+	for (const Row row : {
+		     Row{ "Olympus E-M1MarkII", "Olympus E-M1 II" },
+		     Row{ "Olympus E-M10 III", "Oly E-M10 III" },
+		     Row{ "Canon EOS 5D Mark III", "Canon 5D III" },
+		     Row{ "Canon EOS-1D X Mark II", "Canon 1D X II" },
+		     Row{ "Canon EOS Digital Rebel XTi", "Canon Rebel XTi" },
+		     Row{ "Canon PowerShot G7 X Mark II (16:9)", "G7 X II 16:9" },
+		     Row{ "Sony Alpha 7R III", "Sony A7R III" },
+		     Row{ "Panasonic DC-GH5", "Panasonic GH5" },
+		     Row{ "Leica M (Typ 240)", "Leica M 240" },
+		     Row{ "Konica Minolta Dynax 7D", "KM Dynax 7D" },
+		     Row{ "Fujifilm FinePix F810 (widescreen mode)", "F810 widescreen" },
+	     }) {
+		const auto &cameras = installed().cameras();
+		const auto camera = std::ranges::find(cameras, std::string_view(row.fullName), &Camera::fullName);
+		ASSERT_NE(camera, cameras.end()) << row.fullName;
+		EXPECT_EQ(camera->shortName, row.shortName) << row.fullName;
+	}
+	for (const Camera &camera : installed().cameras())
+		EXPECT_TRUE(!camera.shortName.empty() && camera.shortName.size() <= 15) << camera.fullName;
 }
 
 } // namespace
