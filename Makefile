@@ -27,6 +27,7 @@ bench: build
 	$(BUILD)/bench/core_bench
 	$(BUILD)/bench/pages_bench
 	$(BUILD)/bench/dof_table_bench
+	$(BUILD)/bench/cameras_bench
 	cd $(BUILD) && bench/settings_bench
 
 # Installs under PREFIX (staged under DESTDIR when given); uninstall removes

@@ -86,4 +86,18 @@ Cp1252Text cp1252FromUtf8(std::string_view utf8)
 	return result;
 }
 
+std::string cp1252Replacing(std::string_view utf8)
+{
+	std::string bytes;
+	while (true) {
+		const Cp1252Text fitting = cp1252FromUtf8(utf8);
+		bytes += fitting.bytes;
+		if (fitting.unfitAt == std::string_view::npos)
+			return bytes;
+		bytes += '?';
+		const Utf8Sequence unfit = utf8SequenceAt(utf8, fitting.unfitAt);
+		utf8.remove_prefix(fitting.unfitAt + (unfit.wellFormed ? unfit.length : 1));
+	}
+}
+
 } // namespace mirel

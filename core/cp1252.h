@@ -38,4 +38,9 @@ struct Cp1252Text {
 };
 Cp1252Text cp1252FromUtf8(std::string_view utf8);
 
+// UTF-8 text from elsewhere (a database, a file name) in Windows-1252, each
+// character the code page lacks, and each byte that is not UTF-8, as "?",
+// as Windows writes what it cannot convert.
+std::string cp1252Replacing(std::string_view utf8);
+
 } // namespace mirel

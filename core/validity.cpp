@@ -34,6 +34,15 @@ constexpr PositiveInput kMagnification{ "magnification is not a finite number", 
 constexpr PositiveInput kPupilMagnification{ "pupil magnification is not a finite number",
 					     "pupil magnification is not greater than 0" };
 constexpr PositiveInput kSubjectDepth{ "subject depth is not a finite number", "subject depth is not greater than 0" };
+constexpr PositiveInput kFrameWidth{ "frame width is not a finite number", "frame width is not greater than 0" };
+constexpr PositiveInput kFrameHeight{ "frame height is not a finite number", "frame height is not greater than 0" };
+constexpr PositiveInput kPrintWidth{ "print width is not a finite number", "print width is not greater than 0" };
+constexpr PositiveInput kPrintHeight{ "print height is not a finite number", "print height is not greater than 0" };
+constexpr PositiveInput kViewingDistance{ "viewing distance is not a finite number",
+					  "viewing distance is not greater than 0" };
+constexpr PositiveInput kEyeBlur{ "eye blur is not a finite number", "eye blur is not greater than 0" };
+constexpr PositiveInput kPixels{ "pixel count is not a finite number", "pixel count is not greater than 0" };
+constexpr PositiveInput kPixelFactor{ "pixel factor is not a finite number", "pixel factor is not greater than 0" };
 constexpr std::string_view kShorterThanFocal = "focus distance is shorter than the focal length";
 
 std::string_view firstFailure(std::initializer_list<Condition> conditions)
@@ -141,6 +150,30 @@ std::string_view macroStackUnusable(double magnification, double aperture, doubl
 				 kPupilMagnification.positive(pupilMagnification), kCoC.finite(coc), kCoC.positive(coc),
 				 kSubjectDepth.finite(subjectDepth), kSubjectDepth.positive(subjectDepth) }),
 		  overlapUnusable(overlap) });
+}
+
+std::string_view diagonalCoCUnusable(double frameWidth, double frameHeight)
+{
+	return firstFailure({ kFrameWidth.finite(frameWidth), kFrameWidth.positive(frameWidth),
+			      kFrameHeight.finite(frameHeight), kFrameHeight.positive(frameHeight) });
+}
+
+std::string_view printCoCUnusable(double frameWidth, double frameHeight, double printWidth, double printHeight,
+				  double viewingDistance, double eyeBlur)
+{
+	return firstFailure({ kFrameWidth.finite(frameWidth), kFrameWidth.positive(frameWidth),
+			      kFrameHeight.finite(frameHeight), kFrameHeight.positive(frameHeight),
+			      kPrintWidth.finite(printWidth), kPrintWidth.positive(printWidth),
+			      kPrintHeight.finite(printHeight), kPrintHeight.positive(printHeight),
+			      kViewingDistance.finite(viewingDistance), kViewingDistance.positive(viewingDistance),
+			      kEyeBlur.finite(eyeBlur), kEyeBlur.positive(eyeBlur) });
+}
+
+std::string_view pixelCoCUnusable(double frameWidth, double pixels, double pixelFactor)
+{
+	return firstFailure({ kFrameWidth.finite(frameWidth), kFrameWidth.positive(frameWidth), kPixels.finite(pixels),
+			      kPixels.positive(pixels), kPixelFactor.finite(pixelFactor),
+			      kPixelFactor.positive(pixelFactor) });
 }
 
 } // namespace mirel

@@ -35,4 +35,15 @@ std::string_view landscapeStackUnusable(double focalLength, double aperture, dou
 std::string_view macroStackUnusable(double magnification, double aperture, double pupilMagnification, double coc,
 				    double subjectDepth, double overlap);
 
+// The circle of confusion's rules (circle_of_confusion.h), each from the
+// frame's width and height first.
+// FrameWidth > 0, FrameHeight > 0.
+std::string_view diagonalCoCUnusable(double frameWidth, double frameHeight);
+// FrameWidth > 0, FrameHeight > 0, PrintWidth > 0, PrintHeight > 0,
+// ViewingDistance > 0, EyeBlur > 0.
+std::string_view printCoCUnusable(double frameWidth, double frameHeight, double printWidth, double printHeight,
+				  double viewingDistance, double eyeBlur);
+// FrameWidth > 0, Pixels > 0, PixelFactor > 0.
+std::string_view pixelCoCUnusable(double frameWidth, double pixels, double pixelFactor);
+
 } // namespace mirel
