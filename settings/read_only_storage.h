@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/lifecycle.h"
+#include "settings/model/lifecycle.h"
 
 namespace mirel {
 

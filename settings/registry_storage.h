@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "settings/lifecycle.h"
+#include "settings/model/lifecycle.h"
 #include "settings/reg_store.h"
 #include "settings/registry_key.h"
 #include "settings/stored_records.h"

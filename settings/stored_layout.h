@@ -7,7 +7,7 @@
 #include <type_traits>
 #include <variant>
 
-#include "settings/records.h"
+#include "settings/model/records.h"
 #include "settings/registry_api.h"
 
 namespace mirel {

@@ -6,7 +6,7 @@
 #include <type_traits>
 #include <variant>
 
-#include "settings/film_formats.h"
+#include "settings/model/built_in_defaults.h"
 #include "settings/stored_layout.h"
 
 namespace mirel {

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "settings/records.h"
+#include "settings/model/records.h"
 #include "settings/registry_key.h"
 
 namespace mirel {

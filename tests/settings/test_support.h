@@ -13,8 +13,8 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/film_formats.h"
 #include "settings/message_box.h"
+#include "settings/model/film_formats.h"
 #include "settings/reg_file.h"
 #include "settings/registry_storage.h"
 

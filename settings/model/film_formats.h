@@ -1,19 +1,11 @@
 #pragma once
 
-#include "settings/records.h"
+#include "settings/model/records.h"
 
 namespace mirel {
 
-// The built-in film table, its CoC filled with the suggested values.
-std::array<FilmFormat, kFilmFormatCount> builtInFilmFormats();
-
-// The built-in values of the stored records (filmCoC is left 0).
-CalcSettings builtInSettings();
-StartupPrefs builtInStartupPrefs();
-
-// Fills defaultSettings and startupPrefs with the built-in values; leaves
-// currentSettings, activePageIndex and filmCoC alone.
-void builtInDefaults();
+// The film formats of a settings record: the circle of confusion each
+// suggests, and the one selected.
 
 // Circle of confusion suggested for a format, from its Width and Height
 // (its stored CoC plays no part).

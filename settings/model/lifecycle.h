@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/records.h"
+#include "settings/model/records.h"
 
 namespace mirel {
 

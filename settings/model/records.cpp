@@ -1,4 +1,4 @@
-#include "settings/records.h"
+#include "settings/model/records.h"
 
 #include <algorithm>
 #include <cstring>

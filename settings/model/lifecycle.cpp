@@ -1,6 +1,7 @@
-#include "settings/lifecycle.h"
+#include "settings/model/lifecycle.h"
 
-#include "settings/film_formats.h"
+#include "settings/model/built_in_defaults.h"
+#include "settings/model/film_formats.h"
 
 namespace mirel {
 

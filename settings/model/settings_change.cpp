@@ -1,4 +1,4 @@
-#include "settings/settings_change.h"
+#include "settings/model/settings_change.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "settings/film_formats.h"
+#include "settings/model/built_in_defaults.h"
 
-#include "core/optics.h"
+#include "settings/model/film_formats.h"
 
 namespace mirel {
 
@@ -26,12 +26,6 @@ constexpr BuiltInFormat kBuiltInFormats[kFilmFormatCount] = {
 	{ "11 \xD7 14", 279.4, 355.6 },
 };
 // clang-format on
-
-// A selection outside the table reads as format 0.
-FilmFormat &filmFormatAt(CalcSettings &settings, std::size_t index)
-{
-	return settings.FilmSizes[index < settings.FilmSizes.size() ? index : 0];
-}
 
 } // namespace
 
@@ -79,36 +73,6 @@ void builtInDefaults()
 	defaults = builtInSettings();
 	defaults.filmCoC = filmCoC;
 	startupPrefs() = builtInStartupPrefs();
-}
-
-double suggestedCoC(const FilmFormat &format)
-{
-	return suggestedCoC(format.Width, format.Height);
-}
-
-bool selectFilmFormat(CalcSettings &settings, int index)
-{
-	if (index == settings.FilmSize)
-		return false;
-	settings.FilmSize = static_cast<std::uint8_t>(index);
-	settings.filmCoC = suggestedCoC(filmFormatAt(settings, settings.FilmSize));
-	return true;
-}
-
-FilmFormat &selectedFilmFormat()
-{
-	CalcSettings &settings = currentSettings();
-	return filmFormatAt(settings, settings.FilmSize);
-}
-
-double selectedFilmWidth()
-{
-	return selectedFilmFormat().Width;
-}
-
-double selectedFilmHeight()
-{
-	return selectedFilmFormat().Height;
 }
 
 } // namespace mirel
