@@ -11,7 +11,7 @@
 #include <fstream>
 #include <string>
 
-#include "settings/message_box.h"
+#include "settings/messages/message_box.h"
 #include "settings/model/lifecycle.h"
 #include "settings/model/records.h"
 #include "settings/registry_storage.h"

@@ -4,7 +4,7 @@
 
 #include "settings/reg_file.h"
 #include "settings/reg_key_handles.h"
-#include "settings/registry_api.h"
+#include "settings/registry/registry_api.h"
 
 namespace mirel {
 

@@ -12,7 +12,7 @@
 #include "settings/read_only_registry.h"
 #include "settings/reg_file.h"
 #include "settings/reg_store.h"
-#include "settings/registry_key.h"
+#include "settings/registry/registry_key.h"
 #include "settings/stored_records.h"
 
 namespace mirel {

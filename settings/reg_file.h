@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/registry_api.h"
+#include "settings/registry/registry_api.h"
 
 namespace mirel {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "settings/reg_file.h"
-#include "settings/registry_api.h"
+#include "settings/registry/registry_api.h"
 
 namespace mirel {
 

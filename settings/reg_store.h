@@ -10,10 +10,10 @@
 #include <string>
 
 #include "settings/file_system.h"
-#include "settings/message_box.h"
+#include "settings/messages/message_box.h"
 #include "settings/reg_file.h"
 #include "settings/reg_key_handles.h"
-#include "settings/registry_api.h"
+#include "settings/registry/registry_api.h"
 
 namespace mirel {
 

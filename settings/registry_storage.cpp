@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "settings/message_box.h"
+#include "settings/messages/message_box.h"
 
 namespace mirel {
 

@@ -4,7 +4,7 @@
 
 #include "settings/model/lifecycle.h"
 #include "settings/reg_store.h"
-#include "settings/registry_key.h"
+#include "settings/registry/registry_key.h"
 #include "settings/stored_records.h"
 
 namespace mirel {

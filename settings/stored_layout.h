@@ -8,7 +8,7 @@
 #include <variant>
 
 #include "settings/model/records.h"
-#include "settings/registry_api.h"
+#include "settings/registry/registry_api.h"
 
 namespace mirel {
 

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "settings/model/records.h"
-#include "settings/registry_key.h"
+#include "settings/registry/registry_key.h"
 
 namespace mirel {
 

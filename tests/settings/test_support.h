@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/message_box.h"
+#include "settings/messages/message_box.h"
 #include "settings/model/film_formats.h"
 #include "settings/reg_file.h"
 #include "settings/registry_storage.h"

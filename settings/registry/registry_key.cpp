@@ -1,4 +1,4 @@
-#include "settings/registry_key.h"
+#include "settings/registry/registry_key.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "core/number_text.h"
-#include "settings/message_box.h"
+#include "settings/messages/message_box.h"
 
 namespace mirel {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/registry_api.h"
+#include "settings/registry/registry_api.h"
 
 namespace mirel {
 

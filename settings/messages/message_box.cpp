@@ -1,4 +1,4 @@
-#include "settings/message_box.h"
+#include "settings/messages/message_box.h"
 
 #include <cstdio>
 #include <string>

@@ -1,4 +1,4 @@
-#include "settings/registry_api.h"
+#include "settings/registry/registry_api.h"
 
 namespace mirel {
 
