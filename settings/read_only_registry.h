@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "settings/reg_file.h"
 #include "settings/reg_key_handles.h"
+#include "settings/regedit4/reg_file.h"
 #include "settings/registry/registry_api.h"
 
 namespace mirel {

@@ -10,8 +10,8 @@
 
 #include "settings/file_system.h"
 #include "settings/read_only_registry.h"
-#include "settings/reg_file.h"
 #include "settings/reg_store.h"
+#include "settings/regedit4/reg_file.h"
 #include "settings/registry/registry_key.h"
 #include "settings/stored_records.h"
 

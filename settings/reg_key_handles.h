@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/reg_file.h"
+#include "settings/regedit4/reg_file.h"
 #include "settings/registry/registry_api.h"
 
 namespace mirel {

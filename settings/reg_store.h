@@ -11,8 +11,8 @@
 
 #include "settings/file_system.h"
 #include "settings/messages/message_box.h"
-#include "settings/reg_file.h"
 #include "settings/reg_key_handles.h"
+#include "settings/regedit4/reg_file.h"
 #include "settings/registry/registry_api.h"
 
 namespace mirel {

@@ -1,4 +1,4 @@
-#include "settings/reg_file.h"
+#include "settings/regedit4/reg_file.h"
 
 #include <algorithm>
 

@@ -15,7 +15,7 @@
 
 #include "settings/messages/message_box.h"
 #include "settings/model/film_formats.h"
-#include "settings/reg_file.h"
+#include "settings/regedit4/reg_file.h"
 #include "settings/registry_storage.h"
 
 namespace mirel::testing_support {

@@ -24,6 +24,13 @@ namespace mirel {
 // regedit exports today is read as well: the header "Windows Registry
 // Editor Version 5.00", and UTF-16LE or UTF-8 text with a byte order mark,
 // converted to Windows-1252.
+//
+// The records and their lookups are in reg_file.cpp, the reading in
+// parse_reg_file.cpp (the Unicode exports decoded by text_decoding.h), the
+// writing in format_reg_file.cpp.
+
+// The first line of the files Mirel writes.
+inline constexpr std::string_view kRegFileHeader = "REGEDIT4";
 
 struct RegValue {
 	std::string name; // "" is the key's default value, "@" in the file

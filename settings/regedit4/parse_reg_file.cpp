@@ -1,42 +1,16 @@
-#include "settings/reg_file.h"
+#include "settings/regedit4/reg_file.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <optional>
 
-#include "core/cp1252.h"
+#include "settings/regedit4/text_decoding.h"
 
 namespace mirel {
 
 namespace {
 
-constexpr std::string_view kHeader = "REGEDIT4";
+// The header of regedit's Unicode exports; Mirel writes kRegFileHeader.
 constexpr std::string_view kUnicodeHeader = "Windows Registry Editor Version 5.00";
-constexpr std::string_view kUtf16Mark = "\xFF\xFE";
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-constexpr std::string_view kLineEnd = "\r\n";
-// regedit breaks "hex:" lists so that no line grows past 80 columns.
-constexpr std::size_t kHexLineWidth = 76;
-
-unsigned char upperCase(unsigned char c)
-{
-	if (c >= 'a' && c <= 'z')
-		return static_cast<unsigned char>(c - 0x20);
-	if (c >= 0xE0 && c <= 0xFE && c != 0xF7) // à..þ except ÷
-		return static_cast<unsigned char>(c - 0x20);
-	switch (c) {
-	case 0x9A:
-		return 0x8A; // š
-	case 0x9C:
-		return 0x8C; // œ
-	case 0x9E:
-		return 0x8E; // ž
-	case 0xFF:
-		return 0x9F; // ÿ
-	default:
-		return c;
-	}
-}
 
 bool isSpace(char c)
 {
@@ -292,53 +266,6 @@ private:
 	bool cutOff_ = false;
 };
 
-// Appends character as its Windows-1252 byte, or '?' when there is none.
-void appendCp1252(std::string &text, char32_t character, bool &unmappable)
-{
-	const auto byte = cp1252OfUnicode(character);
-	unmappable |= !byte;
-	text += byte.value_or('?');
-}
-
-std::string fromUtf16(std::string_view bytes, bool &unmappable)
-{
-	std::string text;
-	text.reserve(bytes.size() / 2);
-	const auto unit = [&](std::size_t i) {
-		return static_cast<char32_t>(static_cast<unsigned char>(bytes[i]) |
-					     static_cast<unsigned char>(bytes[i + 1]) << 8);
-	};
-	for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-		char32_t character = unit(i);
-		if (character >= 0xD800 && character < 0xDC00 && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
-		    unit(i + 2) < 0xE000) {
-			character = 0x10000 + ((character - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
-			i += 2;
-		}
-		appendCp1252(text, character, unmappable);
-	}
-	unmappable |= bytes.size() % 2 != 0; // half a character at the end
-	return text;
-}
-
-std::string fromUtf8(std::string_view bytes, bool &unmappable)
-{
-	std::string text;
-	text.reserve(bytes.size());
-	for (std::size_t i = 0; i < bytes.size();) {
-		const auto [character, length, valid] = utf8SequenceAt(bytes, i);
-		if (!valid) {
-			unmappable = true;
-			text += '?';
-			++i;
-			continue;
-		}
-		appendCp1252(text, character, unmappable);
-		i += length;
-	}
-	return text;
-}
-
 void mergeValue(RegKeyRecord &key, RegValue value)
 {
 	if (RegValue *existing = findValue(key, value.name))
@@ -347,130 +274,17 @@ void mergeValue(RegKeyRecord &key, RegValue value)
 		key.values.push_back(std::move(value));
 }
 
-void appendQuoted(std::string &out, std::string_view text)
-{
-	out += '"';
-	for (const char c : text) {
-		if (c == '\\' || c == '"')
-			out += '\\';
-		out += c;
-	}
-	out += '"';
-}
-
-// Whether a REG_SZ's bytes come back exactly from the quoted form: one
-// terminating zero, no zero before it, and no line break in the text.
-bool quotable(std::string_view data)
-{
-	if (data.empty() || data.back() != '\0')
-		return false;
-	data.remove_suffix(1);
-	return data.find_first_of(std::string_view("\0\r\n", 3)) == std::string_view::npos;
-}
-
-void appendHex(std::string &out, std::size_t lineStart, std::string_view data)
-{
-	static constexpr char kDigits[] = "0123456789abcdef";
-	for (std::size_t i = 0; i < data.size(); ++i) {
-		const auto byte = static_cast<unsigned char>(data[i]);
-		out += kDigits[byte >> 4];
-		out += kDigits[byte & 0xF];
-		if (i + 1 == data.size())
-			break;
-		out += ',';
-		if (out.size() - lineStart >= kHexLineWidth) {
-			out += '\\';
-			out += kLineEnd;
-			lineStart = out.size();
-			out += "  ";
-		}
-	}
-}
-
-void appendValue(std::string &out, const RegValue &value)
-{
-	const std::size_t lineStart = out.size();
-	if (value.name.empty())
-		out += '@';
-	else
-		appendQuoted(out, value.name);
-	out += '=';
-	if (value.type == kRegSz && quotable(value.data)) {
-		appendQuoted(out, std::string_view(value.data).substr(0, value.data.size() - 1));
-	} else if (value.type == kRegDword && value.data.size() == 4) {
-		std::uint32_t number = 0;
-		for (std::size_t i = 0; i < 4; ++i)
-			number |= static_cast<std::uint32_t>(static_cast<unsigned char>(value.data[i])) << (8 * i);
-		static constexpr char kDigits[] = "0123456789abcdef";
-		out += "dword:";
-		for (int shift = 28; shift >= 0; shift -= 4)
-			out += kDigits[number >> shift & 0xF];
-	} else {
-		if (value.type == kRegBinary) {
-			out += "hex:";
-		} else {
-			static constexpr char kDigits[] = "0123456789abcdef";
-			out += "hex(";
-			bool leading = true;
-			for (int shift = 28; shift >= 0; shift -= 4) {
-				const char digit = kDigits[value.type >> shift & 0xF];
-				if (leading && digit == '0' && shift > 0)
-					continue;
-				leading = false;
-				out += digit;
-			}
-			out += "):";
-		}
-		appendHex(out, lineStart, value.data);
-	}
-	out += kLineEnd;
-}
-
 } // namespace
-
-bool sameRegName(std::string_view a, std::string_view b)
-{
-	return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-		return upperCase(static_cast<unsigned char>(x)) == upperCase(static_cast<unsigned char>(y));
-	});
-}
-
-RegKeyRecord *findKey(RegFile &file, std::string_view path)
-{
-	const auto it = std::find_if(file.keys.begin(), file.keys.end(),
-				     [&](const RegKeyRecord &key) { return sameRegName(key.path, path); });
-	return it == file.keys.end() ? nullptr : &*it;
-}
-
-RegValue *findValue(RegKeyRecord &key, std::string_view name)
-{
-	const auto it = std::find_if(key.values.begin(), key.values.end(),
-				     [&](const RegValue &value) { return sameRegName(value.name, name); });
-	return it == key.values.end() ? nullptr : &*it;
-}
-
-bool holdsKey(const RegFile &file, std::string_view path)
-{
-	return std::any_of(file.keys.begin(), file.keys.end(), [&](const RegKeyRecord &key) {
-		return key.path.size() >= path.size() &&
-		       sameRegName(std::string_view(key.path).substr(0, path.size()), path) &&
-		       (key.path.size() == path.size() || key.path[path.size()] == '\\');
-	});
-}
 
 RegFileReading parseRegFile(std::string_view bytes)
 {
 	RegFileReading reading;
-	std::string converted;
-	std::string_view text = bytes;
-	if (bytes.starts_with(kUtf16Mark))
-		text = converted = fromUtf16(bytes.substr(kUtf16Mark.size()), reading.unmappable);
-	else if (bytes.starts_with(kUtf8Mark))
-		text = converted = fromUtf8(bytes.substr(kUtf8Mark.size()), reading.unmappable);
+	const std::optional<std::string> decoded = decodeUnicodeText(bytes, reading.unmappable);
+	const std::string_view text = decoded ? std::string_view(*decoded) : bytes;
 
 	LineReader lines(text);
 	RegKeyRecord *key = nullptr;
-	const auto header = [](std::string_view line) { return line == kHeader || line == kUnicodeHeader; };
+	const auto header = [](std::string_view line) { return line == kRegFileHeader || line == kUnicodeHeader; };
 	if (lines.atEnd() || !header(trimRight(lines.next())) || lines.lastWasCutOff()) {
 		// Without its header the file is not what Mirel wrote; read what can
 		// be read from the start.
@@ -520,24 +334,6 @@ RegFileReading parseRegFile(std::string_view bytes)
 			++reading.skippedLines;
 	}
 	return reading;
-}
-
-std::string formatRegFile(const RegFile &file)
-{
-	std::string out;
-	out += kHeader;
-	out += kLineEnd;
-	for (const RegKeyRecord &key : file.keys) {
-		out += kLineEnd;
-		out += '[';
-		out += key.path;
-		out += ']';
-		out += kLineEnd;
-		for (const RegValue &value : key.values)
-			appendValue(out, value);
-	}
-	out += kLineEnd;
-	return out;
 }
 
 } // namespace mirel
