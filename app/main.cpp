@@ -2,7 +2,7 @@
 #include <cstdlib>
 
 #include "app/command_line.h"
-#include "settings/reg_store.h"
+#include "settings/file_registry/reg_file_store.h"
 #include "settings/registry_storage.h"
 #include "shell/mirel_app.h"
 

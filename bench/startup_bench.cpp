@@ -21,7 +21,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "settings/reg_store.h"
+#include "settings/file_registry/reg_file_store.h"
 #include "settings/registry_storage.h"
 #include "shell/mirel_app.h"
 #include "shell/mirel_dlg.h"

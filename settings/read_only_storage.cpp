@@ -8,9 +8,9 @@
 #include <stdexcept>
 #include <utility>
 
-#include "settings/file_system.h"
-#include "settings/read_only_registry.h"
-#include "settings/reg_store.h"
+#include "settings/file_registry/read_only_registry.h"
+#include "settings/file_registry/reg_file_store.h"
+#include "settings/file_safety/file_system.h"
 #include "settings/regedit4/reg_file.h"
 #include "settings/registry/registry_key.h"
 #include "settings/stored_records.h"

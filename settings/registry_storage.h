@@ -2,8 +2,8 @@
 
 #include <optional>
 
+#include "settings/file_registry/reg_file_store.h"
 #include "settings/model/lifecycle.h"
-#include "settings/reg_store.h"
 #include "settings/registry/registry_key.h"
 #include "settings/stored_records.h"
 

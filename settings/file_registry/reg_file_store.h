@@ -9,15 +9,15 @@
 #include <optional>
 #include <string>
 
-#include "settings/file_system.h"
+#include "settings/file_registry/reg_key_handles.h"
+#include "settings/file_safety/file_system.h"
 #include "settings/messages/message_box.h"
-#include "settings/reg_key_handles.h"
 #include "settings/regedit4/reg_file.h"
 #include "settings/registry/registry_api.h"
 
 namespace mirel {
 
-// The user's registry, kept in one REGEDIT4 file (reg_file.h) below the
+// The user's registry, kept in one REGEDIT4 file (regedit4/reg_file.h) below the
 // predefined key HKEY_CURRENT_USER.
 //
 // The file is replaced whole and atomically: the new content is written

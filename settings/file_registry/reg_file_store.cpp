@@ -1,4 +1,4 @@
-#include "settings/reg_store.h"
+#include "settings/file_registry/reg_file_store.h"
 
 #include <dirent.h>
 #include <fcntl.h>

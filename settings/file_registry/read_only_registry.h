@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "settings/reg_key_handles.h"
+#include "settings/file_registry/reg_key_handles.h"
 #include "settings/regedit4/reg_file.h"
 #include "settings/registry/registry_api.h"
 

@@ -1,4 +1,4 @@
-#include "settings/file_system.h"
+#include "settings/file_safety/file_system.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

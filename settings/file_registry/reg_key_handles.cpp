@@ -1,4 +1,4 @@
-#include "settings/reg_key_handles.h"
+#include "settings/file_registry/reg_key_handles.h"
 
 #include <cstring>
 #include <utility>

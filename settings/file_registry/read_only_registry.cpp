@@ -1,4 +1,4 @@
-#include "settings/read_only_registry.h"
+#include "settings/file_registry/read_only_registry.h"
 
 #include <utility>
 
