@@ -106,4 +106,12 @@ int flock(int fd, int operation)
 
 } // namespace posix
 
+std::string folderOf(const std::string &path)
+{
+	const std::size_t slash = path.rfind('/');
+	if (slash == std::string::npos)
+		return ".";
+	return slash == 0 ? "/" : path.substr(0, slash);
+}
+
 } // namespace mirel

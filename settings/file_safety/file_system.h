@@ -31,4 +31,7 @@ int flock(int fd, int operation);
 
 } // namespace posix
 
+// The folder that holds the file at path: "." for a bare name.
+std::string folderOf(const std::string &path);
+
 } // namespace mirel
