@@ -14,7 +14,7 @@
 #include "settings/messages/message_box.h"
 #include "settings/model/lifecycle.h"
 #include "settings/model/records.h"
-#include "settings/registry_storage.h"
+#include "settings/storage/registry_storage.h"
 
 namespace mirel {
 namespace {

@@ -75,8 +75,4 @@ private:
 	std::string firstValueSet_;
 };
 
-// $XDG_CONFIG_HOME/Talvern/Mirel.reg, or ~/.config/Talvern/Mirel.reg when
-// that variable is unset, empty or not an absolute path.
-std::string defaultSettingsPath();
-
 } // namespace mirel

@@ -16,7 +16,7 @@
 #include "settings/messages/message_box.h"
 #include "settings/model/film_formats.h"
 #include "settings/regedit4/reg_file.h"
-#include "settings/registry_storage.h"
+#include "settings/storage/registry_storage.h"
 
 namespace mirel::testing_support {
 

@@ -1,4 +1,4 @@
-#include "settings/read_only_storage.h"
+#include "settings/storage/read_only_storage.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,11 +9,11 @@
 #include <utility>
 
 #include "settings/file_registry/read_only_registry.h"
-#include "settings/file_registry/reg_file_store.h"
 #include "settings/file_safety/file_system.h"
+#include "settings/file_safety/safe_file.h"
 #include "settings/regedit4/reg_file.h"
 #include "settings/registry/registry_key.h"
-#include "settings/stored_records.h"
+#include "settings/storage/stored_records.h"
 
 namespace mirel {
 
@@ -38,7 +38,7 @@ int readWholeFile(const std::string &path, std::string &text)
 			error = static_cast<int>(-got);
 		else if (got == 0)
 			break;
-		else if (text.size() + static_cast<std::size_t>(got) > RegFileStore::kMaxFileSize)
+		else if (text.size() + static_cast<std::size_t>(got) > SafeFile::kMaxSize)
 			error = EFBIG;
 		else
 			text.append(buffer, static_cast<std::size_t>(got));

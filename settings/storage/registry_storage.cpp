@@ -1,4 +1,4 @@
-#include "settings/registry_storage.h"
+#include "settings/storage/registry_storage.h"
 
 #include <stdexcept>
 #include <string>

@@ -5,7 +5,7 @@
 #include "settings/file_registry/reg_file_store.h"
 #include "settings/model/lifecycle.h"
 #include "settings/registry/registry_key.h"
-#include "settings/stored_records.h"
+#include "settings/storage/stored_records.h"
 
 namespace mirel {
 

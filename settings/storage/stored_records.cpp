@@ -1,4 +1,4 @@
-#include "settings/stored_records.h"
+#include "settings/storage/stored_records.h"
 
 #include <cstdio>
 #include <span>
@@ -7,7 +7,7 @@
 #include <variant>
 
 #include "settings/model/built_in_defaults.h"
-#include "settings/stored_layout.h"
+#include "settings/storage/stored_layout.h"
 
 namespace mirel {
 
