@@ -38,6 +38,8 @@ std::string fromUtf16(std::string_view bytes, bool &unmappable)
 	return text;
 }
 
+// A byte that starts no well-formed sequence (an overlong form among them)
+// reads as one '?'.
 std::string fromUtf8(std::string_view bytes, bool &unmappable)
 {
 	std::string text;
