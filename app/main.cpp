@@ -2,8 +2,9 @@
 #include <cstdlib>
 
 #include "app/command_line.h"
-#include "settings/reg_store.h"
-#include "settings/registry_storage.h"
+#include "settings/file_registry/reg_file_store.h"
+#include "settings/storage/registry_storage.h"
+#include "settings/storage/settings_path.h"
 #include "shell/mirel_app.h"
 
 namespace {

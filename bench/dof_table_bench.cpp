@@ -7,8 +7,8 @@
 
 #include "dof_table/dof_table.h"
 #include "resources/control_ids.h"
-#include "settings/records.h"
-#include "settings/settings_change.h"
+#include "settings/model/records.h"
+#include "settings/model/settings_change.h"
 #include "testing/headless_sheet.h"
 
 namespace mirel {

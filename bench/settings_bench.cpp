@@ -11,10 +11,10 @@
 #include <fstream>
 #include <string>
 
-#include "settings/lifecycle.h"
-#include "settings/message_box.h"
-#include "settings/records.h"
-#include "settings/registry_storage.h"
+#include "settings/messages/message_box.h"
+#include "settings/model/lifecycle.h"
+#include "settings/model/records.h"
+#include "settings/storage/registry_storage.h"
 
 namespace mirel {
 namespace {

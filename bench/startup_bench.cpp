@@ -21,8 +21,9 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "settings/reg_store.h"
-#include "settings/registry_storage.h"
+#include "settings/file_registry/reg_file_store.h"
+#include "settings/storage/registry_storage.h"
+#include "settings/storage/settings_path.h"
 #include "shell/mirel_app.h"
 #include "shell/mirel_dlg.h"
 

@@ -11,7 +11,7 @@
 #include "core/number_text.h"
 #include "core/optics.h"
 #include "core/validity.h"
-#include "settings/film_formats.h"
+#include "settings/model/film_formats.h"
 
 namespace mirel::cli {
 

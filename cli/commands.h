@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/report.h"
-#include "settings/records.h"
+#include "settings/model/records.h"
 
 namespace mirel::cli {
 

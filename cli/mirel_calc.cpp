@@ -5,9 +5,9 @@
 #include "cli/commands.h"
 #include "cli/option_text.h"
 #include "core/stops.h"
-#include "settings/lifecycle.h"
-#include "settings/read_only_storage.h"
-#include "settings/reg_store.h"
+#include "settings/model/lifecycle.h"
+#include "settings/storage/read_only_storage.h"
+#include "settings/storage/settings_path.h"
 
 namespace mirel::cli {
 

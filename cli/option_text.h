@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/units.h"
-#include "settings/records.h"
+#include "settings/model/records.h"
 
 namespace mirel::cli {
 

@@ -14,6 +14,17 @@ constexpr std::array<char16_t, 32> kHighControls = {
 	0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, //
 };
 
+// The length of the UTF-8 sequence a lead byte starts; 0 for a byte that
+// starts none.
+std::size_t sequenceLength(unsigned char lead)
+{
+	if (lead < 0x80)
+		return 1;
+	if (lead < 0xC0 || lead >= 0xF8)
+		return 0;
+	return lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+}
+
 } // namespace
 
 char16_t unicodeOfCp1252(unsigned char byte)
@@ -56,9 +67,10 @@ std::string utf8FromCp1252(std::string_view text)
 
 Utf8Sequence utf8SequenceAt(std::string_view text, std::size_t at)
 {
+	// The least code point of each length: a shorter form would do for less.
+	constexpr char32_t kLeast[] = { 0, 0, 0x80, 0x800, 0x10000 };
 	const auto lead = static_cast<unsigned char>(text[at]);
-	// The sequence's length and the bits of its lead byte.
-	const std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+	const std::size_t length = sequenceLength(lead);
 	Utf8Sequence sequence{ length == 1 ? lead : static_cast<char32_t>(lead & (0x7F >> length)), length,
 			       length > 0 && at + length <= text.size() };
 	for (std::size_t i = 1; sequence.wellFormed && i < length; ++i) {
@@ -66,6 +78,9 @@ Utf8Sequence utf8SequenceAt(std::string_view text, std::size_t at)
 		sequence.wellFormed = (next & 0xC0) == 0x80;
 		sequence.codePoint = (sequence.codePoint << 6) | (next & 0x3F);
 	}
+	const char32_t codePoint = sequence.codePoint;
+	sequence.wellFormed = sequence.wellFormed && codePoint >= kLeast[length] && codePoint <= 0x10FFFF &&
+			      (codePoint < 0xD800 || codePoint > 0xDFFF);
 	return sequence;
 }
 
@@ -75,8 +90,7 @@ Cp1252Text cp1252FromUtf8(std::string_view utf8)
 	for (std::size_t at = 0; at < utf8.size();) {
 		const auto [codePoint, length, wellFormed] = utf8SequenceAt(utf8, at);
 		const std::optional<char> byte = wellFormed ? cp1252OfUnicode(codePoint) : std::nullopt;
-		// An overlong form of a character the code page has is no UTF-8.
-		if (!byte || (length > 1 && codePoint < 0x80) || (length > 2 && codePoint < 0x800)) {
+		if (!byte) {
 			result.unfitAt = at;
 			return result;
 		}

@@ -19,8 +19,11 @@ std::optional<char> cp1252OfUnicode(char32_t codePoint);
 std::string utf8FromCp1252(std::string_view text);
 
 // The UTF-8 sequence that starts at byte at of text: its code point and
-// its length in bytes; not well formed when its lead or a following byte
-// is wrong, or the text ends inside it.
+// its length in bytes. It is well formed only as the Unicode standard
+// defines it: not when its lead or a following byte is wrong, the text ends
+// inside it, it is longer than its code point needs (an overlong form), or
+// its code point is a surrogate or beyond U+10FFFF. The one decoder of
+// UTF-8, for the text fields and the settings file alike.
 struct Utf8Sequence {
 	char32_t codePoint;
 	std::size_t length;

@@ -5,8 +5,8 @@
 #include "pages/conventions.h"
 #include "resources/control_ids.h"
 #include "resources/templates.h"
-#include "settings/film_formats.h"
-#include "settings/records.h"
+#include "settings/model/film_formats.h"
+#include "settings/model/records.h"
 
 namespace mirel {
 

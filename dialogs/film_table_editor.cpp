@@ -6,8 +6,9 @@
 #include "core/number_text.h"
 #include "core/optics.h"
 #include "dialogs/film_presets.h"
-#include "settings/film_formats.h"
-#include "settings/settings_change.h"
+#include "settings/model/built_in_defaults.h"
+#include "settings/model/film_formats.h"
+#include "settings/model/settings_change.h"
 
 namespace mirel {
 

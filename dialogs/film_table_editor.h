@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "settings/records.h"
+#include "settings/model/records.h"
 
 namespace mirel {
 

@@ -5,7 +5,7 @@
 #include "dialogs/pick_list.h"
 #include "resources/control_ids.h"
 #include "resources/templates.h"
-#include "settings/records.h"
+#include "settings/model/records.h"
 
 namespace mirel {
 

@@ -6,7 +6,7 @@
 
 #include "core/aperture_series.h"
 #include "core/units.h"
-#include "settings/records.h"
+#include "settings/model/records.h"
 
 namespace mirel {
 

@@ -31,7 +31,7 @@
 #include "dof_table_qt/dof_table_model.h"
 #include "dof_table_qt/shared_drawing.h"
 #include "dof_table_qt/table_files.h"
-#include "settings/records.h"
+#include "settings/model/records.h"
 
 namespace mirel {
 

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "dof_table/dof_table.h"
-#include "settings/settings_change.h"
+#include "settings/model/settings_change.h"
 
 class QCheckBox;
 class QLabel;

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/reg_file.h"
+#include "settings/regedit4/reg_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -4,7 +4,7 @@
 #include "core/stops.h"
 #include "pages/conventions.h"
 #include "resources/control_ids.h"
-#include "settings/records.h"
+#include "settings/model/records.h"
 
 namespace mirel {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "pages/page.h"
-#include "settings/records.h"
-#include "settings/settings_change.h"
+#include "settings/model/records.h"
+#include "settings/model/settings_change.h"
 
 namespace mirel {
 

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "resources/control_ids.h"
-#include "settings/film_formats.h"
+#include "settings/model/film_formats.h"
 
 namespace mirel {
 

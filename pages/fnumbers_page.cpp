@@ -5,7 +5,7 @@
 #include "core/stops.h"
 #include "resources/control_ids.h"
 #include "resources/templates.h"
-#include "settings/records.h"
+#include "settings/model/records.h"
 
 namespace mirel {
 

@@ -3,7 +3,7 @@
 #include "core/calculators.h"
 #include "resources/control_ids.h"
 #include "resources/templates.h"
-#include "settings/records.h"
+#include "settings/model/records.h"
 
 namespace mirel {
 

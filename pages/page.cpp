@@ -3,7 +3,7 @@
 #include <cassert>
 
 #include "pages/conventions.h"
-#include "settings/settings_change.h"
+#include "settings/model/settings_change.h"
 
 namespace mirel {
 

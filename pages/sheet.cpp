@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "settings/settings_change.h"
+#include "settings/model/settings_change.h"
 
 namespace mirel {
 

@@ -4,8 +4,8 @@
 #include "core/number_text.h"
 #include "resources/control_ids.h"
 #include "resources/templates.h"
-#include "settings/film_formats.h"
-#include "settings/records.h"
+#include "settings/model/film_formats.h"
+#include "settings/model/records.h"
 
 namespace mirel {
 

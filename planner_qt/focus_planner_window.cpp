@@ -16,8 +16,8 @@
 
 #include "core/cp1252.h"
 #include "core/number_text.h"
-#include "settings/film_formats.h"
-#include "settings/records.h"
+#include "settings/model/film_formats.h"
+#include "settings/model/records.h"
 
 namespace mirel {
 

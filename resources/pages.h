@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/records.h"
+#include "settings/model/records.h"
 
 // The calculator pages by their place in the main window's sheet (the
 // PageIndex order of the Show menu, Ctrl+1..7 and the start-page list).

@@ -7,7 +7,7 @@
 #include <QMainWindow>
 
 #include "pages/page.h"
-#include "settings/settings_change.h"
+#include "settings/model/settings_change.h"
 
 class QLabel;
 

@@ -2,7 +2,7 @@
 
 #include <QMessageBox>
 
-#include "settings/message_box.h"
+#include "settings/messages/message_box.h"
 #include "shell/mirel_dlg.h"
 #include "ui_qt/cp1252.h"
 

@@ -2,8 +2,8 @@
 
 #include "core/stops.h"
 #include "pages/all_pages.h"
-#include "settings/lifecycle.h"
-#include "settings/records.h"
+#include "settings/model/lifecycle.h"
+#include "settings/model/records.h"
 
 namespace mirel::testing {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/film_formats.h"
+#include "settings/model/built_in_defaults.h"
 
 namespace mirel::cli {
 namespace {

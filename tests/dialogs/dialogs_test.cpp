@@ -12,9 +12,9 @@
 #include "dialogs/startup_prefs_dlg.h"
 #include "pages/conventions.h"
 #include "resources/control_ids.h"
-#include "settings/film_formats.h"
-#include "settings/lifecycle.h"
-#include "settings/records.h"
+#include "settings/model/film_formats.h"
+#include "settings/model/lifecycle.h"
+#include "settings/model/records.h"
 #include "testing/headless_dialog.h"
 
 namespace mirel::testing {

@@ -14,8 +14,9 @@
 #include "core/number_text.h"
 #include "dialogs/film_presets.h"
 #include "resources/control_ids.h"
-#include "settings/film_formats.h"
-#include "settings/lifecycle.h"
+#include "settings/model/built_in_defaults.h"
+#include "settings/model/film_formats.h"
+#include "settings/model/lifecycle.h"
 #include "testing/headless_sheet.h"
 #include "tests/settings/test_support.h"
 

@@ -16,9 +16,9 @@
 #include "dof_table/dof_table.h"
 #include "dof_table/table_text.h"
 #include "resources/control_ids.h"
-#include "settings/film_formats.h"
-#include "settings/lifecycle.h"
-#include "settings/settings_change.h"
+#include "settings/model/film_formats.h"
+#include "settings/model/lifecycle.h"
+#include "settings/model/settings_change.h"
 #include "testing/headless_dialog.h"
 #include "testing/headless_sheet.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "resources/control_ids.h"
-#include "settings/records.h"
+#include "settings/model/records.h"
 #include "testing/headless_sheet.h"
 
 namespace mirel::testing {

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "resources/templates.h"
-#include "settings/records.h"
+#include "settings/model/records.h"
 
 namespace mirel::testing {
 

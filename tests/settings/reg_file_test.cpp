@@ -1,4 +1,4 @@
-#include "settings/reg_file.h"
+#include "settings/regedit4/reg_file.h"
 
 #include <algorithm>
 
@@ -89,6 +89,7 @@ TEST(RegFile, RegeditExportsInUnicodeReadAsWindows1252)
 		{ "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n" + u8body, true },
 		{ "\xEF\xBB\xBFREGEDIT4\r\n" + u8body, true },
 		{ utf16(u"REGEDIT4\r\n" + u16body + u"\"X\"=\"\u4E2D\"\r\n"), false }, // no Windows-1252 byte for it
+		{ "\xEF\xBB\xBFREGEDIT4\r\n" + u8body + "\"X\"=\"\xC1\x81\"\r\n", false }, // "A" overlong: no UTF-8
 	};
 	for (const auto &[bytes, whole] : rows) {
 		const RegFileReading reading = parseRegFile(bytes);

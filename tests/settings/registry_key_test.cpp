@@ -1,4 +1,4 @@
-#include "settings/registry_key.h"
+#include "settings/registry/registry_key.h"
 
 #include "test_support.h"
 

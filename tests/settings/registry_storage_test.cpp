@@ -1,6 +1,7 @@
 // The stored layout: a first run stores all of it, a load keeps what it
 // read before it stops, numbers out of range come back in range, and what
 // Mirel does not know stays in the file.
+#include "settings/model/built_in_defaults.h"
 #include "test_support.h"
 
 namespace mirel {

@@ -3,8 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/film_formats.h"
-#include "settings/lifecycle.h"
+#include "settings/model/built_in_defaults.h"
+#include "settings/model/film_formats.h"
+#include "settings/model/lifecycle.h"
 
 namespace mirel {
 namespace {

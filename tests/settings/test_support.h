@@ -13,10 +13,10 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/film_formats.h"
-#include "settings/message_box.h"
-#include "settings/reg_file.h"
-#include "settings/registry_storage.h"
+#include "settings/messages/message_box.h"
+#include "settings/model/film_formats.h"
+#include "settings/regedit4/reg_file.h"
+#include "settings/storage/registry_storage.h"
 
 namespace mirel::testing_support {
 

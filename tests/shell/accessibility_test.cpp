@@ -19,7 +19,7 @@
 #include "dialogs/startup_prefs_dlg.h"
 #include "resources/control_ids.h"
 #include "resources/templates.h"
-#include "settings/records.h"
+#include "settings/model/records.h"
 #include "shell/page_sheet.h"
 #include "testing_qt/layout_check.h"
 #include "testing_qt/palettes.h"

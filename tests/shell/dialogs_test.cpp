@@ -6,7 +6,7 @@
 #include <QTextBrowser>
 
 #include "resources/control_ids.h"
-#include "settings/records.h"
+#include "settings/model/records.h"
 #include "shell/help_find_bar.h"
 #include "shell/help_window.h"
 #include "testing_qt/qt_user_actions.h"

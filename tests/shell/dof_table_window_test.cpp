@@ -20,7 +20,7 @@
 #include "dof_table_qt/dof_table_window.h"
 #include "dof_table_qt/table_files.h"
 #include "resources/control_ids.h"
-#include "settings/records.h"
+#include "settings/model/records.h"
 #include "shell/page_sheet.h"
 #include "testing_qt/palettes.h"
 #include "testing_qt/qt_user_actions.h"

@@ -10,7 +10,7 @@
 #include <QTimer>
 
 #include "resources/control_ids.h"
-#include "settings/message_box.h"
+#include "settings/messages/message_box.h"
 #include "shell/mirel_app.h"
 #include "shell/page_sheet.h"
 #include "ui_qt/qt_controls.h"

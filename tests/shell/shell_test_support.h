@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/lifecycle.h"
+#include "settings/model/lifecycle.h"
 #include "shell/help_window.h"
 #include "shell/mirel_dlg.h"
 #include "shell/qt_dialog_host.h"

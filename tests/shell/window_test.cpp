@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "resources/control_ids.h"
-#include "settings/records.h"
+#include "settings/model/records.h"
 #include "shell/page_sheet.h"
 #include "testing_qt/qt_user_actions.h"
 #include "ui_qt/qt_controls.h"

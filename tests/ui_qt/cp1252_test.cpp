@@ -38,8 +38,9 @@ TEST(Cp1252, UnicodeTextStopsAtTheFirstCharacterTheCodePageLacks)
 		const char *utf8;
 		std::size_t unfitAt;
 	};
-	for (const Row row : { Row{ "6 \u00d7 7 \u03a9", 7 }, Row{ "\u20ac \u2014 \U0001F4F7", 8 }, Row{ "\xc3", 0 },
-			       Row{ "ab\xc1\x81", 2 }, Row{ "\x80", 0 }, Row{ "\xe2\x82", 0 } }) {
+	for (const Row row :
+	     { Row{ "6 \u00d7 7 \u03a9", 7 }, Row{ "\u20ac \u2014 \U0001F4F7", 8 }, Row{ "\xc3", 0 },
+	       Row{ "ab\xc1\x81", 2 }, Row{ "\xf0\x82\x82\xac", 0 }, Row{ "\x80", 0 }, Row{ "\xe2\x82", 0 } }) {
 		const Cp1252Text text = cp1252FromUtf8(row.utf8);
 		EXPECT_EQ(text.unfitAt, row.unfitAt) << row.utf8;
 		EXPECT_EQ(text.bytes,

@@ -1,0 +1,380 @@
+#include "settings/file_safety/safe_file.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <utility>
+
+#include "settings/file_safety/file_system.h"
+#include "settings/messages/message_box.h"
+
+namespace mirel {
+
+namespace {
+
+constexpr int kMaxSymlinks = 40;
+constexpr std::size_t kCopyChunk = 64 * 1024;
+
+RegResult fromErrno(int error)
+{
+	switch (error) {
+	case 0:
+		return kRegSuccess;
+	case ENOENT:
+		return kRegFileNotFound;
+	case ENOTDIR:
+	case ELOOP:
+	case ENAMETOOLONG:
+		return kRegPathNotFound;
+	case EACCES:
+	case EPERM:
+	case EROFS:
+	case EISDIR: // as Windows answers opening a folder as a file
+	case ETXTBSY:
+		return kRegAccessDenied;
+	case ENOSPC:
+	case EDQUOT:
+	case EFBIG:
+		return kRegDiskFull;
+	case ENOMEM:
+		return kRegNotEnoughMemory;
+	default:
+		return kRegIoError;
+	}
+}
+
+RegResult fromResult(long result)
+{
+	return result < 0 ? fromErrno(static_cast<int>(-result)) : kRegSuccess;
+}
+
+std::string fileNameOf(const std::string &path)
+{
+	const std::size_t slash = path.rfind('/');
+	return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string describeError(RegResult code)
+{
+	return std::string(systemErrorText(code));
+}
+
+} // namespace
+
+SafeFile::SafeFile(std::string path, Reader reader) : path_(std::move(path)), reader_(std::move(reader))
+{
+	// A file-size limit then fails the write with EFBIG, reported like a full
+	// disk, instead of killing the process with the settings unsaved.
+	std::signal(SIGXFSZ, SIG_IGN);
+}
+
+// --- Reading the file -------------------------------------------------------
+
+void SafeFile::resolveTarget()
+{
+	// Symbolic links are followed by hand: a dangling one names the file to
+	// create.
+	target_ = path_;
+	for (int links = 0; links < kMaxSymlinks; ++links) {
+		struct stat status {};
+		std::string next;
+		if (posix::lstat(target_, status) < 0 || !S_ISLNK(status.st_mode) ||
+		    posix::readlink(target_, next) < 0 || next.empty())
+			break;
+		target_ = next.front() == '/' ? next : folderOf(target_) + '/' + next;
+	}
+}
+
+void SafeFile::refresh()
+{
+	resolveTarget();
+	const int fd = posix::open(target_, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+	if (fd == -ENOENT) {
+		reader_(std::nullopt);
+		seen_.reset();
+		refused_ = kRegSuccess;
+		copyDue_ = false; // nothing left to replace
+		return;
+	}
+	if (fd < 0) {
+		refuse(fromErrno(-fd));
+		return;
+	}
+	struct stat status {};
+	if (const int result = posix::fstat(fd, status); result < 0) {
+		refuse(fromErrno(-result));
+	} else if (!S_ISREG(status.st_mode)) {
+		refuse(kRegAccessDenied); // a folder or device where the file should be
+	} else {
+		const FileIdentity identity = FileIdentity::of(status);
+		if (!seen_ || *seen_ != identity || refused_ != kRegSuccess)
+			readOpenFile(fd, identity);
+	}
+	posix::close(fd);
+}
+
+void SafeFile::readOpenFile(int fd, const FileIdentity &identity)
+{
+	std::string text;
+	bool tooLarge = static_cast<std::size_t>(identity.size) > kMaxSize;
+	if (!tooLarge) {
+		// One byte more than the size found, to see whether the file has
+		// grown since; never more than one byte past the cap.
+		text.resize(static_cast<std::size_t>(identity.size) + 1);
+		std::size_t length = 0;
+		while (true) {
+			if (length == text.size()) {
+				if (length > kMaxSize)
+					break;
+				text.resize(std::min(2 * length, kMaxSize + 1));
+			}
+			const ssize_t got = posix::pread(fd, text.data() + length, text.size() - length,
+							 static_cast<off_t>(length));
+			if (got < 0) {
+				refuse(fromErrno(static_cast<int>(-got)));
+				return;
+			}
+			if (got == 0)
+				break;
+			length += static_cast<std::size_t>(got);
+		}
+		text.resize(length);
+		tooLarge = length > kMaxSize;
+	}
+
+	const bool whole = reader_(tooLarge ? std::nullopt : std::optional<std::string_view>(text));
+	seen_ = identity;
+	refused_ = kRegSuccess;
+	reportedRefusal_ = kRegSuccess;
+	if (!tooLarge && whole)
+		return;
+	if (reportedFile_ == identity)
+		return; // told already; the copy is made or due
+
+	reportedFile_ = identity;
+	showMessageBox(kErrorCaption,
+		       "The settings file " + path_ +
+			       (tooLarge ? " is larger than 1 MiB and was not read; the built-in settings are used."
+					 : " could not be read in full; what could be read is used.") +
+			       "\r\n\r\n" + copyNote(keepCopy(fd)));
+}
+
+void SafeFile::refuse(RegResult code)
+{
+	reader_(std::nullopt);
+	seen_.reset();
+	refused_ = code;
+	copyDue_ = true; // what it holds was not used
+	if (reportedRefusal_ == code)
+		return;
+	reportedRefusal_ = code;
+	showMessageBox(kErrorCaption,
+		       "The settings file " + path_ + " could not be read and is left as it is.\r\n\r\n(" +
+			       describeError(code) + ")\r\n\r\nWhen it can be read again, a copy is kept as " +
+			       target_ + ".bad and this run's changes are saved into it.");
+}
+
+// --- Writing the file -------------------------------------------------------
+
+RegResult SafeFile::replace(std::string_view text)
+{
+	// The existing file's mode and owner carry over; a mode that forbids
+	// writing is the user's word that the file stays as it is.
+	struct stat existing {};
+	const bool exists = posix::lstat(target_, existing) == 0 && S_ISREG(existing.st_mode);
+	if (exists && !(existing.st_mode & S_IWUSR))
+		return kRegAccessDenied;
+
+	int fd = -1;
+	std::string tempPath;
+	RegResult result = createTemporary(fd, tempPath);
+	if (result != kRegSuccess)
+		return result;
+	if (exists) {
+		result = fromResult(posix::fchmod(fd, existing.st_mode & 0777));
+		// Only root may give a file away; anyone else keeps the file as theirs.
+		if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid())
+			posix::fchown(fd, existing.st_uid, existing.st_gid);
+	}
+	for (std::size_t done = 0; result == kRegSuccess && done < text.size();) {
+		const ssize_t wrote =
+			posix::pwrite(fd, text.data() + done, text.size() - done, static_cast<off_t>(done));
+		result = fromResult(wrote);
+		done += static_cast<std::size_t>(std::max<ssize_t>(wrote, 0));
+	}
+	struct stat status {};
+	if (result == kRegSuccess)
+		result = fromResult(posix::fsync(fd));
+	if (result == kRegSuccess)
+		result = fromResult(posix::fstat(fd, status));
+	if (const int closed = posix::close(fd); closed < 0 && result == kRegSuccess)
+		result = fromErrno(-closed);
+	if (result == kRegSuccess)
+		result = keepPendingCopy();
+	if (result == kRegSuccess)
+		result = fromResult(posix::rename(tempPath, target_));
+	if (result != kRegSuccess) {
+		posix::unlink(tempPath);
+		seen_.reset(); // the file on disk is the old one; read it again next time
+		return result;
+	}
+	seen_ = FileIdentity::of(status);
+	// The rename itself is only durable once the folder is synced. The new
+	// file is in place either way, so a folder that cannot be synced (some
+	// file systems refuse) is no failure.
+	const int folder = posix::open(folderOf(target_), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+	if (folder >= 0) {
+		posix::fsync(folder);
+		posix::close(folder);
+	}
+	return kRegSuccess;
+}
+
+RegResult SafeFile::createTemporary(int &fd, std::string &tempPath)
+{
+	// Unique among processes by the pid, within one by the counter; a name
+	// left over from a process that died is skipped.
+	static unsigned counter = 0;
+	const std::string prefix = target_ + ".tmp-" + std::to_string(::getpid()) + '-';
+	for (int attempt = 0; attempt < 100; ++attempt) {
+		std::string candidate = prefix + std::to_string(counter++);
+		const int opened = posix::open(candidate, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+		if (opened == -EEXIST)
+			continue;
+		if (opened < 0)
+			return fromErrno(-opened);
+		// The umask may have taken bits away, never added any; make it exact.
+		if (const int result = posix::fchmod(opened, 0600); result < 0) {
+			posix::close(opened);
+			posix::unlink(candidate);
+			return fromErrno(-result);
+		}
+		fd = opened;
+		tempPath = std::move(candidate);
+		return kRegSuccess;
+	}
+	return fromErrno(EEXIST);
+}
+
+void SafeFile::lock()
+{
+	resolveTarget();
+	// Without the lock (a folder that cannot be created or written, or
+	// another process that keeps it) the save goes on: the writes report
+	// what fails, and the rename keeps the file whole.
+	if (lock_.take(target_))
+		removeLeftovers();
+}
+
+SafeFile::FileIdentity SafeFile::FileIdentity::of(const struct stat &status)
+{
+	return { status.st_dev, status.st_ino, status.st_size,
+		 std::int64_t{ status.st_mtim.tv_sec } * 1'000'000'000 + status.st_mtim.tv_nsec };
+}
+
+// --- Copies aside -----------------------------------------------------------
+
+RegResult SafeFile::keepCopy(int fd)
+{
+	// Copies what fd reads, so the copy is of the file as it was read even
+	// when another process replaces it meanwhile.
+	struct stat status {};
+	if (const int result = posix::fstat(fd, status); result < 0)
+		return fromErrno(-result);
+	if (copied_ == FileIdentity::of(status))
+		return kRegSuccess;
+	int out = -1;
+	std::string tempPath;
+	RegResult result = createTemporary(out, tempPath);
+	std::string chunk(kCopyChunk, '\0');
+	for (off_t offset = 0; result == kRegSuccess;) {
+		const ssize_t got = posix::pread(fd, chunk.data(), chunk.size(), offset);
+		if (got <= 0) {
+			result = fromResult(got);
+			break;
+		}
+		for (ssize_t done = 0; result == kRegSuccess && done < got;) {
+			const ssize_t wrote = posix::pwrite(out, chunk.data() + done,
+							    static_cast<std::size_t>(got - done), offset + done);
+			result = fromResult(wrote);
+			done += std::max<ssize_t>(wrote, 0);
+		}
+		offset += got;
+	}
+	if (result == kRegSuccess)
+		result = fromResult(posix::fsync(out));
+	if (out >= 0 && posix::close(out) < 0 && result == kRegSuccess)
+		result = kRegIoError;
+	if (result == kRegSuccess)
+		result = fromResult(posix::rename(tempPath, target_ + ".bad"));
+	if (result == kRegSuccess)
+		copied_ = FileIdentity::of(status);
+	else if (!tempPath.empty())
+		posix::unlink(tempPath);
+	return result;
+}
+
+std::string SafeFile::keepCopyAside()
+{
+	const int fd = posix::open(target_, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+	const RegResult copied = fd < 0 ? fromErrno(-fd) : keepCopy(fd);
+	if (fd >= 0)
+		posix::close(fd);
+	return copyNote(copied);
+}
+
+std::string SafeFile::copyNote(RegResult copied)
+{
+	const std::string copyPath = target_ + ".bad";
+	copyDue_ = copied != kRegSuccess;
+	if (!copyDue_)
+		return "The file as it was is kept as " + copyPath + ".";
+	return "It could not be copied to " + copyPath + " (" + describeError(copied) +
+	       "), so it will not be replaced.";
+}
+
+RegResult SafeFile::keepPendingCopy()
+{
+	if (!copyDue_)
+		return kRegSuccess;
+	const int fd = posix::open(target_, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+	if (fd == -ENOENT) {
+		copyDue_ = false; // gone: nothing left to replace
+		return kRegSuccess;
+	}
+	if (fd < 0)
+		return fromErrno(-fd);
+	const RegResult result = keepCopy(fd);
+	posix::close(fd);
+	if (result == kRegSuccess)
+		copyDue_ = false;
+	return result;
+}
+
+void SafeFile::removeLeftovers()
+{
+	// Temporary files are named for the process that writes them: those of
+	// a process that is gone were left when it died while saving.
+	const std::string folder = folderOf(target_);
+	const std::string prefix = fileNameOf(target_) + ".tmp-";
+	DIR *dir = ::opendir(folder.c_str());
+	if (!dir)
+		return;
+	while (const dirent *entry = ::readdir(dir)) {
+		const std::string_view name(entry->d_name);
+		if (!name.starts_with(prefix))
+			continue;
+		const pid_t writer = static_cast<pid_t>(std::atol(entry->d_name + prefix.size()));
+		if (writer <= 0 || (::kill(writer, 0) < 0 && errno == ESRCH))
+			posix::unlink(folder + '/' + entry->d_name);
+	}
+	::closedir(dir);
+}
+
+} // namespace mirel

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "settings/model/records.h"
+
+namespace mirel {
+
+// Where the settings are kept between runs. The start-up and exit sequences
+// call it at one point each; it reports its own failures to the user and
+// never throws.
+class SettingsStorage
+{
+public:
+	virtual ~SettingsStorage() = default;
+
+	// Overlays what is stored onto the built-in values. Values read before a
+	// failure stay; the others keep their built-in values.
+	virtual void readStored(CalcSettings &defaults, StartupPrefs &prefs) = 0;
+
+	// Writes both records.
+	virtual void writeStored(const CalcSettings &defaults, const StartupPrefs &prefs) = 0;
+};
+
+// Built-in defaults, then the stored values from storage (none when null)
+// with an out-of-range film selection or unit put back in range,
+// then a fresh selection of the film format (so filmCoC is its suggested
+// value), then defaultSettings copied whole into currentSettings.
+void loadSettingsAtStartup(SettingsStorage *storage);
+
+// With FieldsBecomeDefaults set, currentSettings first becomes
+// defaultSettings; then defaultSettings and startupPrefs go to storage.
+void saveSettingsAtExit(SettingsStorage *storage);
+
+} // namespace mirel
