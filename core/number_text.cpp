@@ -92,14 +92,32 @@ double parseNumber(std::string_view text)
 	return negative ? -value : value;
 }
 
-std::string_view trimBlanks(std::string_view text)
+namespace {
+
+bool isBlankOfALine(char c)
 {
-	const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-	while (!text.empty() && blank(text.front()))
+	return c == ' ' || c == '\t';
+}
+
+} // namespace
+
+std::string_view trimBlanksLeft(std::string_view text)
+{
+	while (!text.empty() && isBlankOfALine(text.front()))
 		text.remove_prefix(1);
-	while (!text.empty() && blank(text.back()))
+	return text;
+}
+
+std::string_view trimBlanksRight(std::string_view text)
+{
+	while (!text.empty() && isBlankOfALine(text.back()))
 		text.remove_suffix(1);
 	return text;
+}
+
+std::string_view trimBlanks(std::string_view text)
+{
+	return trimBlanksRight(trimBlanksLeft(text));
 }
 
 std::optional<double> readNumber(std::string_view text)

@@ -23,7 +23,10 @@ std::string formatExact(double value);
 // Magnitudes beyond the double range read as infinity, tiny ones as 0.
 double parseNumber(std::string_view text);
 
-// The text without the blanks (spaces and tabs) at either end.
+// The text without the blanks (spaces and tabs) at its start, its end, or
+// either end.
+std::string_view trimBlanksLeft(std::string_view text);
+std::string_view trimBlanksRight(std::string_view text);
 std::string_view trimBlanks(std::string_view text);
 
 // A number typed where a value that cannot be read is refused rather than

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/number_text.h"
 #include "settings/regedit4/text_decoding.h"
 
 namespace mirel {
@@ -11,30 +12,6 @@ namespace {
 
 // The header of regedit's Unicode exports; Mirel writes kRegFileHeader.
 constexpr std::string_view kUnicodeHeader = "Windows Registry Editor Version 5.00";
-
-bool isSpace(char c)
-{
-	return c == ' ' || c == '\t';
-}
-
-std::string_view trimLeft(std::string_view s)
-{
-	while (!s.empty() && isSpace(s.front()))
-		s.remove_prefix(1);
-	return s;
-}
-
-std::string_view trimRight(std::string_view s)
-{
-	while (!s.empty() && isSpace(s.back()))
-		s.remove_suffix(1);
-	return s;
-}
-
-std::string_view trim(std::string_view s)
-{
-	return trimRight(trimLeft(s));
-}
 
 int hexDigit(char c)
 {
@@ -98,12 +75,12 @@ std::optional<std::string> parseQuoted(std::string_view &s)
 std::optional<std::string> parseHexBytes(std::string_view s)
 {
 	std::string bytes;
-	s = trim(s);
+	s = trimBlanks(s);
 	if (s.empty())
 		return bytes;
 	while (true) {
 		const std::size_t comma = s.find(',');
-		const std::string_view item = trim(s.substr(0, comma));
+		const std::string_view item = trimBlanks(s.substr(0, comma));
 		if (item.empty() || item.size() > 2)
 			return std::nullopt;
 		const auto value = parseHexNumber(item);
@@ -128,10 +105,10 @@ std::string dwordBytes(std::uint32_t value)
 // go on over continuation lines, which the caller has already joined.
 bool parseData(std::string_view s, RegValue &value)
 {
-	s = trim(s);
+	s = trimBlanks(s);
 	if (!s.empty() && s.front() == '"') {
 		auto text = parseQuoted(s);
-		if (!text || !trim(s).empty())
+		if (!text || !trimBlanks(s).empty())
 			return false;
 		value.type = kRegSz;
 		value.data = std::move(*text) + '\0';
@@ -178,7 +155,7 @@ struct ValueLine {
 std::optional<ValueLine> splitValueLine(std::string_view line)
 {
 	ValueLine parts;
-	line = trimLeft(line);
+	line = trimBlanksLeft(line);
 	if (!line.empty() && line.front() == '@') {
 		line.remove_prefix(1);
 	} else {
@@ -187,10 +164,10 @@ std::optional<ValueLine> splitValueLine(std::string_view line)
 			return std::nullopt;
 		parts.name = std::move(*name);
 	}
-	line = trimLeft(line);
+	line = trimBlanksLeft(line);
 	if (line.empty() || line.front() != '=')
 		return std::nullopt;
-	parts.data = trimLeft(line.substr(1));
+	parts.data = trimBlanksLeft(line.substr(1));
 	return parts;
 }
 
@@ -210,7 +187,7 @@ std::optional<RegValue> parseValue(std::string_view line)
 // on the next line.
 bool continues(std::string_view line)
 {
-	line = trimRight(line);
+	line = trimBlanksRight(line);
 	if (line.empty() || line.back() != '\\')
 		return false;
 	const auto parts = splitValueLine(line);
@@ -221,7 +198,7 @@ bool continues(std::string_view line)
 // "hex" list.
 bool startsEntry(std::string_view line)
 {
-	line = trimLeft(line);
+	line = trimBlanksLeft(line);
 	return !line.empty() && (line.front() == '"' || line.front() == '@' || line.front() == '[');
 }
 
@@ -229,7 +206,7 @@ bool startsEntry(std::string_view line)
 // "[-path]" deletion included, which a settings file has no use for).
 std::optional<std::string> parseKeyLine(std::string_view line)
 {
-	line = trim(line);
+	line = trimBlanks(line);
 	if (line.size() < 2 || line.front() != '[' || line.back() != ']')
 		return std::nullopt;
 	const std::string_view path = line.substr(1, line.size() - 2);
@@ -285,7 +262,7 @@ RegFileReading parseRegFile(std::string_view bytes)
 	LineReader lines(text);
 	RegKeyRecord *key = nullptr;
 	const auto header = [](std::string_view line) { return line == kRegFileHeader || line == kUnicodeHeader; };
-	if (lines.atEnd() || !header(trimRight(lines.next())) || lines.lastWasCutOff()) {
+	if (lines.atEnd() || !header(trimBlanksRight(lines.next())) || lines.lastWasCutOff()) {
 		// Without its header the file is not what Mirel wrote; read what can
 		// be read from the start.
 		reading.badHeader = true;
@@ -299,8 +276,8 @@ RegFileReading parseRegFile(std::string_view bytes)
 		// ending in '\'. A list whose rest is missing is not joined with
 		// the next entry.
 		while (!cutOff && continues(line) && !lines.atEnd() && !startsEntry(lines.peek())) {
-			line.resize(trimRight(line).size() - 1);
-			line += trimLeft(lines.next());
+			line.resize(trimBlanksRight(line).size() - 1);
+			line += trimBlanksLeft(lines.next());
 			cutOff = lines.lastWasCutOff();
 		}
 		if (cutOff) {
@@ -312,7 +289,7 @@ RegFileReading parseRegFile(std::string_view bytes)
 			}
 			break;
 		}
-		if (trim(line).empty())
+		if (trimBlanks(line).empty())
 			continue;
 		if (auto path = parseKeyLine(line)) {
 			key = findKey(reading.file, *path);
@@ -320,7 +297,7 @@ RegFileReading parseRegFile(std::string_view bytes)
 				key = &reading.file.keys.emplace_back(RegKeyRecord{ std::move(*path), {} });
 			continue;
 		}
-		if (trimLeft(line).starts_with('[')) {
+		if (trimBlanksLeft(line).starts_with('[')) {
 			// The values of a key that cannot be read belong to no key read
 			// before it.
 			key = nullptr;
