@@ -154,7 +154,7 @@ TEST(FocusPlanner, OpensOnceFollowsThePagesAndPutsItsPlanOnTheDepthOfFieldPage)
 	ASSERT_EQ(window->findChildren<FocusPlannerWindow *>().size(), 1);
 	menuAction(*window, cmd::FocusPlanner).trigger();
 	ASSERT_EQ(window->findChildren<FocusPlannerWindow *>().size(), 1);
-	FocusPlannerWindow &planner = window->focusPlanner();
+	FocusPlannerWindow &planner = window->toolWindow<FocusPlannerWindow>(cmd::FocusPlanner);
 	ASSERT_TRUE(activate(planner));
 	QTest::keyClick(&planner, Qt::Key_F1);
 	EXPECT_EQ(shownTopic(window->help()), HelpWindow::topicUrl(ids::help::FocusPlanner));
