@@ -16,7 +16,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStandardPaths>
@@ -62,13 +61,9 @@ QPushButton *button(QWidget *window, const QString &text, const QString &name, c
 } // namespace
 
 DofTableWindow::DofTableWindow(std::function<void()> help, QWidget *parent)
-	: QWidget(parent, Qt::Window), help_(std::move(help)), header_(new QLabel(this)),
-	  distances_(new QLineEdit(this)), thirdStops_(new QCheckBox(QStringLiteral("&Third stops"), this)),
-	  view_(new QTableView(this)), model_(new DofTableModel(this)), chart_(new DofChart(this)),
-	  notes_(new QLabel(this)), following_([this] {
-		  if (isVisible())
-			  refresh();
-	  })
+	: ToolWindow(parent), help_(std::move(help)), header_(new QLabel(this)), distances_(new QLineEdit(this)),
+	  thirdStops_(new QCheckBox(QStringLiteral("&Third stops"), this)), view_(new QTableView(this)),
+	  model_(new DofTableModel(this)), chart_(new DofChart(this)), notes_(new QLabel(this))
 {
 	setObjectName(QStringLiteral("dofTableWindow"));
 	setWindowTitle(kTitle);
@@ -154,11 +149,10 @@ DofTableWindow::DofTableWindow(std::function<void()> help, QWidget *parent)
 			  view_->horizontalHeader()->height() + view_->verticalHeader()->length() +
 				  2 * view_->frameWidth() + view_->horizontalScrollBar()->sizeHint().height());
 	splitter->setSizes({ table.height(), chart_->sizeHint().height() });
-	const QRect screen = this->screen()->availableGeometry();
 	const QSize margins(layout->contentsMargins().left() + layout->contentsMargins().right(),
 			    layout->contentsMargins().top() + layout->contentsMargins().bottom());
-	resize(std::min(std::max(table.width() + margins.width(), sizeHint().width()), screen.width() * 9 / 10),
-	       std::min(sizeHint().height() - view_->sizeHint().height() + table.height(), screen.height() * 9 / 10));
+	place(QSize(std::max(table.width() + margins.width(), sizeHint().width()),
+		    sizeHint().height() - view_->sizeHint().height() + table.height()));
 	view_->setFocus();
 }
 
@@ -168,22 +162,6 @@ DofTableWindow::~DofTableWindow()
 	// destructor, which may still paint or close them.
 	view_->setModel(nullptr);
 	chart_->setTable(nullptr);
-}
-
-void DofTableWindow::present()
-{
-	if (isMinimized())
-		showNormal();
-	show();
-	raise();
-	activateWindow();
-}
-
-void DofTableWindow::showEvent(QShowEvent *event)
-{
-	// Changes while it was closed were not followed.
-	refresh();
-	QWidget::showEvent(event);
 }
 
 bool DofTableWindow::eventFilter(QObject *watched, QEvent *event)

@@ -3,10 +3,8 @@
 #include <functional>
 #include <memory>
 
-#include <QWidget>
-
 #include "dof_table/dof_table.h"
-#include "settings/model/settings_change.h"
+#include "ui_qt/tool_window.h"
 
 class QCheckBox;
 class QLabel;
@@ -23,7 +21,7 @@ class DofTableModel;
 // settings while it is shown. The user picks whole or third stops and the
 // distances, and takes the table away: copied for a spreadsheet, exported
 // as PDF or CSV, or printed as a one-page card.
-class DofTableWindow : public QWidget
+class DofTableWindow : public ui::ToolWindow
 {
 	Q_OBJECT
 
@@ -31,9 +29,6 @@ public:
 	// help shows the window's help topic.
 	explicit DofTableWindow(std::function<void()> help, QWidget *parent = nullptr);
 	~DofTableWindow() override;
-
-	// Shows the window, or brings it to the front when it is shown.
-	void present();
 
 	const DofTable &table() const { return *table_; }
 
@@ -46,11 +41,10 @@ public:
 	void print();
 
 protected:
-	void showEvent(QShowEvent *event) override;
 	bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-	void refresh();
+	void refresh() override;
 	void applyDistances();
 
 	std::function<void()> help_;
@@ -66,7 +60,6 @@ private:
 	DofTableModel *model_;
 	DofChart *chart_;
 	QLabel *notes_;
-	SettingsSubscription following_;
 };
 
 } // namespace mirel

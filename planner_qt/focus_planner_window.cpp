@@ -44,16 +44,13 @@ QLabel *labelFor(QWidget *field, const QString &text)
 
 FocusPlannerWindow::FocusPlannerWindow(std::function<void()> help, std::function<void()> showDepthOfField,
 				       QWidget *parent)
-	: QWidget(parent, Qt::Window), help_(std::move(help)), showDepthOfField_(std::move(showDepthOfField)),
+	: ToolWindow(parent), help_(std::move(help)), showDepthOfField_(std::move(showDepthOfField)),
 	  shownUnit_(currentSettings().LengthUnit), header_(new QLabel(this)), nearEdit_(new QLineEdit(this)),
 	  farEdit_(new QLineEdit(this)), nearUnit_(new QLabel(this)), farUnit_(new QLabel(this)),
 	  farInfinity_(new QCheckBox(QStringLiteral("to &infinity"), this)), focus_(resultField(this, "plannerFocus")),
 	  aperture_(resultField(this, "plannerAperture")), wholeStop_(new QRadioButton(this)),
 	  thirdStop_(new QRadioButton(this)), diffraction_(new QLabel(this)), reason_(new QLabel(this)),
-	  use_(new QPushButton(QStringLiteral("&Use on Depth of Field page"), this)), following_([this] {
-		  if (isVisible())
-			  refresh();
-	  })
+	  use_(new QPushButton(QStringLiteral("&Use on Depth of Field page"), this))
 {
 	setObjectName(QStringLiteral("focusPlannerWindow"));
 	setWindowTitle(QStringLiteral("Focus Planner"));
@@ -150,23 +147,7 @@ FocusPlannerWindow::FocusPlannerWindow(std::function<void()> help, std::function
 	showDistances();
 	refresh();
 	// Room for the longer texts: the header, a zone in feet, diffraction.
-	resize(std::max(sizeHint().width(), fontMetrics().averageCharWidth() * 84), sizeHint().height());
-}
-
-void FocusPlannerWindow::present()
-{
-	if (isMinimized())
-		showNormal();
-	show();
-	raise();
-	activateWindow();
-}
-
-void FocusPlannerWindow::showEvent(QShowEvent *event)
-{
-	// Changes while it was closed were not followed.
-	refresh();
-	QWidget::showEvent(event);
+	place(QSize(std::max(sizeHint().width(), fontMetrics().averageCharWidth() * 84), sizeHint().height()));
 }
 
 void FocusPlannerWindow::readDistances()

@@ -3,10 +3,8 @@
 #include <functional>
 #include <optional>
 
-#include <QWidget>
-
 #include "core/focus_plan.h"
-#include "settings/model/settings_change.h"
+#include "ui_qt/tool_window.h"
 
 class QCheckBox;
 class QLabel;
@@ -22,7 +20,7 @@ namespace mirel {
 // what diffraction does there. Lens, circle of confusion and unit are the
 // pages', followed live; the planner writes into the settings only when the
 // user asks it to put a plan on the Depth of Field page.
-class FocusPlannerWindow : public QWidget
+class FocusPlannerWindow : public ui::ToolWindow
 {
 	Q_OBJECT
 
@@ -32,22 +30,16 @@ public:
 	FocusPlannerWindow(std::function<void()> help, std::function<void()> showDepthOfField,
 			   QWidget *parent = nullptr);
 
-	// Shows the window, or brings it to the front when it is shown.
-	void present();
-
 	const FocusPlan &plan() const { return plan_; }
 
 	// Writes the focus distance and the chosen stop into the settings and
 	// shows the Depth of Field page.
 	void useOnDepthOfFieldPage();
 
-protected:
-	void showEvent(QShowEvent *event) override;
-
 private:
 	void readDistances();
 	void showDistances();
-	void refresh();
+	void refresh() override;
 	const std::optional<StopZone> &chosenStop() const;
 
 	std::function<void()> help_;
@@ -71,7 +63,6 @@ private:
 	QLabel *diffraction_;
 	QLabel *reason_;
 	QPushButton *use_;
-	SettingsSubscription following_;
 };
 
 } // namespace mirel

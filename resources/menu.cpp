@@ -29,12 +29,9 @@ const std::vector<Menu> &mainMenu()
 			  { "&Startup Preferences...", cmd::StartupPreferences },
 			  { "&Film Formats...", cmd::FilmFormats },
 		  } },
-		{ "&Tools",
-		  {
-			  { "Depth of Field &Table...\tCtrl+T", cmd::DepthOfFieldTable },
-			  { "&Copy Page Results\tCtrl+Shift+C", cmd::CopyPageResults },
-			  { "Focus &Planner...\tCtrl+Shift+P", cmd::FocusPlanner },
-		  } },
+		{ .title = "&Tools",
+		  .items = { { "&Copy Page Results\tCtrl+Shift+C", cmd::CopyPageResults } },
+		  .holdsToolWindows = true },
 		{ "&Help",
 		  {
 			  { "&Contents", cmd::Contents },
@@ -49,14 +46,13 @@ const std::vector<Menu> &mainMenu()
 
 const std::vector<Accelerator> &accelerators()
 {
-	// Ctrl+1 to Ctrl+7 show the pages, as the Show menu does; then the tools.
+	// Ctrl+1 to Ctrl+7 show the pages, as the Show menu does; then Copy Page
+	// Results.
 	static const std::vector<Accelerator> table = [] {
 		std::vector<Accelerator> keys;
 		for (int page = 0; page < kPageCount; ++page)
 			keys.push_back({ static_cast<char>('1' + page), cmd::ShowFirstPage + page });
-		keys.push_back({ 'T', cmd::DepthOfFieldTable });
 		keys.push_back({ 'C', cmd::CopyPageResults, true });
-		keys.push_back({ 'P', cmd::FocusPlanner, true });
 		return keys;
 	}();
 	return table;

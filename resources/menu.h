@@ -20,13 +20,16 @@ struct MenuItem {
 struct Menu {
 	std::string title;
 	std::vector<MenuItem> items;
+	// The application's tool windows join these items, each at its
+	// command's place: commands are numbered in the order their items came.
+	bool holdsToolWindows = false;
 };
 
 // The drop-down menus, left to right.
 const std::vector<Menu> &mainMenu();
 
 // A key pressed with Ctrl held (and Shift, when shift is set) and the
-// command it sends.
+// command it sends. The tool windows' keys are the application's.
 struct Accelerator {
 	char key;
 	int command;

@@ -1,5 +1,8 @@
 #include "shell/mirel_dlg.h"
 
+#include <stdexcept>
+#include <string>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -16,31 +19,49 @@
 #include "dialogs/defaults_dlg.h"
 #include "dialogs/rounding_rules_dlg.h"
 #include "dialogs/startup_prefs_dlg.h"
-#include "dof_table_qt/dof_table_window.h"
+#include "film_formats_qt/film_formats_dialog.h"
 #include "pages/all_pages.h"
 #include "pages/page_text.h"
-#include "planner_qt/focus_planner_window.h"
 #include "resources/control_ids.h"
 #include "resources/menu.h"
 #include "resources/pages.h"
 #include "resources/templates.h"
 #include "settings/model/lifecycle.h"
 #include "settings/model/records.h"
-#include "shell/film_formats_dialog.h"
 #include "shell/help_window.h"
 #include "shell/page_sheet.h"
 #include "shell/qt_dialog_host.h"
 #include "shell/shell_resources.h"
 #include "shell/standard_keys.h"
+#include "shell/tool_windows.h"
 #include "ui_qt/cp1252.h"
 #include "ui_qt/dialog_units.h"
 #include "ui_qt/qt_controls.h"
+#include "ui_qt/tool_window.h"
 
 namespace mirel {
 
 namespace {
 
 MirelDlg *theWindow = nullptr;
+
+// The keys of a menu command: a tool window's, the accelerator table's, or
+// for Exit the desktop's quit key.
+QList<QKeySequence> shortcuts(int command)
+{
+	// The desktop's quit key ends the run through Exit, which shows it.
+	if (command == ids::command::Exit)
+		return standardKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
+	if (const ToolWindowRow *row = toolWindowRow(command))
+		return { QKeySequence(row->shortcut) };
+	for (const resources::Accelerator &accelerator : resources::accelerators()) {
+		if (accelerator.command == command)
+			return { QKeyCombination(Qt::ControlModifier |
+							 (accelerator.shift ? Qt::ShiftModifier : Qt::NoModifier),
+						 Qt::Key(accelerator.key)) };
+	}
+	return {};
+}
 
 } // namespace
 
@@ -107,26 +128,24 @@ HelpWindow &MirelDlg::help()
 	return *help_;
 }
 
-DofTableWindow &MirelDlg::dofTable()
+ui::ToolWindow &MirelDlg::toolWindow(int command)
 {
-	// Nothing of the window or its chart is built before it is asked for.
-	if (!dofTable_)
-		dofTable_ = new DofTableWindow([this] { help().showTopic(ids::help::DepthOfFieldTable); }, this);
-	return *dofTable_;
-}
-
-FocusPlannerWindow &MirelDlg::focusPlanner()
-{
-	if (!focusPlanner_)
-		focusPlanner_ =
-			new FocusPlannerWindow([this] { help().showTopic(ids::help::FocusPlanner); },
-					       [this] {
-						       sheet_->activate(static_cast<int>(PageIndex::DepthOfField));
-						       raise();
-						       activateWindow();
-					       },
-					       this);
-	return *focusPlanner_;
+	const ToolWindowRow *row = toolWindowRow(command);
+	if (!row)
+		throw std::invalid_argument("no tool window for command " + std::to_string(command));
+	// Nothing of a tool window is built before it is asked for.
+	for (const auto &[built, window] : toolWindows_) {
+		if (built == row)
+			return *window;
+	}
+	ui::ToolWindow *window = row->build({ this, [this, topic = row->helpTopic] { showHelp(topic); },
+					      [this](PageIndex page) {
+						      sheet_->activate(static_cast<int>(page));
+						      raise();
+						      activateWindow();
+					      } });
+	toolWindows_.emplace_back(row, window);
+	return *window;
 }
 
 QString MirelDlg::statusText() const
@@ -149,26 +168,16 @@ void MirelDlg::buildMenu()
 {
 	for (const resources::Menu &menu : resources::mainMenu()) {
 		QMenu *popup = menuBar()->addMenu(ui::fromCp1252(menu.title));
-		for (const resources::MenuItem &item : menu.items) {
+		for (const resources::MenuItem &item : menuItemsWithToolWindows(menu)) {
 			if (item.isSeparator()) {
 				popup->addSeparator();
 				continue;
 			}
 			QAction *action = popup->addAction(ui::fromCp1252(item.text));
 			action->setObjectName(QString::number(item.command));
+			action->setShortcuts(shortcuts(item.command));
 			const int command = item.command;
 			connect(action, &QAction::triggered, this, [this, command] { onCommand(command); });
-			for (const resources::Accelerator &accelerator : resources::accelerators()) {
-				if (accelerator.command == command)
-					action->setShortcut(QKeyCombination(
-						Qt::ControlModifier |
-							(accelerator.shift ? Qt::ShiftModifier : Qt::NoModifier),
-						Qt::Key(accelerator.key)));
-			}
-			// The desktop's quit key ends the run through Exit, which shows it.
-			if (command == ids::command::Exit)
-				action->setShortcuts(
-					standardKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
 		}
 	}
 }
@@ -178,6 +187,10 @@ void MirelDlg::onCommand(int command)
 	namespace cmd = ids::command;
 	if (command >= cmd::ShowFirstPage && command < cmd::ShowFirstPage + kPageCount) {
 		showPage(command - cmd::ShowFirstPage);
+		return;
+	}
+	if (toolWindowRow(command)) {
+		toolWindow(command).present();
 		return;
 	}
 	switch (command) {
@@ -210,14 +223,8 @@ void MirelDlg::onCommand(int command)
 		runDialog(dialog);
 		break;
 	}
-	case cmd::DepthOfFieldTable:
-		dofTable().present();
-		break;
 	case cmd::CopyPageResults:
 		copyPageResults();
-		break;
-	case cmd::FocusPlanner:
-		focusPlanner().present();
 		break;
 	case cmd::FilmFormats:
 		editFilmFormats();
@@ -253,15 +260,17 @@ void MirelDlg::contextHelp()
 		help().showTopic(ids::help::FilmFormats);
 		return;
 	}
-	for (const auto &[window, topic] :
-	     { std::pair<const QWidget *, int>{ dofTable_, ids::help::DepthOfFieldTable },
-	       std::pair<const QWidget *, int>{ focusPlanner_, ids::help::FocusPlanner } }) {
-		if (window && window->isActiveWindow()) {
-			help().showTopic(topic);
+	for (const auto &[row, window] : toolWindows_) {
+		if (window->isActiveWindow()) {
+			showHelp(row->helpTopic);
 			return;
 		}
 	}
-	const int topic = resources::pageHelpTopic(activePageIndex());
+	showHelp(resources::pageHelpTopic(activePageIndex()));
+}
+
+void MirelDlg::showHelp(int topic)
+{
 	if (topic != 0)
 		help().showTopic(topic);
 	else
@@ -302,10 +311,8 @@ void MirelDlg::closeEvent(QCloseEvent *event)
 	event->accept();
 	if (help_)
 		help_->close();
-	if (dofTable_)
-		dofTable_->close();
-	if (focusPlanner_)
-		focusPlanner_->close();
+	for (const auto &[row, window] : toolWindows_)
+		window->close();
 	QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 

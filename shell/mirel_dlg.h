@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include <QMainWindow>
@@ -13,11 +14,13 @@ class QLabel;
 
 namespace mirel {
 
-class DofTableWindow;
-class FocusPlannerWindow;
 class HelpWindow;
 class PageSheet;
 class SettingsStorage;
+struct ToolWindowRow;
+namespace ui {
+class ToolWindow;
+}
 
 // Mirel's one window: the menu and the sheet of the seven calculator pages.
 // Building it loads the settings; it saves them exactly once, when the run
@@ -36,18 +39,23 @@ public:
 
 	PageSheet &sheet() { return *sheet_; }
 	HelpWindow &help();
-	// The Depth of Field Table window, built the first time it is asked for.
-	DofTableWindow &dofTable();
-	// The Focus Planner window, built the first time it is asked for.
-	FocusPlannerWindow &focusPlanner();
+	// The tool window command opens, built the first time it is asked for;
+	// throws std::invalid_argument when the command opens none.
+	ui::ToolWindow &toolWindow(int command);
+	// The same, as the window's own class.
+	template <typename Window>
+	Window &toolWindow(int command)
+	{
+		return dynamic_cast<Window &>(toolWindow(command));
+	}
 	// What the status bar says: on the Depth of Field and Hyperfocal
 	// Distance pages, what diffraction does at the page's aperture.
 	QString statusText() const;
 
 	// Makes page index (a PageIndex) the active page.
 	void showPage(int index);
-	// The help topic of the active window: the table's, the planner's, the
-	// film formats editor's, or that of the page activated last.
+	// The help topic of the active window: a tool window's, the film
+	// formats editor's, or that of the page activated last.
 	void contextHelp();
 	// The active page's inputs and results on the clipboard, as text lines.
 	void copyPageResults();
@@ -62,6 +70,8 @@ private:
 	void buildMenu();
 	void onCommand(int command);
 	void runDialog(class DialogModel &dialog);
+	// The topic with context number topic; the contents for 0.
+	void showHelp(int topic);
 	void editFilmFormats();
 	void showDiffraction();
 	// Saves the settings, once.
@@ -72,8 +82,8 @@ private:
 	PageSheet *sheet_ = nullptr;
 	// A window of its own, which no dialog blocks.
 	std::unique_ptr<HelpWindow> help_;
-	DofTableWindow *dofTable_ = nullptr;
-	FocusPlannerWindow *focusPlanner_ = nullptr;
+	// The tool windows built so far, with their rows.
+	std::vector<std::pair<const ToolWindowRow *, ui::ToolWindow *>> toolWindows_;
 	QLabel *diffraction_ = nullptr;
 	std::optional<SettingsSubscription> followingDiffraction_;
 	bool finished_ = false;

@@ -22,11 +22,12 @@
 #include "dialogs/startup_prefs_dlg.h"
 #include "dof_table_qt/dof_card.h"
 #include "dof_table_qt/dof_table_window.h"
+#include "film_formats_qt/film_formats_dialog.h"
 #include "pages/conventions.h"
 #include "planner_qt/focus_planner_window.h"
+#include "resources/control_ids.h"
 #include "settings/model/lifecycle.h"
 #include "settings/model/records.h"
-#include "shell/film_formats_dialog.h"
 #include "shell/help_find_bar.h"
 #include "shell/help_window.h"
 #include "shell/mirel_dlg.h"
@@ -89,7 +90,7 @@ int main(int argc, char **argv)
 
 	// The Depth of Field Table window with its chart, in a light and a dark
 	// theme.
-	mirel::DofTableWindow &table = window.dofTable();
+	mirel::DofTableWindow &table = window.toolWindow<mirel::DofTableWindow>(mirel::ids::command::DepthOfFieldTable);
 	table.present();
 	table.resize(1160, 820); // the offscreen screen is smaller than a desktop's
 	const QPalette light = QApplication::palette();
@@ -129,7 +130,8 @@ int main(int argc, char **argv)
 	}
 	mirel::chooseFilmFormat(1);
 	mirel::currentSettings().FocalLength = 24.0;
-	mirel::FocusPlannerWindow &planner = window.focusPlanner();
+	mirel::FocusPlannerWindow &planner =
+		window.toolWindow<mirel::FocusPlannerWindow>(mirel::ids::command::FocusPlanner);
 	planner.present();
 	for (const auto &[palette, name] : { std::pair{ light, "window-focus-planner" },
 					     std::pair{ mirel::ui::darkPalette(), "window-focus-planner-dark" } }) {

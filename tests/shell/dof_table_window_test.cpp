@@ -50,7 +50,7 @@ TEST(DofTableWindow, OpensOnceFromTheToolsMenuAndFollowsPagesAndDialogs)
 	ASSERT_EQ(window->findChildren<DofTableWindow *>().size(), 1);
 	menuAction(*window, cmd::DepthOfFieldTable).trigger();
 	ASSERT_EQ(window->findChildren<DofTableWindow *>().size(), 1);
-	DofTableWindow &table = window->dofTable();
+	DofTableWindow &table = window->toolWindow<DofTableWindow>(cmd::DepthOfFieldTable);
 	EXPECT_TRUE(table.isVisible());
 	EXPECT_EQ(table.windowTitle(), "Depth of Field Table");
 
@@ -89,7 +89,7 @@ TEST(DofTableWindow, CopyAndCopyPageResultsPutTheirTextOnTheClipboard)
 	     { "Focal length (mm): " + shown(page::FocalLength), "Near: " + shown(ids::depthoffield::Near) })
 		EXPECT_TRUE(lines.contains(line)) << line.toStdString();
 
-	DofTableWindow &table = window->dofTable();
+	DofTableWindow &table = window->toolWindow<DofTableWindow>(cmd::DepthOfFieldTable);
 	table.present();
 	ASSERT_TRUE(activate(table));
 	const QString expected = QString::fromStdString(tabSeparatedText(table.table()));
@@ -112,7 +112,7 @@ TEST(DofTableFiles, APdfOfOnePageWithItsTextAndACsvOfTheTable)
 {
 	FakeStorage storage;
 	const auto window = openWindow(storage);
-	const DofTable &table = window->dofTable().table();
+	const DofTable &table = window->toolWindow<DofTableWindow>(cmd::DepthOfFieldTable).table();
 	QTemporaryDir folder;
 	const QString pdf = folder.filePath("card.pdf"), csv = folder.filePath("table.CSV");
 	EXPECT_EQ(saveDofTable(table, pdf), "");
@@ -148,7 +148,7 @@ TEST(DofTableFiles, ASaveThatFailsSaysWhereAndWhy)
 	const auto window = openWindow(storage);
 	QTemporaryDir folder;
 	const QString path = folder.filePath("missing/card.pdf");
-	const QString said = saveDofTable(window->dofTable().table(), path);
+	const QString said = saveDofTable(window->toolWindow<DofTableWindow>(cmd::DepthOfFieldTable).table(), path);
 	EXPECT_TRUE(said.contains(path) && said.contains("No such file or directory")) << said.toStdString();
 }
 

@@ -20,11 +20,11 @@
 #include "core/number_text.h"
 #include "core/stops.h"
 #include "dialogs/film_presets.h"
+#include "film_formats_qt/film_formats_dialog.h"
 #include "planner_qt/focus_planner_window.h"
 #include "resources/control_ids.h"
 #include "settings/model/film_formats.h"
 #include "settings/model/records.h"
-#include "shell/film_formats_dialog.h"
 #include "shell/page_sheet.h"
 #include "testing_qt/qt_user_actions.h"
 #include "ui_qt/qt_controls.h"
@@ -154,7 +154,7 @@ TEST(FocusPlanner, OpensOnceFollowsThePagesAndPutsItsPlanOnTheDepthOfFieldPage)
 	ASSERT_EQ(window->findChildren<FocusPlannerWindow *>().size(), 1);
 	menuAction(*window, cmd::FocusPlanner).trigger();
 	ASSERT_EQ(window->findChildren<FocusPlannerWindow *>().size(), 1);
-	FocusPlannerWindow &planner = window->focusPlanner();
+	FocusPlannerWindow &planner = window->toolWindow<FocusPlannerWindow>(cmd::FocusPlanner);
 	ASSERT_TRUE(activate(planner));
 	QTest::keyClick(&planner, Qt::Key_F1);
 	EXPECT_EQ(shownTopic(window->help()), HelpWindow::topicUrl(ids::help::FocusPlanner));

@@ -1,4 +1,4 @@
-#include "shell/film_formats_dialog.h"
+#include "film_formats_qt/film_formats_dialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

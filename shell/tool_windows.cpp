@@ -1,0 +1,56 @@
+#include "shell/tool_windows.h"
+
+#include <algorithm>
+
+#include <QKeySequence>
+
+#include "dof_table_qt/dof_table_window.h"
+#include "planner_qt/focus_planner_window.h"
+#include "resources/control_ids.h"
+#include "settings/model/records.h"
+
+namespace mirel {
+
+namespace {
+
+constexpr ToolWindowRow kRows[] = {
+	{ ids::command::DepthOfFieldTable, "Depth of Field &Table...", Qt::CTRL | Qt::Key_T,
+	  ids::help::DepthOfFieldTable,
+	  [](const ToolWindowNeeds &needs) -> ui::ToolWindow * {
+		  return new DofTableWindow(needs.help, needs.owner);
+	  } },
+	{ ids::command::FocusPlanner, "Focus &Planner...", Qt::CTRL | Qt::SHIFT | Qt::Key_P, ids::help::FocusPlanner,
+	  [](const ToolWindowNeeds &needs) -> ui::ToolWindow * {
+		  return new FocusPlannerWindow(
+			  needs.help, [showPage = needs.showPage] { showPage(PageIndex::DepthOfField); }, needs.owner);
+	  } },
+};
+
+} // namespace
+
+std::span<const ToolWindowRow> toolWindowRows()
+{
+	return kRows;
+}
+
+const ToolWindowRow *toolWindowRow(int command)
+{
+	const auto row = std::ranges::find(kRows, command, &ToolWindowRow::command);
+	return row == std::end(kRows) ? nullptr : row;
+}
+
+std::vector<resources::MenuItem> menuItemsWithToolWindows(const resources::Menu &menu)
+{
+	std::vector<resources::MenuItem> items = menu.items;
+	if (!menu.holdsToolWindows)
+		return items;
+	for (const ToolWindowRow &row : kRows) {
+		const std::string shortcut =
+			QKeySequence(row.shortcut).toString(QKeySequence::PortableText).toStdString();
+		items.insert(std::ranges::upper_bound(items, row.command, {}, &resources::MenuItem::command),
+			     { std::string(row.menuText) + '\t' + shortcut, row.command });
+	}
+	return items;
+}
+
+} // namespace mirel
