@@ -19,6 +19,8 @@ namespace {
 constexpr int kFirstThird = 3;    // f/1.4
 constexpr int kLastRowThird = 30; // f/32
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
+// Past nine decimals no lens tells the limits apart.
+constexpr int kMostDecimals = 9;
 
 bool usable(double length)
 {
@@ -39,28 +41,43 @@ int nearest(int count, double limit, Distance distance)
 
 } // namespace
 
-DofTable::DofTable(const CalcSettings &settings, const DofTableOptions &options)
-	: settings_(settings),
-	  distances_(options.distances.empty()
-			     ? defaultDistances(settings.FocusDistance, settings.FocalLength, settings.LengthUnit)
-			     : options.distances)
+DofTableInputs tableInputs(const CalcSettings &settings)
+{
+	const std::size_t film = settings.FilmSize < kFilmFormatCount ? settings.FilmSize : 0;
+	return { .focalLength = settings.FocalLength,
+		 .coc = settings.filmCoC,
+		 .aperture = settings.Aperture,
+		 .focusDistance = settings.FocusDistance,
+		 .unit = settings.LengthUnit,
+		 .rounding = settings.RoundOtherMethod,
+		 .filmName = settings.FilmSizes[film].Name };
+}
+
+DofTable::DofTable(const DofTableInputs &inputs, const DofTableOptions &options)
+	: inputs_(inputs),
+	  distances_(options.distances.empty() ? defaultDistances(inputs.focusDistance, inputs.focalLength, inputs.unit)
+					       : options.distances)
 {
 	const int step = options.thirdStops ? 1 : kThirdsPerStop;
 	for (int third = kFirstThird; third <= kLastRowThird; third += step)
 		apertures_.push_back(apertureAtThird(third));
 
 	const double halfStep = 0.5 * step / kThirdsPerStop;
-	if (settings.Aperture > 0.0) {
+	if (inputs.aperture > 0.0) {
 		currentRow_ = nearest(rowCount(), halfStep + 1e-9, [&](int row) {
-			return std::abs(stopsBetween(aperture(row).fNumber, settings.Aperture));
+			return std::abs(stopsBetween(aperture(row).fNumber, inputs.aperture));
 		});
 	}
-	if (usable(settings.FocusDistance)) {
+	if (usable(inputs.focusDistance)) {
 		nearestColumn_ = nearest(columnCount(), kInfinity, [&](int column) {
-			return std::abs(
-				std::log(distances_[static_cast<std::size_t>(column)] / settings.FocusDistance));
+			return std::abs(std::log(distances_[static_cast<std::size_t>(column)] / inputs.focusDistance));
 		});
 	}
+}
+
+DofTable::DofTable(const CalcSettings &settings, const DofTableOptions &options)
+	: DofTable(tableInputs(settings), options)
+{
 }
 
 double DofTable::distance(int column) const
@@ -70,13 +87,13 @@ double DofTable::distance(int column) const
 
 double DofTable::focusDistance() const
 {
-	return fromMillimetres(settings_.FocusDistance, unit());
+	return fromMillimetres(inputs_.focusDistance, unit());
 }
 
 std::optional<SharpZone> DofTable::zoneAt(double fNumber, double distance) const
 {
-	const double f = settings_.FocalLength;
-	const double c = settings_.filmCoC;
+	const double f = inputs_.focalLength;
+	const double c = inputs_.coc;
 	if (!depthOfFieldUnusable(f, distance, fNumber, c).empty())
 		return std::nullopt;
 	const DepthOfFieldLimits limits = depthOfFieldLimits(f, fNumber, c, distance);
@@ -93,34 +110,62 @@ std::optional<SharpZone> DofTable::zone(int row, int column) const
 
 std::optional<SharpZone> DofTable::zoneAtFocus(int row) const
 {
-	return zoneAt(aperture(row).fNumber, settings_.FocusDistance);
+	return zoneAt(aperture(row).fNumber, inputs_.focusDistance);
+}
+
+std::optional<ZoneTexts> DofTable::textsAt(const std::optional<SharpZone> &zone, double distance) const
+{
+	if (!zone)
+		return std::nullopt;
+	const int rule = inputs_.rounding;
+	const int ruleDecimals = rule >= RoundOther1 && rule <= RoundOther3 ? rule : 6;
+	for (int decimals = ruleDecimals;; ++decimals) {
+		const auto text = [&](double value) {
+			if (std::isinf(value))
+				return std::string("\u221e");
+			return decimals == ruleDecimals ? formatRounded(value, rule) : formatFixed(value, decimals);
+		};
+		ZoneTexts texts{ text(zone->near), text(zone->far) };
+		const std::string focus = text(distance);
+		if (decimals == kMostDecimals || (texts.near != texts.far && texts.near != focus && texts.far != focus))
+			return texts;
+	}
+}
+
+std::optional<ZoneTexts> DofTable::zoneTexts(int row, int column) const
+{
+	return textsAt(zone(row, column), distance(column));
+}
+
+std::optional<ZoneTexts> DofTable::zoneAtFocusTexts(int row) const
+{
+	return textsAt(zoneAtFocus(row), focusDistance());
 }
 
 std::optional<double> DofTable::hyperfocal(int row) const
 {
 	const double N = aperture(row).fNumber;
-	if (!hyperfocalUnusable(settings_.FocalLength, N, settings_.filmCoC).empty())
+	if (!hyperfocalUnusable(inputs_.focalLength, N, inputs_.coc).empty())
 		return std::nullopt;
-	const double H = hyperfocalDistance(settings_.FocalLength, N, settings_.filmCoC);
+	const double H = hyperfocalDistance(inputs_.focalLength, N, inputs_.coc);
 	return std::isfinite(H) ? std::optional(fromMillimetres(H, unit())) : std::nullopt;
 }
 
 bool DofTable::diffractionLimited(int row) const
 {
-	return usable(settings_.filmCoC) && diffractionExceeds(aperture(row).fNumber, settings_.filmCoC);
+	return usable(inputs_.coc) && diffractionExceeds(aperture(row).fNumber, inputs_.coc);
 }
 
 std::string DofTable::limitText(double value) const
 {
-	return std::isinf(value) ? "\u221e" : formatRounded(value, settings_.RoundOtherMethod);
+	return std::isinf(value) ? "\u221e" : formatRounded(value, inputs_.rounding);
 }
 
 std::string DofTable::headerLine() const
 {
-	const std::size_t film = settings_.FilmSize < kFilmFormatCount ? settings_.FilmSize : 0;
-	return "Focal length " + formatTrimmed(settings_.FocalLength) + " mm, film format " +
-	       utf8FromCp1252(filmName(settings_.FilmSizes[film])) + ", circle of confusion " +
-	       formatTrimmed(settings_.filmCoC) + " mm, distances in " + std::string(unitAbbreviation(unit()));
+	return "Focal length " + formatTrimmed(inputs_.focalLength) + " mm, film format " +
+	       utf8FromCp1252(filmName(inputs_.filmName)) + ", circle of confusion " + formatTrimmed(inputs_.coc) +
+	       " mm, distances in " + std::string(unitAbbreviation(unit()));
 }
 
 std::string DofTable::rowHeading(int row) const
@@ -135,10 +180,8 @@ std::string DofTable::columnHeading(int column) const
 
 std::string DofTable::cellText(int row, int column) const
 {
-	const std::optional<SharpZone> z = zone(row, column);
-	if (!z)
-		return std::string(kNotAvailable);
-	return limitText(z->near) + " \u2013 " + limitText(z->far);
+	const std::optional<ZoneTexts> texts = zoneTexts(row, column);
+	return texts ? texts->near + " \u2013 " + texts->far : std::string(kNotAvailable);
 }
 
 std::string DofTable::hyperfocalText(int row) const
@@ -149,16 +192,16 @@ std::string DofTable::hyperfocalText(int row) const
 
 std::string DofTable::diffractionNote(int row) const
 {
-	return diffractionLimited(row) ? diffractionText(aperture(row).fNumber, settings_.filmCoC) : std::string();
+	return diffractionLimited(row) ? diffractionText(aperture(row).fNumber, inputs_.coc) : std::string();
 }
 
 std::string DofTable::diffractionLine() const
 {
-	if (!usable(settings_.filmCoC))
+	if (!usable(inputs_.coc))
 		return {};
-	return "Diffraction blurs more than the " + formatFixed(settings_.filmCoC, 3) +
-	       " mm circle of confusion beyond about f/" +
-	       formatFixed(diffractionLimitedAperture(settings_.filmCoC), 1) + ": those apertures are marked.";
+	return "Diffraction blurs more than the " + formatFixed(inputs_.coc, 3) +
+	       " mm circle of confusion beyond about f/" + formatFixed(diffractionLimitedAperture(inputs_.coc), 1) +
+	       ": those apertures are marked.";
 }
 
 } // namespace mirel

@@ -10,12 +10,31 @@
 
 namespace mirel {
 
+// What the table reads of the settings: the lens, the circle of confusion
+// and the film format's name, the unit and the "Other to" rounding rule,
+// and the aperture and focus distance it highlights. A change of the
+// settings that leaves these alike changes nothing in the table.
+struct DofTableInputs {
+	double focalLength = 0.0;   // mm
+	double coc = 0.0;           // mm
+	double aperture = 0.0;      // f-number
+	double focusDistance = 0.0; // mm
+	LengthUnit unit = LengthUnit::Millimetres;
+	int rounding = 0; // RoundOther
+	FilmName filmName{};
+
+	bool operator==(const DofTableInputs &) const = default;
+};
+DofTableInputs tableInputs(const CalcSettings &settings);
+
 // What the user chose for the table beyond the settings.
 struct DofTableOptions {
 	bool thirdStops = false; // rows in thirds of a stop rather than whole stops
 	// Subject distances of the columns in mm, ascending; empty for the
 	// default set around the focus distance (defaultDistances).
 	std::vector<double> distances;
+
+	bool operator==(const DofTableOptions &) const = default;
 };
 
 // The zone of acceptable sharpness, in the display unit; far is infinity
@@ -23,6 +42,12 @@ struct DofTableOptions {
 struct SharpZone {
 	double near;
 	double far;
+};
+
+// A zone's limits as the table shows them.
+struct ZoneTexts {
+	std::string near;
+	std::string far;
 };
 
 // The depth of field of one lens at a glance: a row for each aperture from
@@ -35,11 +60,13 @@ struct SharpZone {
 class DofTable
 {
 public:
+	DofTable(const DofTableInputs &inputs, const DofTableOptions &options);
 	DofTable(const CalcSettings &settings, const DofTableOptions &options);
 
+	const DofTableInputs &inputs() const { return inputs_; }
 	int rowCount() const { return static_cast<int>(apertures_.size()); }
 	int columnCount() const { return static_cast<int>(distances_.size()); }
-	LengthUnit unit() const { return settings_.LengthUnit; }
+	LengthUnit unit() const { return inputs_.unit; }
 
 	const MarkedAperture &aperture(int row) const { return apertures_[static_cast<std::size_t>(row)]; }
 	// The subject distances of the columns, in mm.
@@ -69,11 +96,18 @@ public:
 	std::string headerLine() const;
 	std::string rowHeading(int row) const;       // "f/5.6"
 	std::string columnHeading(int column) const; // "1.5 m"
-	// "2.90 – 6.44", "6.86 – ∞" or "n/a", rounded by the "Other to" rule
-	// (six decimals for none).
+	// "2.90 – 6.44", "6.86 – ∞" or "n/a": zoneTexts joined.
 	std::string cellText(int row, int column) const;
+	// The limits of a cell rounded by the "Other to" rule (six decimals for
+	// none), or with as many more decimals as it takes to tell the near
+	// limit from the far one and both from the column's distance: "0.497"
+	// and "0.503" at 0.5 m, where two decimals would read "0.50" thrice.
+	// None where zone has none.
+	std::optional<ZoneTexts> zoneTexts(int row, int column) const;
+	// The same for the zone at the focus distance, which the chart shows.
+	std::optional<ZoneTexts> zoneAtFocusTexts(int row) const;
 	std::string hyperfocalText(int row) const;
-	// A distance of the table rounded as the cells show it; "∞" for infinity.
+	// A distance rounded by the "Other to" rule; "∞" for infinity.
 	std::string limitText(double value) const;
 	// Why a row is marked; empty when it is not.
 	std::string diffractionNote(int row) const;
@@ -83,8 +117,9 @@ public:
 
 private:
 	std::optional<SharpZone> zoneAt(double fNumber, double distance) const;
+	std::optional<ZoneTexts> textsAt(const std::optional<SharpZone> &zone, double distance) const;
 
-	CalcSettings settings_;
+	DofTableInputs inputs_;
 	std::vector<MarkedAperture> apertures_;
 	std::vector<double> distances_; // mm
 	int currentRow_ = -1;

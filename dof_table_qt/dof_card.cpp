@@ -69,11 +69,10 @@ CardTable fitted(const DofTable &table, QPaintDevice *device, qreal width, qreal
 			fit.lastWidth = std::max(fit.lastWidth,
 						 metrics.horizontalAdvance(qText(table.hyperfocalText(row))) + pad);
 			for (int column = 0; column < table.columnCount(); ++column) {
-				const std::optional<SharpZone> zone = table.zone(row, column);
-				for (const double limit : { zone ? zone->near : 0.0, zone ? zone->far : 0.0 })
-					fit.cellWidth = std::max(
-						fit.cellWidth,
-						metrics.horizontalAdvance(qText(table.limitText(limit))) + pad);
+				const std::optional<ZoneTexts> zone = table.zoneTexts(row, column);
+				for (const std::string &limit : { zone ? zone->near : "n/a", zone ? zone->far : "" })
+					fit.cellWidth =
+						std::max(fit.cellWidth, metrics.horizontalAdvance(qText(limit)) + pad);
 			}
 		}
 		for (int column = 0; column < table.columnCount(); ++column)
@@ -138,15 +137,15 @@ qreal drawTable(QPainter &painter, const QRectF &page, qreal top, const DofTable
 				painter.drawText(cell, Qt::AlignCenter, qText(table.hyperfocalText(row)));
 				continue;
 			}
-			const std::optional<SharpZone> zone = table.zone(row, column);
+			const std::optional<ZoneTexts> zone = table.zoneTexts(row, column);
 			if (!zone) {
 				painter.drawText(cell, Qt::AlignCenter, QStringLiteral("n/a"));
 				continue;
 			}
 			const QRectF upper(cell.left(), cell.top(), cell.width(), cell.height() / 2);
-			painter.drawText(upper, Qt::AlignHCenter | Qt::AlignBottom, qText(table.limitText(zone->near)));
+			painter.drawText(upper, Qt::AlignHCenter | Qt::AlignBottom, qText(zone->near));
 			painter.drawText(upper.translated(0, upper.height()), Qt::AlignHCenter | Qt::AlignTop,
-					 qText(table.limitText(zone->far)));
+					 qText(zone->far));
 		}
 		painter.setPen(kInk);
 		painter.setFont(currentRow ? bold : plain);

@@ -133,9 +133,8 @@ TEST(DofTableFiles, APdfOfOnePageWithItsTextAndACsvOfTheTable)
 	for (const int row : { 0, table.currentRow(), table.rowCount() - 1 }) {
 		expected << QString::fromStdString(table.rowHeading(row))
 			 << QString::fromStdString(table.hyperfocalText(row));
-		const std::optional<SharpZone> zone = table.zone(row, table.nearestColumn());
-		expected << QString::fromStdString(table.limitText(zone->near))
-			 << QString::fromStdString(table.limitText(zone->far));
+		const std::optional<ZoneTexts> zone = table.zoneTexts(row, table.nearestColumn());
+		expected << QString::fromStdString(zone->near) << QString::fromStdString(zone->far);
 	}
 	for (const QString &shown : expected)
 		EXPECT_TRUE(text.contains(shown)) << shown.toStdString();
