@@ -1,5 +1,8 @@
 #include "dof_table_qt/dof_table_model.h"
 
+#include <algorithm>
+#include <utility>
+
 #include <QFont>
 #include <QGuiApplication>
 #include <QPalette>
@@ -8,40 +11,202 @@
 
 namespace mirel {
 
+namespace {
+
+template <typename T>
+const T &element(const std::vector<T> &items, int index)
+{
+	return items[static_cast<std::size_t>(index)];
+}
+
+// Calls announce(first, last) for each run of indices below count where
+// changed holds.
+template <typename Changed, typename Announce>
+void forEachRun(int count, Changed changed, Announce announce)
+{
+	for (int first = 0; first < count; ++first) {
+		if (!changed(first))
+			continue;
+		int last = first;
+		while (last + 1 < count && changed(last + 1))
+			++last;
+		announce(first, last);
+		first = last;
+	}
+}
+
+QString joined(const QString &a, const QString &b)
+{
+	return a.isEmpty() || b.isEmpty() ? a + b : a + QStringLiteral("; ") + b;
+}
+
+const QString kAtAperture = QStringLiteral("At the aperture set on the pages");
+const QString kAtFocus = QStringLiteral("At the distance nearest the focus distance set on the pages");
+
+} // namespace
+
+QString DofTableModel::Shown::rowDescription(int row) const
+{
+	return joined(row == currentRow ? kAtAperture : QString(), element(notes, row));
+}
+
+QString DofTableModel::Shown::columnDescription(int column) const
+{
+	return column == nearestColumn ? kAtFocus : QString();
+}
+
+QString DofTableModel::Shown::cellDescription(int row, int column) const
+{
+	const bool hyperfocal = column == columns() - 1;
+	return joined(joined(row == currentRow ? kAtAperture : QString(), columnDescription(column)),
+		      hyperfocal ? QString() : element(notes, row));
+}
+
+DofTableModel::Shown DofTableModel::shownOf(const DofTable &table)
+{
+	Shown shown;
+	const int distances = table.columnCount();
+	for (int column = 0; column < distances; ++column)
+		shown.columnHeadings.push_back(qText(table.columnHeading(column)));
+	shown.columnHeadings.push_back(QStringLiteral("Hyperfocal"));
+	for (int row = 0; row < table.rowCount(); ++row) {
+		shown.rowHeadings.push_back(qText(table.rowHeading(row)));
+		shown.notes.push_back(qText(table.diffractionNote(row)));
+		std::vector<QString> &cells = shown.cells.emplace_back();
+		cells.reserve(static_cast<std::size_t>(distances) + 1);
+		for (int column = 0; column < distances; ++column)
+			cells.push_back(qText(table.cellText(row, column)));
+		cells.push_back(qText(table.hyperfocalText(row)));
+	}
+	shown.currentRow = table.currentRow();
+	shown.nearestColumn = table.nearestColumn();
+	return shown;
+}
+
 void DofTableModel::setTable(const DofTable &table)
 {
-	beginResetModel();
-	table_ = &table;
-	endResetModel();
+	Shown next = shownOf(table);
+	reshape(next.rows(), next.columns());
+	const Shown before = std::exchange(shown_, std::move(next));
+	announceChanges(before);
+}
+
+void DofTableModel::reshape(int rows, int columns)
+{
+	// Distance columns come and go before the hyperfocal column, which
+	// stays last; the rows of apertures end at the last aperture.
+	const int oldColumns = shown_.columns();
+	const auto at = [](auto &cells, int column) { return cells.begin() + column; };
+	if (columns < oldColumns) {
+		const int first = columns - 1, end = oldColumns - 1;
+		beginRemoveColumns({}, first, end - 1);
+		shown_.columnHeadings.erase(at(shown_.columnHeadings, first), at(shown_.columnHeadings, end));
+		for (std::vector<QString> &cells : shown_.cells)
+			cells.erase(at(cells, first), at(cells, end));
+		endRemoveColumns();
+	} else if (columns > oldColumns) {
+		const int first = std::max(oldColumns - 1, 0), count = columns - oldColumns;
+		beginInsertColumns({}, first, first + count - 1);
+		shown_.columnHeadings.insert(at(shown_.columnHeadings, first), static_cast<std::size_t>(count), {});
+		for (std::vector<QString> &cells : shown_.cells)
+			cells.insert(at(cells, first), static_cast<std::size_t>(count), {});
+		endInsertColumns();
+	}
+	const int oldRows = shown_.rows();
+	if (rows == oldRows)
+		return;
+	if (rows < oldRows)
+		beginRemoveRows({}, rows, oldRows - 1);
+	else
+		beginInsertRows({}, oldRows, rows - 1);
+	const auto count = static_cast<std::size_t>(rows);
+	shown_.rowHeadings.resize(count);
+	shown_.notes.resize(count);
+	shown_.cells.resize(count, std::vector<QString>(static_cast<std::size_t>(columns)));
+	if (rows < oldRows)
+		endRemoveRows();
+	else
+		endInsertRows();
+}
+
+void DofTableModel::announceChanges(const Shown &before)
+{
+	const Shown &now = shown_;
+	// What marks a row, a column and a cell, in each.
+	const auto rowMarked = [&](int row) {
+		return (row == before.currentRow) != (row == now.currentRow) ||
+		       element(before.notes, row) != element(now.notes, row);
+	};
+	const auto columnMarked = [&](int column) {
+		return (column == before.nearestColumn) != (column == now.nearestColumn);
+	};
+	for (int row = 0; row < now.rows(); ++row) {
+		const std::vector<QString> &was = element(before.cells, row);
+		const std::vector<QString> &is = element(now.cells, row);
+		const bool marked = rowMarked(row);
+		forEachRun(
+			now.columns(),
+			[&](int column) {
+				return marked || columnMarked(column) || element(was, column) != element(is, column);
+			},
+			[&](int first, int last) { emit dataChanged(index(row, first), index(row, last)); });
+	}
+	forEachRun(
+		now.rows(),
+		[&](int row) {
+			return rowMarked(row) || element(before.rowHeadings, row) != element(now.rowHeadings, row);
+		},
+		[&](int first, int last) { emit headerDataChanged(Qt::Vertical, first, last); });
+	forEachRun(
+		now.columns(),
+		[&](int column) {
+			return columnMarked(column) ||
+			       element(before.columnHeadings, column) != element(now.columnHeadings, column);
+		},
+		[&](int first, int last) { emit headerDataChanged(Qt::Horizontal, first, last); });
+}
+
+const QString &DofTableModel::longestText(int column) const
+{
+	static const QString none;
+	const QString *longest = &none;
+	for (const std::vector<QString> &cells : shown_.cells) {
+		const QString &text = element(cells, column);
+		if (text.size() > longest->size())
+			longest = &text;
+	}
+	return *longest;
 }
 
 int DofTableModel::rowCount(const QModelIndex &parent) const
 {
-	return table_ && !parent.isValid() ? table_->rowCount() : 0;
+	return parent.isValid() ? 0 : shown_.rows();
 }
 
 int DofTableModel::columnCount(const QModelIndex &parent) const
 {
-	return table_ && !parent.isValid() ? table_->columnCount() + 1 : 0;
+	return parent.isValid() ? 0 : shown_.columns();
 }
 
 QVariant DofTableModel::data(const QModelIndex &index, int role) const
 {
-	if (!table_ || !index.isValid())
+	if (!checkIndex(index, CheckIndexOption::IndexIsValid))
 		return {};
 	const int row = index.row();
 	const int column = index.column();
-	const bool hyperfocal = column == table_->columnCount();
-	const bool currentRow = row == table_->currentRow();
-	const bool nearestColumn = column == table_->nearestColumn();
-	const bool diffraction = table_->diffractionLimited(row) && !hyperfocal;
+	const bool currentRow = row == shown_.currentRow;
+	const bool nearestColumn = column == shown_.nearestColumn;
+	const QString &note = element(shown_.notes, row);
+	const bool diffraction = !note.isEmpty() && column < shown_.columns() - 1;
 	switch (role) {
 	case Qt::DisplayRole:
-		return qText(hyperfocal ? table_->hyperfocalText(row) : table_->cellText(row, column));
+		return element(element(shown_.cells, row), column);
 	case Qt::TextAlignmentRole:
 		return Qt::AlignCenter;
 	case Qt::ToolTipRole:
-		return diffraction ? qText(table_->diffractionNote(row)) : QVariant();
+		return diffraction ? note : QVariant();
+	case Qt::AccessibleDescriptionRole:
+		return shown_.cellDescription(row, column);
 	case Qt::BackgroundRole: {
 		const QPalette palette = QGuiApplication::palette();
 		const QColor base = palette.color(QPalette::Base);
@@ -71,21 +236,24 @@ QVariant DofTableModel::data(const QModelIndex &index, int role) const
 
 QVariant DofTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-	if (!table_)
-		return {};
 	const bool across = orientation == Qt::Horizontal;
-	if (role == Qt::DisplayRole) {
-		if (!across)
-			return qText(table_->rowHeading(section));
-		return section < table_->columnCount() ? qText(table_->columnHeading(section))
-						       : QStringLiteral("Hyperfocal");
-	}
-	if (role == Qt::FontRole && section == (across ? table_->nearestColumn() : table_->currentRow())) {
+	if (section < 0 || section >= (across ? shown_.columns() : shown_.rows()))
+		return {};
+	switch (role) {
+	case Qt::DisplayRole:
+		return element(across ? shown_.columnHeadings : shown_.rowHeadings, section);
+	case Qt::AccessibleDescriptionRole:
+		return across ? shown_.columnDescription(section) : shown_.rowDescription(section);
+	case Qt::FontRole: {
+		if (section != (across ? shown_.nearestColumn : shown_.currentRow))
+			return {};
 		QFont font;
 		font.setBold(true);
 		return font;
 	}
-	return {};
+	default:
+		return {};
+	}
 }
 
 } // namespace mirel

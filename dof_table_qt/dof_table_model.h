@@ -1,6 +1,9 @@
 #pragma once
 
+#include <vector>
+
 #include <QAbstractTableModel>
+#include <QString>
 
 #include "dof_table/dof_table.h"
 
@@ -11,6 +14,12 @@ namespace mirel {
 // nearest the focus drawn as selected, its row and column tinted, cells
 // where diffraction costs sharpness tinted with the reason as tooltip; in
 // the colours of the application's palette, whichever it is at the time.
+// Assistive technology reads why a row, a column or a cell is marked as its
+// description.
+//
+// The model keeps the texts it shows. A new table announces the cells and
+// headings whose text or marking differ from those shown, and nothing else;
+// rows and columns are inserted or removed only when their number changes.
 class DofTableModel : public QAbstractTableModel
 {
 	Q_OBJECT
@@ -18,16 +27,39 @@ class DofTableModel : public QAbstractTableModel
 public:
 	using QAbstractTableModel::QAbstractTableModel;
 
-	// Shows table, which must outlive the model or be replaced first.
 	void setTable(const DofTable &table);
+
+	// The text of column with the most characters, which in digits of one
+	// width is the widest.
+	const QString &longestText(int column) const;
 
 	int rowCount(const QModelIndex &parent = {}) const override;
 	int columnCount(const QModelIndex &parent = {}) const override;
 	QVariant data(const QModelIndex &index, int role) const override;
-	QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+	QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
-	const DofTable *table_ = nullptr;
+	// What the view shows of a table.
+	struct Shown {
+		std::vector<QString> rowHeadings;
+		std::vector<QString> columnHeadings; // the distances, then "Hyperfocal"
+		std::vector<QString> notes;          // a row's diffraction, empty where none
+		std::vector<std::vector<QString>> cells;
+		int currentRow = -1;
+		int nearestColumn = -1;
+
+		int rows() const { return static_cast<int>(rowHeadings.size()); }
+		int columns() const { return static_cast<int>(columnHeadings.size()); }
+		// What marks a cell or a heading, spoken to assistive technology.
+		QString rowDescription(int row) const;
+		QString columnDescription(int column) const;
+		QString cellDescription(int row, int column) const;
+	};
+	static Shown shownOf(const DofTable &table);
+	void reshape(int rows, int columns);
+	void announceChanges(const Shown &before);
+
+	Shown shown_;
 };
 
 } // namespace mirel

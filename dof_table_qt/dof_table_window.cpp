@@ -19,6 +19,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -93,8 +94,12 @@ DofTableWindow::DofTableWindow(std::function<void()> help, QWidget *parent)
 	view_->setModel(model_);
 	view_->setSelectionMode(QAbstractItemView::NoSelection);
 	view_->setWordWrap(false);
-	view_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-	view_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+	// One stop of Tab: the arrows move within the grid, Tab leaves it.
+	view_->setTabKeyNavigation(false);
+	// Sized by fitColumns and the rows' height, not by measuring every
+	// cell at each change.
+	view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+	view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 	view_->installEventFilter(this);
 	view_->setAccessibleName(QStringLiteral("Depth of field table: near and far limits by aperture and distance"));
 	notes_->setObjectName(QStringLiteral("dofNotes"));
@@ -143,6 +148,11 @@ DofTableWindow::DofTableWindow(std::function<void()> help, QWidget *parent)
 	layout->addLayout(buttons);
 
 	refresh();
+	// Rows as tall as the first one's cells need (QTableView hides the
+	// measure its base class offers).
+	const QAbstractItemView &measured = *view_;
+	view_->verticalHeader()->setDefaultSectionSize(
+		std::max(measured.sizeHintForRow(0), view_->verticalHeader()->sectionSizeHint(0)));
 	// The whole table and the chart below it, as far as the screen allows.
 	const QSize table(view_->verticalHeader()->width() + view_->horizontalHeader()->length() +
 				  2 * view_->frameWidth(),
@@ -175,14 +185,53 @@ bool DofTableWindow::eventFilter(QObject *watched, QEvent *event)
 
 void DofTableWindow::refresh()
 {
-	auto table = std::make_unique<DofTable>(currentSettings(), options_);
+	auto table = std::make_unique<DofTable>(tableInputs(currentSettings()), options_);
 	model_->setTable(*table);
 	chart_->setTable(table.get());
 	table_ = std::move(table);
+	fitColumns();
+	// A label or a field given the text it has does nothing.
 	header_->setText(qText(table_->headerLine()));
 	notes_->setText(distanceProblem_.isEmpty() ? qText(table_->diffractionLine()) : distanceProblem_);
-	if (!distances_->isModified())
-		distances_->setText(qText(distanceListText(table_->columnDistances(), table_->unit())));
+	const QString distances = qText(distanceListText(table_->columnDistances(), table_->unit()));
+	if (!distances_->isModified() && distances_->text() != distances)
+		distances_->setText(distances);
+}
+
+bool DofTableWindow::showsCurrentSettings() const
+{
+	return table_ && table_->inputs() == tableInputs(currentSettings());
+}
+
+// Each column as wide as its widest text. New columns, or texts rounded
+// afresh, are measured anew; after that a column only widens, when a longer
+// text comes, so the table keeps still while the user types.
+void DofTableWindow::fitColumns()
+{
+	const int columns = model_->columnCount();
+	const bool afresh = std::ssize(fitted_) != columns || fittedRounding_ != table_->inputs().rounding;
+	if (afresh)
+		fitted_.assign(static_cast<std::size_t>(columns), {});
+	fittedRounding_ = table_->inputs().rounding;
+	QHeaderView *header = view_->horizontalHeader();
+	// The cell of the aperture and focus is bold: the widest face.
+	QFont bold = view_->font();
+	bold.setBold(true);
+	const QFontMetrics metrics(bold);
+	const int padding = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view_) + 1) +
+			    metrics.averageCharWidth();
+	for (int column = 0; column < columns; ++column) {
+		FittedColumn &fitted = fitted_[static_cast<std::size_t>(column)];
+		const QString heading = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+		const QString &longest = model_->longestText(column);
+		const bool newColumn = afresh || heading != fitted.heading;
+		if (!newColumn && longest.size() <= fitted.length)
+			continue;
+		fitted = { heading, longest.size() };
+		const int width =
+			std::max(header->sectionSizeHint(column), metrics.horizontalAdvance(longest) + padding);
+		header->resizeSection(column, newColumn ? width : std::max(width, header->sectionSize(column)));
+	}
 }
 
 void DofTableWindow::applyDistances()

@@ -2,6 +2,9 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
+
+#include <QString>
 
 #include "dof_table/dof_table.h"
 #include "ui_qt/tool_window.h"
@@ -45,13 +48,23 @@ protected:
 
 private:
 	void refresh() override;
+	bool showsCurrentSettings() const override;
 	void applyDistances();
+	void fitColumns();
 
 	std::function<void()> help_;
 	DofTableOptions options_;
 	std::unique_ptr<DofTable> table_;
 	QString distanceProblem_;
 	QString exportFolder_;
+	// What each column's width was measured for: its heading and the length
+	// of its longest text; the rule the texts were rounded by.
+	struct FittedColumn {
+		QString heading;
+		qsizetype length = 0;
+	};
+	std::vector<FittedColumn> fitted_;
+	int fittedRounding_ = -1;
 
 	QLabel *header_;
 	QLineEdit *distances_;

@@ -168,23 +168,45 @@ void FocusPlannerWindow::showDistances()
 	farUnit_->setText(unit);
 }
 
+FocusPlannerWindow::Inputs FocusPlannerWindow::currentInputs()
+{
+	const CalcSettings &settings = currentSettings();
+	return { .focalLength = settings.FocalLength,
+		 .coc = settings.filmCoC,
+		 .unit = settings.LengthUnit,
+		 .rounding = settings.RoundOtherMethod,
+		 .filmName = selectedFilmFormat().Name };
+}
+
+bool FocusPlannerWindow::showsCurrentSettings() const
+{
+	return shown_ == currentInputs();
+}
+
 void FocusPlannerWindow::refresh()
 {
 	const CalcSettings &settings = currentSettings();
+	shown_ = currentInputs();
 	// A unit chosen on a page: the same distances, written in it.
 	if (settings.LengthUnit != shownUnit_)
 		showDistances();
 	header_->setText(QStringLiteral("For a %1 mm lens on %2, circle of confusion %3 mm, as on the pages")
 				 .arg(QString::fromStdString(formatTrimmed(settings.FocalLength)),
-				      QString::fromStdString(utf8FromCp1252(filmName(selectedFilmFormat()))),
+				      QString::fromStdString(utf8FromCp1252(filmName(shown_.filmName))),
 				      QString::fromStdString(formatTrimmed(settings.filmCoC))));
 	farEdit_->setEnabled(!farInfinity_->isChecked());
 	const double far = farInfinity_->isChecked() ? std::numeric_limits<double>::infinity() : far_;
 	plan_ = planFocus({ settings.FocalLength, settings.filmCoC, near_, far });
 	const FocusPlanTexts texts =
 		focusPlanTexts(plan_, settings.filmCoC, settings.LengthUnit, settings.RoundOtherMethod);
-	focus_->setText(QString::fromStdString(texts.focus));
-	aperture_->setText(QString::fromStdString(texts.fNumber));
+	// Labels and buttons given the text they have do nothing; a field would
+	// repaint.
+	const auto show = [](QLineEdit *field, const std::string &text) {
+		if (const QString shown = QString::fromStdString(text); field->text() != shown)
+			field->setText(shown);
+	};
+	show(focus_, texts.focus);
+	show(aperture_, texts.fNumber);
 	wholeStop_->setText(QString::fromStdString(texts.wholeStop));
 	thirdStop_->setText(QString::fromStdString(texts.thirdStop));
 	wholeStop_->setEnabled(plan_.wholeStop.has_value());

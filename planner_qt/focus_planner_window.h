@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/focus_plan.h"
+#include "settings/model/records.h"
 #include "ui_qt/tool_window.h"
 
 class QCheckBox;
@@ -37,9 +38,23 @@ public:
 	void useOnDepthOfFieldPage();
 
 private:
+	// What the planner reads of the settings; a change that leaves these
+	// alike changes nothing in it.
+	struct Inputs {
+		double focalLength = 0.0;
+		double coc = 0.0;
+		LengthUnit unit = LengthUnit::Millimetres;
+		int rounding = 0;
+		FilmName filmName{};
+
+		bool operator==(const Inputs &) const = default;
+	};
+	static Inputs currentInputs();
+
 	void readDistances();
 	void showDistances();
 	void refresh() override;
+	bool showsCurrentSettings() const override;
 	const std::optional<StopZone> &chosenStop() const;
 
 	std::function<void()> help_;
@@ -48,6 +63,7 @@ private:
 	double near_ = 1500.0;
 	double far_ = 10000.0;
 	LengthUnit shownUnit_;
+	Inputs shown_;
 	FocusPlan plan_;
 
 	QLabel *header_;

@@ -4,12 +4,22 @@
 
 namespace mirel::ui {
 
-ToolWindow::ToolWindow(QWidget *parent)
-	: QWidget(parent, Qt::Window), following_([this] {
-		  if (isVisible())
-			  refresh();
-	  })
+ToolWindow::ToolWindow(QWidget *parent) : QWidget(parent, Qt::Window), following_([this] { follow(); }) {}
+
+void ToolWindow::follow()
 {
+	if (refreshAsked_ || !isVisible() || showsCurrentSettings())
+		return;
+	refreshAsked_ = true;
+	// After the change's handlers have run, before the loop paints.
+	QMetaObject::invokeMethod(
+		this,
+		[this] {
+			refreshAsked_ = false;
+			if (isVisible() && !showsCurrentSettings())
+				refresh();
+		},
+		Qt::QueuedConnection);
 }
 
 void ToolWindow::present()
@@ -31,7 +41,8 @@ void ToolWindow::place(QSize wanted)
 void ToolWindow::showEvent(QShowEvent *event)
 {
 	// Changes while it was hidden were not followed.
-	refresh();
+	if (!showsCurrentSettings())
+		refresh();
 	QWidget::showEvent(event);
 }
 

@@ -7,9 +7,12 @@
 namespace mirel::ui {
 
 // A window of its own beside the main window, showing something of the
-// settings: the Tools menu's windows derive from it. It follows every change
-// of the settings while it is shown; a hidden window follows none, so it
-// shows the settings afresh each time it is shown.
+// settings: the Tools menu's windows derive from it. While it is shown it
+// follows the changes of the settings it reads, once a turn of the event
+// loop however many there were in the turn (a keystroke, a dialog's OK), so
+// it repaints once; changes to settings it does not read cost it nothing. A
+// hidden window follows none, and catches up as it is shown, before it is
+// painted.
 class ToolWindow : public QWidget
 {
 	Q_OBJECT
@@ -23,6 +26,9 @@ protected:
 
 	// Shows the current settings.
 	virtual void refresh() = 0;
+	// Whether the window shows the settings it reads as they are now: it
+	// compares the few it reads with those it showed last.
+	virtual bool showsCurrentSettings() const = 0;
 	// Where the window opens and how large: the one place that decides it,
 	// called once the window is built with the size it would like.
 	void place(QSize wanted);
@@ -30,7 +36,10 @@ protected:
 	void showEvent(QShowEvent *event) override;
 
 private:
+	void follow();
+
 	SettingsSubscription following_;
+	bool refreshAsked_ = false;
 };
 
 } // namespace mirel::ui

@@ -115,6 +115,7 @@ TEST(StatusBar, SaysWhatDiffractionDoesOnTheDepthOfFieldAndHyperfocalPagesOnly)
 // planner shows and the lens, circle of confusion and rules of the pages.
 void expectShowsThePlan(const FocusPlannerWindow &planner)
 {
+	QApplication::processEvents(); // the planner follows once the loop turns
 	const CalcSettings &s = currentSettings();
 	const std::string unit(unitAbbreviation(s.LengthUnit));
 	const bool toInfinity = child<QCheckBox>(planner, "plannerFarInfinity").isChecked();
@@ -171,6 +172,7 @@ TEST(FocusPlanner, OpensOnceFollowsThePagesAndPutsItsPlanOnTheDepthOfFieldPage)
 	user.type(page::FocalLength, "85");
 	expectShowsThePlan(planner);
 	user.click(page::UnitFeet);
+	QApplication::processEvents();
 	EXPECT_NEAR(parseNumber(nearField.text().toStdString()), fromMillimetres(2000.0, LengthUnit::Feet), 1e-6);
 	expectShowsThePlan(planner);
 
