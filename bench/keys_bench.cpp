@@ -12,7 +12,9 @@
 //   keys_bench open-planner   first open of the Focus Planner
 //   keys_bench bare-planner   a bare window of its widgets
 //
-// Prints "<mode> <milliseconds>" for each key, or once for an open. Run it
+// Prints "<mode> <milliseconds> <key> <processor milliseconds>" for each
+// key, or once for an open (with "-" for the key): the time to idle, and the
+// user interface thread's processor time in it. Run it
 // through scripts/bench-keys, which starts Xvfb, alternates the modes and
 // prints medians and ratios.
 //
@@ -77,11 +79,23 @@ const char *const kTwentyDistances = "0.5, 0.6, 0.7, 0.8, 0.9, 1, 1.2, 1.5, 2, 2
 const QSize kTableSize(1000, 760);
 const QSize kPlannerSize(720, 460);
 
-long long monotonicNs()
+long long nanoseconds(clockid_t clock)
 {
 	timespec now{};
-	clock_gettime(CLOCK_MONOTONIC, &now);
+	clock_gettime(clock, &now);
 	return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+long long monotonicNs()
+{
+	return nanoseconds(CLOCK_MONOTONIC);
+}
+
+// The processor time of the user interface's thread: its share of a span
+// whatever else the machine is doing.
+long long threadNs()
+{
+	return nanoseconds(CLOCK_THREAD_CPUTIME_ID);
 }
 
 // Times spans of work from a start until the event loop is idle. A span
@@ -90,25 +104,30 @@ long long monotonicNs()
 class IdleClock : public QObject
 {
 public:
-	explicit IdleClock(std::function<void(double ms)> finished) : finished_(std::move(finished))
+	// finished gets a span's time and the thread's processor time in it.
+	explicit IdleClock(std::function<void(double ms, double cpuMs)> finished) : finished_(std::move(finished))
 	{
 		QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
-		connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this,
-			[this] { blockedAt_ = monotonicNs(); });
+		connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+			blockedAt_ = monotonicNs();
+			blockedCpu_ = threadNs();
+		});
 		connect(dispatcher, &QAbstractEventDispatcher::awake, this, &IdleClock::wake);
 	}
 
-	// A span starts now; ready says when its work may be over (a window
-	// painted), always by default.
-	void start(std::function<bool()> ready = {})
+	// A span starts now, unless one is running; ready says when its work
+	// may be over (a window painted), always by default. Whether it began.
+	bool start(std::function<bool()> ready = {})
 	{
 		const long long now = monotonicNs();
 		check(now);
 		if (running_)
-			return;
+			return false;
 		running_ = true;
 		startNs_ = now;
+		startCpu_ = threadNs();
 		ready_ = std::move(ready);
+		return true;
 	}
 	bool running() const { return running_; }
 
@@ -122,21 +141,25 @@ private:
 	{
 		if (running_ && blockedAt_ > startNs_ && now - blockedAt_ >= kQuietNs && (!ready_ || ready_())) {
 			running_ = false;
-			finished_(static_cast<double>(blockedAt_ - startNs_) / 1e6);
+			finished_(static_cast<double>(blockedAt_ - startNs_) / 1e6,
+				  static_cast<double>(blockedCpu_ - startCpu_) / 1e6);
 		}
 	}
 
-	std::function<void(double)> finished_;
+	std::function<void(double, double)> finished_;
 	std::function<bool()> ready_;
 	bool running_ = false;
-	long long startNs_ = 0;
-	long long blockedAt_ = 0;
+	long long startNs_ = 0, startCpu_ = 0;
+	long long blockedAt_ = 0, blockedCpu_ = 0;
 };
 
 bool modifier(int key)
 {
 	return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta;
 }
+
+// The key whose span runs, as xdotool names it ("Tab", "8").
+QString spanKey;
 
 // Starts a span at every key pressed.
 class KeyWatch : public QObject
@@ -148,9 +171,13 @@ protected:
 	bool eventFilter(QObject *, QEvent *event) override
 	{
 		// A key's time starts with the key, not with the Shift held for it.
-		if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
-		    !modifier(static_cast<QKeyEvent *>(event)->key()))
-			clock_.start();
+		if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+			return false;
+		const auto *key = static_cast<QKeyEvent *>(event);
+		if (modifier(key->key()))
+			return false;
+		if (clock_.start())
+			spanKey = QKeySequence(key->key()).toString();
 		return false;
 	}
 
@@ -306,8 +333,8 @@ void typeKeys(mirel::MirelDlg &window, const std::string &mode)
 			keys << QString::fromLatin1(key);
 	const int expected = static_cast<int>(keys.size()) - 3;
 	static int measured = 0;
-	static IdleClock clock([mode, expected](double ms) {
-		std::printf("%s %.3f\n", mode.c_str(), ms);
+	static IdleClock clock([mode, expected](double ms, double cpuMs) {
+		std::printf("%s %.3f %s %.3f\n", mode.c_str(), ms, qPrintable(spanKey), cpuMs);
 		++measured;
 	});
 	static KeyWatch watch(clock);
@@ -334,8 +361,8 @@ void openWindow(mirel::MirelDlg &window, const std::string &mode)
 {
 	namespace cmd = mirel::ids::command;
 	static PaintWatch painted;
-	static IdleClock clock([mode](double ms) {
-		std::printf("%s %.3f\n", mode.c_str(), ms);
+	static IdleClock clock([mode](double ms, double cpuMs) {
+		std::printf("%s %.3f - %.3f\n", mode.c_str(), ms, cpuMs);
 		QTimer::singleShot(0, [] { QApplication::exit(0); });
 	});
 	clock.start([] { return painted.painted; });
