@@ -59,6 +59,7 @@ DofTable::DofTable(const DofTableInputs &inputs, const DofTableOptions &options)
 					       : options.distances)
 {
 	const int step = options.thirdStops ? 1 : kThirdsPerStop;
+	rowsPerStop_ = kThirdsPerStop / step;
 	for (int third = kFirstThird; third <= kLastRowThird; third += step)
 		apertures_.push_back(apertureAtThird(third));
 
@@ -154,6 +155,17 @@ std::optional<double> DofTable::hyperfocal(int row) const
 bool DofTable::diffractionLimited(int row) const
 {
 	return usable(inputs_.coc) && diffractionExceeds(aperture(row).fNumber, inputs_.coc);
+}
+
+bool DofTable::sameCells(const DofTable &other) const
+{
+	const auto cellInputs = [](DofTableInputs inputs) {
+		inputs.aperture = 0.0;
+		inputs.focusDistance = 0.0;
+		return inputs;
+	};
+	return cellInputs(inputs_) == cellInputs(other.inputs_) && rowsPerStop_ == other.rowsPerStop_ &&
+	       distances_ == other.distances_;
 }
 
 std::string DofTable::limitText(double value) const

@@ -65,6 +65,8 @@ public:
 
 	const DofTableInputs &inputs() const { return inputs_; }
 	int rowCount() const { return static_cast<int>(apertures_.size()); }
+	// Rows from one whole stop to the next: 3 in thirds, otherwise 1.
+	int rowsPerStop() const { return rowsPerStop_; }
 	int columnCount() const { return static_cast<int>(distances_.size()); }
 	LengthUnit unit() const { return inputs_.unit; }
 
@@ -85,6 +87,9 @@ public:
 	// Whether diffraction blurs more than the circle of confusion at row's
 	// aperture: the Airy disk is larger.
 	bool diffractionLimited(int row) const;
+	// Whether other's headings and cells read as this table's: everything
+	// alike but the aperture and focus distance it highlights.
+	bool sameCells(const DofTable &other) const;
 
 	// The row of the settings' aperture (the nearest, within half a row's
 	// step) and the column nearest the focus distance; -1 for none.
@@ -122,6 +127,7 @@ private:
 	DofTableInputs inputs_;
 	std::vector<MarkedAperture> apertures_;
 	std::vector<double> distances_; // mm
+	int rowsPerStop_ = 1;
 	int currentRow_ = -1;
 	int nearestColumn_ = -1;
 };

@@ -212,7 +212,8 @@ void paintDofCard(QPainter &painter, const QRectF &page, const DofTable &table)
 	const QFont chartFont = fontOf(7);
 	const qreal line = QFontMetricsF(chartFont, painter.device()).height();
 	const qreal height = std::min(page.bottom() - y - gap, (2.5 * table.rowCount() + 6) * line);
-	paintDofChart(painter, QRectF(page.left(), y + gap, page.width(), height), table, { paper, chartFont, pt });
+	paintDofChart(painter, QRectF(page.left(), y + gap, page.width(), height), table,
+		      { paper, chartFont, chartFont, pt });
 	painter.restore();
 }
 

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStringList>
 
 #include "core/number_text.h"
 #include "dof_table/dof_table.h"
@@ -36,8 +39,19 @@ struct Axis {
 class ChartPainter
 {
 public:
-	ChartPainter(QPainter &painter, const QRectF &area, const DofTable &table, const ChartLook &look);
-	void draw();
+	// The layout in area, its texts measured for device.
+	ChartPainter(QPaintDevice *device, const QRectF &area, const DofTable &table, const ChartLook &look);
+	void draw(QPainter &painter);
+
+	// The band of a row across the chart: its label and its bar, and the
+	// labels of rows near it that make room for the row's when it is the
+	// current aperture's.
+	QRectF rowBand(int row) const
+	{
+		const int first = std::max(row - labelStep_, 0),
+			  last = std::min(row + labelStep_, table_.rowCount() - 1);
+		return QRectF(area_.left(), top_ + first * rowHeight_, area_.width(), (last - first + 1) * rowHeight_);
+	}
 
 private:
 	enum class Mark { Zone, Hyperfocal, Diffraction };
@@ -54,15 +68,30 @@ private:
 	qreal sampleWidth(Mark mark) const { return mark == Mark::Hyperfocal ? barHeight_ : 3 * line_; }
 	qreal legendWidth(const LegendItem &item) const
 	{
-		return sampleWidth(item.mark) + gap_ + metrics_.horizontalAdvance(item.text) + 3 * gap_;
+		return sampleWidth(item.mark) + gap_ + width(item.text) + 3 * gap_;
 	}
 	int legendLines(qreal width) const;
+	bool labelled(int row) const;
+	// Texts on one line, laid out once on screen.
+	qreal width(const QString &text, const QFont &font) const
+	{
+		return texts_ ? texts_->size(font, text).width() : QFontMetricsF(font, device_).horizontalAdvance(text);
+	}
+	qreal width(const QString &text) const { return width(text, font_); }
+	void text(const QRectF &rect, Qt::Alignment alignment, const QString &text)
+	{
+		if (texts_)
+			texts_->draw(*painter_, rect, alignment, text);
+		else
+			painter_->drawText(rect, alignment, text);
+	}
 
-	QPainter &painter_;
+	QPaintDevice *const device_;
+	QPainter *painter_ = nullptr; // while it draws
 	const QRectF area_;
 	const DofTable &table_;
 	const QFont font_;
-	const QFontMetricsF metrics_;
+	TextCache *const texts_;
 	const qreal pt_, line_, gap_;
 	const QColor ink_, ground_, bar_, highlight_, accent_;
 	QColor hatch_;
@@ -70,12 +99,14 @@ private:
 	std::vector<LegendItem> legend_;
 	qreal top_ = 0, bottom_ = 0, rowHeight_ = 0, barHeight_ = 0, labelWidth_ = 0;
 	QFont rowFont_, currentFont_;
+	qreal rowLine_ = 0; // the height of a row's label
+	int labelStep_ = 1; // rows from one labelled to the next
 	Axis axis_{};
 };
 
-ChartPainter::ChartPainter(QPainter &painter, const QRectF &area, const DofTable &table, const ChartLook &look)
-	: painter_(painter), area_(area), table_(table), font_(look.font), metrics_(look.font, painter.device()),
-	  pt_(look.pixelsPerPoint), line_(metrics_.height()), gap_(4 * pt_), ink_(look.palette.color(QPalette::Text)),
+ChartPainter::ChartPainter(QPaintDevice *device, const QRectF &area, const DofTable &table, const ChartLook &look)
+	: device_(device), area_(area), table_(table), font_(look.font), texts_(look.texts), pt_(look.pixelsPerPoint),
+	  line_(QFontMetricsF(look.font, device).height()), gap_(4 * pt_), ink_(look.palette.color(QPalette::Text)),
 	  ground_(look.palette.color(QPalette::Base)),
 	  bar_(mixed(look.palette.color(QPalette::Highlight), ground_, 0.45f)),
 	  highlight_(look.palette.color(QPalette::Highlight)),
@@ -96,15 +127,20 @@ ChartPainter::ChartPainter(QPainter &painter, const QRectF &area, const DofTable
 	const int rows = std::max(table.rowCount(), 1);
 	rowHeight_ = (bottom_ - top_) / rows;
 	barHeight_ = std::min(0.62 * rowHeight_, 1.1 * line_);
+	// Many rows in little room: smaller labels, down to the smallest font,
+	// and past that only every few rows labelled, whole stops first.
 	rowFont_ = font_;
-	if (line_ > rowHeight_) // many rows in little room: smaller labels
-		rowFont_.setPointSizeF(std::max(1.0, font_.pointSizeF() * rowHeight_ / line_));
+	if (line_ > rowHeight_ && font_.pointSizeF() > 0)
+		rowFont_.setPointSizeF(std::max(look.smallest.pointSizeF(), font_.pointSizeF() * rowHeight_ / line_));
 	currentFont_ = rowFont_;
 	currentFont_.setBold(true);
-	const QFontMetricsF rowMetrics(currentFont_, painter.device());
-	labelWidth_ = metrics_.horizontalAdvance(QStringLiteral("Aperture"));
+	rowLine_ = QFontMetricsF(rowFont_, device).height();
+	const int perStop = table.rowsPerStop();
+	while (labelStep_ * rowHeight_ < rowLine_ && labelStep_ < rows)
+		labelStep_ = labelStep_ < perStop ? perStop : labelStep_ + perStop;
+	labelWidth_ = width(QStringLiteral("Aperture"));
 	for (int row = 0; row < table.rowCount(); ++row)
-		labelWidth_ = std::max(labelWidth_, rowMetrics.horizontalAdvance(qText(table.rowHeading(row))));
+		labelWidth_ = std::max(labelWidth_, width(qText(table.rowHeading(row)), currentFont_));
 
 	// From the nearest to the farthest column, then on to infinity.
 	const int columns = table.columnCount();
@@ -114,19 +150,18 @@ ChartPainter::ChartPainter(QPainter &painter, const QRectF &area, const DofTable
 		lo /= 2;
 		hi *= 2;
 	}
-	const qreal left =
-		area.left() + labelWidth_ + 2 * gap_ + metrics_.horizontalAdvance(qText(formatPlain(lo))) / 2;
-	const qreal end = area.right() - gap_ - metrics_.horizontalAdvance(kInfinity);
-	const qreal stretch = std::max(0.07 * (end - left), 4 * metrics_.horizontalAdvance(kInfinity));
+	const qreal left = area.left() + labelWidth_ + 2 * gap_ + width(qText(formatPlain(lo))) / 2;
+	const qreal end = area.right() - gap_ - width(kInfinity);
+	const qreal stretch = std::max(0.07 * (end - left), 4 * width(kInfinity));
 	axis_ = { lo, hi, left, end - stretch, end };
 }
 
-int ChartPainter::legendLines(qreal width) const
+int ChartPainter::legendLines(qreal room) const
 {
 	int lines = 1;
 	qreal x = 0;
 	for (const LegendItem &item : legend_) {
-		if (x > 0 && x + legendWidth(item) > width) {
+		if (x > 0 && x + legendWidth(item) > room) {
 			++lines;
 			x = 0;
 		}
@@ -135,17 +170,30 @@ int ChartPainter::legendLines(qreal width) const
 	return lines;
 }
 
-void ChartPainter::draw()
+bool ChartPainter::labelled(int row) const
 {
-	painter_.save();
-	painter_.setRenderHint(QPainter::Antialiasing);
-	painter_.fillRect(area_, ground_);
-	painter_.setFont(font_);
+	const int current = table_.currentRow();
+	if (row == current)
+		return true;
+	// Clear of the current aperture's label.
+	return row % labelStep_ == 0 && (current < 0 || std::abs(row - current) * rowHeight_ >= rowLine_);
+}
+
+void ChartPainter::draw(QPainter &painter)
+{
+	painter_ = &painter;
+	painter_->save();
+	// Lines and bars run along the pixels: drawn without antialiasing, which
+	// would cost more than the rest of the chart for nothing to see. The
+	// diamonds are smoothed.
+	painter_->setRenderHint(QPainter::Antialiasing, false);
+	painter_->fillRect(area_, ground_);
+	painter_->setFont(font_);
 	drawAxis();
 	drawRows();
 	drawFocus();
 	drawLegend();
-	painter_.restore();
+	painter_->restore();
 }
 
 void ChartPainter::drawMark(Mark mark, const QRectF &rect, bool current)
@@ -159,21 +207,23 @@ void ChartPainter::drawMark(Mark mark, const QRectF &rect, bool current)
 		diamond.lineTo(c.x(), c.y() + r);
 		diamond.lineTo(c.x() - r, c.y());
 		diamond.closeSubpath();
-		painter_.setPen(QPen(ground_, 0.5 * pt_));
-		painter_.setBrush(ink_);
-		painter_.drawPath(diamond);
+		painter_->setPen(QPen(ground_, 0.5 * pt_));
+		painter_->setBrush(ink_);
+		painter_->setRenderHint(QPainter::Antialiasing);
+		painter_->drawPath(diamond);
+		painter_->setRenderHint(QPainter::Antialiasing, false);
 		return;
 	}
-	painter_.setPen(current ? QPen(ink_, 1.0 * pt_) : Qt::NoPen);
-	painter_.setBrush(current ? highlight_ : bar_);
-	painter_.drawRect(rect);
+	painter_->setPen(current ? QPen(ink_, 1.0 * pt_) : Qt::NoPen);
+	painter_->setBrush(current ? highlight_ : bar_);
+	painter_->drawRect(rect);
 	if (mark == Mark::Diffraction) {
 		// The pattern is in device pixels: as wide on paper as on screen.
 		QBrush hatching(hatch_, Qt::BDiagPattern);
 		hatching.setTransform(QTransform::fromScale(0.75 * pt_, 0.75 * pt_));
-		painter_.setPen(Qt::NoPen);
-		painter_.setBrush(hatching);
-		painter_.drawRect(rect);
+		painter_->setPen(Qt::NoPen);
+		painter_->setBrush(hatching);
+		painter_->drawRect(rect);
 	}
 }
 
@@ -181,31 +231,31 @@ void ChartPainter::drawMark(Mark mark, const QRectF &rect, bool current)
 // infinity after a break in the axis; the axis titles.
 void ChartPainter::drawAxis()
 {
-	painter_.setPen(QPen(mixed(ground_, ink_, 0.18f), 0.5 * pt_));
+	painter_->setPen(QPen(mixed(ground_, ink_, 0.18f), 0.5 * pt_));
 	for (int column = 0; column < table_.columnCount(); ++column) {
 		const qreal x = axis_.x(table_.distance(column));
-		painter_.drawLine(QPointF(x, top_), QPointF(x, bottom_));
+		painter_->drawLine(QPointF(x, top_), QPointF(x, bottom_));
 	}
-	painter_.setPen(QPen(ink_, 0.75 * pt_));
-	painter_.drawLine(QPointF(axis_.left, bottom_), QPointF(axis_.right + gap_, bottom_));
-	painter_.drawLine(QPointF(axis_.right + 2 * gap_, bottom_), QPointF(axis_.end, bottom_));
+	painter_->setPen(QPen(ink_, 0.75 * pt_));
+	painter_->drawLine(QPointF(axis_.left, bottom_), QPointF(axis_.right + gap_, bottom_));
+	painter_->drawLine(QPointF(axis_.right + 2 * gap_, bottom_), QPointF(axis_.end, bottom_));
 	const qreal tickTop = bottom_ + gap_ / 2;
 	qreal free = area_.left();
 	const auto tick = [&](qreal x, const QString &label) {
-		const qreal width = metrics_.horizontalAdvance(label);
-		painter_.drawLine(QPointF(x, bottom_), QPointF(x, tickTop));
-		if (x - width / 2 < free)
+		const qreal labelWidth = width(label);
+		painter_->drawLine(QPointF(x, bottom_), QPointF(x, tickTop));
+		if (x - labelWidth / 2 < free)
 			return;
-		painter_.drawText(QRectF(x - width / 2, tickTop, width, line_), Qt::AlignCenter, label);
-		free = x + width / 2 + gap_;
+		text(QRectF(x - labelWidth / 2, tickTop, labelWidth, line_), Qt::AlignCenter, label);
+		free = x + labelWidth / 2 + gap_;
 	};
 	for (int column = 0; column < table_.columnCount(); ++column)
 		tick(axis_.x(table_.distance(column)), qText(formatPlain(table_.distance(column))));
 	tick(axis_.end, kInfinity);
-	painter_.drawText(QRectF(axis_.left, tickTop + line_, axis_.end - axis_.left, line_), Qt::AlignCenter,
-			  QStringLiteral("Subject distance (%1)").arg(unit_));
-	painter_.drawText(QRectF(area_.left(), area_.top(), labelWidth_ + gap_, line_),
-			  Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Aperture"));
+	text(QRectF(axis_.left, tickTop + line_, axis_.end - axis_.left, line_), Qt::AlignCenter,
+	     QStringLiteral("Subject distance (%1)").arg(unit_));
+	text(QRectF(area_.left(), area_.top(), labelWidth_ + gap_, line_), Qt::AlignLeft | Qt::AlignVCenter,
+	     QStringLiteral("Aperture"));
 }
 
 // A bar per aperture across its zone of sharpness, and its hyperfocal
@@ -216,10 +266,12 @@ void ChartPainter::drawRows()
 	for (int row = 0; row < table_.rowCount(); ++row) {
 		const bool current = row == table_.currentRow();
 		const qreal middle = top_ + (row + 0.5) * rowHeight_;
-		painter_.setFont(current ? currentFont_ : rowFont_);
-		painter_.setPen(ink_);
-		painter_.drawText(QRectF(area_.left(), middle - rowHeight_ / 2, labelWidth_, rowHeight_),
-				  Qt::AlignRight | Qt::AlignVCenter, qText(table_.rowHeading(row)));
+		if (labelled(row)) {
+			painter_->setFont(current ? currentFont_ : rowFont_);
+			painter_->setPen(ink_);
+			text(QRectF(area_.left(), middle - rowLine_ / 2, labelWidth_, rowLine_),
+			     Qt::AlignRight | Qt::AlignVCenter, qText(table_.rowHeading(row)));
+		}
 		const qreal barTop = middle - barHeight_ / 2;
 		if (const std::optional<SharpZone> zone = table_.zoneAtFocus(row)) {
 			anyZone = true;
@@ -235,13 +287,13 @@ void ChartPainter::drawRows()
 			drawMark(Mark::Hyperfocal, QRectF(x - barHeight_ / 2, barTop, barHeight_, barHeight_));
 		}
 	}
-	painter_.setFont(font_);
+	painter_->setFont(font_);
 	if (!anyZone) {
-		painter_.setPen(ink_);
-		painter_.drawText(QRectF(axis_.left, top_, axis_.end - axis_.left, bottom_ - top_),
-				  Qt::AlignCenter | Qt::TextWordWrap,
-				  QStringLiteral("No zone of sharpness: the focus distance is shorter than the focal "
-						 "length, or a value is unusable."));
+		painter_->setPen(ink_);
+		painter_->drawText(QRectF(axis_.left, top_, axis_.end - axis_.left, bottom_ - top_),
+				   Qt::AlignCenter | Qt::TextWordWrap,
+				   QStringLiteral("No zone of sharpness: the focus distance is shorter than the focal "
+						  "length, or a value is unusable."));
 	}
 }
 
@@ -252,14 +304,14 @@ void ChartPainter::drawFocus()
 	if (!axis_.shows(focus))
 		return;
 	const qreal x = axis_.x(focus);
-	painter_.setPen(QPen(accent_, 1.25 * pt_, Qt::DashLine));
-	painter_.drawLine(QPointF(x, top_ - gap_ / 2), QPointF(x, bottom_));
+	painter_->setPen(QPen(accent_, 1.25 * pt_, Qt::DashLine));
+	painter_->drawLine(QPointF(x, top_ - gap_ / 2), QPointF(x, bottom_));
 	const QString label = QStringLiteral("focus %1 %2").arg(qText(formatPlain(focus)), unit_);
-	const qreal width = metrics_.horizontalAdvance(label);
-	painter_.setPen(accent_);
-	painter_.drawText(
-		QRectF(std::clamp(x - width / 2, axis_.left, area_.right() - width), area_.top(), width, line_),
-		Qt::AlignCenter, label);
+	const qreal labelWidth = width(label);
+	painter_->setPen(accent_);
+	text(QRectF(std::clamp(x - labelWidth / 2, axis_.left, area_.right() - labelWidth), area_.top(), labelWidth,
+		    line_),
+	     Qt::AlignCenter, label);
 }
 
 // A sample of each mark and what it means, on as many lines as it needs.
@@ -276,10 +328,9 @@ void ChartPainter::drawLegend()
 		const qreal sample = sampleWidth(item.mark);
 		drawMark(item.mark, QRectF(x, y + (line_ - barHeight_) / 2, sample, barHeight_));
 		x += sample + gap_;
-		painter_.setPen(ink_);
-		painter_.drawText(QRectF(x, y, metrics_.horizontalAdvance(item.text), line_),
-				  Qt::AlignLeft | Qt::AlignVCenter, item.text);
-		x += metrics_.horizontalAdvance(item.text) + 3 * gap_;
+		painter_->setPen(ink_);
+		text(QRectF(x, y, width(item.text), line_), Qt::AlignLeft | Qt::AlignVCenter, item.text);
+		x += width(item.text) + 3 * gap_;
 	}
 }
 
@@ -287,20 +338,89 @@ void ChartPainter::drawLegend()
 
 void paintDofChart(QPainter &painter, const QRectF &area, const DofTable &table, const ChartLook &look)
 {
-	ChartPainter(painter, area, table, look).draw();
+	ChartPainter(painter.device(), area, table, look).draw(painter);
 }
+
+namespace {
+
+class AccessibleChart : public QAccessibleWidget
+{
+public:
+	explicit AccessibleChart(DofChart *chart) : QAccessibleWidget(chart, QAccessible::Chart) {}
+
+	QString text(QAccessible::Text kind) const override
+	{
+		const std::optional<DofTable> &table = static_cast<const DofChart *>(widget())->table();
+		return kind == QAccessible::Description && table ? chartDescription(*table)
+								 : QAccessibleWidget::text(kind);
+	}
+};
+
+QAccessibleInterface *accessibleChart(const QString &className, QObject *object)
+{
+	return className == QLatin1String(DofChart::staticMetaObject.className())
+		       ? new AccessibleChart(static_cast<DofChart *>(object))
+		       : nullptr;
+}
+
+} // namespace
 
 DofChart::DofChart(QWidget *parent) : QWidget(parent)
 {
+	static const bool described = (QAccessible::installFactory(accessibleChart), true);
+	Q_UNUSED(described);
 	setObjectName(QStringLiteral("dofChart"));
 	setAccessibleName(QStringLiteral("Depth of field chart"));
 	setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void DofChart::setTable(const DofTable *table)
+QString chartDescription(const DofTable &table)
 {
+	const QString unit = qText(unitAbbreviation(table.unit()));
+	QStringList zones;
+	for (int row = 0; row < table.rowCount(); ++row) {
+		const std::optional<ZoneTexts> zone = table.zoneAtFocusTexts(row);
+		const QString heading = qText(table.rowHeading(row));
+		if (!zone)
+			zones << QStringLiteral("%1 none").arg(heading);
+		else if (std::isinf(table.zoneAtFocus(row)->far))
+			zones << QStringLiteral("%1 %2 %3 to infinity").arg(heading, qText(zone->near), unit);
+		else
+			zones << QStringLiteral("%1 %2 to %3 %4")
+					 .arg(heading, qText(zone->near), qText(zone->far), unit);
+	}
+	QString description =
+		QStringLiteral("The zone of sharpness at each aperture when focused at %1 %2: %3.")
+			.arg(qText(formatPlain(table.focusDistance())), unit, zones.join(QStringLiteral("; ")));
+	if (const std::string line = table.diffractionLine(); !line.empty())
+		description += QLatin1Char(' ') + qText(line);
+	return description;
+}
+
+ChartLook DofChart::look()
+{
+	return { palette(), font(), smallFont(font()), logicalDpiY() / 72.0, &texts_ };
+}
+
+void DofChart::setTable(const DofTable &table)
+{
+	// The aperture alone moved: the bars and labels it left and reached.
+	const bool apertureOnly =
+		table_ && table_->sameCells(table) && table_->inputs().focusDistance == table.inputs().focusDistance;
+	const int before = table_ ? table_->currentRow() : -1;
 	table_ = table;
-	update();
+	if (!apertureOnly) {
+		update();
+	} else if (before != table.currentRow()) {
+		const ChartPainter layout(this, rect(), *table_, look());
+		for (const int row : { before, table.currentRow() })
+			if (row >= 0)
+				update(layout.rowBand(row).toAlignedRect());
+	}
+	if (QAccessible::isActive()) {
+		QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+		QAccessible::updateAccessibility(&changed);
+	}
 }
 
 QSize DofChart::sizeHint() const
@@ -323,7 +443,7 @@ void DofChart::paintEvent(QPaintEvent *)
 		painter.fillRect(rect(), palette().color(QPalette::Base));
 		return;
 	}
-	paintDofChart(painter, rect(), *table_, { palette(), font(), logicalDpiY() / 72.0 });
+	ChartPainter(this, rect(), *table_, look()).draw(painter);
 }
 
 } // namespace mirel

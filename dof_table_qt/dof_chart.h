@@ -1,21 +1,28 @@
 #pragma once
 
+#include <optional>
+
 #include <QFont>
 #include <QPalette>
 #include <QWidget>
+
+#include "dof_table/dof_table.h"
+#include "dof_table_qt/text_cache.h"
 
 class QPainter;
 
 namespace mirel {
 
-class DofTable;
-
-// How the chart is drawn on a device: its colours, its font, and how many
-// device pixels make a point (lines and gaps scale with it).
+// How the chart is drawn on a device: its colours, its font and the least
+// font its labels may shrink to where rows are close, how many device pixels
+// make a point (lines and gaps scale with it), and on screen the texts laid
+// out by earlier paints.
 struct ChartLook {
 	QPalette palette;
 	QFont font;
+	QFont smallest;
 	qreal pixelsPerPoint = 1.0;
+	TextCache *texts = nullptr;
 };
 
 // The depth of field table as a chart in area: for each aperture a bar
@@ -23,10 +30,19 @@ struct ChartLook {
 // distance, on a logarithmic distance axis from the nearest to the farthest
 // column and on to infinity; the focus distance and each row's hyperfocal
 // distance marked, the current aperture's bar emphasised, diffraction
-// hatched, a legend below. Draws text as text, so a PDF keeps it selectable.
+// hatched, a legend below. Where rows are closer than a line of the
+// smallest font, only the whole stops, or every few of them, are labelled,
+// and the current aperture. Draws text as text, so a PDF keeps it
+// selectable.
 void paintDofChart(QPainter &painter, const QRectF &area, const DofTable &table, const ChartLook &look);
 
-// The chart on screen, in the widget's palette and font.
+// What the chart shows, in words, for those who cannot see it: the zone of
+// each aperture at the focus distance, and where diffraction starts.
+QString chartDescription(const DofTable &table);
+
+// The chart on screen, in the widget's palette and font, its smallest text
+// the small font beside it. Assistive technology finds it as a chart whose
+// description is chartDescription, worked out when it is asked for.
 class DofChart : public QWidget
 {
 	Q_OBJECT
@@ -34,8 +50,9 @@ class DofChart : public QWidget
 public:
 	explicit DofChart(QWidget *parent = nullptr);
 
-	// The table must outlive the chart, or be replaced first.
-	void setTable(const DofTable *table);
+	// Shows a copy of table, repainting what differs from the one shown.
+	void setTable(const DofTable &table);
+	const std::optional<DofTable> &table() const { return table_; }
 
 	QSize sizeHint() const override;
 	QSize minimumSizeHint() const override;
@@ -44,7 +61,10 @@ protected:
 	void paintEvent(QPaintEvent *event) override;
 
 private:
-	const DofTable *table_ = nullptr;
+	ChartLook look();
+
+	std::optional<DofTable> table_;
+	TextCache texts_;
 };
 
 } // namespace mirel

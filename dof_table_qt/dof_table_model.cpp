@@ -45,21 +45,12 @@ const QString kAtFocus = QStringLiteral("At the distance nearest the focus dista
 
 } // namespace
 
-QString DofTableModel::Shown::rowDescription(int row) const
-{
-	return joined(row == currentRow ? kAtAperture : QString(), element(notes, row));
-}
-
-QString DofTableModel::Shown::columnDescription(int column) const
-{
-	return column == nearestColumn ? kAtFocus : QString();
-}
-
 QString DofTableModel::Shown::cellDescription(int row, int column) const
 {
 	const bool hyperfocal = column == columns() - 1;
-	return joined(joined(row == currentRow ? kAtAperture : QString(), columnDescription(column)),
-		      hyperfocal ? QString() : element(notes, row));
+	return joined(
+		joined(row == currentRow ? kAtAperture : QString(), column == nearestColumn ? kAtFocus : QString()),
+		hyperfocal ? QString() : element(notes, row));
 }
 
 DofTableModel::Shown DofTableModel::shownOf(const DofTable &table)
@@ -85,7 +76,11 @@ DofTableModel::Shown DofTableModel::shownOf(const DofTable &table)
 
 void DofTableModel::setTable(const DofTable &table)
 {
-	Shown next = shownOf(table);
+	// The highlight moved, or nothing changed: the texts are those shown.
+	Shown next = table_ && table_->sameCells(table) ? shown_ : shownOf(table);
+	next.currentRow = table.currentRow();
+	next.nearestColumn = table.nearestColumn();
+	table_ = table;
 	reshape(next.rows(), next.columns());
 	const Shown before = std::exchange(shown_, std::move(next));
 	announceChanges(before);
@@ -154,14 +149,14 @@ void DofTableModel::announceChanges(const Shown &before)
 	forEachRun(
 		now.rows(),
 		[&](int row) {
-			return rowMarked(row) || element(before.rowHeadings, row) != element(now.rowHeadings, row);
+			return element(before.notes, row) != element(now.notes, row) ||
+			       element(before.rowHeadings, row) != element(now.rowHeadings, row);
 		},
 		[&](int first, int last) { emit headerDataChanged(Qt::Vertical, first, last); });
 	forEachRun(
 		now.columns(),
 		[&](int column) {
-			return columnMarked(column) ||
-			       element(before.columnHeadings, column) != element(now.columnHeadings, column);
+			return element(before.columnHeadings, column) != element(now.columnHeadings, column);
 		},
 		[&](int first, int last) { emit headerDataChanged(Qt::Horizontal, first, last); });
 }
@@ -239,21 +234,11 @@ QVariant DofTableModel::headerData(int section, Qt::Orientation orientation, int
 	const bool across = orientation == Qt::Horizontal;
 	if (section < 0 || section >= (across ? shown_.columns() : shown_.rows()))
 		return {};
-	switch (role) {
-	case Qt::DisplayRole:
+	if (role == Qt::DisplayRole)
 		return element(across ? shown_.columnHeadings : shown_.rowHeadings, section);
-	case Qt::AccessibleDescriptionRole:
-		return across ? shown_.columnDescription(section) : shown_.rowDescription(section);
-	case Qt::FontRole: {
-		if (section != (across ? shown_.nearestColumn : shown_.currentRow))
-			return {};
-		QFont font;
-		font.setBold(true);
-		return font;
-	}
-	default:
-		return {};
-	}
+	if (role == Qt::AccessibleDescriptionRole && !across)
+		return element(shown_.notes, section);
+	return {};
 }
 
 } // namespace mirel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include <QAbstractTableModel>
@@ -14,8 +15,9 @@ namespace mirel {
 // nearest the focus drawn as selected, its row and column tinted, cells
 // where diffraction costs sharpness tinted with the reason as tooltip; in
 // the colours of the application's palette, whichever it is at the time.
-// Assistive technology reads why a row, a column or a cell is marked as its
-// description.
+// Assistive technology reads why a cell or a row is marked as its
+// description. (The view shows the highlighted row's and column's headings
+// in bold: no heading data changes when the highlight moves.)
 //
 // The model keeps the texts it shows. A new table announces the cells and
 // headings whose text or marking differ from those shown, and nothing else;
@@ -50,9 +52,7 @@ private:
 
 		int rows() const { return static_cast<int>(rowHeadings.size()); }
 		int columns() const { return static_cast<int>(columnHeadings.size()); }
-		// What marks a cell or a heading, spoken to assistive technology.
-		QString rowDescription(int row) const;
-		QString columnDescription(int column) const;
+		// What marks a cell, spoken to assistive technology.
 		QString cellDescription(int row, int column) const;
 	};
 	static Shown shownOf(const DofTable &table);
@@ -60,6 +60,8 @@ private:
 	void announceChanges(const Shown &before);
 
 	Shown shown_;
+	// The table shown: a new one whose cells read alike needs no new texts.
+	std::optional<DofTable> table_;
 };
 
 } // namespace mirel

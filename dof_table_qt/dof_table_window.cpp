@@ -19,8 +19,6 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStandardPaths>
-#include <QStyle>
-#include <QTableView>
 #include <QVBoxLayout>
 
 #include "core/number_text.h"
@@ -28,7 +26,7 @@
 #include "dof_table/table_text.h"
 #include "dof_table_qt/dof_card.h"
 #include "dof_table_qt/dof_chart.h"
-#include "dof_table_qt/dof_table_model.h"
+#include "dof_table_qt/dof_table_view.h"
 #include "dof_table_qt/shared_drawing.h"
 #include "dof_table_qt/table_files.h"
 #include "settings/model/records.h"
@@ -63,8 +61,8 @@ QPushButton *button(QWidget *window, const QString &text, const QString &name, c
 
 DofTableWindow::DofTableWindow(std::function<void()> help, QWidget *parent)
 	: ToolWindow(parent), help_(std::move(help)), header_(new QLabel(this)), distances_(new QLineEdit(this)),
-	  thirdStops_(new QCheckBox(QStringLiteral("&Third stops"), this)), view_(new QTableView(this)),
-	  model_(new DofTableModel(this)), chart_(new DofChart(this)), notes_(new QLabel(this))
+	  thirdStops_(new QCheckBox(QStringLiteral("&Third stops"), this)), view_(new DofTableView(this)),
+	  chart_(new DofChart(this)), notes_(new QLabel(this))
 {
 	setObjectName(QStringLiteral("dofTableWindow"));
 	setWindowTitle(kTitle);
@@ -91,15 +89,6 @@ DofTableWindow::DofTableWindow(std::function<void()> help, QWidget *parent)
 	});
 
 	view_->setObjectName(QStringLiteral("dofTableView"));
-	view_->setModel(model_);
-	view_->setSelectionMode(QAbstractItemView::NoSelection);
-	view_->setWordWrap(false);
-	// One stop of Tab: the arrows move within the grid, Tab leaves it.
-	view_->setTabKeyNavigation(false);
-	// Sized by fitColumns and the rows' height, not by measuring every
-	// cell at each change.
-	view_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-	view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 	view_->installEventFilter(this);
 	view_->setAccessibleName(QStringLiteral("Depth of field table: near and far limits by aperture and distance"));
 	notes_->setObjectName(QStringLiteral("dofNotes"));
@@ -148,11 +137,6 @@ DofTableWindow::DofTableWindow(std::function<void()> help, QWidget *parent)
 	layout->addLayout(buttons);
 
 	refresh();
-	// Rows as tall as the first one's cells need (QTableView hides the
-	// measure its base class offers).
-	const QAbstractItemView &measured = *view_;
-	view_->verticalHeader()->setDefaultSectionSize(
-		std::max(measured.sizeHintForRow(0), view_->verticalHeader()->sectionSizeHint(0)));
 	// The whole table and the chart below it, as far as the screen allows.
 	const QSize table(view_->verticalHeader()->width() + view_->horizontalHeader()->length() +
 				  2 * view_->frameWidth(),
@@ -164,14 +148,6 @@ DofTableWindow::DofTableWindow(std::function<void()> help, QWidget *parent)
 	place(QSize(std::max(table.width() + margins.width(), sizeHint().width()),
 		    sizeHint().height() - view_->sizeHint().height() + table.height()));
 	view_->setFocus();
-}
-
-DofTableWindow::~DofTableWindow()
-{
-	// The view and the chart outlive the table, to the end of QWidget's
-	// destructor, which may still paint or close them.
-	view_->setModel(nullptr);
-	chart_->setTable(nullptr);
 }
 
 bool DofTableWindow::eventFilter(QObject *watched, QEvent *event)
@@ -186,10 +162,9 @@ bool DofTableWindow::eventFilter(QObject *watched, QEvent *event)
 void DofTableWindow::refresh()
 {
 	auto table = std::make_unique<DofTable>(tableInputs(currentSettings()), options_);
-	model_->setTable(*table);
-	chart_->setTable(table.get());
+	view_->setTable(*table);
+	chart_->setTable(*table);
 	table_ = std::move(table);
-	fitColumns();
 	// A label or a field given the text it has does nothing.
 	header_->setText(qText(table_->headerLine()));
 	notes_->setText(distanceProblem_.isEmpty() ? qText(table_->diffractionLine()) : distanceProblem_);
@@ -201,37 +176,6 @@ void DofTableWindow::refresh()
 bool DofTableWindow::showsCurrentSettings() const
 {
 	return table_ && table_->inputs() == tableInputs(currentSettings());
-}
-
-// Each column as wide as its widest text. New columns, or texts rounded
-// afresh, are measured anew; after that a column only widens, when a longer
-// text comes, so the table keeps still while the user types.
-void DofTableWindow::fitColumns()
-{
-	const int columns = model_->columnCount();
-	const bool afresh = std::ssize(fitted_) != columns || fittedRounding_ != table_->inputs().rounding;
-	if (afresh)
-		fitted_.assign(static_cast<std::size_t>(columns), {});
-	fittedRounding_ = table_->inputs().rounding;
-	QHeaderView *header = view_->horizontalHeader();
-	// The cell of the aperture and focus is bold: the widest face.
-	QFont bold = view_->font();
-	bold.setBold(true);
-	const QFontMetrics metrics(bold);
-	const int padding = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view_) + 1) +
-			    metrics.averageCharWidth();
-	for (int column = 0; column < columns; ++column) {
-		FittedColumn &fitted = fitted_[static_cast<std::size_t>(column)];
-		const QString heading = model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
-		const QString &longest = model_->longestText(column);
-		const bool newColumn = afresh || heading != fitted.heading;
-		if (!newColumn && longest.size() <= fitted.length)
-			continue;
-		fitted = { heading, longest.size() };
-		const int width =
-			std::max(header->sectionSizeHint(column), metrics.horizontalAdvance(longest) + padding);
-		header->resizeSection(column, newColumn ? width : std::max(width, header->sectionSize(column)));
-	}
 }
 
 void DofTableWindow::applyDistances()

@@ -2,7 +2,6 @@
 
 #include <functional>
 #include <memory>
-#include <vector>
 
 #include <QString>
 
@@ -12,12 +11,11 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QTableView;
 
 namespace mirel {
 
 class DofChart;
-class DofTableModel;
+class DofTableView;
 
 // The Depth of Field Table window: the table and its chart for the lens,
 // film format and unit of the pages, following every change of the
@@ -31,7 +29,6 @@ class DofTableWindow : public ui::ToolWindow
 public:
 	// help shows the window's help topic.
 	explicit DofTableWindow(std::function<void()> help, QWidget *parent = nullptr);
-	~DofTableWindow() override;
 
 	const DofTable &table() const { return *table_; }
 
@@ -50,27 +47,17 @@ private:
 	void refresh() override;
 	bool showsCurrentSettings() const override;
 	void applyDistances();
-	void fitColumns();
 
 	std::function<void()> help_;
 	DofTableOptions options_;
 	std::unique_ptr<DofTable> table_;
 	QString distanceProblem_;
 	QString exportFolder_;
-	// What each column's width was measured for: its heading and the length
-	// of its longest text; the rule the texts were rounded by.
-	struct FittedColumn {
-		QString heading;
-		qsizetype length = 0;
-	};
-	std::vector<FittedColumn> fitted_;
-	int fittedRounding_ = -1;
 
 	QLabel *header_;
 	QLineEdit *distances_;
 	QCheckBox *thirdStops_;
-	QTableView *view_;
-	DofTableModel *model_;
+	DofTableView *view_;
 	DofChart *chart_;
 	QLabel *notes_;
 };

@@ -191,7 +191,7 @@ TEST(DofChart, DrawsOnScreenAndOnPaperWithoutAWarning)
 		for (const QPalette &palette : { ui::lightPalette(), ui::darkPalette() }) {
 			DofChart chart;
 			chart.setPalette(palette);
-			chart.setTable(&table);
+			chart.setTable(table);
 			chart.resize(chart.sizeHint());
 			const QImage drawn = chart.grab().toImage();
 			EXPECT_EQ(shows(drawn, palette.color(QPalette::Highlight)), c.zones) << c.what;
