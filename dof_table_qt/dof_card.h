@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QPageLayout>
 
 class QIODevice;
@@ -10,23 +12,29 @@ namespace mirel {
 
 class DofTable;
 
-// The depth of field card: one portrait page with a title, the table's
-// header line, the table and the chart, black on white, for paper or PDF.
-// Text is drawn as text, so a PDF keeps it selectable and embeds its fonts.
+// The depth of field card: a portrait page with a title, the table's
+// header line, the table and the chart, black on white, for paper or PDF;
+// no text smaller than the small font beside the application's. A table
+// wider than the page goes on in bands below, and one too long for the
+// page, or its chart, on further pages. Text is drawn as text, so a PDF
+// keeps it selectable and embeds its fonts.
 
 // The card's page: portrait, with margins of 15 mm, on A4, or on Letter
 // where the locale's paper is Letter (LC_PAPER: the United States and
 // Canada, among others).
 QPageLayout cardPageLayout();
 
-// Paints the card in page, the paintable area of painter's device.
-void paintDofCard(QPainter &painter, const QRectF &page, const DofTable &table);
+// Paints the card in page, the paintable area of painter's device, and
+// each further page after newPage has begun one; where it cannot (it
+// returns false, or there is none), the card ends with its first page.
+void paintDofCard(QPainter &painter, const QRectF &page, const DofTable &table,
+		  const std::function<bool()> &newPage = {});
 
-// Paints the card on the first page of device (a printer or a PDF writer)
-// and finishes it; false when the device cannot be painted on.
+// Paints the card on device (a printer or a PDF writer) and finishes it;
+// false when the device cannot be painted on.
 bool printDofCard(QPagedPaintDevice &device, const DofTable &table);
 
-// Writes the card into device as a one-page PDF.
+// Writes the card into device as a PDF.
 bool writeDofCardPdf(QIODevice &device, const DofTable &table);
 
 } // namespace mirel

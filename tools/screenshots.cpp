@@ -1,6 +1,7 @@
 // Renders Mirel's window on each page, and each dialog, to PNG files at the
 // built-in settings, without a display: screenshots for developers and docs.
 #include <cstdio>
+#include <deque>
 #include <functional>
 #include <memory>
 
@@ -146,21 +147,34 @@ int main(int argc, char **argv)
 	ok = save(window, folder, QStringLiteral("status-bar-diffraction")) && ok;
 	mirel::loadSettingsAtStartup(nullptr);
 
-	// The printed card, in third stops: its most crowded form.
+	// The printed card, in third stops: its most crowded form, an image for
+	// each page.
 	const mirel::DofTable thirds(mirel::currentSettings(), { true, {} });
 	const QPageLayout page = mirel::cardPageLayout();
-	QImage card(page.fullRectPixels(150).size(), QImage::Format_RGB32);
-	card.setDotsPerMeterX(5906); // 150 dpi
-	card.setDotsPerMeterY(5906);
-	card.fill(Qt::white);
+	const auto blankPage = [&] {
+		QImage card(page.fullRectPixels(150).size(), QImage::Format_RGB32);
+		card.setDotsPerMeterX(5906); // 150 dpi
+		card.setDotsPerMeterY(5906);
+		card.fill(Qt::white);
+		return card;
+	};
+	std::deque<QImage> cards = { blankPage() };
 	{
-		QPainter painter(&card);
-		mirel::paintDofCard(painter, page.paintRectPixels(150), thirds);
+		QPainter painter(&cards.back());
+		mirel::paintDofCard(painter, page.paintRectPixels(150), thirds, [&] {
+			painter.end();
+			cards.push_back(blankPage());
+			return painter.begin(&cards.back());
+		});
 	}
-	const QString cardPath = folder.filePath(QStringLiteral("card-depth-of-field-table.png"));
-	const bool cardSaved = card.save(cardPath);
-	std::printf("%s %s\n", cardSaved ? "wrote" : "FAILED", qPrintable(cardPath));
-	ok = cardSaved && ok;
+	for (std::size_t number = 0; number < cards.size(); ++number) {
+		const QString cardPath =
+			folder.filePath(QStringLiteral("card-depth-of-field-table%1.png")
+						.arg(number ? QStringLiteral("-%1").arg(number + 1) : QString()));
+		const bool cardSaved = cards[number].save(cardPath);
+		std::printf("%s %s\n", cardSaved ? "wrote" : "FAILED", qPrintable(cardPath));
+		ok = cardSaved && ok;
+	}
 
 	struct Dialog {
 		const char *name;
