@@ -35,13 +35,19 @@ void forEachRun(int count, Changed changed, Announce announce)
 	}
 }
 
+// Sentences, one after the other.
 QString joined(const QString &a, const QString &b)
 {
-	return a.isEmpty() || b.isEmpty() ? a + b : a + QStringLiteral("; ") + b;
+	return a.isEmpty() || b.isEmpty() ? a + b : a + QLatin1Char(' ') + b;
 }
 
-const QString kAtAperture = QStringLiteral("At the aperture set on the pages");
-const QString kAtFocus = QStringLiteral("At the distance nearest the focus distance set on the pages");
+QString sentence(const QString &text)
+{
+	return text.isEmpty() || text.endsWith(QLatin1Char('.')) ? text : text + QLatin1Char('.');
+}
+
+const QString kAtAperture = QStringLiteral("The aperture on the pages.");
+const QString kAtFocus = QStringLiteral("The distance nearest the focus on the pages.");
 
 } // namespace
 
@@ -50,7 +56,7 @@ QString DofTableModel::Shown::cellDescription(int row, int column) const
 	const bool hyperfocal = column == columns() - 1;
 	return joined(
 		joined(row == currentRow ? kAtAperture : QString(), column == nearestColumn ? kAtFocus : QString()),
-		hyperfocal ? QString() : element(notes, row));
+		hyperfocal ? QString() : sentence(element(notes, row)));
 }
 
 DofTableModel::Shown DofTableModel::shownOf(const DofTable &table)
@@ -237,7 +243,7 @@ QVariant DofTableModel::headerData(int section, Qt::Orientation orientation, int
 	if (role == Qt::DisplayRole)
 		return element(across ? shown_.columnHeadings : shown_.rowHeadings, section);
 	if (role == Qt::AccessibleDescriptionRole && !across)
-		return element(shown_.notes, section);
+		return sentence(element(shown_.notes, section));
 	return {};
 }
 

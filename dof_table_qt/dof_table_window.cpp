@@ -68,6 +68,8 @@ DofTableWindow::DofTableWindow(std::function<void()> help, QWidget *parent)
 	setWindowTitle(kTitle);
 
 	header_->setObjectName(QStringLiteral("dofHeader"));
+	// The film format's name is the user's: shown as it is, never as markup.
+	header_->setTextFormat(Qt::PlainText);
 	header_->setWordWrap(true);
 	header_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 	QFont bold = header_->font();
@@ -92,6 +94,7 @@ DofTableWindow::DofTableWindow(std::function<void()> help, QWidget *parent)
 	view_->installEventFilter(this);
 	view_->setAccessibleName(QStringLiteral("Depth of field table: near and far limits by aperture and distance"));
 	notes_->setObjectName(QStringLiteral("dofNotes"));
+	notes_->setTextFormat(Qt::PlainText); // it may quote what the user typed
 	notes_->setWordWrap(true);
 
 	auto *splitter = new QSplitter(Qt::Vertical, this);

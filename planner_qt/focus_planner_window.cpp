@@ -56,6 +56,8 @@ FocusPlannerWindow::FocusPlannerWindow(std::function<void()> help, std::function
 	setWindowTitle(QStringLiteral("Focus Planner"));
 
 	header_->setObjectName(QStringLiteral("plannerHeader"));
+	// The film format's name is the user's: shown as it is, never as markup.
+	header_->setTextFormat(Qt::PlainText);
 	header_->setWordWrap(true);
 	QFont bold = header_->font();
 	bold.setBold(true);
