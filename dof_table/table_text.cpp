@@ -1,5 +1,6 @@
 #include "dof_table/table_text.h"
 
+#include <cmath>
 #include <optional>
 
 #include "core/number_text.h"
@@ -50,6 +51,16 @@ std::string csvText(const DofTable &table)
 		text += "," + exact(table.hyperfocal(row)) + "\r\n";
 	}
 	return text;
+}
+
+std::string exportName(double focalLength)
+{
+	constexpr std::size_t kMostFigures = 8;
+	const std::string base = "depth-of-field";
+	if (!(std::isfinite(focalLength) && focalLength > 0.0))
+		return base;
+	const std::string focal = formatPlain(focalLength);
+	return focal.size() <= kMostFigures ? base + "-" + focal + "mm" : base;
 }
 
 } // namespace mirel

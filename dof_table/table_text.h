@@ -21,4 +21,10 @@ std::string tabSeparatedText(const DofTable &table);
 // Lines ended by "\r\n".
 std::string csvText(const DofTable &table);
 
+// The name a table is offered under for saving, without its extension:
+// "depth-of-field-50mm" for a 50 mm lens, "depth-of-field" for a focal
+// length that takes more than a few figures to write (1e300 mm) or none, so
+// the name stays well inside what a file system takes.
+std::string exportName(double focalLength);
+
 } // namespace mirel

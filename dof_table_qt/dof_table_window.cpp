@@ -21,7 +21,6 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-#include "core/number_text.h"
 #include "dof_table/distance_list.h"
 #include "dof_table/table_text.h"
 #include "dof_table_qt/dof_card.h"
@@ -206,8 +205,7 @@ void DofTableWindow::exportFile()
 	const QString csv = QStringLiteral("CSV table (*.csv)");
 	if (exportFolder_.isEmpty())
 		exportFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-	const QString name =
-		QStringLiteral("depth-of-field-%1mm.pdf").arg(qText(formatPlain(currentSettings().FocalLength)));
+	const QString name = qText(exportName(table_->inputs().focalLength)) + QStringLiteral(".pdf");
 	QString filter = pdf;
 	QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export %1").arg(kTitle),
 						    QDir(exportFolder_).filePath(name),

@@ -300,6 +300,19 @@ TEST(TableText, TabSeparatedIsTheHeaderLineThenTheGridAsShown)
 	EXPECT_EQ(last.back(), table.hyperfocalText(table.rowCount() - 1));
 }
 
+TEST(TableText, TheNameOfferedForSavingStaysShort)
+{
+	struct Case {
+		double focal;
+		const char *name;
+	};
+	for (const Case c : { Case{ 50.0, "depth-of-field-50mm" }, Case{ 24.5, "depth-of-field-24.5mm" },
+			      Case{ 12345678.0, "depth-of-field-12345678mm" }, Case{ 123456789.0, "depth-of-field" },
+			      Case{ 1e300, "depth-of-field" }, Case{ 0.0, "depth-of-field" },
+			      Case{ -35.0, "depth-of-field" }, Case{ INFINITY, "depth-of-field" } })
+		EXPECT_EQ(exportName(c.focal), c.name) << c.focal;
+}
+
 // The table a window beside the pages shows: rebuilt at each announced
 // change of the settings, while the user works on the real page models.
 TEST(LiveTable, FollowsEveryChangeOnThePagesAndInTheDialogsOnce)
