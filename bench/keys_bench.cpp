@@ -261,6 +261,9 @@ QWidget *barePlannerWindow(QWidget *owner)
 	auto *header = new QLabel(
 		QStringLiteral("For a 50.0 mm lens on 35mm, circle of confusion 0.02501 mm, as on the pages"), window);
 	header->setWordWrap(true);
+	QFont bold = header->font();
+	bold.setBold(true);
+	header->setFont(bold);
 	auto *scene = new QGroupBox(QStringLiteral("Sharp from"), window);
 	auto *sceneForm = new QFormLayout(scene);
 	auto *nearRow = new QHBoxLayout;

@@ -138,6 +138,9 @@ DofTableWindow::DofTableWindow(std::function<void()> help, QWidget *parent)
 	layout->addWidget(notes_);
 	layout->addLayout(buttons);
 
+	// Styled before it is filled and measured, so the sizes worked out
+	// hold when it is shown.
+	ensurePolished();
 	refresh();
 	// The whole table and the chart below it, as far as the screen allows.
 	const QSize table(view_->verticalHeader()->width() + view_->horizontalHeader()->length() +

@@ -146,6 +146,9 @@ FocusPlannerWindow::FocusPlannerWindow(std::function<void()> help, std::function
 	layout->addStretch(1);
 	layout->addLayout(buttons);
 
+	// Styled before it is measured, so the layout worked out for its size
+	// holds when it is shown.
+	ensurePolished();
 	showDistances();
 	refresh();
 	// Room for the longer texts: the header, a zone in feet, diffraction.
