@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStringList>
@@ -41,7 +42,8 @@ class ChartPainter
 public:
 	// The layout in area, its texts measured for device.
 	ChartPainter(QPaintDevice *device, const QRectF &area, const DofTable &table, const ChartLook &look);
-	void draw(QPainter &painter);
+	// Draws the chart, or of it what meets exposed when it is not empty.
+	void draw(QPainter &painter, const QRectF &exposed = {});
 
 	// The band of a row across the chart: its label and its bar, and the
 	// labels of rows near it that make room for the row's when it is the
@@ -80,14 +82,19 @@ private:
 	qreal width(const QString &text) const { return width(text, font_); }
 	void text(const QRectF &rect, Qt::Alignment alignment, const QString &text)
 	{
+		if (!shows(rect))
+			return;
 		if (texts_)
 			texts_->draw(*painter_, rect, alignment, text);
 		else
 			painter_->drawText(rect, alignment, text);
 	}
 
+	bool shows(const QRectF &rect) const { return exposed_.isEmpty() || rect.intersects(exposed_); }
+
 	QPaintDevice *const device_;
 	QPainter *painter_ = nullptr; // while it draws
+	QRectF exposed_;
 	const QRectF area_;
 	const DofTable &table_;
 	const QFont font_;
@@ -179,9 +186,10 @@ bool ChartPainter::labelled(int row) const
 	return row % labelStep_ == 0 && (current < 0 || std::abs(row - current) * rowHeight_ >= rowLine_);
 }
 
-void ChartPainter::draw(QPainter &painter)
+void ChartPainter::draw(QPainter &painter, const QRectF &exposed)
 {
 	painter_ = &painter;
+	exposed_ = exposed;
 	painter_->save();
 	// Lines and bars run along the pixels: drawn without antialiasing, which
 	// would cost more than the rest of the chart for nothing to see. The
@@ -198,6 +206,8 @@ void ChartPainter::draw(QPainter &painter)
 
 void ChartPainter::drawMark(Mark mark, const QRectF &rect, bool current)
 {
+	if (!shows(rect.adjusted(-2 * pt_, -2 * pt_, 2 * pt_, 2 * pt_))) // a diamond reaches past it
+		return;
 	if (mark == Mark::Hyperfocal) {
 		const QPointF c = rect.center();
 		const qreal r = std::max(2.0 * pt_, rect.height() / 2);
@@ -436,14 +446,14 @@ QSize DofChart::minimumSizeHint() const
 	return { 40 * fontMetrics().averageCharWidth(), 14 * line };
 }
 
-void DofChart::paintEvent(QPaintEvent *)
+void DofChart::paintEvent(QPaintEvent *event)
 {
 	QPainter painter(this);
 	if (!table_) {
 		painter.fillRect(rect(), palette().color(QPalette::Base));
 		return;
 	}
-	ChartPainter(this, rect(), *table_, look()).draw(painter);
+	ChartPainter(this, rect(), *table_, look()).draw(painter, event->rect());
 }
 
 } // namespace mirel

@@ -208,3 +208,61 @@ TEST(DofChart, DrawsOnScreenAndOnPaperWithoutAWarning)
 
 } // namespace
 } // namespace mirel::testing
+
+namespace mirel::testing {
+namespace {
+
+// Records the region of the next paint of a widget.
+struct PaintedRegion : QObject {
+	QRegion region;
+	bool eventFilter(QObject *, QEvent *event) override
+	{
+		if (event->type() == QEvent::Paint)
+			region += static_cast<QPaintEvent *>(event)->region();
+		return false;
+	}
+};
+
+// A chart that repaints only the rows an aperture leaves and reaches shows
+// what a chart painted whole shows: every pixel that differs is repainted.
+TEST(DofChart, RepaintsWhatAMovedApertureChangesAndAllOfIt)
+{
+	initStopMath();
+	DofTableInputs inputs{ .focalLength = 50.0,
+			       .coc = 0.025,
+			       .aperture = 2.0,
+			       .focusDistance = 2000.0,
+			       .unit = LengthUnit::Metres,
+			       .rounding = RoundOther2 };
+	const DofTableOptions thirds{ true, {} };
+	DofChart chart;
+	chart.resize(900, 420);
+	chart.setTable(DofTable(inputs, thirds));
+	chart.show();
+	ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+	const QImage before = chart.grab().toImage();
+
+	PaintedRegion painted;
+	chart.installEventFilter(&painted);
+	inputs.aperture = 11.0;
+	chart.setTable(DofTable(inputs, thirds));
+	QApplication::processEvents();
+	chart.removeEventFilter(&painted);
+	const QImage after = chart.grab().toImage();
+	qsizetype area = 0;
+	for (const QRect &part : painted.region)
+		area += qsizetype{ part.width() } * part.height();
+	EXPECT_LT(area, chart.width() * chart.height() / 2) << "a part, not the whole chart";
+	int changed = 0, outside = 0;
+	for (int y = 0; y < after.height(); ++y)
+		for (int x = 0; x < after.width(); ++x)
+			if (before.pixel(x, y) != after.pixel(x, y)) {
+				++changed;
+				outside += !painted.region.contains(QPoint(x, y));
+			}
+	EXPECT_GT(changed, 0);
+	EXPECT_EQ(outside, 0) << "of " << changed << " pixels changed";
+}
+
+} // namespace
+} // namespace mirel::testing
