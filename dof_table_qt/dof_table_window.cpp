@@ -69,8 +69,9 @@ DofTableWindow::DofTableWindow(std::function<void()> help, QWidget *parent)
 	header_->setObjectName(QStringLiteral("dofHeader"));
 	// The film format's name is the user's: shown as it is, never as markup.
 	header_->setTextFormat(Qt::PlainText);
+	// Not selectable, so it is measured as plain text, not as a rich-text
+	// document at every keystroke; Copy takes it with the table.
 	header_->setWordWrap(true);
-	header_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 	QFont bold = header_->font();
 	bold.setBold(true);
 	header_->setFont(bold);

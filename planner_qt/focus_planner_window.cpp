@@ -70,9 +70,12 @@ FocusPlannerWindow::FocusPlannerWindow(std::function<void()> help, std::function
 	diffraction_->setObjectName(QStringLiteral("plannerDiffraction"));
 	reason_->setObjectName(QStringLiteral("plannerReason"));
 	use_->setObjectName(QStringLiteral("plannerUse"));
+	// Not selectable: a label that is measures itself as a rich-text document,
+	// several times at every new text, which cost more than the rest of a
+	// keystroke's work in the window. mirel-calc prints the same lines.
 	for (QLabel *label : { diffraction_, reason_ }) {
+		label->setTextFormat(Qt::PlainText);
 		label->setWordWrap(true);
-		label->setTextInteractionFlags(Qt::TextSelectableByMouse);
 	}
 	nearEdit_->setToolTip(QStringLiteral("The nearest distance that must be sharp, in the unit of the pages"));
 	farEdit_->setToolTip(QStringLiteral("The farthest distance that must be sharp, in the unit of the pages"));
