@@ -1,6 +1,7 @@
 #include "dof_table_qt/dof_table_view.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QApplication>
 #include <QHeaderView>
@@ -28,10 +29,10 @@ public:
 
 	void mark(int section)
 	{
-		if (section == marked_)
+		const int before = std::exchange(marked_, section);
+		if (before == section)
 			return;
-		std::swap(section, marked_);
-		for (const int changed : { section, marked_ })
+		for (const int changed : { before, section })
 			if (changed >= 0 && changed < count())
 				updateSection(changed);
 	}
