@@ -12,7 +12,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
 	const std::string_view text(reinterpret_cast<const char *>(data), size);
-	const mirel::RegFileReading first = mirel::parseRegFile(text);
+	const mirel::RegFileReading first = mirel::parseRegFile(std::string(text));
 	const std::string written = mirel::formatRegFile(first.file);
 	const mirel::RegFileReading second = mirel::parseRegFile(written);
 	if (second.damaged() || !(second.file == first.file) || mirel::formatRegFile(second.file) != written)

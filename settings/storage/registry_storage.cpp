@@ -32,26 +32,46 @@ void RegistrySettingsStorage::writeStored(const CalcSettings &defaults, const St
 	const StoredRecords memory{ defaults, prefs };
 	std::string failure;
 	bool written = false;
-	store_.beginBatch(); // the file as it is now, and no other save until the commit
-	if (key_.openProductKey(true)) {
+	// Merged into the file as it is at the moment of writing: again, when
+	// another program changed it meanwhile.
+	const RegFileStore::SaveResult saved = store_.save([&] {
+		failure.clear();
+		written = false;
+		if (!key_.openProductKey(true))
+			return;
 		try {
 			const StoredRecords merged = mergeForSave(key_, memory, loaded_);
 			writeSettingsRecord(key_, merged.settings);
 			writeStartupPrefs(key_, merged.prefs);
 			written = true;
 		} catch (const std::runtime_error &error) {
+			// The values written before it are kept, as the registry keeps them.
 			failure = error.what();
 		}
-	}
-	// After a failed write the values written before it are kept, as the
-	// registry keeps them.
-	if (const RegResult result = store_.commitBatch(); result != kRegSuccess && failure.empty())
-		failure = key_.valueErrorText("write", store_.firstValueSet(), result) + "\r\n\r\nThe settings file " +
-			  store_.path() + " was not changed.";
+	});
+	if (saved.code == kRegSharingViolation)
+		failure = notMergedText(saved);
+	else if (saved.code != kRegSuccess && failure.empty())
+		failure = key_.valueErrorText("write", store_.firstValueSet(), saved.code) +
+			  "\r\n\r\nThe settings file " + store_.path() + " was not changed.";
 	if (!failure.empty())
 		showMessageBox(kErrorCaption, failure);
 	else if (written)
 		loaded_ = memory; // saved: only later changes count as this run's
+}
+
+std::string RegistrySettingsStorage::notMergedText(const RegFileStore::SaveResult &saved) const
+{
+	const std::string text = "This run's settings could not be merged into the settings file " + store_.path() +
+				 ": for " + std::to_string(RegFileStore::kPatience.count()) +
+				 " seconds another program kept it busy or changed it.\r\n\r\n";
+	if (saved.keepFailure != kRegSuccess)
+		return text + "They could not be kept beside it as " + saved.keptIn + " either (" +
+		       std::string(systemErrorText(saved.keepFailure)) + "), so they are lost.";
+	return text +
+	       "So that neither is lost, the settings file is left as the other saves it, and this run's "
+	       "settings are kept as " +
+	       saved.keptIn + ". To use them instead, put that file in its place.";
 }
 
 } // namespace mirel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "settings/file_registry/reg_file_store.h"
 #include "settings/model/lifecycle.h"
@@ -16,7 +17,8 @@ namespace mirel {
 // "Mirel Error"; what was read before stays, and the file is copied aside.
 // A save merges this run's changes into the file as it is then
 // (mergeForSave), so values a load left unread, or another instance saved
-// meanwhile, are kept.
+// meanwhile, are kept. It writes nothing when nothing differs from the
+// file.
 class RegistrySettingsStorage : public SettingsStorage
 {
 public:
@@ -31,6 +33,8 @@ public:
 	void writeStored(const CalcSettings &defaults, const StartupPrefs &prefs) override;
 
 private:
+	std::string notMergedText(const RegFileStore::SaveResult &saved) const;
+
 	RegistryKey &key_;
 	RegFileStore &store_;
 	// The records as loaded, or as last saved: what this run changed since.

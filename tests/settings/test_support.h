@@ -100,11 +100,12 @@ protected:
 	const std::string folder = dir.path() + "/.config/Talvern";
 	const std::string path = folder + "/Mirel.reg";
 	MessageRecorder recorder;
+	SaveClock *clock = &steadyClock(); // the one saves wait by
 
 	// One run of the program: load, whatever the user does, save.
 	void run(const std::function<void()> &use = {}, bool save = true)
 	{
-		RegFileStore store(path);
+		RegFileStore store(path, *clock);
 		const RegistryBinding binding(settingsKey, store);
 		RegistrySettingsStorage storage(settingsKey, store);
 		loadSettingsAtStartup(&storage);
