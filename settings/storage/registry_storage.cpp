@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "settings/messages/message_box.h"
 
@@ -17,6 +18,7 @@ void RegistrySettingsStorage::readStored(CalcSettings &defaults, StartupPrefs &p
 		try {
 			readSettingsRecord(key_, defaults);
 			readStartupPrefs(key_, prefs);
+			keepValuesNotTakenAsStored(defaults, prefs);
 			if (filmFormatsHaveAGap(key_))
 				store_.keepCopyAside(); // as silent as the gap itself
 		} catch (const std::runtime_error &error) {
@@ -25,6 +27,25 @@ void RegistrySettingsStorage::readStored(CalcSettings &defaults, StartupPrefs &p
 		}
 	}
 	loaded_ = StoredRecords{ defaults, prefs };
+}
+
+void RegistrySettingsStorage::keepValuesNotTakenAsStored(const CalcSettings &defaults, const StartupPrefs &prefs)
+{
+	// What the load makes of them, the values put back in range included.
+	StoredRecords loaded{ defaults, prefs };
+	repairLoadedValues(loaded.settings);
+	const std::vector<std::string> names = valuesNotTakenAsStored(key_, loaded);
+	if (names.empty())
+		return;
+	std::string list;
+	for (const std::string &name : names)
+		list += (list.empty() ? "" : ", ") + name;
+	// Nothing the user had is gone without a trace: the save puts values
+	// Mirel can use in their place.
+	showMessageBox(kErrorCaption,
+		       "These values in the settings file " + store_.path() +
+			       " cannot be used as they are stored, and Mirel uses others in their place: " + list +
+			       ".\r\n\r\n" + store_.keepCopyAside());
 }
 
 void RegistrySettingsStorage::writeStored(const CalcSettings &defaults, const StartupPrefs &prefs)

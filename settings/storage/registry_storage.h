@@ -15,6 +15,8 @@ namespace mirel {
 //
 // A load that meets a value it cannot read stops there with a box captioned
 // "Mirel Error"; what was read before stays, and the file is copied aside.
+// So is a file with values the load cannot take as they are stored, which
+// a save would replace (valuesNotTakenAsStored); the box names them.
 // A save merges this run's changes into the file as it is then
 // (mergeForSave), so values a load left unread, or another instance saved
 // meanwhile, are kept. It writes nothing when nothing differs from the
@@ -33,6 +35,7 @@ public:
 	void writeStored(const CalcSettings &defaults, const StartupPrefs &prefs) override;
 
 private:
+	void keepValuesNotTakenAsStored(const CalcSettings &defaults, const StartupPrefs &prefs);
 	std::string notMergedText(const RegFileStore::SaveResult &saved) const;
 
 	RegistryKey &key_;

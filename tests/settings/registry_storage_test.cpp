@@ -113,7 +113,13 @@ TEST_F(Persistence, StoredNumbersAreReadSafelyAndSavedBackInRange)
 		Keys keys = stored();
 		EXPECT_EQ(valueIn(keys, "", row.name).data, dword(row.savedBack)) << row.name;
 	}
-	EXPECT_TRUE(recorder.shown.empty());
+	// The values put back in range are named, and their file kept aside.
+	const auto named = [&](const std::string &name) {
+		return "Mirel Error: These values in the settings file " + path +
+		       " cannot be used as they are stored, and Mirel uses others in their place: " + name +
+		       ".\r\n\r\nThe file as it was is kept as " + path + ".bad.";
+	};
+	EXPECT_EQ(recorder.shown, (std::vector<std::string>{ named("FilmSize"), named("LengthUnit") }));
 }
 
 TEST_F(Persistence, ASaveKeepsKeysAndValuesMirelDoesNotKnow)
