@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <random>
 
 namespace mirel {
 
@@ -34,11 +35,15 @@ constexpr auto kUpperCase = [] {
 	return table;
 }();
 
+// Chosen afresh by each process, so that no file can be made whose names
+// all fall on the same places of the tables and make them slow.
+const std::uint64_t kProcessSeed = std::random_device{}() * 0x9e3779b97f4a7c15;
+
 // FNV-1a over the name in upper case, so that names that are the same
 // registry name hash alike; then mixed, as the table uses the low bits.
 std::uint64_t nameHash(std::string_view name, std::uint64_t seed = 0)
 {
-	std::uint64_t hash = 0xcbf29ce484222325 ^ seed;
+	std::uint64_t hash = 0xcbf29ce484222325 ^ kProcessSeed ^ seed;
 	for (const char c : name)
 		hash = (hash ^ kUpperCase[static_cast<unsigned char>(c)]) * 0x100000001b3;
 	hash ^= hash >> 32;
