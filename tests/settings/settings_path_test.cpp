@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include <gtest/gtest.h>
+#include "test_support.h"
 
 namespace mirel {
 namespace {
@@ -58,6 +58,30 @@ TEST(SettingsPath, OnlyAnAbsoluteFolderFromTheEnvironmentIsUsed)
 		EXPECT_EQ(defaultSettingsPath(), row.path)
 			<< (row.config ? row.config : "(unset)") << ", " << (row.home ? row.home : "(unset)");
 	}
+}
+
+TEST(SettingsPath, WithoutAPlaceForTheFileNothingIsReadOrWrittenAndTheUserIsTold)
+{
+	// Started in a folder of its own, where a relative path would land.
+	const testing_support::TempDir dir;
+	const std::filesystem::path started = std::filesystem::current_path();
+	std::filesystem::current_path(dir.path());
+	testing_support::MessageRecorder recorder;
+	{
+		RegFileStore store("");
+		const RegistryBinding binding(settingsKey, store);
+		RegistrySettingsStorage storage(settingsKey, store);
+		loadSettingsAtStartup(&storage);
+		defaultSettings().FocalLength = 35.0;
+		saveSettingsAtExit(&storage);
+	}
+	std::filesystem::current_path(started);
+	EXPECT_TRUE(testing_support::filesIn(dir.path()).empty());
+	ASSERT_FALSE(recorder.shown.empty());
+	EXPECT_EQ(recorder.shown[0],
+		  "Mirel Error: Mirel found no home folder to keep its settings in: HOME is not an "
+		  "absolute path, and the system names none for this user. The built-in settings are "
+		  "used, and nothing is saved.");
 }
 
 } // namespace
