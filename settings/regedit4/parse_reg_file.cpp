@@ -63,10 +63,31 @@ const char *find(const char *from, const char *to, char c)
 	return found ? static_cast<const char *>(found) : to;
 }
 
+// The backslashes of a line, each looked for once: the escapes of its
+// quoted texts.
+class Backslashes
+{
+public:
+	explicit Backslashes(std::string_view line)
+		: end_(line.data() + line.size()), next_(find(line.data(), end_, '\\'))
+	{
+	}
+	// The first at or after from, or the end of the line.
+	const char *from(const char *from)
+	{
+		if (next_ < from)
+			next_ = find(from, end_, '\\');
+		return next_;
+	}
+
+private:
+	const char *end_;
+	const char *next_;
+};
+
 // A quoted string at the start of s, with the escapes \\ and \"; consumes it
-// and appends its text to text. The text between escapes goes in one piece,
-// and each part of s is searched once.
-bool parseQuoted(std::string_view &s, std::string *text)
+// and appends its text to text. The text between escapes goes in one piece.
+bool parseQuoted(std::string_view &s, std::string *text, Backslashes &backslashes)
 {
 	if (s.empty() || s.front() != '"')
 		return false;
@@ -75,8 +96,8 @@ bool parseQuoted(std::string_view &s, std::string *text)
 	for (const char *quote = find(from, end, '"');;) {
 		if (quote == end)
 			return false; // no closing quote
-		const char *const escape = find(from, quote, '\\');
-		if (escape == quote) {
+		const char *const escape = backslashes.from(from);
+		if (escape >= quote) {
 			if (text)
 				text->append(from, quote);
 			s = std::string_view(quote + 1, static_cast<std::size_t>(end - quote - 1));
@@ -128,10 +149,10 @@ std::string dwordBytes(std::uint32_t value)
 // The data after '=', without blanks around it: a quoted text, dword:,
 // hex: or hex(n):, into value's type and data. Hex data may go on over
 // continuation lines, which the caller has already joined.
-bool parseData(std::string_view s, RegValue *value)
+bool parseData(std::string_view s, RegValue *value, Backslashes &backslashes)
 {
 	if (!s.empty() && s.front() == '"') {
-		if (!parseQuoted(s, value ? &value->data : nullptr) || !trimBlanks(s).empty())
+		if (!parseQuoted(s, value ? &value->data : nullptr, backslashes) || !s.empty())
 			return false;
 		if (value) {
 			value->type = kRegSz;
@@ -174,23 +195,27 @@ bool parseData(std::string_view s, RegValue *value)
 
 // The name of a value line without blanks around it ("name"=data or
 // @=data), into name, and what follows '='.
-std::optional<std::string_view> splitValueLine(std::string_view line, std::string *name)
+std::optional<std::string_view> splitValueLine(std::string_view line, std::string *name, Backslashes &backslashes)
 {
 	if (!line.empty() && line.front() == '@')
 		line.remove_prefix(1);
-	else if (!parseQuoted(line, name))
+	else if (!parseQuoted(line, name, backslashes))
 		return std::nullopt;
-	line = trimBlanksLeft(line);
-	if (line.empty() || line.front() != '=')
+	// Blanks are seldom there to skip.
+	if (!line.starts_with('='))
+		line = trimBlanksLeft(line);
+	if (!line.starts_with('='))
 		return std::nullopt;
-	return trimBlanksLeft(line.substr(1));
+	line.remove_prefix(1);
+	return line.starts_with('"') ? line : trimBlanksLeft(line);
 }
 
 // A value line without blanks around it, into value.
 bool parseValue(std::string_view line, RegValue *value)
 {
-	const auto data = splitValueLine(line, value ? &value->name : nullptr);
-	return data && parseData(*data, value);
+	Backslashes backslashes(line);
+	const auto data = splitValueLine(line, value ? &value->name : nullptr, backslashes);
+	return data && parseData(*data, value, backslashes);
 }
 
 // Whether line, without blanks around it, is the first or a middle part of
@@ -199,7 +224,8 @@ bool continues(std::string_view line)
 {
 	if (line.empty() || line.back() != '\\')
 		return false;
-	const auto data = splitValueLine(line, nullptr);
+	Backslashes backslashes(line);
+	const auto data = splitValueLine(line, nullptr, backslashes);
 	return data && data->size() >= 3 && sameRegName(data->substr(0, 3), "hex");
 }
 
