@@ -32,13 +32,13 @@ public:
 	using Stored = std::function<void(CalcSettings &defaults, StartupPrefs &prefs)>;
 	explicit FakeStorage(Stored stored = {}) : stored_(std::move(stored)) {}
 
-	void readStored(CalcSettings &defaults, StartupPrefs &prefs) override
+	void readStored(CalcSettings &defaults, StartupPrefs &prefs, Remembered &) override
 	{
 		++reads;
 		if (stored_)
 			stored_(defaults, prefs);
 	}
-	void writeStored(const CalcSettings &, const StartupPrefs &) override
+	void writeStored(const CalcSettings &, const StartupPrefs &, const Remembered &) override
 	{
 		++writes;
 		savedUnderADialog = savedUnderADialog || QApplication::activeModalWidget();
