@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
 #include <QWidget>
 
@@ -20,8 +20,25 @@ QMargins frameOf(const QWidget &window)
 		 frame.bottom() - inside.bottom() };
 }
 
-} // namespace
+// The frame window will have: its own when it was shown before, else that
+// of a window shown now, over's first, framed alike by the window system.
+QMargins expectedFrame(const QWidget &window, const QWidget *over)
+{
+	QList<QWidget *> framed = QApplication::topLevelWidgets();
+	if (over)
+		framed.prepend(over->window());
+	QMargins frame = frameOf(window);
+	for (const QWidget *other : framed) {
+		if (!frame.isNull())
+			break;
+		if (other->isVisible() && !other->isMinimized())
+			frame = frameOf(*other);
+	}
+	return frame;
+}
 
+// wanted moved into available, made smaller first where it does not fit,
+// for a window whose frame adds frame around the inside.
 QRect fittedOnScreen(QRect wanted, QRect available, QMargins frame)
 {
 	const QSize around(frame.left() + frame.right(), frame.top() + frame.bottom());
@@ -34,21 +51,20 @@ QRect fittedOnScreen(QRect wanted, QRect available, QMargins frame)
 	return { QPoint(left, top), size };
 }
 
+} // namespace
+
 QPoint centredOver(const QWidget *over, QSize size)
 {
-	const QRect area = over ? over->frameGeometry() : QGuiApplication::primaryScreen()->availableGeometry();
+	const QRect area = over ? over->frameGeometry() : QApplication::primaryScreen()->availableGeometry();
 	return area.center() - QRect(QPoint(0, 0), size).center();
 }
 
 void placeOnScreen(QWidget &window, QRect wanted, const QWidget *over)
 {
-	QScreen *screen = QGuiApplication::screenAt(wanted.center());
+	QScreen *screen = QApplication::screenAt(wanted.center());
 	if (!screen)
 		screen = over ? over->screen() : window.screen();
-	QMargins frame = frameOf(window);
-	if (frame.isNull() && over)
-		frame = frameOf(*over->window());
-	const QRect placed = fittedOnScreen(wanted, screen->availableGeometry(), frame);
+	const QRect placed = fittedOnScreen(wanted, screen->availableGeometry(), expectedFrame(window, over));
 	window.resize(placed.size());
 	window.move(placed.topLeft());
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -14,18 +13,14 @@ namespace mirel::ui {
 // top-left corner of its frame with the size inside the frame, as QWidget's
 // pos() and size() give it and move() and resize() take it.
 
-// wanted moved into available, made smaller first where it does not fit,
-// for a window whose frame adds frame around the inside.
-QRect fittedOnScreen(QRect wanted, QRect available, QMargins frame);
-
 // The place of a window of size centred over the window over, or over the
 // primary screen's free area when there is none.
 QPoint centredOver(const QWidget *over, QSize size);
 
 // Gives window, a top-level one, the place wanted fitted on the screen that
 // holds wanted's centre, or else over's (the screen wanted was on may be
-// gone). Before the window was first shown its frame is not known yet:
-// over's, a window framed alike, stands for it.
+// gone). Before the window was first shown its frame is not known yet: the
+// frame of a window shown, over's first, stands for it.
 void placeOnScreen(QWidget &window, QRect wanted, const QWidget *over);
 
 } // namespace mirel::ui
