@@ -26,7 +26,7 @@ void forEachRemembered(Visit visit)
 		std::visit([&](auto member) { visit(row, member); }, row.field);
 }
 
-// Runs use on row's subkey, created when create is set; false when it
+// Runs use on subkey, created when create is set; false when it
 // cannot be opened. The product key is current again afterwards, however
 // use ends.
 template <typename Use>
