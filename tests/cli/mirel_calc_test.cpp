@@ -5,9 +5,10 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli_test_support.h"
 #include "core/optics.h"
 #include "core/stops.h"
+#include "testing/comma_locale.h"
+#include "testing/mirel_calc_runs.h"
 
 // glibc keeps the search path that LOCPATH gives setlocale where the leak
 // checker of the sanitizer build cannot see it.
@@ -19,9 +20,7 @@ extern "C" const char *__lsan_default_suppressions()
 namespace mirel::cli {
 namespace {
 
-using testing_support::filesIn;
-using testing_support::readFile;
-using testing_support::writeFile;
+using namespace testing;
 
 // A command line and what it must print.
 struct Call {
@@ -253,7 +252,7 @@ TEST_F(MirelCalc, TheProgramAnswersAsRunInProcess)
 
 TEST_F(MirelCalc, NumbersArePointDecimalWhateverTheLocale)
 {
-	ASSERT_TRUE(testing_support::useCommaLocale(scratch.path())) << "no de_DE.UTF-8 locale, and localedef failed";
+	ASSERT_TRUE(useCommaLocale(scratch.path())) << "no de_DE.UTF-8 locale, and localedef failed";
 	std::setlocale(LC_ALL, "C");
 
 	for (const std::vector<std::string> &args : std::initializer_list<std::vector<std::string>>{

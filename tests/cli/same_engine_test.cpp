@@ -5,11 +5,12 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli_test_support.h"
-// After the settings test support, whose testing::Test is GoogleTest's.
-#include "../pages/page_test_support.h"
 #include "core/calculators.h"
 #include "core/cp1252.h"
+#include "resources/control_ids.h"
+#include "testing/headless_sheet.h"
+#include "testing/mirel_calc_runs.h"
+#include "testing/pages_by_index.h"
 
 namespace mirel::cli {
 namespace {

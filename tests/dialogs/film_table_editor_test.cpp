@@ -18,7 +18,7 @@
 #include "settings/model/film_formats.h"
 #include "settings/model/lifecycle.h"
 #include "testing/headless_sheet.h"
-#include "tests/settings/test_support.h"
+#include "testing/settings_file_test.h"
 
 namespace mirel {
 namespace {
@@ -139,7 +139,7 @@ TEST_F(FilmTableEditing, OkStoresInBothInstancesThePagesFollowAndSoDoesTheSelect
 	}
 }
 
-class FilmTableStored : public testing_support::SettingsFileTest
+class FilmTableStored : public testing::SettingsFileTest
 {};
 
 TEST_F(FilmTableStored, TheEditedTableSurvivesASaveAndTheNextStart)

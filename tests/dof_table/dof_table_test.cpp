@@ -277,10 +277,7 @@ TEST(LiveTable, FollowsEveryChangeOnThePagesAndInTheDialogsOnce)
 			"; " + std::to_string(hyperfocal.size() - hyperfocal.find('.') - 1) + " decimals";
 	});
 	const auto roundTo3 = [] {
-		struct : DialogHost {
-			void showHelpTopic(int) override {}
-			void runModal(DialogModel &) override {}
-		} host;
+		testing::NoHost host;
 		RoundingRulesDlg rules;
 		testing::HeadlessDialog dialog(rules, host);
 		dialog.controls().pick(ids::roundingrules::Other, RoundOther3);

@@ -2,7 +2,7 @@
 // meter angle: each page's results from what is typed, in the unit and the
 // rounding chosen, and n/a where the inputs are unusable.
 
-#include "page_test_support.h"
+#include "testing/page_test.h"
 
 namespace mirel::testing {
 namespace {

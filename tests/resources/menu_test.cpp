@@ -9,7 +9,7 @@
 #include "resources/control_ids.h"
 #include "resources/menu.h"
 #include "resources/pages.h"
-#include "tests/resources/page_templates.h"
+#include "testing/pages_by_index.h"
 
 namespace mirel::resources {
 namespace {

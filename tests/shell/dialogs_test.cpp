@@ -5,14 +5,16 @@
 #include <QTest>
 #include <QTextBrowser>
 
+#include <gtest/gtest.h>
+
 #include "resources/control_ids.h"
 #include "settings/model/records.h"
 #include "shell/help_find_bar.h"
 #include "shell/help_window.h"
+#include "testing/pages_by_index.h"
 #include "testing_qt/qt_user_actions.h"
+#include "testing_qt/shell_fixture.h"
 #include "ui_qt/qt_controls.h"
-
-#include "shell_test_support.h"
 
 namespace mirel::testing {
 namespace {

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 #include "core/stops.h"
 #include "dof_table/table_text.h"
 #include "dof_table_qt/dof_card.h"
@@ -22,11 +24,11 @@
 #include "resources/control_ids.h"
 #include "settings/model/records.h"
 #include "shell/page_sheet.h"
+#include "testing/pages_by_index.h"
 #include "testing_qt/palettes.h"
 #include "testing_qt/qt_user_actions.h"
+#include "testing_qt/shell_fixture.h"
 #include "ui_qt/qt_controls.h"
-
-#include "shell_test_support.h"
 
 namespace mirel::testing {
 namespace {

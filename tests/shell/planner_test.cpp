@@ -15,6 +15,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <gtest/gtest.h>
+
 #include "core/diffraction.h"
 #include "core/focus_plan.h"
 #include "core/number_text.h"
@@ -26,25 +28,16 @@
 #include "settings/model/film_formats.h"
 #include "settings/model/records.h"
 #include "shell/page_sheet.h"
+#include "testing/pages_by_index.h"
 #include "testing_qt/qt_user_actions.h"
+#include "testing_qt/shell_fixture.h"
 #include "ui_qt/qt_controls.h"
-
-#include "shell_test_support.h"
 
 namespace mirel::testing {
 namespace {
 
 namespace cmd = ids::command;
 namespace page = ids::page;
-
-template <typename Widget = QWidget>
-Widget &child(const QWidget &window, const char *name)
-{
-	auto *found = window.findChild<Widget *>(QString::fromLatin1(name));
-	if (!found)
-		throw std::logic_error(std::string("no ") + name);
-	return *found;
-}
 
 // Replaces the text of an edit as a user does: select all, type, key by
 // key; a character beyond ASCII arrives as a key event carrying it.

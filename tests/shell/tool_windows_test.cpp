@@ -6,10 +6,11 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "shell/tool_windows.h"
-#include "ui_qt/tool_window.h"
+#include <gtest/gtest.h>
 
-#include "shell_test_support.h"
+#include "shell/tool_windows.h"
+#include "testing_qt/shell_fixture.h"
+#include "ui_qt/tool_window.h"
 
 namespace mirel::testing {
 namespace {
