@@ -1,11 +1,12 @@
 // The main window's status bar: what diffraction does at the aperture and
 // circle of confusion of the pages, on the pages that work with both.
 
+#include <string>
+
 #include <QLabel>
 
 #include <gtest/gtest.h>
 
-#include "core/diffraction.h"
 #include "resources/control_ids.h"
 #include "settings/model/records.h"
 #include "shell/page_sheet.h"
@@ -19,13 +20,16 @@ namespace {
 
 namespace page = ids::page;
 
-QString statusBar(const MirelDlg &window)
+std::string statusBar(const MirelDlg &window)
 {
-	return child<QLabel>(window, "diffractionStatus").text();
+	return child<QLabel>(window, "diffractionStatus").text().toStdString();
 }
 
-// The status bar on each page, and as an aperture typed or a format chosen
-// on a page changes it.
+// The figures by hand: the Airy disk is 2.44 × 0.00055 mm × N across, and
+// the sharpest depth lasts while it stays within the circle of confusion c,
+// up to f/(c / 0.001342). The built-in f/1.8 on 35mm: 0.0024 mm against
+// 43.267 / 1730 = 0.02501 mm, up to f/18.6; 11 × 14 in: 452.23 / 1730 =
+// 0.2614 mm, up to f/194.8.
 TEST(StatusBar, SaysWhatDiffractionDoesOnTheDepthOfFieldAndHyperfocalPagesOnly)
 {
 	FakeStorage storage;
@@ -33,32 +37,35 @@ TEST(StatusBar, SaysWhatDiffractionDoesOnTheDepthOfFieldAndHyperfocalPagesOnly)
 	for (int index = 0; index < kPageCount; ++index) {
 		window->showPage(index);
 		const bool shows = index == kDepthOfField || index == kHyperfocal;
-		EXPECT_EQ(statusBar(*window).toStdString(),
-			  shows ? diffractionText(currentSettings().Aperture, currentSettings().filmCoC) : "")
+		EXPECT_EQ(
+			statusBar(*window),
+			shows ? "Diffraction: f/1.8 blurs 0.002 mm, within the 0.025 mm circle of confusion; sharpest "
+				"depth up to about f/18.6"
+			      : "")
 			<< "page " << index;
 	}
 	struct Step {
 		int page;
 		std::function<void(ui::UserActions &)> act;
-		const char *shown; // a part of the text; "" for none
+		const char *shown;
 	};
 	const Step steps[] = {
 		{ kDepthOfField, [](ui::UserActions &user) { user.pick(page::Aperture, 6); },
-		  "f/8 blurs 0.011 mm, within" },
+		  "Diffraction: f/8 blurs 0.011 mm, within the 0.025 mm circle of confusion; sharpest depth up to "
+		  "about f/18.6" },
 		{ kDepthOfField, [](ui::UserActions &user) { user.type(page::Aperture, "0"); }, "" },
 		{ kHyperfocal, [](ui::UserActions &user) { user.type(page::Aperture, "32"); },
-		  "more than the 0.025 mm" },
+		  "Diffraction: f/32 blurs 0.043 mm, more than the 0.025 mm circle of confusion; sharpest depth up to "
+		  "about f/18.6" },
 		{ kHyperfocal, [](ui::UserActions &user) { user.pick(page::FilmFormat, 9); },
-		  "f/32 blurs 0.043 mm, within the 0.261 mm" },
+		  "Diffraction: f/32 blurs 0.043 mm, within the 0.261 mm circle of confusion; sharpest depth up to "
+		  "about f/194.8" },
 	};
 	for (const Step &step : steps) {
 		window->showPage(step.page);
 		ui::QtUserActions user(*window->sheet().controls(step.page));
 		step.act(user);
-		const QString shown = statusBar(*window);
-		EXPECT_EQ(shown.toStdString(), diffractionText(currentSettings().Aperture, currentSettings().filmCoC));
-		EXPECT_EQ(*step.shown == '\0', shown.isEmpty()) << shown.toStdString();
-		EXPECT_TRUE(shown.contains(QString::fromLatin1(step.shown))) << shown.toStdString();
+		EXPECT_EQ(statusBar(*window), step.shown);
 	}
 }
 
