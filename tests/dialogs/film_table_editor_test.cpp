@@ -71,12 +71,10 @@ TEST_F(FilmTableEditing, RefusesWhatTheTableCannotHoldAndSaysWhy)
 		{ FilmTableEditor::Name, "6 \u00d7 7 \u2014 \u20ac", nullptr },
 		{ FilmTableEditor::Name, "Sensor \u03a9", "\u201c\u03a9\u201d cannot be stored" },
 		{ FilmTableEditor::Name, "\U0001F4F7 phone", "\u201c\U0001F4F7\u201d cannot be stored" },
-		{ FilmTableEditor::Width, " 23.5 ", nullptr },
 		{ FilmTableEditor::Width, "0", "width must be a number of millimetres greater than 0" },
 		{ FilmTableEditor::Height, "-15.6", "height must be" },
 		{ FilmTableEditor::Width, "23,5", nullptr },
 		{ FilmTableEditor::Width, "36mm", "width must be" },
-		{ FilmTableEditor::Width, "inf", "width must be" },
 		{ FilmTableEditor::CoC, "0", nullptr },
 		{ FilmTableEditor::CoC, "-0.01", "or 0 for the suggested one" },
 	};
