@@ -23,12 +23,13 @@
 #include <set>
 
 #include "core/number_text.h"
-#include "test_support.h"
+#include "settings/regedit4/reg_file.h"
+#include "testing/settings_file_test.h"
 
 namespace mirel {
 namespace {
 
-using namespace testing_support;
+using namespace testing;
 
 // Every value of a settings file below the product key, as "subkey\name"
 // (just "name" in the product key itself) and its data, a text without its
