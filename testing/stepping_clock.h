@@ -6,7 +6,7 @@
 
 #include "settings/file_safety/file_lock.h"
 
-namespace mirel {
+namespace mirel::testing {
 
 // A save's clock that moves on only as it is waited on, so that a test
 // plays out seconds of another program's work at once: what the test sets
@@ -37,4 +37,4 @@ private:
 	std::multimap<TimePoint, std::function<void()>> due_;
 };
 
-} // namespace mirel
+} // namespace mirel::testing

@@ -5,12 +5,13 @@
 #include <vector>
 
 #include "settings/messages/message_box.h"
+#include "settings/storage/remembered_records.h"
 
 namespace mirel {
 
 RegistrySettingsStorage::RegistrySettingsStorage(RegistryKey &key, RegFileStore &store) : key_(key), store_(store) {}
 
-void RegistrySettingsStorage::readStored(CalcSettings &defaults, StartupPrefs &prefs)
+void RegistrySettingsStorage::readStored(CalcSettings &defaults, StartupPrefs &prefs, Remembered &remembered)
 {
 	// Without the key (the first run, or a file that cannot be read) the
 	// built-in values stay.
@@ -25,8 +26,11 @@ void RegistrySettingsStorage::readStored(CalcSettings &defaults, StartupPrefs &p
 			// The values after this one stay in the file for the save to keep.
 			showMessageBox(kErrorCaption, std::string(error.what()) + "\r\n\r\n" + store_.keepCopyAside());
 		}
+		// Apart from the settings: what they could not read does not stop it.
+		readRemembered(key_, remembered);
 	}
 	loaded_ = StoredRecords{ defaults, prefs };
+	loadedRemembered_ = remembered;
 }
 
 void RegistrySettingsStorage::keepValuesNotTakenAsStored(const CalcSettings &defaults, const StartupPrefs &prefs)
@@ -48,7 +52,8 @@ void RegistrySettingsStorage::keepValuesNotTakenAsStored(const CalcSettings &def
 			       ".\r\n\r\n" + store_.keepCopyAside());
 }
 
-void RegistrySettingsStorage::writeStored(const CalcSettings &defaults, const StartupPrefs &prefs)
+void RegistrySettingsStorage::writeStored(const CalcSettings &defaults, const StartupPrefs &prefs,
+					  const Remembered &remembered)
 {
 	const StoredRecords memory{ defaults, prefs };
 	std::string failure;
@@ -62,8 +67,11 @@ void RegistrySettingsStorage::writeStored(const CalcSettings &defaults, const St
 			return;
 		try {
 			const StoredRecords merged = mergeForSave(key_, memory, loaded_);
+			const Remembered mergedRemembered = mergeRememberedForSave(
+				key_, remembered, loadedRemembered_ ? &*loadedRemembered_ : nullptr);
 			writeSettingsRecord(key_, merged.settings);
 			writeStartupPrefs(key_, merged.prefs);
+			writeRemembered(key_, mergedRemembered);
 			written = true;
 		} catch (const std::runtime_error &error) {
 			// The values written before it are kept, as the registry keeps them.
@@ -77,8 +85,11 @@ void RegistrySettingsStorage::writeStored(const CalcSettings &defaults, const St
 			  "\r\n\r\nThe settings file " + store_.path() + " was not changed.";
 	if (!failure.empty())
 		showMessageBox(kErrorCaption, failure);
-	else if (written)
-		loaded_ = memory; // saved: only later changes count as this run's
+	else if (written) {
+		// Saved: only later changes count as this run's.
+		loaded_ = memory;
+		loadedRemembered_ = remembered;
+	}
 }
 
 std::string RegistrySettingsStorage::notMergedText(const RegFileStore::SaveResult &saved) const

@@ -8,12 +8,12 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "test_support.h"
+#include "testing/settings_file_test.h"
 
 namespace mirel {
 namespace {
 
-using namespace testing_support;
+using namespace testing;
 
 class FullDisk : public ::testing::Test
 {

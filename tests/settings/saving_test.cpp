@@ -9,14 +9,14 @@
 
 #include <chrono>
 
-#include "test_support.h"
+#include "testing/settings_file_test.h"
 #include "testing/stepping_clock.h"
 
 namespace mirel {
 namespace {
 
 using namespace std::chrono_literals;
-using namespace testing_support;
+using namespace testing;
 
 struct stat statusOf(const std::string &path)
 {

@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "test_support.h"
+#include "testing/settings_file_test.h"
 
 namespace mirel {
 namespace {
@@ -63,10 +63,10 @@ TEST(SettingsPath, OnlyAnAbsoluteFolderFromTheEnvironmentIsUsed)
 TEST(SettingsPath, WithoutAPlaceForTheFileNothingIsReadOrWrittenAndTheUserIsTold)
 {
 	// Started in a folder of its own, where a relative path would land.
-	const testing_support::TempDir dir;
+	const testing::TempDir dir;
 	const std::filesystem::path started = std::filesystem::current_path();
 	std::filesystem::current_path(dir.path());
-	testing_support::MessageRecorder recorder;
+	testing::MessageRecorder recorder;
 	{
 		RegFileStore store("");
 		const RegistryBinding binding(settingsKey, store);
@@ -76,7 +76,7 @@ TEST(SettingsPath, WithoutAPlaceForTheFileNothingIsReadOrWrittenAndTheUserIsTold
 		saveSettingsAtExit(&storage);
 	}
 	std::filesystem::current_path(started);
-	EXPECT_TRUE(testing_support::filesIn(dir.path()).empty());
+	EXPECT_TRUE(testing::filesIn(dir.path()).empty());
 	ASSERT_FALSE(recorder.shown.empty());
 	EXPECT_EQ(recorder.shown[0],
 		  "Mirel Error: Mirel found no home folder to keep its settings in: HOME is not an "

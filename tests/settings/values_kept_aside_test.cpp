@@ -3,12 +3,12 @@
 // Mirel.reg.bad. And a film format is saved whole or not at all.
 #include <limits>
 
-#include "test_support.h"
+#include "testing/settings_file_test.h"
 
 namespace mirel {
 namespace {
 
-using namespace testing_support;
+using namespace testing;
 
 class ValuesKeptAside : public SettingsFileTest
 {
