@@ -39,7 +39,7 @@ namespace mirel {
 // keepCopyAside) is copied to "<file>.bad", replacing an older copy, before
 // it is replaced, and the user is told where. A file that cannot be read at
 // all (a folder in its place, an I/O error) is never replaced; once it can
-// be read again it is copied aside first. A file over kMaxSize is not read,
+// be read again it is copied aside first. A file over kMaxSize is not used,
 // and is copied aside like a damaged one.
 //
 // An empty path is no file: nothing is read, nothing written, and the user

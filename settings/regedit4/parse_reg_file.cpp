@@ -63,16 +63,17 @@ const char *find(const char *from, const char *to, char c)
 	return found ? static_cast<const char *>(found) : to;
 }
 
-// The backslashes of a line, each looked for once: the escapes of its
-// quoted texts.
+// The backslashes of a text, each looked for once as the text is read
+// from its start to its end: the escapes of its quoted texts. Most lines of
+// a file have none, and need no search of their own.
 class Backslashes
 {
 public:
-	explicit Backslashes(std::string_view line)
-		: end_(line.data() + line.size()), next_(find(line.data(), end_, '\\'))
+	explicit Backslashes(std::string_view text)
+		: end_(text.data() + text.size()), next_(find(text.data(), end_, '\\'))
 	{
 	}
-	// The first at or after from, or the end of the line.
+	// The first at or after from, or the end of the text.
 	const char *from(const char *from)
 	{
 		if (next_ < from)
@@ -210,10 +211,10 @@ std::optional<std::string_view> splitValueLine(std::string_view line, std::strin
 	return line.starts_with('"') ? line : trimBlanksLeft(line);
 }
 
-// A value line without blanks around it, into value.
-bool parseValue(std::string_view line, RegValue *value)
+// A value line without blanks around it, into value; backslashes are
+// those of the text the line is in.
+bool parseValue(std::string_view line, RegValue *value, Backslashes &backslashes)
 {
-	Backslashes backslashes(line);
 	const auto data = splitValueLine(line, value ? &value->name : nullptr, backslashes);
 	return data && parseData(*data, value, backslashes);
 }
@@ -265,7 +266,8 @@ public:
 	std::string_view peek() const { return line(rest_.find(end_)); }
 	// Whether the line returned last had no line end after it.
 	bool lastWasCutOff() const { return cutOff_; }
-	// Where the text not yet read starts.
+	// The text not yet read.
+	std::string_view rest() const { return rest_; }
 	const char *position() const { return rest_.data(); }
 
 	std::string_view next()
@@ -294,9 +296,10 @@ private:
 // One entry of a file: a line, or a "hex" list joined from the lines
 // regedit broke it over.
 struct Entry {
-	std::string_view text; // without blanks around it
-	bool cutOff;           // its last line has no line end (and it is the last)
-	std::string_view span; // the lines it takes up, with their line ends
+	std::string_view text;    // without blanks around it
+	bool cutOff;              // its last line has no line end (and it is the last)
+	std::string_view span;    // the lines it takes up, with their line ends
+	Backslashes &backslashes; // of the text it is in
 };
 
 // Calls use(entry) for each entry of lines in turn; joined holds the text
@@ -305,6 +308,7 @@ template <typename Use>
 void forEachEntry(LineReader &lines, Use use)
 {
 	std::string joined;
+	Backslashes inLines(lines.rest());
 	while (!lines.atEnd()) {
 		const char *start = lines.position();
 		std::string_view text = trimBlanks(lines.next());
@@ -320,7 +324,13 @@ void forEachEntry(LineReader &lines, Use use)
 			} while (!cutOff && continues(joined) && !lines.atEnd() && !startsEntry(lines.peek()));
 			text = joined;
 		}
-		use(Entry{ text, cutOff, std::string_view(start, static_cast<std::size_t>(lines.position() - start)) });
+		const std::string_view span(start, static_cast<std::size_t>(lines.position() - start));
+		if (text.data() != joined.data()) {
+			use(Entry{ text, cutOff, span, inLines });
+			continue;
+		}
+		Backslashes inJoined(joined);
+		use(Entry{ text, cutOff, span, inJoined });
 	}
 }
 
@@ -386,7 +396,7 @@ RegFileReading parseRegFile(std::shared_ptr<const std::string> bytes)
 			++reading.skippedLines;
 			return;
 		}
-		if (key == kNoKey || !parseValue(entry.text, nullptr)) {
+		if (key == kNoKey || !parseValue(entry.text, nullptr, entry.backslashes)) {
 			++reading.skippedLines;
 			return;
 		}
@@ -408,7 +418,7 @@ void RegFile::readValuesOf(std::size_t key) const
 		forEachEntry(lines, [&](const Entry &entry) {
 			// The lines between the values, checked before, say nothing.
 			RegValue value;
-			if (parseValue(entry.text, &value))
+			if (parseValue(entry.text, &value, entry.backslashes))
 				store(key, std::move(value));
 		});
 	}
