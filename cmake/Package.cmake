@@ -5,7 +5,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME mirel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Mirel developers")
-set(CPACK_PACKAGE_CONTACT "The Mirel developers <mirel@example.org>")
+set(CPACK_PACKAGE_CONTACT ${MIREL_CONTACT})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for photographers")
 set(CPACK_PACKAGE_DESCRIPTION
   "Mirel works out the optical and exposure figures a photographer needs when
