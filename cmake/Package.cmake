@@ -21,6 +21,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# A program that links lensfun's library reads lensfun's camera database:
+# it then needs liblensfun-data-v1 in CPACK_DEBIAN_PACKAGE_DEPENDS, as a
+# dependency of its own (scripts/check-package holds to it).
 # Qt picks the Wayland platform where it is installed, else runs through
 # XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
