@@ -13,8 +13,10 @@ choosing lens, aperture and focus: f-numbers and stops, depth of field,
 hyperfocal distance, field of view, angle of view, magnification and
 spot-meter angles. Every result is worked out again as you type, in
 millimetres, centimetres, metres, inches or feet, for ten built-in film
-formats. A Qt 6 desktop application with a launcher entry, in-window help
-and a manual page.")
+formats. A depth of field table, printed as a card if you like, and a focus
+planner work beside the pages; mirel-calc gives the same results on the
+command line. A Qt 6 desktop application with a launcher entry, in-window
+help and manual pages.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
