@@ -229,9 +229,9 @@ Report filmFormats(const Given &, const CalcSettings &settings)
 	for (int i = 0; i < kFilmFormatCount; ++i) {
 		const FilmFormat &film = format(settings, i);
 		report.rows.push_back(
-			{ { input("index", "Index", "", i, std::to_string(i)),
-			    named("name", "Name", std::string(filmName(film))), mm("width", "Width", film.Width),
-			    mm("height", "Height", film.Height), mm("coc", "Suggested CoC", suggestedCoC(film)) },
+			{ { index("index", "Index", i), named("name", "Name", std::string(filmName(film))),
+			    mm("width", "Width", film.Width), mm("height", "Height", film.Height),
+			    mm("coc", "Suggested CoC", suggestedCoC(film)) },
 			  {} });
 	}
 	return report;

@@ -17,9 +17,16 @@ Field input(std::string key, std::string label, std::string unit, double value, 
 	return { std::move(key), std::move(label), std::move(unit), value, std::move(text) };
 }
 
+Field index(std::string key, std::string label, int value)
+{
+	return { std::move(key),        std::move(label),  {}, static_cast<double>(value),
+		 std::to_string(value), Field::Kind::Index };
+}
+
 Field named(std::string key, std::string label, std::string text)
 {
-	return { std::move(key), std::move(label), {}, std::numeric_limits<double>::quiet_NaN(), std::move(text) };
+	return { std::move(key),  std::move(label), {}, std::numeric_limits<double>::quiet_NaN(),
+		 std::move(text), Field::Kind::Text };
 }
 
 Field result(std::string key, std::string label, std::string unit, const Result &result)
@@ -49,9 +56,18 @@ std::string padded(std::string text, std::size_t width)
 	return shown < width ? text.append(width - shown, ' ') : text;
 }
 
-bool isName(const Field &field)
+bool isText(const Field &field)
 {
-	return std::isnan(field.value) && field.unit.empty() && !field.text.empty();
+	return field.kind == Field::Kind::Text;
+}
+
+// A field's value for machines: null for none and for infinity, which JSON
+// cannot hold (the text says "infinity").
+Json jsonValue(const Field &field)
+{
+	if (field.kind == Field::Kind::Index)
+		return static_cast<long long>(field.value);
+	return std::isfinite(field.value) ? Json(field.value) : Json(nullptr);
 }
 
 std::string machineKey(const Field &field)
@@ -62,10 +78,10 @@ std::string machineKey(const Field &field)
 void addInputs(Json &object, const std::vector<Field> &inputs)
 {
 	for (const Field &field : inputs) {
-		if (isName(field))
+		if (isText(field))
 			object[field.key] = utf8FromCp1252(field.text);
 		else
-			object[machineKey(field)] = field.value;
+			object[machineKey(field)] = jsonValue(field);
 	}
 }
 
@@ -73,14 +89,14 @@ void addResults(Json &object, const std::vector<Field> &results)
 {
 	for (const Field &field : results) {
 		object[field.key] = { { "text", utf8FromCp1252(field.text) },
-				      { "value", std::isfinite(field.value) ? Json(field.value) : Json(nullptr) },
+				      { "value", jsonValue(field) },
 				      { "unit", field.unit } };
 	}
 }
 
 std::string csvCell(const Field &field)
 {
-	if (isName(field)) {
+	if (isText(field)) {
 		std::string text = utf8FromCp1252(field.text);
 		if (text.find_first_of(",\"\r\n") == std::string::npos)
 			return text;

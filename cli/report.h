@@ -14,16 +14,22 @@ namespace mirel::cli {
 
 // One named input or result.
 struct Field {
+	// What machines are given: the value, a whole number, or the text.
+	enum class Kind { Number, Index, Text };
+
 	std::string key;   // for machines: "near", "focal_length"
 	std::string label; // for people: "Near", "Focal length"
 	std::string unit;  // of value: "mm", "deg", "stops", or "" for a plain number
-	double value;      // NaN when there is none, or when the field is a text alone
+	double value;      // NaN when there is none, or when the field is a text
 	std::string text;  // as the page shows it, Windows-1252
+	Kind kind = Kind::Number;
 };
 
 // An input given as a number, shown as text.
 Field input(std::string key, std::string label, std::string unit, double value, std::string text);
-// An input that is a name, such as a film format's.
+// A position in a list, such as a film format's in the film table.
+Field index(std::string key, std::string label, int value);
+// A text alone: a name, such as a film format's, or a sentence.
 Field named(std::string key, std::string label, std::string text);
 // A calculator's result.
 Field result(std::string key, std::string label, std::string unit, const Result &result);
@@ -50,12 +56,13 @@ struct Report {
 std::string formatText(const Report &report);
 // For machines: an object with the command, the rules, the inputs and the
 // results (each with its text, its value or null, and its unit), or the
-// rows. Numbers in full precision, point decimal.
+// rows. Numbers in full precision, point decimal; an index as an integer.
 std::string formatJson(const Report &report);
 // For machines: a heading row of keys, with the unit after an underscore
 // ("near_mm"), then one row per row of the report, each carrying the
 // shared inputs too. Numbers in full precision, point decimal; an empty
-// cell for none and "inf" for infinity.
+// cell for none and "inf" for infinity. A number's column holds numbers
+// only: a text such as "n/a" stays in the text column beside it.
 std::string formatCsv(const Report &report);
 
 } // namespace mirel::cli

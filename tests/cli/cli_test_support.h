@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <sstream>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -46,6 +48,28 @@ inline Outcome calcProgram(const std::vector<std::string> &args, const std::vect
 	const int status = std::system((command + " >" + quoted(out) + " 2>" + quoted(err)).c_str());
 	return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, testing_support::readFile(out),
 		 testing_support::readFile(err) };
+}
+
+// The cells of CSV text, row by row, quotes taken off as RFC 4180 says.
+inline std::vector<std::vector<std::string>> csvRows(std::string_view csv)
+{
+	std::vector<std::vector<std::string>> rows;
+	std::vector<std::string> row(1);
+	bool quoted = false;
+	for (std::size_t i = 0; i < csv.size(); ++i) {
+		const char c = csv[i];
+		if (quoted && c == '"' && i + 1 < csv.size() && csv[i + 1] == '"')
+			row.back() += csv[++i];
+		else if (c == '"')
+			quoted = !quoted;
+		else if (!quoted && c == ',')
+			row.emplace_back();
+		else if (!quoted && c == '\n')
+			rows.push_back(std::exchange(row, std::vector<std::string>(1)));
+		else
+			row.back() += c;
+	}
+	return rows;
 }
 
 // Each test with a settings folder of its own, empty at the start, so that
