@@ -7,6 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/safe_text.h"
 #include "core/cp1252.h"
 #include "core/number_text.h"
 
@@ -96,20 +97,15 @@ void addResults(Json &object, const std::vector<Field> &results)
 
 std::string csvCell(const Field &field)
 {
-	if (isText(field)) {
-		std::string text = utf8FromCp1252(field.text);
-		if (text.find_first_of(",\"\r\n") == std::string::npos)
-			return text;
-		for (std::size_t at = 0; (at = text.find('"', at)) != std::string::npos; at += 2)
-			text.insert(at, 1, '"');
-		return '"' + text + '"';
-	}
+	if (isText(field))
+		return csvTextCell(utf8FromCp1252(field.text));
 	return std::isnan(field.value) ? std::string() : formatExact(field.value);
 }
 
 // A result's text as it goes after its label: a text of several lines
 // keeps to its column, and a line that names its label already
-// ("Diffraction: f/22 blurs ...") does not name it twice.
+// ("Diffraction: f/22 blurs ...") does not name it twice. Control
+// characters are shown escaped, as in every text for people.
 std::string columnText(const Field &field, std::size_t column)
 {
 	const std::string text = utf8FromCp1252(field.text), prefix = field.label + ": ";
@@ -123,7 +119,7 @@ std::string columnText(const Field &field, std::size_t column)
 			line.remove_prefix(prefix.size());
 		if (start > 0)
 			out += "\n" + std::string(column, ' ');
-		out += line;
+		out += escapeControls(line);
 		start = end + 1;
 	}
 	return out;
@@ -151,7 +147,7 @@ std::string formatText(const Report &report)
 			for (const Field &field : *fields) {
 				if (lines.size() == 2)
 					lines.front().push_back(field.label);
-				cells.push_back(utf8FromCp1252(field.text));
+				cells.push_back(escapeControls(utf8FromCp1252(field.text)));
 			}
 		}
 	}
