@@ -331,7 +331,10 @@ Report diffraction(const Given &given, const CalcSettings &settings)
 	CircleOfConfusion c = circleOfConfusion(given, settings);
 	std::vector<Field> inputs{ apertureField("aperture", "Aperture", N) };
 	inputs.insert(inputs.end(), c.fields.begin(), c.fields.end());
-	const std::string_view unusable = diffractionUnusable(N, c.mm);
+	const double airy = airyDiskDiameter(N), limit = diffractionLimitedAperture(c.mm);
+	std::string_view unusable = diffractionUnusable(N, c.mm);
+	if (unusable.empty() && !(std::isfinite(airy) && std::isfinite(limit)))
+		unusable = kNoFiniteResult;
 	if (!unusable.empty()) {
 		const Result none{ std::numeric_limits<double>::quiet_NaN(), std::string(kNotAvailable) };
 		return single("diffraction", std::move(inputs),
@@ -339,7 +342,6 @@ Report diffraction(const Given &given, const CalcSettings &settings)
 				named("diffraction", "Diffraction", std::string(kNotAvailable)) },
 			      unusable);
 	}
-	const double airy = airyDiskDiameter(N), limit = diffractionLimitedAperture(c.mm);
 	return single("diffraction", std::move(inputs),
 		      { input("airy_disk", "Airy disk", "mm", airy, formatFixed(airy, 4) + " mm"),
 			input("limit", "Sharpest to", "", limit, "f/" + formatFixed(limit, 1)),

@@ -171,8 +171,8 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
 		out << (output == Output::Json  ? formatJson(report)
 			: output == Output::Csv ? formatCsv(report)
 						: formatText(report));
-		if (!report.unusable.empty()) {
-			err << kProgram << ": " << report.unusable << '\n';
+		if (const std::string_view unusable = unusableReason(report); !unusable.empty()) {
+			err << kProgram << ": " << unusable << '\n';
 			return kUnusable;
 		}
 		return kDone;

@@ -133,11 +133,15 @@ bool namesInfinity(std::string_view text)
 double readLength(std::string_view option, std::string_view text, LengthUnit bareUnit)
 {
 	const std::string_view whole = trimBlanks(text);
+	std::optional<double> mm = readFeetAndInches(whole);
 	if (const std::optional<Amount> amount = readAmount(whole))
-		return toMillimetres(amount->value, amount->unit.value_or(bareUnit));
-	if (const std::optional<double> mm = readFeetAndInches(whole))
-		return *mm;
-	refuse(option, text, "is not a length; use a number with mm, cm, m, in or ft (or 6ft6in)");
+		mm = toMillimetres(amount->value, amount->unit.value_or(bareUnit));
+	if (!mm)
+		refuse(option, text, "is not a length; use a number with mm, cm, m, in or ft (or 6ft6in)");
+	// 1e308 m is a number, but no number of millimetres.
+	if (!std::isfinite(*mm))
+		refuse(option, text, "is longer than any length mirel-calc computes with");
+	return *mm;
 }
 
 double readDistance(std::string_view option, std::string_view text, LengthUnit bareUnit)

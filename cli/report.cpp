@@ -127,6 +127,19 @@ std::string columnText(const Field &field, std::size_t column)
 
 } // namespace
 
+std::string_view unusableReason(const Report &report)
+{
+	if (!report.unusable.empty())
+		return report.unusable;
+	for (const Row &row : report.rows) {
+		for (const Field &field : row.results) {
+			if (field.text == kNotAvailable)
+				return kNoFiniteResult;
+		}
+	}
+	return {};
+}
+
 std::string formatText(const Report &report)
 {
 	std::string out;

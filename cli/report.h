@@ -50,6 +50,11 @@ struct Report {
 	std::string unit{}, round{}, stopsRound{};
 };
 
+// Why a result of the report reads "n/a": the reason the command gave, or
+// else, when one reads it all the same, that the inputs give no finite
+// result; empty when every result has its value.
+std::string_view unusableReason(const Report &report);
+
 // For people, in UTF-8: one "Label: text" line per result, aligned, when
 // there is one row without inputs of its own; otherwise a table with a
 // heading row.

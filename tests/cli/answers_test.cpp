@@ -1,6 +1,7 @@
 // mirel-calc's answers to calls, as data: the call, its exit status and a
 // text its standard output holds. Figures by hand: 50 mm at f/8 with a
 // 0.03 mm circle has H = 50² / (8 × 0.03) = 10416.666667 mm.
+#include "cli/commands.h"
 #include "cli_test_support.h"
 
 namespace mirel::cli {
@@ -63,6 +64,64 @@ TEST_F(Answers, LengthsInFeetAndInches)
 		{ { "mag", "--focal", "100", "--distance", "6ft 6in" }, kDone, "0.053158" },
 		{ { "plan", "--near", "5' 10\"", "--far", "inf", "--output", "csv" }, kDone, ",1778," },
 	});
+}
+
+// Every input of every command at the ends of the doubles, alone and as the
+// issue that found them gave them: no text reads nan or inf, and a result
+// that reads n/a exits 1.
+TEST_F(Answers, AbsurdMagnitudesReadAsNumbersOrNotAvailable)
+{
+	std::vector<std::vector<std::string>> calls{
+		{ "plan", "--focal", "1e160", "--near", "3e160mm", "--far", "1e161mm" },
+		{ "plan", "--focal", "1e200", "--near", "2e200mm", "--far", "inf" },
+		{ "plan", "--focal", "1e160", "--coc", "1e200", "--near", "3e160mm", "--far", "1e161mm" },
+		{ "plan", "--near", "1e308mm", "--far", "inf" },
+		{ "plan", "--near", "1m", "--far", "1.7e308mm" },
+		{ "dof", "--distance", "inf", "--coc", "1e-320" },
+	};
+	for (const Command &command : commands()) {
+		std::vector<std::string> base{ std::string(command.name) };
+		if (command.name == "plan")
+			base.insert(base.end(), { "--near", "2m", "--far", "inf" });
+		for (const std::string_view argument : command.arguments)
+			base.push_back(argument == "STOPS" ? "1" : "2.8");
+		for (const char *value : { "1e308", "1.7e308", "1e-308", "5e-324", "1e160", "1e-160", "-1e308", "0" }) {
+			for (std::size_t i = 0; i < command.arguments.size(); ++i) {
+				calls.push_back(base);
+				calls.back()[calls.back().size() - command.arguments.size() + i] = value;
+			}
+			for (const std::string_view option : command.options) {
+				if (option == "--format")
+					continue;
+				calls.push_back(base);
+				const auto given = std::find(calls.back().begin(), calls.back().end(), option);
+				if (given != calls.back().end())
+					given[1] = std::string(value) + "mm";
+				else
+					calls.back().insert(calls.back().end(), { std::string(option), value });
+			}
+		}
+	}
+	int answered = 0;
+	for (const std::vector<std::string> &call : calls) {
+		const Outcome outcome = calc(call);
+		if (outcome.status == kRefused)
+			continue;
+		++answered;
+		std::string words = outcome.out;
+		for (const char *meant : { "infinity", "infinite" })
+			for (std::size_t at; (at = words.find(meant)) != std::string::npos;)
+				words.erase(at, std::string_view(meant).size());
+		std::string shown;
+		for (const std::string &word : call)
+			shown += word + " ";
+		EXPECT_EQ(words.find("nan"), std::string::npos) << shown << "\n" << outcome.out;
+		EXPECT_EQ(words.find("inf"), std::string::npos) << shown << "\n" << outcome.out;
+		EXPECT_EQ(outcome.out.find("n/a") != std::string::npos, outcome.status == kUnusable)
+			<< shown << "\n"
+			<< outcome.out << outcome.err;
+	}
+	EXPECT_GT(answered, 200) << "of " << calls.size();
 }
 
 } // namespace

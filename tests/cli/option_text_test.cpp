@@ -45,9 +45,10 @@ TEST(OptionText, LengthsTakeAUnitOrTheBareUnit)
 		EXPECT_DOUBLE_EQ(readLength("--distance", row.text, row.bare), toMillimetres(row.value, row.unit))
 			<< row.text;
 	}
-	for (const char *bad : { "5q",     "",       "m",     "5 m m", "5km",     "1e999m", "inf",     "nan",
-				 "0x10",   "5,5.5m", "++5",   "5e",    "6ft6",    "6in6ft", "6ft-6in", "6ft+6in",
-				 "6ft6ft", "6ft6m",  "ft6in", "6''",   "6ft6in6", "6'6'",   "6\"6'" })
+	for (const char *bad :
+	     { "5q",     "",    "m",       "5 m m", "5km",    "1e999m",  "inf",       "nan",    "0x10",
+	       "5,5.5m", "++5", "5e",      "6ft6",  "6in6ft", "6ft-6in", "6ft+6in",   "6ft6ft", "6ft6m",
+	       "ft6in",  "6''", "6ft6in6", "6'6'",  "6\"6'",  "1e308m",  "1e308ft1in" })
 		EXPECT_THROW(readLength("--distance", bad, U::Metres), UsageError) << bad;
 }
 
