@@ -417,7 +417,7 @@ const std::vector<Command> &commands()
 		{ "plan",
 		  "Focus distance and the smallest f-number that keep NEAR to FAR sharp, with the next whole and third "
 		  "stops and what diffraction does at them",
-		  "mirel-calc plan --focal 24 --format APS-C --near 1.5m --far inf",
+		  "mirel-calc plan --focal 24 --format APS --near 1.5m --far inf",
 		  { "--focal", "--near", "--far", "--coc", "--format" },
 		  {},
 		  plan },

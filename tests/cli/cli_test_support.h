@@ -29,25 +29,34 @@ inline Outcome calc(const std::vector<std::string> &args)
 	return { status, out.str(), err.str() };
 }
 
-// The mirel-calc program run by the shell, with env ("NAME=value") added to
-// the test's own environment.
-inline Outcome calcProgram(const std::vector<std::string> &args, const std::vector<std::string> &env,
-			   const std::string &scratch)
+// A program run by the shell, with env ("NAME=value") added to the test's
+// own environment.
+inline Outcome runProgram(const std::vector<std::string> &words, const std::vector<std::string> &env,
+			  const std::string &scratch)
 {
 	const auto quoted = [](const std::string &word) {
-		EXPECT_EQ(word.find('\''), std::string::npos) << word;
-		return " '" + word + "'";
+		std::string out = " '";
+		for (const char c : word)
+			out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+		return out + "'";
 	};
 	std::string command = "env";
 	for (const std::string &word : env)
 		command += quoted(word);
-	command += quoted(MIREL_CALC_PATH);
-	for (const std::string &word : args)
+	for (const std::string &word : words)
 		command += quoted(word);
 	const std::string out = scratch + "/stdout", err = scratch + "/stderr";
 	const int status = std::system((command + " >" + quoted(out) + " 2>" + quoted(err)).c_str());
 	return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, testing_support::readFile(out),
 		 testing_support::readFile(err) };
+}
+
+// The mirel-calc program run by the shell.
+inline Outcome calcProgram(std::vector<std::string> args, const std::vector<std::string> &env,
+			   const std::string &scratch)
+{
+	args.insert(args.begin(), MIREL_CALC_PATH);
+	return runProgram(args, env, scratch);
 }
 
 // The cells of CSV text, row by row, quotes taken off as RFC 4180 says.

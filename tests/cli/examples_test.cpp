@@ -1,0 +1,90 @@
+// Every example users are shown runs, on a fresh install (no settings
+// file): each command's example in its --help, the manual page's, and the
+// README's calls, which must also print what the README shows under them.
+#include <fstream>
+
+#include "cli/commands.h"
+#include "cli/words.h"
+#include "cli_test_support.h"
+
+namespace mirel::cli {
+namespace {
+
+using Examples = CalcTest;
+
+std::vector<std::string> linesOf(const std::string &path)
+{
+	std::ifstream file(path);
+	std::vector<std::string> lines;
+	for (std::string line; std::getline(file, line);)
+		lines.push_back(line);
+	return lines;
+}
+
+// A call as shown, "mirel-calc dof ...", run in this process.
+void expectRuns(const std::string &shown, const std::string &where)
+{
+	std::vector<std::string> words = splitWords(shown);
+	ASSERT_FALSE(words.empty()) << where;
+	ASSERT_EQ(words.front(), "mirel-calc") << where << ": " << shown;
+	const Outcome outcome = calc({ words.begin() + 1, words.end() });
+	EXPECT_EQ(outcome.status, kDone) << where << ": " << shown << "\n" << outcome.err;
+	EXPECT_NE(outcome.out, "") << where << ": " << shown;
+}
+
+TEST_F(Examples, EachCommandsHelpExampleRuns)
+{
+	for (const Command &command : commands()) {
+		const std::string help = calc({ std::string(command.name), "--help" }).out;
+		const std::string heading = "Example:\n  ";
+		const std::size_t start = help.find(heading);
+		ASSERT_NE(start, std::string::npos) << help;
+		const std::size_t from = start + heading.size();
+		expectRuns(help.substr(from, help.find('\n', from) - from), std::string(command.name) + " --help");
+	}
+}
+
+TEST_F(Examples, TheManualPagesExamplesRun)
+{
+	int examples = 0;
+	bool inExamples = false, inLines = false;
+	for (std::string line : linesOf(MIREL_SOURCE_DIR "/desktop/mirel-calc.1.in")) {
+		if (line.starts_with(".SH"))
+			inExamples = line == ".SH EXAMPLES";
+		else if (inExamples && (line == ".nf" || line == ".fi"))
+			inLines = line == ".nf";
+		else if (inLines) {
+			for (std::size_t at; (at = line.find("\\-")) != std::string::npos;)
+				line.erase(at, 1);
+			expectRuns(line, "mirel-calc.1");
+			++examples;
+		}
+	}
+	EXPECT_GE(examples, 4);
+}
+
+// The README's "$ " lines, run by the shell with mirel-calc on the PATH;
+// the lines indented under each are its standard output.
+TEST_F(Examples, TheReadmesCallsPrintWhatItShows)
+{
+	const std::string calcPath = MIREL_CALC_PATH, folder = calcPath.substr(0, calcPath.rfind('/'));
+	const std::vector<std::string> lines = linesOf(MIREL_SOURCE_DIR "/README.md");
+	int examples = 0;
+	for (std::size_t i = 0; i < lines.size(); ++i) {
+		const std::string prompt = "    $ ";
+		if (!lines[i].starts_with(prompt) || lines[i].find("mirel-calc") == std::string::npos)
+			continue;
+		std::string shown;
+		for (std::size_t j = i + 1;
+		     j < lines.size() && lines[j].starts_with("    ") && !lines[j].starts_with(prompt); ++j)
+			shown += lines[j].substr(4) + "\n";
+		const Outcome outcome = runProgram({ "sh", "-c", lines[i].substr(prompt.size()) },
+						   { "PATH=" + folder + ":" + std::getenv("PATH") }, scratch.path());
+		EXPECT_EQ(outcome.out, shown) << lines[i] << "\n" << outcome.err;
+		++examples;
+	}
+	EXPECT_GE(examples, 4);
+}
+
+} // namespace
+} // namespace mirel::cli
