@@ -452,7 +452,7 @@ OptionHelp optionHelp(std::string_view option)
 		{ "--apertures", { "LIST", "f-numbers, comma-separated" } },
 		{ "--near",
 		  { "LENGTH", "Nearest distance that must be sharp; the display unit unless a unit follows" } },
-		{ "--far", { "LENGTH", "Farthest distance that must be sharp, or inf for infinity" } },
+		{ "--far", { "LENGTH", "Farthest distance that must be sharp, or inf for infinity", "inf" } },
 		{ "--distances",
 		  { "LIST",
 		    "Focus distances, comma-separated; the display unit unless a unit follows; inf for infinity" } },

@@ -178,7 +178,9 @@ std::string formatText(const Report &report)
 	return out;
 }
 
-std::string formatJson(const Report &report)
+namespace {
+
+Json jsonOf(const Report &report)
 {
 	Json json;
 	json["command"] = report.command;
@@ -204,24 +206,58 @@ std::string formatJson(const Report &report)
 		json["rows"] = std::move(rows);
 	}
 	json["unusable"] = report.unusable.empty() ? Json(nullptr) : Json(report.unusable);
-	return json.dump(2) + "\n";
+	return json;
+}
+
+} // namespace
+
+std::string formatJson(const Report &report)
+{
+	return jsonOf(report).dump(2) + "\n";
+}
+
+std::string formatJsonLine(const Report &report, int line)
+{
+	Json json;
+	json["line"] = line;
+	json.update(jsonOf(report));
+	return json.dump() + "\n";
+}
+
+CsvCells csvCells(const Report &report)
+{
+	CsvCells cells;
+	const auto each = [&](const Row &row, auto cell) {
+		std::vector<std::string> line;
+		for (const auto *fields : { &report.inputs, &row.inputs, &row.results }) {
+			for (const Field &field : *fields)
+				line.push_back(cell(field));
+		}
+		return line;
+	};
+	if (!report.rows.empty())
+		cells.keys = each(report.rows.front(), machineKey);
+	for (const Row &row : report.rows)
+		cells.rows.push_back(each(row, csvCell));
+	return cells;
+}
+
+std::string csvLine(const std::vector<std::string> &cells)
+{
+	std::string line;
+	for (std::size_t i = 0; i < cells.size(); ++i)
+		line.append(i == 0 ? "" : ",").append(cells[i]);
+	return line + "\n";
 }
 
 std::string formatCsv(const Report &report)
 {
-	std::string out;
-	const auto line = [&](const Row &row, auto cell) {
-		const char *separator = "";
-		for (const auto *fields : { &report.inputs, &row.inputs, &row.results }) {
-			for (const Field &field : *fields)
-				out.append(std::exchange(separator, ",")).append(cell(field));
-		}
-		out += "\n";
-	};
-	if (!report.rows.empty())
-		line(report.rows.front(), machineKey);
-	for (const Row &row : report.rows)
-		line(row, csvCell);
+	const CsvCells cells = csvCells(report);
+	if (cells.keys.empty())
+		return {};
+	std::string out = csvLine(cells.keys);
+	for (const std::vector<std::string> &row : cells.rows)
+		out += csvLine(row);
 	return out;
 }
 

@@ -70,4 +70,18 @@ std::string formatJson(const Report &report);
 // only: a text such as "n/a" stays in the text column beside it.
 std::string formatCsv(const Report &report);
 
+// formatJson's object on one line, with the number of the line of a batch
+// it answers first: a line of JSON Lines.
+std::string formatJsonLine(const Report &report, int line);
+
+// formatCsv's cells: the heading's keys, and each row's cells under them,
+// ready for csvLine.
+struct CsvCells {
+	std::vector<std::string> keys;
+	std::vector<std::vector<std::string>> rows;
+};
+CsvCells csvCells(const Report &report);
+// Cells as a line of CSV.
+std::string csvLine(const std::vector<std::string> &cells);
+
 } // namespace mirel::cli

@@ -1,5 +1,6 @@
 #include "cli/safe_text.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/cp1252.h"
@@ -34,6 +35,9 @@ std::string quoted(std::string_view text)
 
 std::string escapeControls(std::string_view utf8)
 {
+	// Most texts are printable ASCII through and through.
+	if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return c >= 0x20 && c < 0x7F; }))
+		return std::string(utf8);
 	std::string out;
 	out.reserve(utf8.size());
 	for (std::size_t at = 0; at < utf8.size();) {

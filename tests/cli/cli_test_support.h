@@ -21,11 +21,12 @@ struct Outcome {
 	std::string out, err;
 };
 
-// mirel-calc run in this process.
-inline Outcome calc(const std::vector<std::string> &args)
+// mirel-calc run in this process, input its standard input.
+inline Outcome calc(const std::vector<std::string> &args, const std::string &input = {})
 {
+	std::istringstream in(input);
 	std::ostringstream out, err;
-	const int status = run(args, out, err);
+	const int status = run(args, in, out, err);
 	return { status, out.str(), err.str() };
 }
 
