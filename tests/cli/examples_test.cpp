@@ -44,6 +44,13 @@ TEST_F(Examples, EachCommandsHelpExampleRuns)
 	}
 }
 
+// A line as the shell runs it, with mirel-calc on the PATH.
+Outcome shellRuns(const std::string &line, const std::string &scratch)
+{
+	const std::string calcPath = MIREL_CALC_PATH, folder = calcPath.substr(0, calcPath.rfind('/'));
+	return runProgram({ "sh", "-c", line }, { "PATH=" + folder + ":" + std::getenv("PATH") }, scratch);
+}
+
 TEST_F(Examples, TheManualPagesExamplesRun)
 {
 	int examples = 0;
@@ -54,36 +61,42 @@ TEST_F(Examples, TheManualPagesExamplesRun)
 		else if (inExamples && (line == ".nf" || line == ".fi"))
 			inLines = line == ".nf";
 		else if (inLines) {
-			for (std::size_t at; (at = line.find("\\-")) != std::string::npos;)
-				line.erase(at, 1);
-			expectRuns(line, "mirel-calc.1");
+			// The page's escapes of the characters the shell reads.
+			for (const auto &[escape, character] : { std::pair{ "\\-", "-" }, std::pair{ "\\(aq", "'" },
+								 std::pair{ "\\(dq", "\"" }, std::pair{ "\\e", "\\" } })
+				for (std::size_t at; (at = line.find(escape)) != std::string::npos;)
+					line.replace(at, std::string_view(escape).size(), character);
+			const Outcome outcome = shellRuns(line, scratch.path());
+			EXPECT_EQ(outcome.status, kDone) << line << "\n" << outcome.err;
+			EXPECT_NE(outcome.out, "") << line;
 			++examples;
 		}
 	}
-	EXPECT_GE(examples, 4);
+	EXPECT_GE(examples, 6);
 }
 
 // The README's "$ " lines, run by the shell with mirel-calc on the PATH;
 // the lines indented under each are its standard output.
 TEST_F(Examples, TheReadmesCallsPrintWhatItShows)
 {
-	const std::string calcPath = MIREL_CALC_PATH, folder = calcPath.substr(0, calcPath.rfind('/'));
 	const std::vector<std::string> lines = linesOf(MIREL_SOURCE_DIR "/README.md");
 	int examples = 0;
 	for (std::size_t i = 0; i < lines.size(); ++i) {
 		const std::string prompt = "    $ ";
 		if (!lines[i].starts_with(prompt) || lines[i].find("mirel-calc") == std::string::npos)
 			continue;
+		// The code block goes on over a blank line, up to the next prompt.
+		const auto shownAt = [&](std::size_t j) {
+			return j < lines.size() && lines[j].starts_with("    ") && !lines[j].starts_with(prompt);
+		};
 		std::string shown;
-		for (std::size_t j = i + 1;
-		     j < lines.size() && lines[j].starts_with("    ") && !lines[j].starts_with(prompt); ++j)
-			shown += lines[j].substr(4) + "\n";
-		const Outcome outcome = runProgram({ "sh", "-c", lines[i].substr(prompt.size()) },
-						   { "PATH=" + folder + ":" + std::getenv("PATH") }, scratch.path());
+		for (std::size_t j = i + 1; shownAt(j) || (j < lines.size() && lines[j].empty() && shownAt(j + 1)); ++j)
+			shown += (lines[j].empty() ? "" : lines[j].substr(4)) + "\n";
+		const Outcome outcome = shellRuns(lines[i].substr(prompt.size()), scratch.path());
 		EXPECT_EQ(outcome.out, shown) << lines[i] << "\n" << outcome.err;
 		++examples;
 	}
-	EXPECT_GE(examples, 4);
+	EXPECT_GE(examples, 5);
 }
 
 } // namespace
