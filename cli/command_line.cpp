@@ -1,5 +1,9 @@
 #include "cli/command_line.h"
 
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <optional>
 #include <sstream>
 
 #include <CLI/CLI.hpp>
@@ -99,6 +103,29 @@ Given givenTo(const CLI::App &sub)
 	return given;
 }
 
+// "--focla", not "-1.5".
+bool isOptionName(std::string_view word)
+{
+	return word.size() > 1 && word[0] == '-' &&
+	       (word[1] == '-' || std::isalpha(static_cast<unsigned char>(word[1])));
+}
+
+// The names of the options a command takes: its own, and those of every
+// command.
+std::vector<std::string> optionNames(const CLI::App &app, const CLI::App *command)
+{
+	std::vector<std::string> names;
+	for (const CLI::App *scope : { command, &app }) {
+		if (!scope)
+			continue;
+		for (const CLI::Option *option : scope->get_options()) {
+			if (!option->get_positional())
+				names.push_back(option->get_name());
+		}
+	}
+	return names;
+}
+
 CompletionOption completionOption(const CLI::Option &option)
 {
 	const std::string name = option.get_name();
@@ -157,17 +184,11 @@ struct CommandLine::Parts {
 		const std::vector<CLI::App *> chosen = app.get_subcommands();
 		const CLI::App *sub = chosen.empty() ? nullptr : chosen.front();
 		for (const std::string &word : app.remaining()) {
-			if (word.starts_with('-')) {
+			if (isOptionName(word)) {
 				const std::string typed = word.substr(0, word.find('='));
-				std::vector<std::string> owned;
-				for (const CLI::App *scope : { sub, &app }) {
-					for (const CLI::Option *option :
-					     scope ? scope->get_options() : std::vector<const CLI::Option *>{})
-						if (!option->get_positional())
-							owned.push_back(option->get_name());
-				}
-				const std::vector<std::string_view> names(owned.begin(), owned.end());
-				const std::string_view nearest = nearestName(typed, names);
+				const std::vector<std::string> owned = optionNames(app, sub);
+				const std::string_view nearest =
+					nearestName(typed, std::vector<std::string_view>(owned.begin(), owned.end()));
 				const std::string refused = "'" + typed + "' is not an option" +
 							    (sub ? " of " + sub->get_name() : std::string());
 				return nearest.empty() ? refused
