@@ -125,8 +125,8 @@ Report single(std::string_view command, std::vector<Field> inputs, std::vector<F
 // The depth of field, also focused at infinity, which the pages cannot be.
 DepthOfFieldResults depthOfFieldAt(double f, double N, double c, double s, LengthUnit unit)
 {
-	return std::isinf(s) && s > 0.0 ? depthOfFieldAtInfinityResults(f, N, c, unit)
-					: depthOfFieldResults(f, N, c, s, unit);
+	return s == std::numeric_limits<double>::infinity() ? depthOfFieldAtInfinityResults(f, N, c, unit)
+							    : depthOfFieldResults(f, N, c, s, unit);
 }
 
 void keepFirstReason(Report &report, std::string_view unusable)
