@@ -4,7 +4,6 @@
 #include <fstream>
 
 #include "cli/commands.h"
-#include "cli/words.h"
 #include "cli_test_support.h"
 
 namespace mirel::cli {
@@ -21,34 +20,34 @@ std::vector<std::string> linesOf(const std::string &path)
 	return lines;
 }
 
-// A call as shown, "mirel-calc dof ...", run in this process.
-void expectRuns(const std::string &shown, const std::string &where)
-{
-	std::vector<std::string> words = splitWords(shown);
-	ASSERT_FALSE(words.empty()) << where;
-	ASSERT_EQ(words.front(), "mirel-calc") << where << ": " << shown;
-	const Outcome outcome = calc({ words.begin() + 1, words.end() });
-	EXPECT_EQ(outcome.status, kDone) << where << ": " << shown << "\n" << outcome.err;
-	EXPECT_NE(outcome.out, "") << where << ": " << shown;
-}
-
-TEST_F(Examples, EachCommandsHelpExampleRuns)
-{
-	for (const Command &command : commands()) {
-		const std::string help = calc({ std::string(command.name), "--help" }).out;
-		const std::string heading = "Example:\n  ";
-		const std::size_t start = help.find(heading);
-		ASSERT_NE(start, std::string::npos) << help;
-		const std::size_t from = start + heading.size();
-		expectRuns(help.substr(from, help.find('\n', from) - from), std::string(command.name) + " --help");
-	}
-}
-
 // A line as the shell runs it, with mirel-calc on the PATH.
 Outcome shellRuns(const std::string &line, const std::string &scratch)
 {
 	const std::string calcPath = MIREL_CALC_PATH, folder = calcPath.substr(0, calcPath.rfind('/'));
 	return runProgram({ "sh", "-c", line }, { "PATH=" + folder + ":" + std::getenv("PATH") }, scratch);
+}
+
+// A line shown as an example runs, answers and exits 0.
+void expectRuns(const std::string &line, const std::string &scratch)
+{
+	const Outcome outcome = shellRuns(line, scratch);
+	EXPECT_EQ(outcome.status, kDone) << line << "\n" << outcome.err;
+	EXPECT_NE(outcome.out, "") << line;
+}
+
+TEST_F(Examples, EachCommandsHelpExampleRuns)
+{
+	std::vector<std::string> names{ "batch" };
+	for (const Command &command : commands())
+		names.emplace_back(command.name);
+	for (const std::string &name : names) {
+		const std::string help = calc({ name, "--help" }).out;
+		const std::string heading = "Example:\n  ";
+		const std::size_t start = help.find(heading);
+		ASSERT_NE(start, std::string::npos) << help;
+		const std::size_t from = start + heading.size();
+		expectRuns(help.substr(from, help.find('\n', from) - from), scratch.path());
+	}
 }
 
 TEST_F(Examples, TheManualPagesExamplesRun)
@@ -66,9 +65,7 @@ TEST_F(Examples, TheManualPagesExamplesRun)
 								 std::pair{ "\\(dq", "\"" }, std::pair{ "\\e", "\\" } })
 				for (std::size_t at; (at = line.find(escape)) != std::string::npos;)
 					line.replace(at, std::string_view(escape).size(), character);
-			const Outcome outcome = shellRuns(line, scratch.path());
-			EXPECT_EQ(outcome.status, kDone) << line << "\n" << outcome.err;
-			EXPECT_NE(outcome.out, "") << line;
+			expectRuns(line, scratch.path());
 			++examples;
 		}
 	}
