@@ -2,11 +2,12 @@
 // text its standard output holds. Figures by hand: 50 mm at f/8 with a
 // 0.03 mm circle has H = 50² / (8 × 0.03) = 10416.666667 mm.
 #include "cli/commands.h"
-#include "cli_test_support.h"
+#include "testing/mirel_calc_runs.h"
 
 namespace mirel::cli {
 namespace {
 
+using namespace testing;
 using Answers = CalcTest;
 
 struct Answer {

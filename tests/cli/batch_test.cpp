@@ -5,12 +5,12 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/words.h"
-#include "cli_test_support.h"
+#include "testing/mirel_calc_runs.h"
 
 namespace mirel::cli {
 namespace {
 
-using testing_support::writeFile;
+using namespace testing;
 using Batch = CalcTest;
 
 // Lines 1 to 7; 2 and 5 are skipped, 6 cannot be read, 7 reads n/a.

@@ -1,12 +1,12 @@
 // The shell completion mirel-calc generates: bash, run for real, offers the
 // commands, a command's options and the words an option takes.
 #include "cli/commands.h"
-#include "cli_test_support.h"
+#include "testing/mirel_calc_runs.h"
 
 namespace mirel::cli {
 namespace {
 
-using testing_support::writeFile;
+using namespace testing;
 using Completion = CalcTest;
 
 using Words = std::vector<std::string>;

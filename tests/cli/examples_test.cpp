@@ -4,11 +4,12 @@
 #include <fstream>
 
 #include "cli/commands.h"
-#include "cli_test_support.h"
+#include "testing/mirel_calc_runs.h"
 
 namespace mirel::cli {
 namespace {
 
+using namespace testing;
 using Examples = CalcTest;
 
 std::vector<std::string> linesOf(const std::string &path)

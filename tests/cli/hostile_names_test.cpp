@@ -4,15 +4,16 @@
 #include <random>
 
 #include "cli/commands.h"
-#include "cli_test_support.h"
 #include "core/cp1252.h"
 #include "core/number_text.h"
 #include "core/stops.h"
 #include "settings/model/built_in_defaults.h"
+#include "testing/mirel_calc_runs.h"
 
 namespace mirel::cli {
 namespace {
 
+using namespace testing;
 // The film table with names, the first selected.
 CalcSettings withNames(const std::vector<std::string> &names)
 {

@@ -2,11 +2,12 @@
 // JSON that keeps whole numbers whole.
 #include <nlohmann/json.hpp>
 
-#include "cli_test_support.h"
+#include "testing/mirel_calc_runs.h"
 
 namespace mirel::cli {
 namespace {
 
+using namespace testing;
 using MachineOutput = CalcTest;
 
 // The cell of column key in the first row under the heading.

@@ -11,10 +11,13 @@
 
 #include <gtest/gtest.h>
 
-#include "../settings/test_support.h"
 #include "cli/mirel_calc.h"
+#include "testing/scratch_files.h"
 
-namespace mirel::cli {
+// mirel-calc run in the test's process, and as the program at
+// MIREL_CALC_PATH, which the test's target defines.
+
+namespace mirel::testing {
 
 struct Outcome {
 	int status;
@@ -26,7 +29,7 @@ inline Outcome calc(const std::vector<std::string> &args, const std::string &inp
 {
 	std::istringstream in(input);
 	std::ostringstream out, err;
-	const int status = run(args, in, out, err);
+	const int status = cli::run(args, in, out, err);
 	return { status, out.str(), err.str() };
 }
 
@@ -48,8 +51,7 @@ inline Outcome runProgram(const std::vector<std::string> &words, const std::vect
 		command += quoted(word);
 	const std::string out = scratch + "/stdout", err = scratch + "/stderr";
 	const int status = std::system((command + " >" + quoted(out) + " 2>" + quoted(err)).c_str());
-	return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, testing_support::readFile(out),
-		 testing_support::readFile(err) };
+	return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(out), readFile(err) };
 }
 
 // The mirel-calc program run by the shell.
@@ -91,7 +93,7 @@ protected:
 
 	std::string settingsPath() const { return config.path() + "/Talvern/Mirel.reg"; }
 
-	testing_support::TempDir config, scratch;
+	TempDir config, scratch;
 };
 
-} // namespace mirel::cli
+} // namespace mirel::testing
