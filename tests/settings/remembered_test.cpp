@@ -2,13 +2,13 @@
 // layout that stays as it was, taken back as saved, and quietly given up
 // when it cannot be read.
 #include "settings/model/built_in_defaults.h"
-#include "test_support.h"
+#include "testing/settings_file_test.h"
 
 namespace mirel {
 namespace {
 
 using namespace std::string_literals;
-using namespace testing_support;
+using namespace testing;
 
 const std::string kWindows = "HKEY_CURRENT_USER\\Software\\Talvern\\Mirel\\Windows";
 

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 #include "film_formats_qt/film_formats_dialog.h"
 #include "resources/control_ids.h"
 #include "settings/model/film_formats.h"
@@ -14,7 +16,7 @@
 #include "testing_qt/palettes.h"
 #include "ui_qt/tool_window.h"
 
-#include "shell_test_support.h"
+#include "testing_qt/shell_fixture.h"
 
 namespace mirel::testing {
 namespace {

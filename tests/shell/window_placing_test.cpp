@@ -7,6 +7,8 @@
 #include <QScreen>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 #include "dialogs/about_dlg.h"
 #include "dialogs/defaults_dlg.h"
 #include "dialogs/light_table_dlg.h"
@@ -20,7 +22,8 @@
 #include "shell/tool_windows.h"
 #include "ui_qt/tool_window.h"
 
-#include "shell_test_support.h"
+#include "testing_qt/qt_user_actions.h"
+#include "testing_qt/shell_fixture.h"
 
 namespace mirel::testing {
 namespace {
@@ -121,22 +124,6 @@ TEST(WindowPlacing, AToolWindowOpensWhereItWasLastAsFarAsTheScreenAllows)
 	}
 }
 
-template <typename Widget>
-Widget &child(const QWidget &window, const char *name)
-{
-	auto *found = window.findChild<Widget *>(QString::fromLatin1(name));
-	if (!found)
-		throw std::logic_error(std::string("no ") + name);
-	return *found;
-}
-
-void typeInto(QLineEdit &edit, const QString &text)
-{
-	QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
-	QTest::keyClicks(&edit, text);
-	QTest::keyClick(&edit, Qt::Key_Return);
-}
-
 TEST(WindowPlacing, TheToolWindowsTakeUpWhatTheyRememberAndKeepWhatTheUserChanges)
 {
 	FakeStorage storage; // in metres
@@ -158,9 +145,11 @@ TEST(WindowPlacing, TheToolWindowsTakeUpWhatTheyRememberAndKeepWhatTheUserChange
 	EXPECT_EQ(child<QLineEdit>(planner, "plannerFar").text(), "8.0");
 	EXPECT_FALSE(child<QCheckBox>(planner, "plannerFarInfinity").isChecked());
 
-	typeInto(child<QLineEdit>(table, "dofDistances"), QStringLiteral("3, 1.5"));
+	ui::typeInto(child<QLineEdit>(table, "dofDistances"), QStringLiteral("3, 1.5"));
+	QTest::keyClick(&child<QLineEdit>(table, "dofDistances"), Qt::Key_Return);
 	child<QCheckBox>(table, "dofThirdStops").click();
-	typeInto(child<QLineEdit>(planner, "plannerNear"), QStringLiteral("0.75"));
+	ui::typeInto(child<QLineEdit>(planner, "plannerNear"), QStringLiteral("0.75"));
+	QTest::keyClick(&child<QLineEdit>(planner, "plannerNear"), Qt::Key_Return);
 	child<QCheckBox>(planner, "plannerFarInfinity").click();
 	planner.move(planner.pos() + QPoint(7, 5));
 	EXPECT_EQ(last.tableDistances, (std::vector<double>{ 1500.0, 3000.0 }));
