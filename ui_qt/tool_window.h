@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "settings/model/remembered.h"
 #include "settings/model/settings_change.h"
 
 namespace mirel::ui {
@@ -13,6 +14,12 @@ namespace mirel::ui {
 // it repaints once; changes to settings it does not read cost it nothing. A
 // hidden window follows none, and catches up as it is shown, before it is
 // painted.
+//
+// It opens where it was last, or else centred over the main window, and
+// never larger than the screen or off it. Wherever the user moves it or
+// however large, it keeps its place in the remembered record for the next
+// run, and grows, as far as the screen allows, when its texts need more
+// lines than it has room for.
 class ToolWindow : public QWidget
 {
 	Q_OBJECT
@@ -30,16 +37,26 @@ protected:
 	// compares the few it reads with those it showed last.
 	virtual bool showsCurrentSettings() const = 0;
 	// Where the window opens and how large: the one place that decides it,
-	// called once the window is built with the size it would like.
-	void place(QSize wanted);
+	// called once the window is built with the size it would like and its
+	// place in the remembered record, last, where it is kept from then on.
+	void place(QSize wanted, WindowPlace &last);
 
+	bool event(QEvent *event) override;
 	void showEvent(QShowEvent *event) override;
+	void moveEvent(QMoveEvent *event) override;
+	void resizeEvent(QResizeEvent *event) override;
 
 private:
 	void follow();
+	// The height the content needs at the window's width, within the
+	// screen's.
+	int contentHeight(int width) const;
+	void keepContentWhole();
+	void rememberPlace();
 
 	SettingsSubscription following_;
 	bool refreshAsked_ = false;
+	WindowPlace *remembered_ = nullptr;
 };
 
 } // namespace mirel::ui

@@ -5,8 +5,6 @@
 
 namespace mirel {
 
-namespace {
-
 // Stored values come from a file a user may have edited: a selection or unit
 // outside its range would make every later lookup read out of bounds.
 void repairLoadedValues(CalcSettings &defaults)
@@ -18,13 +16,12 @@ void repairLoadedValues(CalcSettings &defaults)
 		defaults.LengthUnit = LengthUnit::Metres;
 }
 
-} // namespace
-
 void loadSettingsAtStartup(SettingsStorage *storage)
 {
 	builtInDefaults();
+	remembered() = {};
 	if (storage)
-		storage->readStored(defaultSettings(), startupPrefs());
+		storage->readStored(defaultSettings(), startupPrefs(), remembered());
 	repairLoadedValues(defaultSettings());
 
 	// filmCoC is not stored: selecting afresh from "no selection" always
@@ -42,7 +39,7 @@ void saveSettingsAtExit(SettingsStorage *storage)
 	if (startupPrefs().FieldsBecomeDefaults)
 		defaultSettings() = currentSettings();
 	if (storage)
-		storage->writeStored(defaultSettings(), startupPrefs());
+		storage->writeStored(defaultSettings(), startupPrefs(), remembered());
 }
 
 } // namespace mirel

@@ -70,7 +70,7 @@ void ReadOnlySettingsStorage::warn(std::string_view problem, std::string_view co
 	warning_.assign(path_).append(": ").append(problem).append("; ").append(consequence);
 }
 
-void ReadOnlySettingsStorage::readStored(CalcSettings &defaults, StartupPrefs &prefs)
+void ReadOnlySettingsStorage::readStored(CalcSettings &defaults, StartupPrefs &prefs, Remembered &)
 {
 	warning_.clear();
 	std::string text;
@@ -79,7 +79,7 @@ void ReadOnlySettingsStorage::readStored(CalcSettings &defaults, StartupPrefs &p
 			warn(std::strerror(error), "using the built-in settings");
 		return;
 	}
-	const RegFileReading reading = parseRegFile(text);
+	const RegFileReading reading = parseRegFile(std::move(text));
 	ReadOnlyRegistry registry(reading.file);
 	RegistryKey key("Mirel", "Talvern", &registry);
 	std::string failure;

@@ -8,12 +8,14 @@
 #include <QDir>
 #include <QFile>
 
+#include <gtest/gtest.h>
+
 #include "core/stops.h"
 #include "dof_table/dof_table.h"
 #include "dof_table_qt/table_files.h"
 #include "settings/model/records.h"
 
-#include "shell_test_support.h"
+#include "testing_qt/shell_fixture.h"
 
 namespace mirel::testing {
 namespace {

@@ -9,6 +9,8 @@
 #include <QTableView>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 #include "core/stops.h"
 #include "dof_table_qt/dof_card.h"
 #include "dof_table_qt/dof_chart.h"
@@ -19,7 +21,7 @@
 #include "settings/model/records.h"
 #include "testing_qt/text_recorder.h"
 
-#include "shell_test_support.h"
+#include "testing_qt/shell_fixture.h"
 
 namespace mirel::testing {
 namespace {
