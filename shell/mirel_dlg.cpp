@@ -29,6 +29,7 @@
 #include "settings/model/lifecycle.h"
 #include "settings/model/records.h"
 #include "shell/help_window.h"
+#include "shell/menu_mnemonics.h"
 #include "shell/page_sheet.h"
 #include "shell/qt_dialog_host.h"
 #include "shell/shell_resources.h"
@@ -180,6 +181,7 @@ void MirelDlg::buildMenu()
 			connect(action, &QAction::triggered, this, [this, command] { onCommand(command); });
 		}
 	}
+	followMenuMnemonics(*menuBar());
 }
 
 void MirelDlg::onCommand(int command)
