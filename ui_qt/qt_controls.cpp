@@ -18,6 +18,7 @@
 #include "ui_qt/contrast.h"
 #include "ui_qt/cp1252.h"
 #include "ui_qt/mnemonics.h"
+#include "ui_qt/result_field.h"
 
 namespace mirel::ui {
 namespace {
@@ -152,9 +153,9 @@ QWidget *QtControls::build(const ControlTemplate &c)
 		return label;
 	}
 	case ControlKind::Edit: {
-		auto *edit = new QLineEdit(fromCp1252(c.text), this);
+		QLineEdit *edit = (c.style & kReadOnly) ? new ResultField(fromCp1252(c.text), this)
+							: new QLineEdit(fromCp1252(c.text), this);
 		edit->setFrame(c.style & kBorder);
-		edit->setReadOnly(c.style & kReadOnly);
 		if (c.style & kRightAligned)
 			edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 		edit->setCursorPosition(0);

@@ -232,5 +232,35 @@ TEST(Accessibility, TheDisabledComputedBoxReadsAtNormalTextContrastInLightAndDar
 	QApplication::processEvents();
 }
 
+// Screen readers announce a result as a field to read, not to type in:
+// read-only and not editable, with a field's text interface and none to
+// edit it; the input fields stay editable.
+TEST(Accessibility, ResultFieldsAreAnnouncedReadOnlyInputFieldsEditable)
+{
+	FakeStorage storage;
+	const auto window = openWindow(storage);
+	for (int index = 0; index < kPageCount; ++index) {
+		window->showPage(index);
+		const ui::QtControls &page = *window->sheet().controls(index);
+		for (const ui::ControlTemplate &c : page.dialogTemplate().controls) {
+			if (c.kind != ControlKind::Edit)
+				continue;
+			SCOPED_TRACE(::testing::Message() << "page " << index << ", field " << c.id);
+			const bool result = c.style & ui::kReadOnly;
+			const auto *edit = static_cast<const QLineEdit *>(page.widget(c.id));
+			QAccessibleInterface &field = accessible(page.widget(c.id));
+			EXPECT_EQ(field.state().readOnly, result);
+			EXPECT_EQ(field.state().editable, !result);
+			EXPECT_EQ(field.editableTextInterface() == nullptr, result);
+			QAccessibleTextInterface *text = field.textInterface();
+			ASSERT_TRUE(text);
+			EXPECT_EQ(text->text(0, text->characterCount()), edit->text());
+			if (!edit->text().isEmpty()) {
+				EXPECT_TRUE(field.rect().contains(text->characterRect(0).center()));
+			}
+		}
+	}
+}
+
 } // namespace
 } // namespace mirel::testing
