@@ -1,6 +1,7 @@
 // The main window's menus from the keyboard, by real key events, and as a
 // screen reader is told them.
 
+#include <QAccessible>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -90,6 +91,45 @@ TEST(Menus, ALetterTwoMenusShareOpensTheFirstAndPressedAgainTheNext)
 	keyboard.press("Esc");
 	EXPECT_TRUE(window->isVisible());
 	EXPECT_EQ(QApplication::focusWidget(), typingIn);
+}
+
+// A screen reader names each item by its text without the shortcut shown
+// beside it, and tells the shortcut as its key (the mnemonic where there is
+// none).
+TEST(Menus, ItemsAreNamedWithoutTheirShortcutText)
+{
+	FakeStorage storage;
+	const auto window = openWindow(storage);
+	QStringList spoken;
+	for (const QAction *title : window->menuBar()->actions()) {
+		QAccessibleInterface *menu = QAccessible::queryAccessibleInterface(title->menu());
+		ASSERT_TRUE(menu);
+		for (int i = 0; i < menu->childCount(); ++i) {
+			const QAccessibleInterface *item = menu->child(i);
+			if (item->role() == QAccessible::Separator)
+				continue;
+			const QString key = item->text(QAccessible::Accelerator);
+			spoken << item->text(QAccessible::Name) + (key.isEmpty() ? "" : " = " + key);
+		}
+	}
+	EXPECT_EQ(spoken.join(u'\n').toStdString(), "Exit = Ctrl+Q\n"
+						    "f Numbers Page = Ctrl+1\n"
+						    "Depth of Field Page = Ctrl+2\n"
+						    "Hyperfocal Page = Ctrl+3\n"
+						    "Field of View Page = Ctrl+4\n"
+						    "Angle of View Page = Ctrl+5\n"
+						    "Magnification Page = Ctrl+6\n"
+						    "Spot Meter Page = Ctrl+7\n"
+						    "Rounding Rules... = Alt+R\n"
+						    "Defaults... = Alt+D\n"
+						    "Startup Preferences... = Alt+S\n"
+						    "Film Formats... = Alt+F\n"
+						    "Depth of Field Table... = Ctrl+T\n"
+						    "Copy Page Results = Ctrl+Shift+C\n"
+						    "Focus Planner... = Ctrl+Shift+P\n"
+						    "Contents = Alt+C\n"
+						    "Context = F1\n"
+						    "About... = Alt+A");
 }
 
 } // namespace
