@@ -17,6 +17,7 @@
 #include "dialogs/light_table_dlg.h"
 #include "dialogs/rounding_rules_dlg.h"
 #include "dialogs/startup_prefs_dlg.h"
+#include "film_formats_qt/film_formats_dialog.h"
 #include "resources/control_ids.h"
 #include "resources/templates.h"
 #include "settings/model/records.h"
@@ -260,6 +261,18 @@ TEST(Accessibility, ResultFieldsAreAnnouncedReadOnlyInputFieldsEditable)
 			}
 		}
 	}
+}
+
+// On Linux a list's name is its value ("Choose..." for every preset box):
+// a screen reader names it by the label it is the buddy of.
+TEST(Accessibility, TheFilmFormatsEditorNamesEachPresetBoxByItsRow)
+{
+	FakeStorage storage;
+	const auto window = openWindow(storage);
+	FilmFormatsDialog dialog({}, window.get());
+	dialog.show();
+	for (int row = 0; row < kFilmFormatCount; ++row)
+		EXPECT_EQ(spokenName(dialog.presetPicker(row)), QStringLiteral("Preset for format %1").arg(row + 1));
 }
 
 } // namespace
