@@ -1,9 +1,8 @@
 #include "shell/shell_resources.h"
 
-#include <limits>
-
 #include <QApplication>
 #include <QEvent>
+#include <QImageReader>
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
@@ -22,21 +21,22 @@ namespace mirel {
 
 namespace {
 
-// Title bars and task bars show the icon at up to 48 px; the larger sizes
-// serve task switchers and docks.
-constexpr int kLargestAtStart = 48;
+// Title bars show the icon at 16 to 24 px and task bars at 32 to 48 px:
+// one picture of 32 px serves them until the window has first painted;
+// decoding the other sizes would hold up its first picture.
+constexpr int kSizeAtStart = 32;
 
-QIcon iconUpTo(int largest)
+QPixmap iconPicture(int size)
 {
 	initShellResources();
-	// From pixmaps: adding files would first look for an icon engine plugin
-	// for the suffix, a search that costs more than decoding the pictures.
-	QIcon icon;
-	for (const int size : identity::kIconSizes) {
-		if (size <= largest)
-			icon.addPixmap(QPixmap(QStringLiteral(":/icons/mirel-%1.png").arg(size)));
-	}
-	return icon;
+	// Decoded as PNG, which Qt reads itself: a reader left to detect the
+	// format loads every image format plugin first (SVG, JPEG, GIF, ICO
+	// and their libraries), which costs more than the picture. Not from a
+	// file added to the icon, either: that first looks for an icon engine
+	// plugin for the suffix.
+	QImageReader reader(QStringLiteral(":/icons/mirel-%1.png").arg(size), "png");
+	reader.setAutoDetectImageFormat(false);
+	return QPixmap::fromImage(reader.read());
 }
 
 // Gives the application the whole icon once the window it watches has
@@ -70,13 +70,15 @@ void initShellResources()
 
 QIcon mirelIcon()
 {
-	return iconUpTo(std::numeric_limits<int>::max());
+	QIcon icon;
+	for (const int size : identity::kIconSizes)
+		icon.addPixmap(iconPicture(size));
+	return icon;
 }
 
 void setApplicationIcon(QWidget *window)
 {
-	// Decoding the large pictures would hold up the window's first picture.
-	QApplication::setWindowIcon(iconUpTo(kLargestAtStart));
+	QApplication::setWindowIcon(QIcon(iconPicture(kSizeAtStart)));
 	window->installEventFilter(new WholeIconAfterFirstPaint(window));
 }
 
