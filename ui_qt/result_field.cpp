@@ -100,6 +100,12 @@ ResultField::ResultField(const QString &text, QWidget *parent) : QLineEdit(text,
 	setReadOnly(true);
 	static const bool installed = (QAccessible::installFactory(accessibleResultField), true);
 	(void)installed;
+	// Built as a plain line edit first, the box may have been made known
+	// to assistive technology as one on the way (Qt keeps the interface it
+	// made then): that one goes, ours comes with the next question.
+	QAccessibleInterface *known = QAccessible::queryAccessibleInterface(this);
+	if (known && !dynamic_cast<AccessibleResultField *>(known))
+		QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(known));
 }
 
 QRect ResultField::characterRect(int offset) const
