@@ -7,6 +7,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
@@ -168,13 +169,17 @@ QWidget *QtControls::build(const ControlTemplate &c)
 	case ControlKind::DropDownList: {
 		auto *combo = new QComboBox(this);
 		if (c.kind == ControlKind::ComboBox) {
-			combo->setEditable(true);
-			combo->setInsertPolicy(QComboBox::NoInsert);
 			// The edit part holds what the user typed: no completion, and
 			// neither Enter nor leaving the box turns a typed text that
-			// matches an item into a pick.
+			// matches an item into a pick. Its line edit comes with an
+			// empty completer, so that the box makes none: setEditable
+			// would make a completer over the list and the list's popup at
+			// once, the larger part of building a page with such a box.
+			auto *edit = new QLineEdit(combo);
+			edit->setCompleter(new QCompleter(edit));
+			combo->setLineEdit(edit);
+			combo->setInsertPolicy(QComboBox::NoInsert);
 			combo->setCompleter(nullptr);
-			QLineEdit *edit = combo->lineEdit();
 			disconnect(edit, &QLineEdit::returnPressed, combo, nullptr);
 			disconnect(edit, &QLineEdit::editingFinished, combo, nullptr);
 			connect(edit, &QLineEdit::textEdited, this,
