@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QWindow>
 
+#include "shell/application_style.h"
+
 #include "shell_test_support.h"
 
 namespace mirel::testing {
@@ -130,6 +132,19 @@ TEST(Menus, ItemsAreNamedWithoutTheirShortcutText)
 						    "Contents = Alt+C\n"
 						    "Context = F1\n"
 						    "About... = Alt+A");
+}
+
+// The application style makes the menu bar's overflow arrow when it is
+// drawn: the same picture as the desktop's style, at every size.
+TEST(Menus, TheOverflowArrowIsTheDesktopStylesOnceDrawn)
+{
+	const ApplicationStyle style;
+	const QIcon arrow = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+	const QIcon desktops = style.baseStyle()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+	ASSERT_FALSE(desktops.availableSizes().isEmpty());
+	EXPECT_EQ(arrow.availableSizes(), desktops.availableSizes());
+	for (const QSize &size : desktops.availableSizes())
+		EXPECT_EQ(arrow.pixmap(size).toImage(), desktops.pixmap(size).toImage()) << size.width();
 }
 
 } // namespace
