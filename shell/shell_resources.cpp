@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QImageReader>
 #include <QPixmap>
+#include <QResource>
 #include <QTimer>
 #include <QWidget>
 #include <QtGlobal>
@@ -21,11 +22,6 @@ namespace mirel {
 
 namespace {
 
-// Title bars show the icon at 16 to 24 px and task bars at 32 to 48 px:
-// one picture of 32 px serves them until the window has first painted;
-// decoding the other sizes would hold up its first picture.
-constexpr int kSizeAtStart = 32;
-
 QPixmap iconPicture(int size)
 {
 	initShellResources();
@@ -37,6 +33,21 @@ QPixmap iconPicture(int size)
 	QImageReader reader(QStringLiteral(":/icons/mirel-%1.png").arg(size), "png");
 	reader.setAutoDetectImageFormat(false);
 	return QPixmap::fromImage(reader.read());
+}
+
+// Title bars show the icon at 16 to 24 px and task bars at 32 to 48 px: one
+// size serves them until the window has first painted, and comes as raw
+// pixels, for the first picture decoded costs a good part of a
+// millisecond, most of it setting up the decoding.
+QPixmap iconAtStart()
+{
+	initShellResources();
+	constexpr int side = identity::kIconSizeAtStart;
+	const QByteArray pixels = QResource(QStringLiteral(":/icons/mirel-%1.rgba").arg(side)).uncompressedData();
+	if (pixels.size() != side * side * 4)
+		return iconPicture(side);
+	return QPixmap::fromImage(QImage(reinterpret_cast<const uchar *>(pixels.constData()), side, side,
+					 QImage::Format_RGBA8888_Premultiplied));
 }
 
 // Gives the application the whole icon once the window it watches has
@@ -78,7 +89,7 @@ QIcon mirelIcon()
 
 void setApplicationIcon(QWidget *window)
 {
-	QApplication::setWindowIcon(QIcon(iconPicture(kSizeAtStart)));
+	QApplication::setWindowIcon(QIcon(iconAtStart()));
 	window->installEventFilter(new WholeIconAfterFirstPaint(window));
 }
 
