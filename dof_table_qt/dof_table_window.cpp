@@ -31,12 +31,23 @@
 #include "dof_table_qt/shared_drawing.h"
 #include "dof_table_qt/table_files.h"
 #include "settings/model/records.h"
+#include "settings/model/remembered.h"
 
 namespace mirel {
 
 namespace {
 
 const QString kTitle = QStringLiteral("Depth of Field Table");
+
+// The choices the table was left with in the last run; distances that no
+// longer make a list give the set around the focus distance.
+DofTableOptions rememberedOptions()
+{
+	const Remembered &last = remembered();
+	const DistanceList distances = parseDistanceList(distanceListText(last.tableDistances, LengthUnit::Millimetres),
+							 LengthUnit::Millimetres);
+	return { last.tableThirdStops, distances.millimetres };
+}
 
 // A button of the window with its shortcut, named for tests and assistive
 // technology by objectName.
@@ -65,6 +76,7 @@ DofTableWindow::DofTableWindow(std::function<void()> help, QWidget *parent)
 	  thirdStops_(new QCheckBox(QStringLiteral("&Third stops"), this)), view_(new QTableView(this)),
 	  model_(new DofTableModel(this)), chart_(new DofChart(this)), notes_(new QLabel(this))
 {
+	options_ = rememberedOptions();
 	setObjectName(QStringLiteral("dofTableWindow"));
 	setWindowTitle(kTitle);
 
@@ -84,8 +96,9 @@ DofTableWindow::DofTableWindow(std::function<void()> help, QWidget *parent)
 	connect(distances_, &QLineEdit::editingFinished, this, &DofTableWindow::applyDistances);
 	thirdStops_->setObjectName(QStringLiteral("dofThirdStops"));
 	thirdStops_->setToolTip(QStringLiteral("A row for every third of a stop, not only the whole stops"));
+	thirdStops_->setChecked(options_.thirdStops);
 	connect(thirdStops_, &QCheckBox::toggled, this, [this](bool thirds) {
-		options_.thirdStops = thirds;
+		options_.thirdStops = remembered().tableThirdStops = thirds;
 		refresh();
 	});
 
@@ -152,7 +165,8 @@ DofTableWindow::DofTableWindow(std::function<void()> help, QWidget *parent)
 	const QSize margins(layout->contentsMargins().left() + layout->contentsMargins().right(),
 			    layout->contentsMargins().top() + layout->contentsMargins().bottom());
 	place(QSize(std::max(table.width() + margins.width(), sizeHint().width()),
-		    sizeHint().height() - view_->sizeHint().height() + table.height()));
+		    sizeHint().height() - view_->sizeHint().height() + table.height()),
+	      remembered().tablePlace);
 	view_->setFocus();
 }
 
@@ -194,6 +208,7 @@ void DofTableWindow::applyDistances()
 		const std::vector<double> automatic = defaultDistances(currentSettings().FocusDistance,
 								       currentSettings().FocalLength, table_->unit());
 		options_.distances = list.millimetres == automatic ? std::vector<double>() : list.millimetres;
+		remembered().tableDistances = options_.distances;
 		distances_->setModified(false);
 	}
 	refresh();

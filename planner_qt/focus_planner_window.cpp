@@ -18,6 +18,7 @@
 #include "core/number_text.h"
 #include "settings/model/film_formats.h"
 #include "settings/model/records.h"
+#include "settings/model/remembered.h"
 
 namespace mirel {
 
@@ -80,14 +81,17 @@ FocusPlannerWindow::FocusPlannerWindow(std::function<void()> help, std::function
 					      "zone it keeps sharp at the focus distance"));
 	use_->setToolTip(QStringLiteral("Put the focus distance and the chosen stop on the Depth of Field page"));
 	thirdStop_->setChecked(true); // the closest fit; whole stops are a click away
-	farInfinity_->setChecked(true);
+	farInfinity_->setChecked(remembered().plannerToInfinity);
 
 	for (QLineEdit *edit : { nearEdit_, farEdit_ })
 		connect(edit, &QLineEdit::textEdited, this, [this] {
 			readDistances();
 			refresh();
 		});
-	connect(farInfinity_, &QCheckBox::toggled, this, [this] { refresh(); });
+	connect(farInfinity_, &QCheckBox::toggled, this, [this](bool toInfinity) {
+		remembered().plannerToInfinity = toInfinity;
+		refresh();
+	});
 	for (QRadioButton *stop : { wholeStop_, thirdStop_ })
 		connect(stop, &QRadioButton::toggled, this, [this] { use_->setEnabled(chosenStop().has_value()); });
 	connect(use_, &QPushButton::clicked, this, &FocusPlannerWindow::useOnDepthOfFieldPage);
@@ -147,22 +151,24 @@ FocusPlannerWindow::FocusPlannerWindow(std::function<void()> help, std::function
 	showDistances();
 	refresh();
 	// Room for the longer texts: the header, a zone in feet, diffraction.
-	place(QSize(std::max(sizeHint().width(), fontMetrics().averageCharWidth() * 84), sizeHint().height()));
+	place(QSize(std::max(sizeHint().width(), fontMetrics().averageCharWidth() * 84), sizeHint().height()),
+	      remembered().plannerPlace);
 }
 
 void FocusPlannerWindow::readDistances()
 {
 	// As on the pages: the leading number of the text, in the display unit.
 	const LengthUnit unit = currentSettings().LengthUnit;
-	near_ = toMillimetres(parseNumber(nearEdit_->text().toStdString()), unit);
-	far_ = toMillimetres(parseNumber(farEdit_->text().toStdString()), unit);
+	remembered().plannerNear = toMillimetres(parseNumber(nearEdit_->text().toStdString()), unit);
+	remembered().plannerFar = toMillimetres(parseNumber(farEdit_->text().toStdString()), unit);
 }
 
 void FocusPlannerWindow::showDistances()
 {
 	shownUnit_ = currentSettings().LengthUnit;
-	nearEdit_->setText(QString::fromStdString(formatTrimmed(fromMillimetres(near_, shownUnit_))));
-	farEdit_->setText(QString::fromStdString(formatTrimmed(fromMillimetres(far_, shownUnit_))));
+	nearEdit_->setText(
+		QString::fromStdString(formatTrimmed(fromMillimetres(remembered().plannerNear, shownUnit_))));
+	farEdit_->setText(QString::fromStdString(formatTrimmed(fromMillimetres(remembered().plannerFar, shownUnit_))));
 	const QString unit = QString::fromStdString(std::string(unitAbbreviation(shownUnit_)));
 	nearUnit_->setText(unit);
 	farUnit_->setText(unit);
@@ -179,8 +185,9 @@ void FocusPlannerWindow::refresh()
 				      QString::fromStdString(utf8FromCp1252(filmName(selectedFilmFormat()))),
 				      QString::fromStdString(formatTrimmed(settings.filmCoC))));
 	farEdit_->setEnabled(!farInfinity_->isChecked());
-	const double far = farInfinity_->isChecked() ? std::numeric_limits<double>::infinity() : far_;
-	plan_ = planFocus({ settings.FocalLength, settings.filmCoC, near_, far });
+	const double far =
+		farInfinity_->isChecked() ? std::numeric_limits<double>::infinity() : remembered().plannerFar;
+	plan_ = planFocus({ settings.FocalLength, settings.filmCoC, remembered().plannerNear, far });
 	const FocusPlanTexts texts =
 		focusPlanTexts(plan_, settings.filmCoC, settings.LengthUnit, settings.RoundOtherMethod);
 	focus_->setText(QString::fromStdString(texts.focus));

@@ -19,7 +19,9 @@ namespace mirel {
 // them, the next whole and third stops with the zones they keep sharp, and
 // what diffraction does there. Lens, circle of confusion and unit are the
 // pages', followed live; the planner writes into the settings only when the
-// user asks it to put a plan on the Depth of Field page.
+// user asks it to put a plan on the Depth of Field page. The distances asked
+// for, and whether the far one is infinity, are kept in the remembered
+// record for the next run.
 class FocusPlannerWindow : public ui::ToolWindow
 {
 	Q_OBJECT
@@ -44,9 +46,6 @@ private:
 
 	std::function<void()> help_;
 	std::function<void()> showDepthOfField_;
-	// The range asked for, mm; far is infinity when the box is ticked.
-	double near_ = 1500.0;
-	double far_ = 10000.0;
 	LengthUnit shownUnit_;
 	FocusPlan plan_;
 

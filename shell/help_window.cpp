@@ -9,6 +9,7 @@
 
 #include "shell/help_find_bar.h"
 #include "shell/standard_keys.h"
+#include "ui_qt/window_placing.h"
 
 namespace mirel {
 
@@ -101,6 +102,13 @@ void HelpWindow::open(const QUrl &url)
 	browser_->setSource(url);
 	if (QWidget *active = QApplication::activeWindow(); active && active != this)
 		caller_ = active;
+	// First over the window that asked for it, later where the user left
+	// it; on the screen either way, whatever its scale.
+	if (isHidden()) {
+		const QPoint corner = placed_ ? pos() : ui::centredOver(caller_, size());
+		ui::placeOnScreen(*this, QRect(corner, size()), caller_);
+		placed_ = true;
+	}
 	show();
 	raise();
 	activateWindow();

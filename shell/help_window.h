@@ -49,6 +49,7 @@ private:
 	HelpFindBar *findBar_;
 	// The window that had the keyboard when help was asked for.
 	QPointer<QWidget> caller_;
+	bool placed_ = false; // opened before, and where the user left it
 };
 
 } // namespace mirel

@@ -7,6 +7,13 @@
 
 namespace mirel::testing {
 
+// A host that runs no nested dialog and shows no help, for dialogs that ask
+// for neither.
+struct NoHost : DialogHost {
+	void showHelpTopic(int) override {}
+	void runModal(DialogModel &) override {}
+};
+
 // A dialog model opened on headless controls through the run the screen
 // uses; a user closes it with the OK or Cancel button.
 class HeadlessDialog

@@ -4,15 +4,21 @@
 #include <climits>
 #include <cstddef>
 
+#include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
+#include <QTableView>
 
 #include "ui_qt/dialog_units.h"
 #include "ui_qt/mnemonics.h"
@@ -93,6 +99,29 @@ int buttonTextRoom(const QAbstractButton &button)
 	return button.width() - 2 * frame;
 }
 
+// The room a line edit leaves for its text: inside its frame and margins,
+// less the two pixels Qt keeps clear on either side of the text.
+int lineEditTextRoom(const QLineEdit &edit)
+{
+	QStyleOptionFrame option;
+	option.initFrom(&edit);
+	option.lineWidth =
+		edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
+	const QRect contents = edit.style()->subElementRect(QStyle::SE_LineEditContents, &option, &edit);
+	return contents.marginsRemoved(edit.textMargins()).width() - 2 * 2;
+}
+
+int comboTextRoom(const QComboBox &combo)
+{
+	QStyleOptionComboBox option;
+	option.initFrom(&combo);
+	option.editable = false;
+	option.frame = combo.hasFrame();
+	return combo.style()
+		->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &combo)
+		.width();
+}
+
 // Why the text of w does not fit, or "" when it does.
 std::string clipping(const QWidget &w)
 {
@@ -115,13 +144,18 @@ std::string clipping(const QWidget &w)
 		}
 		return {};
 	}
-	if (const auto *button = qobject_cast<const QAbstractButton *>(&w)) {
-		const QString text = withoutMnemonics(button->text());
+	const auto tooWide = [&](const QString &text, int room) -> std::string {
 		const int width = metrics.horizontalAdvance(text);
-		const int room = buttonTextRoom(*button);
-		if (!text.isEmpty() && width > room)
-			return "text needs " + std::to_string(width) + " px, has " + std::to_string(room);
-	}
+		if (text.isEmpty() || width <= room)
+			return {};
+		return "text needs " + std::to_string(width) + " px, has " + std::to_string(room);
+	};
+	if (const auto *button = qobject_cast<const QAbstractButton *>(&w))
+		return tooWide(withoutMnemonics(button->text()), buttonTextRoom(*button));
+	if (const auto *edit = qobject_cast<const QLineEdit *>(&w))
+		return tooWide(edit->text(), lineEditTextRoom(*edit));
+	if (const auto *combo = qobject_cast<const QComboBox *>(&w); combo && !combo->isEditable())
+		return tooWide(combo->currentText(), comboTextRoom(*combo));
 	return {};
 }
 
@@ -149,7 +183,90 @@ std::vector<Placed> findWidgets(const QWidget &surface, const DialogTemplate &di
 	return placed;
 }
 
+// How a window's problems name a widget: its object name, else its class
+// and text.
+std::string nameOf(const QWidget &w)
+{
+	if (!w.objectName().isEmpty())
+		return w.objectName().toStdString();
+	QString text;
+	if (const auto *label = qobject_cast<const QLabel *>(&w))
+		text = label->text();
+	else if (const auto *button = qobject_cast<const QAbstractButton *>(&w))
+		text = button->text();
+	return std::string(w.metaObject()->className()) + " \"" + text.left(40).toStdString() + '"';
+}
+
+// The cells and header sections of a table whose text does not fit.
+void addClippedCells(const QTableView &view, std::vector<std::string> &problems)
+{
+	const QAbstractItemModel *model = view.model();
+	if (!model)
+		return;
+	const std::string name = nameOf(view);
+	for (const QHeaderView *header : { view.horizontalHeader(), view.verticalHeader() }) {
+		const bool columns = header->orientation() == Qt::Horizontal;
+		for (int section = 0; section < header->count(); ++section) {
+			if (header->sectionSizeHint(section) > header->sectionSize(section))
+				problems.push_back(
+					name + (columns ? " column " : " row ") + std::to_string(section) +
+					" heading \"" +
+					model->headerData(section, header->orientation()).toString().toStdString() +
+					"\" is clipped");
+		}
+	}
+	const QAbstractItemDelegate *delegate = view.itemDelegate();
+	for (int row = 0; row < model->rowCount(); ++row) {
+		for (int column = 0; column < model->columnCount(); ++column) {
+			const QModelIndex index = model->index(row, column);
+			QStyleOptionViewItem option;
+			option.initFrom(&view);
+			option.rect = QRect(0, 0, view.columnWidth(column), view.rowHeight(row));
+			const QSize needed = delegate->sizeHint(option, index);
+			if (needed.width() > view.columnWidth(column) || needed.height() > view.rowHeight(row))
+				problems.push_back(name + " cell " + std::to_string(row) + "," +
+						   std::to_string(column) + " \"" +
+						   index.data().toString().toStdString() + "\" is clipped");
+		}
+	}
+}
+
 } // namespace
+
+std::vector<std::string> windowLayoutProblems(const QWidget &window)
+{
+	std::vector<std::string> problems;
+	const QList<const QWidget *> widgets = window.findChildren<const QWidget *>();
+	const auto shown = [&](const QWidget *w) { return w->isVisibleTo(&window) && !w->isWindow(); };
+	const auto scrolled = [](const QWidget *w) {
+		// What lies in a scroll area's viewport is reached by scrolling.
+		for (const QWidget *up = w->parentWidget(); up && up->parentWidget(); up = up->parentWidget()) {
+			const auto *area = qobject_cast<const QAbstractScrollArea *>(up->parentWidget());
+			if (area && area->viewport() == up)
+				return true;
+		}
+		return false;
+	};
+	for (qsizetype i = 0; i < widgets.size(); ++i) {
+		const QWidget *w = widgets[i];
+		if (!shown(w) || scrolled(w))
+			continue;
+		const std::string name = nameOf(*w);
+		if (const std::string why = clipping(*w); !why.empty())
+			problems.push_back(name + " is clipped: " + why);
+		if (!w->parentWidget()->rect().contains(w->geometry()))
+			problems.push_back(name + " reaches past " + nameOf(*w->parentWidget()));
+		for (qsizetype j = i + 1; j < widgets.size(); ++j) {
+			const QWidget *sibling = widgets[j];
+			if (sibling->parentWidget() == w->parentWidget() && shown(sibling) &&
+			    w->geometry().intersects(sibling->geometry()))
+				problems.push_back(name + " overlaps " + nameOf(*sibling));
+		}
+		if (const auto *table = qobject_cast<const QTableView *>(w))
+			addClippedCells(*table, problems);
+	}
+	return problems;
+}
 
 std::vector<std::string> layoutProblems(const QWidget &surface, const DialogTemplate &dialog)
 {

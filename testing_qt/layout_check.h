@@ -20,4 +20,14 @@ namespace mirel::ui {
 //   reaching past the window.
 std::vector<std::string> layoutProblems(const QWidget &surface, const DialogTemplate &dialog);
 
+// What is wrong with a window laid out by Qt's layouts, one line a problem,
+// each widget named by its object name: of every widget shown and not
+// reached by scrolling,
+// - a text wider than its label, button, line edit or closed list, or a
+//   wrapped label whose text needs more lines than fit;
+// - a widget reaching past its parent, or overlapping a sibling, as widgets
+//   squeezed below their smallest size do;
+// - in a table, a cell or heading whose text needs more than its size.
+std::vector<std::string> windowLayoutProblems(const QWidget &window);
+
 } // namespace mirel::ui

@@ -14,6 +14,31 @@
 
 namespace mirel::ui {
 
+void typeInto(QLineEdit &edit, const QString &text)
+{
+	QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+	if (text.isEmpty())
+		QTest::keyClick(&edit, Qt::Key_Delete);
+	for (const QChar c : text) {
+		if (c.unicode() < 0x80)
+			QTest::keyClick(&edit, c.toLatin1());
+		else
+			QTest::sendKeyEvent(QTest::Click, &edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+	}
+}
+
+void pickFrom(QComboBox &list, int index)
+{
+	QTest::keyClick(&list, Qt::Key_F4);
+	QAbstractItemView *view = list.view();
+	if (!view->isVisible())
+		return;
+	QTest::keyClick(view, Qt::Key_Home);
+	for (int i = 0; i < index; ++i)
+		QTest::keyClick(view, Qt::Key_Down);
+	QTest::keyClick(view, Qt::Key_Return);
+}
+
 void QtUserActions::type(int id, std::string_view text)
 {
 	QWidget *w = surface_.widget(id);
@@ -21,29 +46,16 @@ void QtUserActions::type(int id, std::string_view text)
 	if (auto *combo = qobject_cast<QComboBox *>(w))
 		edit = combo->lineEdit();
 	assert(edit && "typing into a control without text input");
-	if (!edit)
-		return;
-	QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-	if (text.empty())
-		QTest::keyClick(edit, Qt::Key_Delete);
-	else
-		QTest::keyClicks(edit, fromCp1252(text));
+	if (edit)
+		typeInto(*edit, fromCp1252(text));
 }
 
 void QtUserActions::pick(int id, int index)
 {
 	auto *combo = qobject_cast<QComboBox *>(surface_.widget(id));
 	assert(combo && "picking from a control without a list");
-	if (!combo || index < 0 || index >= combo->count())
-		return;
-	QTest::keyClick(combo, Qt::Key_F4);
-	QAbstractItemView *list = combo->view();
-	if (!list->isVisible())
-		return; // a disabled box does not open
-	QTest::keyClick(list, Qt::Key_Home);
-	for (int i = 0; i < index; ++i)
-		QTest::keyClick(list, Qt::Key_Down);
-	QTest::keyClick(list, Qt::Key_Return);
+	if (combo && index >= 0 && index < combo->count())
+		pickFrom(*combo, index);
 }
 
 void QtUserActions::click(int id)

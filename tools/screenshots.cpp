@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -64,11 +65,26 @@ bool saveStacked(const std::vector<QWidget *> &windows, const QDir &folder, cons
 	return saved;
 }
 
+// The offscreen platform on a screen of 1920 x 1080 pixels, a desktop's,
+// where windows open as they do for users; QT_SCALE_FACTOR=2 makes it one
+// of 960 x 540. A platform named already is kept.
+void useOffscreenDesktop()
+{
+	if (qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QStringLiteral("offscreen")))
+		return;
+	const QString config = QDir::temp().filePath(QStringLiteral("mirel-screenshots-screen.json"));
+	QFile file(config);
+	if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+		file.write(R"({ "screens": [ { "name": "desktop", "width": 1920, "height": 1080 } ] })");
+	qputenv("QT_QPA_PLATFORM", file.error() == QFile::NoError ? "offscreen:configfile=" + config.toLocal8Bit()
+								  : QByteArray("offscreen"));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-	qputenv("QT_QPA_PLATFORM", "offscreen");
+	useOffscreenDesktop();
 	QApplication app(argc, argv);
 	const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
 	QDir().mkpath(folder.path());
@@ -92,7 +108,6 @@ int main(int argc, char **argv)
 	// theme.
 	mirel::DofTableWindow &table = window.toolWindow<mirel::DofTableWindow>(mirel::ids::command::DepthOfFieldTable);
 	table.present();
-	table.resize(1160, 820); // the offscreen screen is smaller than a desktop's
 	const QPalette light = QApplication::palette();
 	for (const auto &[palette, name] :
 	     { std::pair{ light, "window-depth-of-field-table" },

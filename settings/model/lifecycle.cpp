@@ -23,8 +23,9 @@ void repairLoadedValues(CalcSettings &defaults)
 void loadSettingsAtStartup(SettingsStorage *storage)
 {
 	builtInDefaults();
+	remembered() = {};
 	if (storage)
-		storage->readStored(defaultSettings(), startupPrefs());
+		storage->readStored(defaultSettings(), startupPrefs(), remembered());
 	repairLoadedValues(defaultSettings());
 
 	// filmCoC is not stored: selecting afresh from "no selection" always
@@ -42,7 +43,7 @@ void saveSettingsAtExit(SettingsStorage *storage)
 	if (startupPrefs().FieldsBecomeDefaults)
 		defaultSettings() = currentSettings();
 	if (storage)
-		storage->writeStored(defaultSettings(), startupPrefs());
+		storage->writeStored(defaultSettings(), startupPrefs(), remembered());
 }
 
 } // namespace mirel

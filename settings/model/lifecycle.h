@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/model/records.h"
+#include "settings/model/remembered.h"
 
 namespace mirel {
 
@@ -13,21 +14,25 @@ public:
 	virtual ~SettingsStorage() = default;
 
 	// Overlays what is stored onto the built-in values. Values read before a
-	// failure stay; the others keep their built-in values.
-	virtual void readStored(CalcSettings &defaults, StartupPrefs &prefs) = 0;
+	// failure stay; the others keep their built-in values. A remembered
+	// value that cannot be read keeps its built-in value, and no failure
+	// of the settings comes of it.
+	virtual void readStored(CalcSettings &defaults, StartupPrefs &prefs, Remembered &remembered) = 0;
 
-	// Writes both records.
-	virtual void writeStored(const CalcSettings &defaults, const StartupPrefs &prefs) = 0;
+	// Writes the three records.
+	virtual void writeStored(const CalcSettings &defaults, const StartupPrefs &prefs,
+				 const Remembered &remembered) = 0;
 };
 
-// Built-in defaults, then the stored values from storage (none when null)
-// with an out-of-range film selection or unit put back in range,
-// then a fresh selection of the film format (so filmCoC is its suggested
+// Built-in defaults and remembered values, then the stored ones from storage
+// (none when null) with an out-of-range film selection or unit put back in
+// range, then a fresh selection of the film format (so filmCoC is its suggested
 // value), then defaultSettings copied whole into currentSettings.
 void loadSettingsAtStartup(SettingsStorage *storage);
 
 // With FieldsBecomeDefaults set, currentSettings first becomes
-// defaultSettings; then defaultSettings and startupPrefs go to storage.
+// defaultSettings; then defaultSettings, startupPrefs and what the windows
+// remember go to storage.
 void saveSettingsAtExit(SettingsStorage *storage);
 
 } // namespace mirel

@@ -70,7 +70,7 @@ void ReadOnlySettingsStorage::warn(std::string_view problem, std::string_view co
 	warning_.assign(path_).append(": ").append(problem).append("; ").append(consequence);
 }
 
-void ReadOnlySettingsStorage::readStored(CalcSettings &defaults, StartupPrefs &prefs)
+void ReadOnlySettingsStorage::readStored(CalcSettings &defaults, StartupPrefs &prefs, Remembered &)
 {
 	warning_.clear();
 	std::string text;

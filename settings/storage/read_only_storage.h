@@ -17,10 +17,11 @@ public:
 	explicit ReadOnlySettingsStorage(std::string path);
 
 	// A missing file leaves the built-in values, and is no fault. From a
-	// damaged one, every value that could be read.
-	void readStored(CalcSettings &defaults, StartupPrefs &prefs) override;
+	// damaged one, every value that could be read. What the windows
+	// remember is of no use here and is not read.
+	void readStored(CalcSettings &defaults, StartupPrefs &prefs, Remembered &) override;
 	// Does nothing: this storage never writes.
-	void writeStored(const CalcSettings &, const StartupPrefs &) override {}
+	void writeStored(const CalcSettings &, const StartupPrefs &, const Remembered &) override {}
 
 	// What went wrong in the last read, as one line naming the file; empty
 	// when everything was read or there was no file.

@@ -4,12 +4,13 @@
 #include <string>
 
 #include "settings/messages/message_box.h"
+#include "settings/storage/remembered_records.h"
 
 namespace mirel {
 
 RegistrySettingsStorage::RegistrySettingsStorage(RegistryKey &key, RegFileStore &store) : key_(key), store_(store) {}
 
-void RegistrySettingsStorage::readStored(CalcSettings &defaults, StartupPrefs &prefs)
+void RegistrySettingsStorage::readStored(CalcSettings &defaults, StartupPrefs &prefs, Remembered &remembered)
 {
 	// Without the key (the first run, or a file that cannot be read) the
 	// built-in values stay.
@@ -23,11 +24,15 @@ void RegistrySettingsStorage::readStored(CalcSettings &defaults, StartupPrefs &p
 			// The values after this one stay in the file for the save to keep.
 			showMessageBox(kErrorCaption, std::string(error.what()) + "\r\n\r\n" + store_.keepCopyAside());
 		}
+		// Apart from the settings: what they could not read does not stop it.
+		readRemembered(key_, remembered);
 	}
 	loaded_ = StoredRecords{ defaults, prefs };
+	loadedRemembered_ = remembered;
 }
 
-void RegistrySettingsStorage::writeStored(const CalcSettings &defaults, const StartupPrefs &prefs)
+void RegistrySettingsStorage::writeStored(const CalcSettings &defaults, const StartupPrefs &prefs,
+					  const Remembered &remembered)
 {
 	const StoredRecords memory{ defaults, prefs };
 	std::string failure;
@@ -36,8 +41,11 @@ void RegistrySettingsStorage::writeStored(const CalcSettings &defaults, const St
 	if (key_.openProductKey(true)) {
 		try {
 			const StoredRecords merged = mergeForSave(key_, memory, loaded_);
+			const Remembered mergedRemembered = mergeRememberedForSave(
+				key_, remembered, loadedRemembered_ ? &*loadedRemembered_ : nullptr);
 			writeSettingsRecord(key_, merged.settings);
 			writeStartupPrefs(key_, merged.prefs);
+			writeRemembered(key_, mergedRemembered);
 			written = true;
 		} catch (const std::runtime_error &error) {
 			failure = error.what();
@@ -50,8 +58,11 @@ void RegistrySettingsStorage::writeStored(const CalcSettings &defaults, const St
 			  store_.path() + " was not changed.";
 	if (!failure.empty())
 		showMessageBox(kErrorCaption, failure);
-	else if (written)
-		loaded_ = memory; // saved: only later changes count as this run's
+	else if (written) {
+		// Saved: only later changes count as this run's.
+		loaded_ = memory;
+		loadedRemembered_ = remembered;
+	}
 }
 
 } // namespace mirel

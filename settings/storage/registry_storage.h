@@ -26,15 +26,18 @@ public:
 	RegistrySettingsStorage(const RegistrySettingsStorage &) = delete;
 	RegistrySettingsStorage &operator=(const RegistrySettingsStorage &) = delete;
 
-	void readStored(CalcSettings &defaults, StartupPrefs &prefs) override;
-	// Writes the whole layout as one write of the file.
-	void writeStored(const CalcSettings &defaults, const StartupPrefs &prefs) override;
+	void readStored(CalcSettings &defaults, StartupPrefs &prefs, Remembered &remembered) override;
+	// Writes the whole layout and what the windows remember as one write of
+	// the file.
+	void writeStored(const CalcSettings &defaults, const StartupPrefs &prefs,
+			 const Remembered &remembered) override;
 
 private:
 	RegistryKey &key_;
 	RegFileStore &store_;
 	// The records as loaded, or as last saved: what this run changed since.
 	std::optional<StoredRecords> loaded_;
+	std::optional<Remembered> loadedRemembered_;
 };
 
 } // namespace mirel

@@ -26,12 +26,10 @@ TEST(CommandLine, AnswersItsOwnOptionsPassesQtsOverAndRefusesTheRest)
 	const Row rows[] = {
 		{ {}, Action::Run, "" },
 		// The first of the two is answered.
-		{ { "--version", "--help" }, Action::Version, "" },
-		{ { "-h", "-v" }, Action::Help, "" },
-		// Qt's options, with one dash or two, their values passed over.
-		{ { "-platform", "offscreen", "-style", "Fusion", "-reverse" }, Action::Run, "" },
-		{ { "--platform", "xcb", "--style=Fusion", "-qmljsdebugger=port:1234" }, Action::Run, "" },
-		{ { "-display", ":1", "-geometry", "400x300", "-name", "mirel", "-nograb" }, Action::Run, "" },
+		{ { "-v", "--help" }, Action::Version, "" },
+		{ { "-h", "--version" }, Action::Help, "" },
+		// Qt's options, with their values, passed over (which ones is the
+		// QtOptions test's, against Qt itself).
 		{ { "-session", "1234_5678", "--version" }, Action::Version, "" },
 		// A value is taken whole, even when it looks like an option.
 		{ { "-qwindowtitle", "--help" }, Action::Run, "" },
@@ -39,8 +37,7 @@ TEST(CommandLine, AnswersItsOwnOptionsPassesQtsOverAndRefusesTheRest)
 		{ { "--help", "-x" }, Action::Refuse, "unknown option '-x'" },
 		{ { "--help=yes" }, Action::Refuse, "unknown option '--help=yes'" },
 		{ { "-help" }, Action::Refuse, "unknown option '-help'" },
-		// Qt reads -platform only with its value apart, -style also joined.
-		{ { "-platform=xcb" }, Action::Refuse, "unknown option '-platform=xcb'" },
+		// Qt reads -style also joined to its value, even an empty one.
 		{ { "-style=" }, Action::Run, "" },
 		{ { "-platform" }, Action::Refuse, "option '-platform' needs a value" },
 		{ { "-reverse", "--style" }, Action::Refuse, "option '--style' needs a value" },

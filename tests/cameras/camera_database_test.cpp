@@ -38,7 +38,6 @@ TEST(CameraDatabase, EachCameraHasItsNamesAndFrame)
 		     Row{ "Nikon Z 6", "Nikon", "Z 6", "Nikon Z", 1.0, 36.0, 24.0, 43.2666 },
 		     Row{ "Olympus E-M1MarkII", "Olympus", "E-M1MarkII", "Micro 4/3 System", 2.0, 17.3066, 12.9800,
 			  21.6333 },
-		     Row{ "Olympus E-1", "Olympus", "E-1", "4/3 System", 2.0, 17.3066, 12.9800, 21.6333 },
 		     Row{ "Panasonic DMC-LX3 (16:9)", "Panasonic", "DMC-LX3", "panasonicLX3", 4.0, 9.4275, 5.3030,
 			  10.8167 },
 		     Row{ "Canon PowerShot G7 X (4:3)", "Canon", "PowerShot G7 X (4:3)", "canonG7X", 2.72, 12.7255,

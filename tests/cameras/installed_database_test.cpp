@@ -53,6 +53,8 @@ TEST(InstalledCameraDatabase, TheObviousCameraComesFirst)
 	}
 }
 
+// Each step of the shortening is CameraNames.ALongNameIsShortenedUntilItFits's,
+// on these cameras' names; here, that the database's names take them.
 TEST(InstalledCameraDatabase, LongNamesAreShortenedRecognisably)
 {
 	struct Row {
@@ -60,14 +62,6 @@ TEST(InstalledCameraDatabase, LongNamesAreShortenedRecognisably)
 	};
 	for (const Row row : {
 		     Row{ "Olympus E-M1MarkII", "Olympus E-M1 II" },
-		     Row{ "Olympus E-M10 III", "Oly E-M10 III" },
-		     Row{ "Canon EOS 5D Mark III", "Canon 5D III" },
-		     Row{ "Canon EOS-1D X Mark II", "Canon 1D X II" },
-		     Row{ "Canon EOS Digital Rebel XTi", "Canon Rebel XTi" },
-		     Row{ "Canon PowerShot G7 X Mark II (16:9)", "G7 X II 16:9" },
-		     Row{ "Sony Alpha 7R III", "Sony A7R III" },
-		     Row{ "Panasonic DC-GH5", "Panasonic GH5" },
-		     Row{ "Leica M (Typ 240)", "Leica M 240" },
 		     Row{ "Konica Minolta Dynax 7D", "KM Dynax 7D" },
 		     Row{ "Fujifilm FinePix F810 (widescreen mode)", "F810 widescreen" },
 	     }) {

@@ -1,11 +1,25 @@
 #include "cli/option_text.h"
 
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "settings/model/built_in_defaults.h"
 
 namespace mirel::cli {
 namespace {
+
+// The message of the UsageError read throws, "" when it throws none.
+template <typename Read>
+std::string refusal(Read read)
+{
+	try {
+		read();
+	} catch (const UsageError &error) {
+		return error.what();
+	}
+	return "";
+}
 
 TEST(OptionText, LengthsTakeAUnitOrTheBareUnit)
 {
@@ -34,6 +48,8 @@ TEST(OptionText, LengthsTakeAUnitOrTheBareUnit)
 	}
 	for (const char *bad : { "5q", "", "m", "5 m m", "5km", "1e999m", "inf", "nan", "0x10", "5,5.5m", "++5", "5e" })
 		EXPECT_THROW(readLength("--distance", bad, U::Metres), UsageError) << bad;
+	EXPECT_EQ(refusal([] { readLength("--far", "10q", U::Metres); }),
+		  "--far: '10q' is not a length; use a number with mm, cm, m, in or ft");
 }
 
 TEST(OptionText, AperturesStopsAndPercentages)
@@ -42,10 +58,13 @@ TEST(OptionText, AperturesStopsAndPercentages)
 		EXPECT_EQ(readAperture("--aperture", text), 8.0) << text;
 	for (const char *bad : { "f", "f/", "g8", "8f", "f//8", "1/8" })
 		EXPECT_THROW(readAperture("--aperture", bad), UsageError) << bad;
+	EXPECT_EQ(refusal([] { readAperture("--aperture", "g8"); }),
+		  "--aperture: 'g8' is not an f-number; use a number such as 8, f/8 or f8");
 	EXPECT_EQ(readStops("STOPS", "-1.5"), -1.5);
 	EXPECT_THROW(readStops("STOPS", "1-1/3"), UsageError);
 	EXPECT_EQ(readPercent("--percent", "9.5%"), 9.5);
-	EXPECT_THROW(readPercent("--percent", "%"), UsageError);
+	EXPECT_EQ(refusal([] { readPercent("--percent", "%"); }),
+		  "--percent: '%' is not a percentage; use a number such as 9.5");
 }
 
 TEST(OptionText, FilmFormatsByIndexAndByEitherSpellingOfTheirNames)
@@ -62,6 +81,9 @@ TEST(OptionText, FilmFormatsByIndexAndByEitherSpellingOfTheirNames)
 	}
 	for (const char *bad : { "10", "-1", "", "6x8", "6 \xD7 7", "35" })
 		EXPECT_THROW(readFilmFormat("--format", bad, table), UsageError) << bad;
+	EXPECT_EQ(
+		refusal([&] { readFilmFormat("--format", "6x8", table); }),
+		"--format: '6x8' is not a film format; use an index from 0 to 9 or a name that 'mirel-calc formats' lists");
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/diffraction.h"
 #include "core/number_text.h"
 #include "core/optics.h"
 #include "core/stops.h"
@@ -125,19 +124,23 @@ TEST_F(FocusPlanner, TextsShowThePlanInTheDisplayUnit)
 				    tolerance);
 			EXPECT_TRUE(text.ends_with(suffix + " to infinity")) << text;
 		}
-		// Diffraction at the third stop, and at the whole stop when another.
-		const std::string third = diffractionText(plan.thirdStop->aperture.fNumber, c),
-				  whole = diffractionText(plan.wholeStop->aperture.fNumber, c);
-		EXPECT_EQ(texts.diffraction, third == whole ? third : third + "\n" + whole);
 	}
+	// Diffraction at the third stop, then at the whole stop: the Airy disk
+	// 0.001342 mm × N against the circle 28.207 / 1730 = 0.0163 mm.
+	EXPECT_EQ(focusPlanTexts(plan, c, LengthUnit::Metres, RoundOther2).diffraction,
+		  "Diffraction: f/13 blurs 0.017 mm, more than the 0.016 mm circle of confusion; sharpest depth up to "
+		  "about f/12.1\nDiffraction: f/16 blurs 0.021 mm, more than the 0.016 mm circle of confusion; "
+		  "sharpest depth up to about f/12.1");
 
-	// Past f/64 there is no stop to suggest; diffraction is told for N.
-	const FocusPlan macro = planFocus({ 100.0, 0.03, 150.0, 160.0 });
-	ASSERT_GT(macro.fNumber, 64.0);
-	const FocusPlanTexts texts = focusPlanTexts(macro, 0.03, LengthUnit::Millimetres, RoundOther1);
+	// Past f/64 there is no stop to suggest; diffraction is told for N. Focused
+	// at 2 × 150 × 160 / 310 mm, H is 150 × (s − f) / (s − 150) = 1700 mm and
+	// N = 100² / (1700 × 0.03) = 196.08.
+	const FocusPlanTexts texts =
+		focusPlanTexts(planFocus({ 100.0, 0.03, 150.0, 160.0 }), 0.03, LengthUnit::Millimetres, RoundOther1);
 	EXPECT_EQ(texts.wholeStop, "beyond f/64");
 	EXPECT_EQ(texts.thirdStop, "beyond f/64");
-	EXPECT_EQ(texts.diffraction, diffractionText(macro.fNumber, 0.03));
+	EXPECT_EQ(texts.diffraction, "Diffraction: f/196.1 blurs 0.263 mm, more than the 0.030 mm circle of "
+				     "confusion; sharpest depth up to about f/22.4");
 }
 
 } // namespace

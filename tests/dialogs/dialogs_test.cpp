@@ -20,12 +20,6 @@
 namespace mirel::testing {
 namespace {
 
-// Runs nothing and shows no help: the dialogs tested here ask for neither.
-struct NoHost : DialogHost {
-	void showHelpTopic(int) override {}
-	void runModal(DialogModel &) override {}
-};
-
 // One modal run of a dialog, ended by its OK button.
 template <typename Dialog>
 struct OpenDialog {

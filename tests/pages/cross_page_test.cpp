@@ -1,7 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "page_test_support.h"
+#include "testing/page_test.h"
 
 namespace mirel::testing {
 namespace {

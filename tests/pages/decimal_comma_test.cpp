@@ -4,10 +4,11 @@
 #include <clocale>
 #include <cstdio>
 
-#include "../settings/test_support.h"
 #include "dialogs/defaults_dlg.h"
-#include "page_test_support.h"
+#include "testing/comma_locale.h"
 #include "testing/headless_dialog.h"
+#include "testing/page_test.h"
+#include "testing/scratch_files.h"
 
 namespace mirel::testing {
 namespace {
@@ -18,7 +19,7 @@ namespace page = ids::page;
 class DecimalComma : public PageTest
 {
 protected:
-	static void SetUpTestSuite() { dir = new testing_support::TempDir; }
+	static void SetUpTestSuite() { dir = new TempDir; }
 	static void TearDownTestSuite()
 	{
 		::unsetenv("LOCPATH");
@@ -26,15 +27,14 @@ protected:
 	}
 	void SetUp() override
 	{
-		ASSERT_TRUE(testing_support::useCommaLocale(dir->path()))
-			<< "no de_DE.UTF-8 locale, and localedef failed";
+		ASSERT_TRUE(useCommaLocale(dir->path())) << "no de_DE.UTF-8 locale, and localedef failed";
 		char text[8];
 		std::snprintf(text, sizeof text, "%.1f", 1.5);
 		ASSERT_STREQ(text, "1,5") << "the C library does not use the locale's decimal comma";
 	}
 	void TearDown() override { std::setlocale(LC_ALL, "C"); }
 
-	static inline testing_support::TempDir *dir = nullptr;
+	static inline TempDir *dir = nullptr;
 };
 
 TEST_F(DecimalComma, EveryTypedFieldOfThePagesReadsIt)

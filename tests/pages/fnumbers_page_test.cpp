@@ -1,5 +1,5 @@
 #include "core/stops.h"
-#include "page_test_support.h"
+#include "testing/page_test.h"
 
 namespace mirel::testing {
 namespace {

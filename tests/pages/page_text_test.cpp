@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "page_test_support.h"
 #include "pages/page_text.h"
+#include "testing/page_test.h"
 
 namespace mirel::testing {
 namespace {

@@ -9,7 +9,7 @@
 #include "core/units.h"
 #include "resources/control_ids.h"
 #include "resources/templates.h"
-#include "tests/resources/page_templates.h"
+#include "testing/pages_by_index.h"
 
 // Transcription faults that rendering the windows does not show: an id used
 // twice, a label naming the wrong control, a list out of the order of the

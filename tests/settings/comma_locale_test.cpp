@@ -6,12 +6,13 @@
 #include <cstdio>
 
 #include "core/number_text.h"
-#include "test_support.h"
+#include "testing/comma_locale.h"
+#include "testing/settings_file_test.h"
 
 namespace mirel {
 namespace {
 
-using namespace testing_support;
+using namespace testing;
 
 class CommaLocale : public SettingsFileTest
 {

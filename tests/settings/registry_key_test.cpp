@@ -1,13 +1,14 @@
 #include "settings/registry/registry_key.h"
 
-#include "test_support.h"
+#include "settings/regedit4/reg_file.h"
+#include "testing/settings_file_test.h"
 
 namespace mirel {
 namespace {
 
 using namespace std::string_literals;
 
-class RegistryKeyTest : public testing_support::SettingsFileTest
+class RegistryKeyTest : public testing::SettingsFileTest
 {
 protected:
 	RegFileStore store{ path };

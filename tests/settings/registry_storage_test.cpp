@@ -2,13 +2,14 @@
 // read before it stops, numbers out of range come back in range, and what
 // Mirel does not know stays in the file.
 #include "settings/model/built_in_defaults.h"
-#include "test_support.h"
+#include "settings/regedit4/reg_file.h"
+#include "testing/settings_file_test.h"
 
 namespace mirel {
 namespace {
 
 using namespace std::string_literals;
-using namespace testing_support;
+using namespace testing;
 
 const std::string kProduct = "HKEY_CURRENT_USER\\Software\\Talvern\\Mirel";
 

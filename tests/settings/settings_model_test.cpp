@@ -27,8 +27,11 @@ TEST(SaveAtExit, FieldValuesBecomeDefaultsOnlyWhenAskedTo)
 {
 	struct : SettingsStorage {
 		CalcSettings written;
-		void readStored(CalcSettings &, StartupPrefs &) override {}
-		void writeStored(const CalcSettings &defaults, const StartupPrefs &) override { written = defaults; }
+		void readStored(CalcSettings &, StartupPrefs &, Remembered &) override {}
+		void writeStored(const CalcSettings &defaults, const StartupPrefs &, const Remembered &) override
+		{
+			written = defaults;
+		}
 	} storage;
 	for (const bool asked : { false, true }) {
 		loadSettingsAtStartup(nullptr);

@@ -23,12 +23,13 @@
 #include <set>
 
 #include "core/number_text.h"
-#include "test_support.h"
+#include "settings/regedit4/reg_file.h"
+#include "testing/settings_file_test.h"
 
 namespace mirel {
 namespace {
 
-using namespace testing_support;
+using namespace testing;
 
 // Every value of a settings file below the product key, as "subkey\name"
 // (just "name" in the product key itself) and its data, a text without its
@@ -56,14 +57,14 @@ void expectStored(const std::string &path, const Values &expected)
 }
 
 // The marker of the one whole save of saveMarked the file holds; none when
-// it holds anything else.
+// it holds anything else. What the windows remember is no settings value.
 std::optional<int> storedMarker(const std::string &path)
 {
 	const RegFileReading reading = parseRegFile(readFile(path));
 	std::multiset<double> markers;
 	for (const RegKeyRecord &key : reading.file.keys)
 		for (const RegValue &value : key.values)
-			if (value.type == kRegSz)
+			if (value.type == kRegSz && key.path.find("\\Mirel\\Windows\\") == std::string::npos)
 				markers.insert(parseNumber(value.data));
 	if (reading.damaged() || markers.size() != 4 + 4 * kFilmFormatCount ||
 	    markers.count(*markers.begin()) != markers.size())

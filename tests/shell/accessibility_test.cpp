@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 #include "dialogs/about_dlg.h"
 #include "dialogs/defaults_dlg.h"
 #include "dialogs/light_table_dlg.h"
@@ -22,13 +24,13 @@
 #include "resources/templates.h"
 #include "settings/model/records.h"
 #include "shell/page_sheet.h"
+#include "testing/pages_by_index.h"
 #include "testing_qt/layout_check.h"
 #include "testing_qt/palettes.h"
 #include "testing_qt/qt_user_actions.h"
+#include "testing_qt/shell_fixture.h"
 #include "ui_qt/contrast.h"
 #include "ui_qt/qt_controls.h"
-
-#include "shell_test_support.h"
 
 namespace mirel::testing {
 namespace {

@@ -1,9 +1,8 @@
-// The Depth of Field Table window in the running program: opened from the
-// Tools menu once, following the pages and dialogs live, its table taken
-// away by the clipboard, as PDF and CSV, and its chart drawn cleanly.
+// The Depth of Field Table window in the running program: showing the table
+// of the pages, taken away by the clipboard, as PDF and CSV, and its chart
+// drawn cleanly.
 
 #include <QClipboard>
-#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +11,8 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <gtest/gtest.h>
 
 #include "core/stops.h"
 #include "dof_table/table_text.h"
@@ -22,11 +23,11 @@
 #include "resources/control_ids.h"
 #include "settings/model/records.h"
 #include "shell/page_sheet.h"
+#include "testing/pages_by_index.h"
 #include "testing_qt/palettes.h"
 #include "testing_qt/qt_user_actions.h"
+#include "testing_qt/shell_fixture.h"
 #include "ui_qt/qt_controls.h"
-
-#include "shell_test_support.h"
 
 namespace mirel::testing {
 namespace {
@@ -40,48 +41,15 @@ QString cell(const DofTableWindow &table, int row, int column, Qt::Orientation h
 	return (header ? model->headerData(row, header) : model->index(row, column).data()).toString();
 }
 
-TEST(DofTableWindow, OpensOnceFromTheToolsMenuAndFollowsPagesAndDialogs)
-{
-	FakeStorage storage;
-	const auto window = openWindow(storage);
-	EXPECT_TRUE(window->findChildren<DofTableWindow *>().isEmpty()) << "built before it was asked for";
-
-	QTest::keyClick(window.get(), Qt::Key_T, Qt::ControlModifier);
-	ASSERT_EQ(window->findChildren<DofTableWindow *>().size(), 1);
-	menuAction(*window, cmd::DepthOfFieldTable).trigger();
-	ASSERT_EQ(window->findChildren<DofTableWindow *>().size(), 1);
-	DofTableWindow &table = window->toolWindow<DofTableWindow>(cmd::DepthOfFieldTable);
-	EXPECT_TRUE(table.isVisible());
-	EXPECT_EQ(table.windowTitle(), "Depth of Field Table");
-
-	window->activateWindow();
-	window->showPage(kDepthOfField);
-	ui::QtUserActions user(*window->sheet().controls(kDepthOfField));
-	user.type(page::Aperture, "8");
-	user.click(page::UnitFeet);
-	EXPECT_EQ(cell(table, table.table().currentRow(), 0, Qt::Vertical), "f/8");
-	EXPECT_TRUE(table.findChild<QLabel *>(QStringLiteral("dofHeader"))->text().endsWith("distances in ft"));
-
-	const auto threeDecimals = [](QtDialogHost &dialog) {
-		ui::QtUserActions rules(dialog.controls());
-		rules.pick(ids::roundingrules::Other, 3);
-		rules.click(ui::kIdOk);
-	};
-	EXPECT_EQ(runModals([&] { menuAction(*window, cmd::RoundingRules).trigger(); }, { { 134, threeDecimals } }), 0);
-	const QString hyperfocal = cell(table, 0, table.table().columnCount());
-	EXPECT_EQ(hyperfocal.size() - hyperfocal.indexOf('.') - 1, 3) << hyperfocal.toStdString();
-
-	ASSERT_TRUE(activate(table));
-	QTest::keyClick(&table, Qt::Key_F1);
-	EXPECT_EQ(shownTopic(window->help()), HelpWindow::topicUrl(ids::help::DepthOfFieldTable));
-}
-
-TEST(DofTableWindow, CopyAndCopyPageResultsPutTheirTextOnTheClipboard)
+// The window shows the table of the pages, following a change on a page,
+// and Ctrl+C copies it whole; Ctrl+Shift+C copies the page in front. (How
+// the table follows each change is the table model's test.)
+TEST(DofTableWindow, ShowsThePagesTableAndCopiesItAndThePageResults)
 {
 	FakeStorage storage;
 	const auto window = openWindow(storage);
 	window->showPage(kDepthOfField);
-	const ui::QtControls &page = *window->sheet().controls(kDepthOfField);
+	ui::QtControls &page = *window->sheet().controls(kDepthOfField);
 	QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
 	const QStringList lines = QGuiApplication::clipboard()->text().split('\n');
 	const auto shown = [&](int id) { return qobject_cast<const QLineEdit *>(page.widget(id))->text(); };
@@ -91,6 +59,13 @@ TEST(DofTableWindow, CopyAndCopyPageResultsPutTheirTextOnTheClipboard)
 
 	DofTableWindow &table = window->toolWindow<DofTableWindow>(cmd::DepthOfFieldTable);
 	table.present();
+	EXPECT_EQ(table.windowTitle(), "Depth of Field Table");
+	ui::QtUserActions(page).type(page::Aperture, "8");
+	EXPECT_EQ(cell(table, table.table().currentRow(), 0, Qt::Vertical), "f/8");
+	EXPECT_EQ(cell(table, 0, table.table().columnCount()), QString::fromStdString(table.table().hyperfocalText(0)));
+	EXPECT_EQ(table.findChild<QLabel *>(QStringLiteral("dofHeader"))->text().toStdString(),
+		  table.table().headerLine());
+
 	ASSERT_TRUE(activate(table));
 	const QString expected = QString::fromStdString(tabSeparatedText(table.table()));
 	QGuiApplication::clipboard()->clear();

@@ -8,9 +8,10 @@
 #include <QTest>
 #include <QWindow>
 
-#include "shell/application_style.h"
+#include <gtest/gtest.h>
 
-#include "shell_test_support.h"
+#include "shell/application_style.h"
+#include "testing_qt/shell_fixture.h"
 
 namespace mirel::testing {
 namespace {

@@ -9,13 +9,15 @@
 #include <QTest>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
 #include "resources/control_ids.h"
 #include "settings/messages/message_box.h"
 #include "shell/mirel_app.h"
 #include "shell/page_sheet.h"
+#include "testing/pages_by_index.h"
+#include "testing_qt/shell_fixture.h"
 #include "ui_qt/qt_controls.h"
-
-#include "shell_test_support.h"
 
 namespace mirel::testing {
 namespace {

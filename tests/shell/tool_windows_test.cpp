@@ -1,15 +1,20 @@
 // The tool windows' table in the running program: their items in the Tools
-// menu among its own, none built before it is asked for, all closed with the
-// main window.
+// menu among its own, each built once, when first asked for, F1 in each
+// showing its help, all closed with the main window.
+
+#include <map>
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 
+#include <gtest/gtest.h>
+
+#include "resources/control_ids.h"
 #include "shell/tool_windows.h"
+#include "testing_qt/shell_fixture.h"
 #include "ui_qt/tool_window.h"
-
-#include "shell_test_support.h"
 
 namespace mirel::testing {
 namespace {
@@ -27,11 +32,24 @@ TEST(ToolWindows, TheToolsMenuShowsThemAmongItsItemsAndTheyCloseWithTheMainWindo
 						  "&Copy Page Results\tCtrl+Shift+C = Ctrl+Shift+C\n"
 						  "Focus &Planner...\tCtrl+Shift+P = Ctrl+Shift+P");
 
+	// Each by its key, then its menu item again; F1 in it shows its topic.
+	const std::map<int, int> topics = { { ids::command::DepthOfFieldTable, ids::help::DepthOfFieldTable },
+					    { ids::command::FocusPlanner, ids::help::FocusPlanner } };
 	EXPECT_TRUE(window->findChildren<ui::ToolWindow *>().isEmpty()) << "built before it was asked for";
-	for (const ToolWindowRow &row : toolWindowRows())
+	QList<ui::ToolWindow *> opened;
+	for (const ToolWindowRow &row : toolWindowRows()) {
+		SCOPED_TRACE(row.menuText);
+		ASSERT_TRUE(activate(*window));
+		QTest::keySequence(window.get(), QKeySequence(row.shortcut));
+		ASSERT_EQ(window->findChildren<ui::ToolWindow *>().size(), opened.size() + 1);
 		menuAction(*window, row.command).trigger();
-	const QList<ui::ToolWindow *> opened = window->findChildren<ui::ToolWindow *>();
-	EXPECT_EQ(opened.size(), std::ssize(toolWindowRows()));
+		ASSERT_EQ(window->findChildren<ui::ToolWindow *>().size(), opened.size() + 1) << "built twice";
+		ui::ToolWindow &tool = window->toolWindow(row.command);
+		ASSERT_TRUE(activate(tool));
+		QTest::keyClick(&tool, Qt::Key_F1);
+		EXPECT_EQ(shownTopic(window->help()), HelpWindow::topicUrl(topics.at(row.command)));
+		opened << &tool;
+	}
 	window->close();
 	for (const ui::ToolWindow *tool : opened)
 		EXPECT_FALSE(tool->isVisible()) << tool->windowTitle().toStdString();

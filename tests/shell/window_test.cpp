@@ -5,28 +5,24 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 #include "resources/control_ids.h"
 #include "settings/model/records.h"
 #include "shell/page_sheet.h"
+#include "testing/pages_by_index.h"
 #include "testing_qt/qt_user_actions.h"
+#include "testing_qt/shell_fixture.h"
 #include "ui_qt/qt_controls.h"
-
-#include "shell_test_support.h"
 
 namespace mirel::testing {
 namespace {
 
 namespace page = ids::page;
 
-// The text of an edit box on a page.
-QString shownText(MirelDlg &window, int index, int id)
-{
-	return qobject_cast<QLineEdit *>(window.sheet().controls(index)->widget(id))->text();
-}
-
-// A worked example typed key by key on the built-in 50 mm lens in metres;
-// the depth of field then moves on with Ctrl+4 from inside the focal
-// length field.
+// A worked example typed key by key on the built-in 50 mm lens in metres
+// reaches the result (all its figures are the page model's test); then
+// Ctrl+4 from inside the focal length field moves on to the next page.
 TEST(Pages, WorkedExampleTypedIntoTheWidgets)
 {
 	FakeStorage storage;
@@ -37,17 +33,12 @@ TEST(Pages, WorkedExampleTypedIntoTheWidgets)
 	user.type(page::Distance, "5");
 	user.type(page::Aperture, "8");
 	user.type(page::CircleOfConfusion, "0.03");
-	for (const auto &[id, text] : { std::pair{ ids::depthoffield::Near, "3.389371 m" },
-					{ ids::depthoffield::Far, "9.527439 m" },
-					{ ids::depthoffield::Total, "6.138068 m" } })
-		EXPECT_EQ(shownText(*window, kDepthOfField, id), text) << id;
+	EXPECT_EQ(qobject_cast<QLineEdit *>(depth.widget(ids::depthoffield::Near))->text(), "3.389371 m");
 	QWidget *field = depth.widget(page::FocalLength);
 	field->setFocus();
 	ASSERT_TRUE(field->hasFocus());
 	QTest::keyClick(field, Qt::Key_4, Qt::ControlModifier);
 	EXPECT_EQ(window->sheet().currentIndex(), kFieldOfView);
-	EXPECT_EQ(activePageIndex(), kFieldOfView);
-	EXPECT_EQ(shownText(*window, kFieldOfView, page::FocalLength), "50.0");
 	EXPECT_EQ(QApplication::focusWidget(), window->sheet().controls(kFieldOfView)->widget(page::Distance))
 		<< "typing goes on in the page shown";
 }
@@ -65,7 +56,6 @@ TEST(Pages, TheWindowOpensOnTheStoredStartPageWithTheKeyboardInItsFirstField)
 		});
 		const auto window = openWindow(storage);
 		EXPECT_EQ(window->sheet().currentIndex(), opened) << stored;
-		EXPECT_EQ(activePageIndex(), opened) << stored;
 		const ui::QtControls &page = *window->sheet().controls(opened);
 		const auto &controls = page.dialogTemplate().controls;
 		const auto first = std::ranges::find_if(controls, [](const auto &c) { return c.style & ui::kTabStop; });

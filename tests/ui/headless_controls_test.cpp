@@ -1,8 +1,11 @@
 #include "testing/headless_controls.h"
 
-#include "controls_contract.h"
+#include "testing/controls_contract.h"
 
-namespace mirel::ui::testing {
+namespace mirel::testing {
+
+using namespace ui;
+
 namespace {
 
 class HeadlessSurface : public Surface
@@ -23,4 +26,4 @@ INSTANTIATE_TEST_SUITE_P(Headless, ControlsContract,
 			 }));
 
 } // namespace
-} // namespace mirel::ui::testing
+} // namespace mirel::testing

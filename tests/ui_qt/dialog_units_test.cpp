@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/ui/contract_dialog.h"
+#include "testing/contract_dialog.h"
 
 namespace mirel::ui {
 namespace {

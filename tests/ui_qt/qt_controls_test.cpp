@@ -10,18 +10,20 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "testing/contract_dialog.h"
+#include "testing/controls_contract.h"
 #include "testing_qt/layout_check.h"
 #include "testing_qt/qt_user_actions.h"
-
-#include "tests/ui/contract_dialog.h"
-#include "tests/ui/controls_contract.h"
 
 // What the Qt surface adds to the contract: widgets named and placed from
 // the template, and Qt's own habits kept away from models; and the check of
 // a rendered window's layout. What screen readers hear of them is asked of
 // the real pages and dialogs (tests/shell/accessibility_test.cpp).
 
-namespace mirel::ui::testing {
+namespace mirel::testing {
+
+using namespace ui;
+
 namespace {
 
 // A window shown on screen with a user at its keyboard and mouse.
@@ -118,4 +120,4 @@ TEST(LayoutCheck, ReportsAClippedLabelAndAnOverlapAndNothingOnAGoodWindow)
 }
 
 } // namespace
-} // namespace mirel::ui::testing
+} // namespace mirel::testing

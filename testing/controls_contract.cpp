@@ -1,11 +1,13 @@
-#include "controls_contract.h"
+#include "testing/controls_contract.h"
 
 #include <utility>
 #include <vector>
 
-#include "contract_dialog.h"
+#include "testing/contract_dialog.h"
 
-namespace mirel::ui::testing {
+namespace mirel::testing {
+
+using namespace ui;
 
 namespace {
 
@@ -191,4 +193,4 @@ TEST_P(ControlsContract, Windows1252TextRoundTrips)
 }
 
 } // namespace
-} // namespace mirel::ui::testing
+} // namespace mirel::testing

@@ -9,10 +9,13 @@
 
 #include <gtest/gtest.h>
 
-#include "../settings/test_support.h"
 #include "cli/mirel_calc.h"
+#include "testing/scratch_files.h"
 
-namespace mirel::cli {
+// mirel-calc run in the test's process, and as the program at
+// MIREL_CALC_PATH, which the test's target defines.
+
+namespace mirel::testing {
 
 struct Outcome {
 	int status;
@@ -23,7 +26,7 @@ struct Outcome {
 inline Outcome calc(const std::vector<std::string> &args)
 {
 	std::ostringstream out, err;
-	const int status = run(args, out, err);
+	const int status = cli::run(args, out, err);
 	return { status, out.str(), err.str() };
 }
 
@@ -44,8 +47,7 @@ inline Outcome calcProgram(const std::vector<std::string> &args, const std::vect
 		command += quoted(word);
 	const std::string out = scratch + "/stdout", err = scratch + "/stderr";
 	const int status = std::system((command + " >" + quoted(out) + " 2>" + quoted(err)).c_str());
-	return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, testing_support::readFile(out),
-		 testing_support::readFile(err) };
+	return { WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(out), readFile(err) };
 }
 
 // Each test with a settings folder of its own, empty at the start, so that
@@ -57,7 +59,7 @@ protected:
 
 	std::string settingsPath() const { return config.path() + "/Talvern/Mirel.reg"; }
 
-	testing_support::TempDir config, scratch;
+	TempDir config, scratch;
 };
 
-} // namespace mirel::cli
+} // namespace mirel::testing

@@ -12,7 +12,7 @@
 #include "ui/controls.h"
 #include "ui/dialog_template.h"
 
-namespace mirel::ui::testing {
+namespace mirel::testing {
 
 // One window built from a template, with the controls a model uses and the
 // actions a user takes.
@@ -20,13 +20,13 @@ class Surface
 {
 public:
 	virtual ~Surface() = default;
-	virtual Controls &controls() = 0;
-	virtual UserActions &user() = 0;
+	virtual ui::Controls &controls() = 0;
+	virtual ui::UserActions &user() = 0;
 };
 
-using SurfaceFactory = std::function<std::unique_ptr<Surface>(const DialogTemplate &, NotificationSink &)>;
+using SurfaceFactory = std::function<std::unique_ptr<Surface>(const ui::DialogTemplate &, ui::NotificationSink &)>;
 
 class ControlsContract : public ::testing::TestWithParam<SurfaceFactory>
 {};
 
-} // namespace mirel::ui::testing
+} // namespace mirel::testing

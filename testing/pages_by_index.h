@@ -1,13 +1,13 @@
 #pragma once
 
-#include <gtest/gtest.h>
+#include <array>
 
-#include "resources/control_ids.h"
+#include "resources/templates.h"
 #include "settings/model/records.h"
-#include "testing/headless_sheet.h"
 
 namespace mirel::testing {
 
+// The seven pages by their place in the sheet, PageIndex as an int.
 inline constexpr int kFNumbers = static_cast<int>(PageIndex::FNumbers);
 inline constexpr int kDepthOfField = static_cast<int>(PageIndex::DepthOfField);
 inline constexpr int kHyperfocal = static_cast<int>(PageIndex::Hyperfocal);
@@ -16,22 +16,15 @@ inline constexpr int kAngleOfView = static_cast<int>(PageIndex::AngleOfView);
 inline constexpr int kMagnification = static_cast<int>(PageIndex::Magnification);
 inline constexpr int kSpotMeter = static_cast<int>(PageIndex::SpotMeter);
 
-// A fresh program state on the built-in settings, one sheet per test.
-class PageTest : public ::testing::Test
+// The template of the page at pageIndex.
+inline const ui::DialogTemplate &pageTemplate(int pageIndex)
 {
-protected:
-	HeadlessSheet sheet;
-	CalcSettings &settings = currentSettings();
-
-	// Picks fNumber from the aperture list id of the active page.
-	void pickStop(int id, const std::string &fNumber)
-	{
-		for (int i = 0; i < sheet.active().itemCount(id); ++i) {
-			if (sheet.active().itemText(id, i) == fNumber)
-				return sheet.pick(id, i);
-		}
-		ADD_FAILURE() << fNumber << " is not in the list";
-	}
-};
+	using namespace resources;
+	static const std::array<const ui::DialogTemplate *, kPageCount> kTemplates = {
+		&fNumbersTemplate(),    &depthOfFieldTemplate(),  &hyperfocalTemplate(), &fieldOfViewTemplate(),
+		&angleOfViewTemplate(), &magnificationTemplate(), &spotMeterTemplate(),
+	};
+	return *kTemplates[static_cast<std::size_t>(pageIndex)];
+}
 
 } // namespace mirel::testing

@@ -2,27 +2,25 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include <QApplication>
-
-#include <gtest/gtest.h>
 
 #include "settings/model/lifecycle.h"
 #include "shell/help_window.h"
 #include "shell/mirel_dlg.h"
 #include "shell/qt_dialog_host.h"
 
+// The running program in tests: its main window on settings a test gives,
+// its menu items and help, and the modal windows it opens, each driven from
+// within its own loop.
+
 class QAction;
 
 namespace mirel::testing {
-
-inline constexpr int kFNumbers = static_cast<int>(PageIndex::FNumbers);
-inline constexpr int kDepthOfField = static_cast<int>(PageIndex::DepthOfField);
-inline constexpr int kHyperfocal = static_cast<int>(PageIndex::Hyperfocal);
-inline constexpr int kFieldOfView = static_cast<int>(PageIndex::FieldOfView);
-inline constexpr int kMagnification = static_cast<int>(PageIndex::Magnification);
 
 // Stands in for the registry: counts loads and saves; a load can put stored
 // values in place.
@@ -32,13 +30,13 @@ public:
 	using Stored = std::function<void(CalcSettings &defaults, StartupPrefs &prefs)>;
 	explicit FakeStorage(Stored stored = {}) : stored_(std::move(stored)) {}
 
-	void readStored(CalcSettings &defaults, StartupPrefs &prefs) override
+	void readStored(CalcSettings &defaults, StartupPrefs &prefs, Remembered &) override
 	{
 		++reads;
 		if (stored_)
 			stored_(defaults, prefs);
 	}
-	void writeStored(const CalcSettings &, const StartupPrefs &) override
+	void writeStored(const CalcSettings &, const StartupPrefs &, const Remembered &) override
 	{
 		++writes;
 		savedUnderADialog = savedUnderADialog || QApplication::activeModalWidget();
@@ -52,14 +50,25 @@ private:
 	Stored stored_;
 };
 
+// The child of window named name; a missing one is a fault of the caller.
+template <typename Widget = QWidget>
+Widget &child(const QWidget &window, const char *name)
+{
+	auto *found = window.findChild<Widget *>(QString::fromLatin1(name));
+	if (!found)
+		throw std::logic_error(std::string("no ") + name);
+	return *found;
+}
+
 // The menu item of a command.
 QAction &menuAction(MirelDlg &window, int command);
 
 // The address of the topic the help window shows.
 QUrl shownTopic(const HelpWindow &help);
 
-// A main window on the settings from storage, shown and active. Closing it
-// asks the application's loop to quit.
+// A main window on the settings from storage, shown and active (it throws
+// when the window does not become active). Closing it asks the
+// application's loop to quit.
 std::unique_ptr<MirelDlg> openWindow(FakeStorage &storage);
 
 // Offscreen, a window asked to be active is made active a little later,

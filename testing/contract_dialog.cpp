@@ -1,8 +1,10 @@
-#include "contract_dialog.h"
+#include "testing/contract_dialog.h"
 
 #include <utility>
 
-namespace mirel::ui::testing {
+namespace mirel::testing {
+
+using namespace ui;
 
 ControlTemplate control(int id, ControlKind kind, std::string text, Rect rect, unsigned style, int group,
 			std::vector<std::string> items)
@@ -42,4 +44,4 @@ DialogTemplate contractDialog()
 	return d;
 }
 
-} // namespace mirel::ui::testing
+} // namespace mirel::testing

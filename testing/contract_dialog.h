@@ -8,7 +8,7 @@
 
 #include "ui/dialog_template.h"
 
-namespace mirel::ui::testing {
+namespace mirel::testing {
 
 enum ContractId {
 	kEdit = 10,
@@ -24,10 +24,10 @@ enum ContractId {
 	kButton = 50,
 };
 
-DialogTemplate contractDialog();
+ui::DialogTemplate contractDialog();
 
 // One control of a test template.
-ControlTemplate control(int id, ControlKind kind, std::string text, Rect rect, unsigned style = kNoStyle, int group = 0,
-			std::vector<std::string> items = {});
+ui::ControlTemplate control(int id, ui::ControlKind kind, std::string text, ui::Rect rect,
+			    unsigned style = ui::kNoStyle, int group = 0, std::vector<std::string> items = {});
 
-} // namespace mirel::ui::testing
+} // namespace mirel::testing

@@ -1,0 +1,146 @@
+// What the windows remember: kept in subkeys of their own, beside a stored
+// layout that stays as it was, taken back as saved, and quietly given up
+// when it cannot be read.
+#include "settings/model/built_in_defaults.h"
+#include "testing/settings_file_test.h"
+
+namespace mirel {
+namespace {
+
+using namespace std::string_literals;
+using namespace testing;
+
+const std::string kWindows = "HKEY_CURRENT_USER\\Software\\Talvern\\Mirel\\Windows";
+
+bool isWindowsKey(const RegKeyRecord &key)
+{
+	return key.path.starts_with(kWindows);
+}
+
+class RememberedFile : public SettingsFileTest
+{
+protected:
+	RegFile stored() const { return parseRegFile(readFile(path)).file; }
+	void storeText(const std::string &key, const std::string &name, const std::string &text)
+	{
+		RegFile file = stored();
+		*findValue(*findKey(file, kWindows + key), name) = { name, kRegSz, text + '\0' };
+		writeFile(path, formatRegFile(file));
+	}
+	std::string storedText(const std::string &key, const std::string &name) const
+	{
+		RegFile file = stored();
+		const RegValue *value = findValue(*findKey(file, kWindows + key), name);
+		return value ? value->data : "(none)";
+	}
+
+	static Remembered usersWindows()
+	{
+		Remembered r;
+		r.tablePlace = { -1200, 40, 900, 610 }; // on a screen left of the first
+		r.tableDistances = { 500.0, 1234.5, 30000.0 };
+		r.tableThirdStops = true;
+		r.plannerPlace = { 300, 200, 520, 430 };
+		r.plannerNear = 750.25;
+		r.plannerFar = 12000.0;
+		r.plannerToInfinity = false;
+		return r;
+	}
+};
+
+TEST_F(RememberedFile, AFileWithoutTheSubkeysLoadsAsBeforeAndASaveAddsOnlyThem)
+{
+	saveUsersFile();
+	load();
+	const CalcSettings users = currentSettings();
+	RegFile file = stored();
+	std::erase_if(file.keys, isWindowsKey);
+	const std::string before = formatRegFile(file);
+	writeFile(path, before);
+
+	load();
+	EXPECT_EQ(currentSettings(), users);
+	EXPECT_EQ(remembered(), Remembered());
+	run();
+	file = stored();
+	EXPECT_TRUE(std::ranges::any_of(file.keys, isWindowsKey));
+	std::erase_if(file.keys, isWindowsKey);
+	EXPECT_EQ(formatRegFile(file), before);
+	EXPECT_EQ(recorder.shown, std::vector<std::string>());
+	EXPECT_EQ(filesIn(folder), (std::vector<std::string>{ "Mirel.reg", "Mirel.reg.lock" }));
+}
+
+TEST_F(RememberedFile, WhatTheWindowsRememberedComesBackAsItWasInTextsRegeditShows)
+{
+	run([] { remembered() = usersWindows(); });
+	EXPECT_EQ(storedText("\\DepthOfFieldTable", "Place"), "-1200 40 900 610\0"s);
+	EXPECT_EQ(storedText("\\DepthOfFieldTable", "Distances"), "500.0 1234.5 30000.0\0"s);
+	EXPECT_EQ(storedText("\\FocusPlanner", "Near"), "750.250000\0"s);
+	EXPECT_EQ(storedText("\\FocusPlanner", "ToInfinity"), "\0\0\0\0"s);
+	load();
+	EXPECT_EQ(remembered(), usersWindows());
+	EXPECT_EQ(recorder.shown, std::vector<std::string>());
+}
+
+// Each remembered value that cannot be taken as it stands: its built-in
+// value, without a word or a copy aside; the rest as saved.
+TEST_F(RememberedFile, ADamagedValueQuietlyFallsBackToItsBuiltInValue)
+{
+	struct Row {
+		const char *key;
+		const char *name;
+		std::string stored;
+		std::function<void(Remembered &expected)> fallsBack;
+	};
+	const auto place = [](Remembered &r) { r.tablePlace = {}; };
+	const auto distances = [](Remembered &r) { r.tableDistances = {}; };
+	const auto near = [](Remembered &r) { r.plannerNear = Remembered().plannerNear; };
+	const Row rows[] = {
+		{ "\\DepthOfFieldTable", "Place", "120 abc 900 600", place },
+		{ "\\DepthOfFieldTable", "Place", "120 80 900", place },
+		{ "\\DepthOfFieldTable", "Place", "120 80.5 900 600", place },
+		{ "\\DepthOfFieldTable", "Place", "1 2 3 99999999999", place },
+		{ "\\DepthOfFieldTable", "Place", std::string(600, '1'), place }, // longer than a read takes
+		{ "\\DepthOfFieldTable", "Distances", "500 1,5,7", distances },
+		{ "\\FocusPlanner", "Near", "far away", near },
+		{ "\\FocusPlanner", "Near", "inf", near },
+		{ "\\FocusPlanner", "Near", "1e300", near }, // no "%f" text reads it back
+	};
+	for (const Row &row : rows) {
+		run([] { remembered() = usersWindows(); });
+		storeText(row.key, row.name, row.stored);
+		load();
+		Remembered expected = usersWindows();
+		row.fallsBack(expected);
+		EXPECT_EQ(remembered(), expected) << row.name << " " << row.stored.substr(0, 20);
+	}
+	EXPECT_EQ(recorder.shown, std::vector<std::string>());
+	EXPECT_EQ(filesIn(folder), (std::vector<std::string>{ "Mirel.reg", "Mirel.reg.lock" }));
+}
+
+// As for the settings: another instance's save is kept where this run
+// changed nothing.
+TEST_F(RememberedFile, ASaveKeepsWhatAnotherInstanceRememberedWhereThisRunChangedNothing)
+{
+	run();
+	RegFileStore store(path);
+	const RegistryBinding binding(settingsKey, store);
+	RegistrySettingsStorage storage(settingsKey, store);
+	loadSettingsAtStartup(&storage);
+	{
+		RegFileStore otherStore(path);
+		RegistryKey otherKey("Mirel", "Talvern", &otherStore);
+		RegistrySettingsStorage other(otherKey, otherStore);
+		other.writeStored(builtInSettings(), builtInStartupPrefs(), usersWindows());
+		otherKey.close();
+	}
+	remembered().plannerNear = 2000.0;
+	saveSettingsAtExit(&storage);
+	load();
+	Remembered expected = usersWindows();
+	expected.plannerNear = 2000.0;
+	EXPECT_EQ(remembered(), expected);
+}
+
+} // namespace
+} // namespace mirel

@@ -1,0 +1,95 @@
+// The tool windows and the film formats editor with the longest texts they
+// show: nothing clipped, squeezed or reaching past its place, in a light
+// and a dark palette, on whatever screen and scale the test runs.
+
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "film_formats_qt/film_formats_dialog.h"
+#include "resources/control_ids.h"
+#include "settings/model/film_formats.h"
+#include "settings/model/records.h"
+#include "settings/model/remembered.h"
+#include "testing_qt/layout_check.h"
+#include "testing_qt/palettes.h"
+#include "ui_qt/tool_window.h"
+
+#include "testing_qt/shell_fixture.h"
+
+namespace mirel::testing {
+namespace {
+
+// As the pages would change them while the windows are open: a format of
+// 15 capitals, the widest name the film table holds as people write it,
+// with an APS-C frame, and a 24 mm lens. From 1.5 m to infinity that needs
+// f/13 and f/16, both past the diffraction limit, so the planner says two
+// long lines about diffraction.
+void useStressingSettings(LengthUnit unit)
+{
+	const SettingsChange change;
+	CalcSettings &settings = currentSettings();
+	settings.LengthUnit = unit;
+	settings.FocalLength = 24.0;
+	settings.FilmSize = 9;
+	FilmFormat &format = settings.FilmSizes[9];
+	setFilmName(format, "MAMIYA RZ67 PRO");
+	format.Width = 23.5;
+	format.Height = 15.6;
+	settings.filmCoC = suggestedCoC(format);
+}
+
+std::string problemsOf(const QWidget &window)
+{
+	QApplication::processEvents(); // layouts settle on posted events
+	std::string listed;
+	for (const std::string &problem : ui::windowLayoutProblems(window))
+		listed += "\n  " + problem;
+	return listed;
+}
+
+TEST(ToolWindowLayout, NothingIsClippedWithTheLongestTextsInLightAndDark)
+{
+	const QPalette before = QApplication::palette();
+	for (const LengthUnit unit : { LengthUnit::Metres, LengthUnit::Feet }) {
+		FakeStorage storage;
+		const auto window = openWindow(storage);
+		remembered().tableThirdStops = true; // the most rows
+		QWidget &table = window->toolWindow(ids::command::DepthOfFieldTable);
+		QWidget &planner = window->toolWindow(ids::command::FocusPlanner);
+		table.show();
+		planner.show();
+		QApplication::processEvents();
+		useStressingSettings(unit);
+		FilmFormatsDialog formats({}, window.get());
+		formats.show();
+		for (const auto &[name, palette] :
+		     { std::pair{ "light", ui::lightPalette() }, { "dark", ui::darkPalette() } }) {
+			QApplication::setPalette(palette);
+			for (const QWidget *shown : { &table, &planner, static_cast<QWidget *>(&formats) })
+				EXPECT_EQ(problemsOf(*shown), "") << shown->objectName().toStdString() << ", " << name
+								  << ", unit " << static_cast<int>(unit);
+		}
+		QApplication::setPalette(before);
+
+		// Reasons in place of results: a name refused, a distance that is no
+		// number, a nearest distance inside the lens.
+		QLineEdit *name = formats.field({ 0, FilmTableEditor::Name });
+		name->setText(QStringLiteral("MAMIYA RZ67 PRO 6X7"));
+		emit name->textEdited(name->text());
+		name->setCursorPosition(0);
+		for (const auto &[window, field, typed] :
+		     { std::tuple{ &table, "dofDistances", "1, 1.5, far" }, { &planner, "plannerNear", "0.01" } }) {
+			auto *edit = window->findChild<QLineEdit *>(QString::fromLatin1(field));
+			edit->selectAll();
+			QTest::keyClicks(edit, QString::fromLatin1(typed));
+			QTest::keyClick(edit, Qt::Key_Return);
+		}
+		for (const QWidget *shown : { &table, &planner, static_cast<QWidget *>(&formats) })
+			EXPECT_EQ(problemsOf(*shown), "") << shown->objectName().toStdString() << " saying why";
+	}
+}
+
+} // namespace
+} // namespace mirel::testing
