@@ -45,10 +45,6 @@ std::size_t digitsAt(std::string_view text, std::size_t pos)
 	return n;
 }
 
-} // namespace
-
-namespace {
-
 // The atof rule. With commaDecimal a comma right after the whole digits and
 // before a digit is the decimal mark, as the point is.
 double parseLeadingNumber(std::string_view text, bool commaDecimal)
