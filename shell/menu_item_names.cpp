@@ -66,7 +66,11 @@ public:
 		if (name == pressAction() && item_->isEnabled())
 			item_->trigger();
 	}
-	QStringList keyBindingsForAction(const QString &) const override { return { text(QAccessible::Accelerator) }; }
+	QStringList keyBindingsForAction(const QString &) const override
+	{
+		const QString key = text(QAccessible::Accelerator);
+		return key.isEmpty() ? QStringList() : QStringList{ key };
+	}
 
 private:
 	QPointer<QMenu> menu_;

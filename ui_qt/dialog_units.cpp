@@ -38,36 +38,28 @@ public:
 	const QFontMetrics &metrics() const { return metrics_; }
 
 	// The width of text laid out on one line, as a label does.
-	int lineWidth(const QString &text)
-	{
-		return remembered(u'l', text, 0,
-				  [&] {
-					  return metrics_.boundingRect(QRect(0, 0, INT_MAX / 2, INT_MAX / 2), 0, text)
-						  .size();
-				  })
-			.width();
-	}
-	// The advance of text, as a button or edit box lays it out.
-	int advance(const QString &text)
-	{
-		return remembered(u'a', text, 0, [&] { return QSize(metrics_.horizontalAdvance(text), 0); }).width();
-	}
+	int lineWidth(const QString &text) { return bounds(text, INT_MAX / 2, 0).width(); }
 	// The room text takes word-wrapped to width.
-	QSize wrapped(const QString &text, int width)
-	{
-		return remembered(u'w', text, width, [&] {
-			return metrics_.boundingRect(QRect(0, 0, width, INT_MAX / 2), Qt::TextWordWrap, text).size();
-		});
-	}
+	QSize wrapped(const QString &text, int width) { return bounds(text, width, Qt::TextWordWrap); }
+	// The advance of text, as a button or edit box lays it out.
+	int advance(const QString &text) { return bounds(text, -1, 0).width(); }
 
 private:
-	template <typename Measured>
-	QSize remembered(QChar how, const QString &text, int width, Measured measured)
+	// The advance of text for width -1, else its bounding box laid out in
+	// width with flags; measured once for each font.
+	QSize bounds(const QString &text, int width, int flags)
 	{
-		static QHash<QString, QSize> sizes;
-		const QString key = font_ + how + QString::number(width) + u'\n' + text;
-		const auto found = sizes.constFind(key);
-		return found != sizes.constEnd() ? *found : *sizes.insert(key, measured());
+		static QHash<QString, QSize> measured;
+		const QString key =
+			font_ + u'/' + QString::number(width) + u'/' + QString::number(flags) + u'\n' + text;
+		auto found = measured.constFind(key);
+		if (found == measured.constEnd()) {
+			const QSize size =
+				width < 0 ? QSize(metrics_.horizontalAdvance(text), 0)
+					  : metrics_.boundingRect(QRect(0, 0, width, INT_MAX / 2), flags, text).size();
+			found = measured.insert(key, size);
+		}
+		return *found;
 	}
 
 	QFontMetrics metrics_;
