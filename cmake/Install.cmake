@@ -4,12 +4,28 @@
 include(GNUInstallDirs)
 
 set(MIREL_DESKTOP_OUTPUT ${PROJECT_BINARY_DIR}/desktop)
+set(MIREL_DOC_OUTPUT ${PROJECT_BINARY_DIR}/doc)
+
+# FILE.gz made beside FILE at build time with gzip -9n, as Debian wants
+# manual pages and changelogs: as small as gzip makes them, and with no name
+# or time stamp inside that would make two builds of one source differ.
+function(mirel_gzip file)
+  get_filename_component(name ${file} NAME)
+  add_custom_command(OUTPUT ${file}.gz
+    COMMAND gzip -9nkf ${file}
+    DEPENDS ${file}
+    COMMENT "Compressing ${name}"
+    VERBATIM)
+  add_custom_target(gzip_${name} ALL DEPENDS ${file}.gz)
+endfunction()
 
 # A program's manual page, made from desktop/NAME.SECTION.in with the
 # project's version and release date.
 function(mirel_install_man_page name section)
-  configure_file(${PROJECT_SOURCE_DIR}/desktop/${name}.${section}.in ${MIREL_DESKTOP_OUTPUT}/${name}.${section} @ONLY)
-  install(FILES ${MIREL_DESKTOP_OUTPUT}/${name}.${section} DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section})
+  set(page ${MIREL_DESKTOP_OUTPUT}/${name}.${section})
+  configure_file(${PROJECT_SOURCE_DIR}/desktop/${name}.${section}.in ${page} @ONLY)
+  mirel_gzip(${page})
+  install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section})
 endfunction()
 
 # The programs, and a manual page for each.
@@ -27,4 +43,24 @@ foreach(size IN LISTS MIREL_ICON_SIZES)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${MIREL_APP_ID}.png)
 endforeach()
 
-install(FILES README.md LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/mirel)
+# The copyright file in Debian's machine-readable form, Mirel's licence in
+# it as LICENSE words it: each line indented by a blank, an empty line
+# written as " .".
+file(READ ${MIREL_LICENSE_FILE} licence)
+string(STRIP "${licence}" licence)
+string(REPLACE "\n" "\n " licence " ${licence}")
+set(previous "")
+while(NOT licence STREQUAL previous)
+  set(previous "${licence}")
+  string(REGEX REPLACE "\n[ \t]*\n" "\n .\n" licence "${licence}")
+endwhile()
+set(MIREL_LICENSE_DEP5 "${licence}")
+configure_file(cmake/debian/copyright.in ${MIREL_DOC_OUTPUT}/copyright @ONLY)
+
+# The changelog, in Debian's form: the package is made here, from this
+# source, so its changelog and the program's are one.
+configure_file(cmake/debian/changelog ${MIREL_DOC_OUTPUT}/changelog COPYONLY)
+mirel_gzip(${MIREL_DOC_OUTPUT}/changelog)
+
+install(FILES README.md ${MIREL_DOC_OUTPUT}/copyright ${MIREL_DOC_OUTPUT}/changelog.gz
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/mirel)

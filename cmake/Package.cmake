@@ -5,7 +5,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME mirel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Mirel developers")
-set(CPACK_PACKAGE_CONTACT "The Mirel developers <mirel@example.org>")
+set(CPACK_PACKAGE_CONTACT ${MIREL_CONTACT})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for photographers")
 set(CPACK_PACKAGE_DESCRIPTION
   "Mirel works out the optical and exposure figures a photographer needs when
@@ -13,14 +13,19 @@ choosing lens, aperture and focus: f-numbers and stops, depth of field,
 hyperfocal distance, field of view, angle of view, magnification and
 spot-meter angles. Every result is worked out again as you type, in
 millimetres, centimetres, metres, inches or feet, for ten built-in film
-formats. A Qt 6 desktop application with a launcher entry, in-window help
-and a manual page.")
+formats. A depth of field table, printed as a card if you like, and a focus
+planner work beside the pages; mirel-calc gives the same results on the
+command line. A Qt 6 desktop application with a launcher entry, in-window
+help and manual pages.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# A program that links lensfun's library reads lensfun's camera database:
+# it then needs liblensfun-data-v1 in CPACK_DEBIAN_PACKAGE_DEPENDS, as a
+# dependency of its own (scripts/check-package holds to it).
 # Qt picks the Wayland platform where it is installed, else runs through
 # XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
