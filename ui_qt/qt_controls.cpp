@@ -53,6 +53,13 @@ void keepTabStopOnCheck(QButtonGroup *group)
 		radio->setFocusPolicy(radio == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
+// One empty completer, lent to each editable box's line edit on its way in.
+QCompleter *emptyCompleter()
+{
+	static QCompleter *const completer = new QCompleter(qApp);
+	return completer;
+}
+
 bool isList(ControlKind kind)
 {
 	return kind == ControlKind::ComboBox || kind == ControlKind::DropDownList;
@@ -110,9 +117,9 @@ QtControls::QtControls(const DialogTemplate &dialog, NotificationSink &sink, QWi
 		w->setObjectName(QString::number(c.id));
 		QRect geometry = units_.toPixels(c.rect);
 		// A drop-down's height in the template includes its open list; the
-		// closed box is as tall as the style makes it.
+		// closed box is as tall as the style makes it (build() took it).
 		if (isList(c.kind))
-			geometry.setHeight(w->sizeHint().height());
+			geometry.setHeight(w->height());
 		w->setGeometry(geometry);
 		if (c.kind == ControlKind::Icon) {
 			const int side = std::min(geometry.width(), geometry.height());
@@ -171,12 +178,12 @@ QWidget *QtControls::build(const ControlTemplate &c)
 		if (c.kind == ControlKind::ComboBox) {
 			// The edit part holds what the user typed: no completion, and
 			// neither Enter nor leaving the box turns a typed text that
-			// matches an item into a pick. Its line edit comes with an
-			// empty completer, so that the box makes none: setEditable
-			// would make a completer over the list and the list's popup at
-			// once, the larger part of building a page with such a box.
+			// matches an item into a pick. Its line edit comes lent an empty
+			// completer, so that the box makes none: setEditable would make
+			// a completer over the list and the list's popup at once, the
+			// larger part of building a page with such a box.
 			auto *edit = new QLineEdit(combo);
-			edit->setCompleter(new QCompleter(edit));
+			edit->setCompleter(emptyCompleter());
 			combo->setLineEdit(edit);
 			combo->setInsertPolicy(QComboBox::NoInsert);
 			combo->setCompleter(nullptr);
@@ -185,6 +192,9 @@ QWidget *QtControls::build(const ControlTemplate &c)
 			connect(edit, &QLineEdit::textEdited, this,
 				[this, id] { sink_.notify(id, Notification::EditChanged); });
 		}
+		// The closed box's height, taken before the items are in: the size
+		// hint then measures none of them.
+		combo->resize(combo->width(), combo->sizeHint().height());
 		for (const std::string &item : c.items)
 			combo->addItem(fromCp1252(item));
 		combo->setCurrentIndex(-1);
