@@ -39,10 +39,11 @@ double aperture(const Given &given, const CalcSettings &settings)
 	return text ? readAperture("--aperture", *text) : settings.Aperture;
 }
 
-double focusDistance(const Given &given, const CalcSettings &settings)
+// The focus distance; read may take infinity.
+double focusDistance(const Given &given, const CalcSettings &settings, decltype(readLength) read = readLength)
 {
 	const std::string *text = option(given, "--distance");
-	return text ? readLength("--distance", *text, settings.LengthUnit) : settings.FocusDistance;
+	return text ? read("--distance", *text, settings.LengthUnit) : settings.FocusDistance;
 }
 
 double spotPercent(const Given &given, const CalcSettings &settings)
@@ -64,6 +65,8 @@ const FilmFormat &format(const CalcSettings &settings, int index)
 
 std::string lengthText(double mm, LengthUnit unit)
 {
+	if (std::isinf(mm))
+		return "infinity";
 	return formatPlain(fromMillimetres(mm, unit)) + " " + std::string(unitAbbreviation(unit));
 }
 
@@ -119,6 +122,13 @@ Report single(std::string_view command, std::vector<Field> inputs, std::vector<F
 		 .unusable = std::string(unusable) };
 }
 
+// The depth of field, also focused at infinity, which the pages cannot be.
+DepthOfFieldResults depthOfFieldAt(double f, double N, double c, double s, LengthUnit unit)
+{
+	return s == std::numeric_limits<double>::infinity() ? depthOfFieldAtInfinityResults(f, N, c, unit)
+							    : depthOfFieldResults(f, N, c, s, unit);
+}
+
 void keepFirstReason(Report &report, std::string_view unusable)
 {
 	if (report.unusable.empty())
@@ -148,9 +158,9 @@ Report depthOfField(const Given &given, const CalcSettings &settings)
 {
 	const double f = focalLength(given, settings);
 	const double N = aperture(given, settings);
-	const double s = focusDistance(given, settings);
+	const double s = focusDistance(given, settings, readDistance);
 	CircleOfConfusion c = circleOfConfusion(given, settings);
-	const DepthOfFieldResults r = depthOfFieldResults(f, N, c.mm, s, settings.LengthUnit);
+	const DepthOfFieldResults r = depthOfFieldAt(f, N, c.mm, s, settings.LengthUnit);
 	std::vector<Field> inputs{ focalField(f), apertureField("aperture", "Aperture", N),
 				   distanceField(s, settings.LengthUnit) };
 	inputs.insert(inputs.end(), c.fields.begin(), c.fields.end());
@@ -229,9 +239,9 @@ Report filmFormats(const Given &, const CalcSettings &settings)
 	for (int i = 0; i < kFilmFormatCount; ++i) {
 		const FilmFormat &film = format(settings, i);
 		report.rows.push_back(
-			{ { input("index", "Index", "", i, std::to_string(i)),
-			    named("name", "Name", std::string(filmName(film))), mm("width", "Width", film.Width),
-			    mm("height", "Height", film.Height), mm("coc", "Suggested CoC", suggestedCoC(film)) },
+			{ { index("index", "Index", i), named("name", "Name", std::string(filmName(film))),
+			    mm("width", "Width", film.Width), mm("height", "Height", film.Height),
+			    mm("coc", "Suggested CoC", suggestedCoC(film)) },
 			  {} });
 	}
 	return report;
@@ -249,7 +259,7 @@ Report table(const Given &given, const CalcSettings &settings)
 	const std::vector<double> distances = distanceList
 						      ? readList("--distances", *distanceList,
 								 [unit](std::string_view name, std::string_view text) {
-									 return readLength(name, text, unit);
+									 return readDistance(name, text, unit);
 								 })
 						      : std::vector{ settings.FocusDistance };
 
@@ -259,7 +269,7 @@ Report table(const Given &given, const CalcSettings &settings)
 	for (const double N : apertures) {
 		const HyperfocalResult h = hyperfocalResult(f, N, c.mm, unit, settings.RoundOtherMethod);
 		for (const double s : distances) {
-			const DepthOfFieldResults r = depthOfFieldResults(f, N, c.mm, s, unit);
+			const DepthOfFieldResults r = depthOfFieldAt(f, N, c.mm, s, unit);
 			report.rows.push_back(
 				{ { apertureField("aperture", "Aperture", N), distanceField(s, unit) },
 				  { result("near", "Near", "mm", r.near), result("far", "Far", "mm", r.far),
@@ -271,15 +281,12 @@ Report table(const Given &given, const CalcSettings &settings)
 	return report;
 }
 
-// The farthest distance, or infinity for "inf" or "infinity".
 double farthest(const Given &given, const CalcSettings &settings)
 {
 	const std::string *text = option(given, "--far");
 	if (!text)
 		throw UsageError("--far: a farthest distance is needed; use a length, or inf for infinity");
-	if (*text == "inf" || *text == "infinity")
-		return std::numeric_limits<double>::infinity();
-	return readLength("--far", *text, settings.LengthUnit);
+	return readDistance("--far", *text, settings.LengthUnit);
 }
 
 double nearest(const Given &given, const CalcSettings &settings)
@@ -304,10 +311,9 @@ Report plan(const Given &given, const CalcSettings &settings)
 	CircleOfConfusion c = circleOfConfusion(given, settings);
 	const FocusPlan p = planFocus({ f, c.mm, near, far });
 	const FocusPlanTexts texts = focusPlanTexts(p, c.mm, settings.LengthUnit, settings.RoundOtherMethod);
-	const std::string farText = std::isinf(far) ? "infinity" : lengthText(far, settings.LengthUnit);
 	std::vector<Field> inputs{ focalField(f),
 				   input("near", "Nearest", "mm", near, lengthText(near, settings.LengthUnit)),
-				   input("far", "Farthest", "mm", far, farText) };
+				   input("far", "Farthest", "mm", far, lengthText(far, settings.LengthUnit)) };
 	inputs.insert(inputs.end(), c.fields.begin(), c.fields.end());
 	return single("plan", std::move(inputs),
 		      { input("focus", "Focus at", "mm", p.focus, texts.focus),
@@ -325,7 +331,10 @@ Report diffraction(const Given &given, const CalcSettings &settings)
 	CircleOfConfusion c = circleOfConfusion(given, settings);
 	std::vector<Field> inputs{ apertureField("aperture", "Aperture", N) };
 	inputs.insert(inputs.end(), c.fields.begin(), c.fields.end());
-	const std::string_view unusable = diffractionUnusable(N, c.mm);
+	const double airy = airyDiskDiameter(N), limit = diffractionLimitedAperture(c.mm);
+	std::string_view unusable = diffractionUnusable(N, c.mm);
+	if (unusable.empty() && !(std::isfinite(airy) && std::isfinite(limit)))
+		unusable = kNoFiniteResult;
 	if (!unusable.empty()) {
 		const Result none{ std::numeric_limits<double>::quiet_NaN(), std::string(kNotAvailable) };
 		return single("diffraction", std::move(inputs),
@@ -333,7 +342,6 @@ Report diffraction(const Given &given, const CalcSettings &settings)
 				named("diffraction", "Diffraction", std::string(kNotAvailable)) },
 			      unusable);
 	}
-	const double airy = airyDiskDiameter(N), limit = diffractionLimitedAperture(c.mm);
 	return single("diffraction", std::move(inputs),
 		      { input("airy_disk", "Airy disk", "mm", airy, formatFixed(airy, 4) + " mm"),
 			input("limit", "Sharpest to", "", limit, "f/" + formatFixed(limit, 1)),
@@ -409,7 +417,7 @@ const std::vector<Command> &commands()
 		{ "plan",
 		  "Focus distance and the smallest f-number that keep NEAR to FAR sharp, with the next whole and third "
 		  "stops and what diffraction does at them",
-		  "mirel-calc plan --focal 24 --format APS-C --near 1.5m --far inf",
+		  "mirel-calc plan --focal 24 --format APS --near 1.5m --far inf",
 		  { "--focal", "--near", "--far", "--coc", "--format" },
 		  {},
 		  plan },
@@ -436,16 +444,18 @@ OptionHelp optionHelp(std::string_view option)
 		{ "--focal", { "LENGTH", "Focal length; millimetres unless a unit follows (50, 5cm)" } },
 		{ "--aperture", { "F", "f-number: 8, f/8, f8 or F8" } },
 		{ "--distance",
-		  { "LENGTH", "Focus distance; in the display unit unless a unit follows (5m, 16.4ft, \"5 m\")" } },
+		  { "LENGTH",
+		    "Focus distance; in the display unit unless a unit follows (5m, 16.4ft, 6ft6in, \"5 m\"); dof also takes inf" } },
 		{ "--coc", { "LENGTH", "Circle of confusion; millimetres unless a unit follows" } },
 		{ "--format", { "FORMAT", "Film format: index 0 to 9 or name (35mm, \"6 \xC3\x97 7\" or 6x7)" } },
 		{ "--percent", { "PERCENT", "Spot size, percent of the frame area" } },
 		{ "--apertures", { "LIST", "f-numbers, comma-separated" } },
 		{ "--near",
 		  { "LENGTH", "Nearest distance that must be sharp; the display unit unless a unit follows" } },
-		{ "--far", { "LENGTH", "Farthest distance that must be sharp, or inf for infinity" } },
+		{ "--far", { "LENGTH", "Farthest distance that must be sharp, or inf for infinity", "inf" } },
 		{ "--distances",
-		  { "LIST", "Focus distances, comma-separated; the display unit unless a unit follows" } },
+		  { "LIST",
+		    "Focus distances, comma-separated; the display unit unless a unit follows; inf for infinity" } },
 	};
 	for (const Row &row : kRows) {
 		if (row.option == option)

@@ -34,10 +34,12 @@ struct Command {
 const std::vector<Command> &commands();
 
 // An input's value name and help, for the command line's help: an option
-// ("--focal") or an argument ("F1").
+// ("--focal") or an argument ("F1"); and the words a shell offers for it
+// (blank-separated), where there are some to offer.
 struct OptionHelp {
 	std::string_view valueName;
 	std::string_view help;
+	std::string_view words = {};
 };
 OptionHelp optionHelp(std::string_view option);
 

@@ -4,7 +4,9 @@
 
 int main(int argc, char **argv)
 {
-	const int status = mirel::cli::run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+	std::ios::sync_with_stdio(false);
+	const int status =
+		mirel::cli::run(std::vector<std::string>(argv + 1, argv + argc), std::cin, std::cout, std::cerr);
 	// A full disk or a closed pipe must not pass for a result.
 	if (!std::cout.flush()) {
 		std::cerr << "mirel-calc: the results could not be written\n";

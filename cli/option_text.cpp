@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -48,7 +49,8 @@ struct UnitName {
 
 constexpr UnitName kUnitNames[] = {
 	{ "mm", LengthUnit::Millimetres }, { "cm", LengthUnit::Centimetres }, { "m", LengthUnit::Metres },
-	{ "in", LengthUnit::Inches },      { "ft", LengthUnit::Feet },
+	{ "in", LengthUnit::Inches },      { "ft", LengthUnit::Feet },        { "\"", LengthUnit::Inches },
+	{ "'", LengthUnit::Feet },
 };
 
 std::optional<LengthUnit> unitNamed(std::string_view name)
@@ -77,21 +79,76 @@ std::string comparable(std::string_view utf8)
 	return out;
 }
 
+// A number and the unit behind it, if one is: the run of letters at the
+// end ("1e3mm" is 1000 mm), or a foot or inch mark.
+struct Amount {
+	double value;
+	std::optional<LengthUnit> unit;
+};
+
+std::optional<Amount> readAmount(std::string_view text)
+{
+	std::size_t split = text.size();
+	if (text.ends_with('\'') || text.ends_with('"'))
+		--split;
+	else
+		while (split > 0 && isLetter(text[split - 1]))
+			--split;
+	const std::string_view suffix = text.substr(split);
+	const std::optional<LengthUnit> unit = unitNamed(suffix);
+	const std::optional<double> value = readNumber(text.substr(0, split));
+	if (!value || (!suffix.empty() && !unit))
+		return std::nullopt;
+	return Amount{ *value, unit };
+}
+
+// Feet and inches together, as people in feet give a length: the feet up
+// to their mark ("ft" or "'"), then the inches with theirs ("in" or "\""),
+// their sign the feet's.
+std::optional<double> readFeetAndInches(std::string_view text)
+{
+	const std::string lower = lowered(text);
+	std::size_t end = lower.find("ft");
+	end = end == std::string::npos ? lower.find('\'') : end + 1;
+	if (end == std::string::npos)
+		return std::nullopt;
+	const std::string_view inchText = trimBlanks(text.substr(end + 1));
+	const std::optional<Amount> feet = readAmount(text.substr(0, end + 1));
+	const std::optional<Amount> inches = readAmount(inchText);
+	if (!feet || feet->unit != LengthUnit::Feet || !inches || inches->unit != LengthUnit::Inches ||
+	    inchText.starts_with('+') || inchText.starts_with('-'))
+		return std::nullopt;
+	return toMillimetres(feet->value, LengthUnit::Feet) +
+	       std::copysign(toMillimetres(inches->value, LengthUnit::Inches), feet->value);
+}
+
+bool namesInfinity(std::string_view text)
+{
+	const std::string word = lowered(trimBlanks(text));
+	return word == "inf" || word == "infinity";
+}
+
 } // namespace
 
 double readLength(std::string_view option, std::string_view text, LengthUnit bareUnit)
 {
-	// The unit is the run of letters at the end: "1e3mm" is 1000 mm.
 	const std::string_view whole = trimBlanks(text);
-	std::size_t letters = whole.size();
-	while (letters > 0 && isLetter(whole[letters - 1]))
-		--letters;
-	const std::string_view suffix = whole.substr(letters);
-	const std::optional<LengthUnit> unit = suffix.empty() ? bareUnit : unitNamed(suffix);
-	const std::optional<double> value = readNumber(whole.substr(0, letters));
-	if (!unit || !value)
-		refuse(option, text, "is not a length; use a number with mm, cm, m, in or ft");
-	return toMillimetres(*value, *unit);
+	std::optional<double> mm = readFeetAndInches(whole);
+	if (const std::optional<Amount> amount = readAmount(whole))
+		mm = toMillimetres(amount->value, amount->unit.value_or(bareUnit));
+	if (!mm)
+		refuse(option, text, "is not a length; use a number with mm, cm, m, in or ft (or 6ft6in)");
+	// 1e308 m is a number, but no number of millimetres.
+	if (!std::isfinite(*mm))
+		refuse(option, text, "is longer than any length mirel-calc computes with");
+	return *mm;
+}
+
+double readDistance(std::string_view option, std::string_view text, LengthUnit bareUnit)
+{
+	if (namesInfinity(text))
+		return std::numeric_limits<double>::infinity();
+	return readLength(option, text, bareUnit);
 }
 
 double readAperture(std::string_view option, std::string_view text)

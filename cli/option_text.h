@@ -25,8 +25,13 @@ public:
 // calculators' test, not a reader's.
 
 // A length in millimetres: a number with or without a unit, with or without
-// a blank between ("300mm", "5 m", "16.4ft"); a bare number is in bareUnit.
+// a blank between ("300mm", "5 m", "16.4ft", "6'" for feet and "6\"" for
+// inches), or feet and inches together ("6ft6in", "6ft 6in", "6'6\""); a bare
+// number is in bareUnit.
 double readLength(std::string_view option, std::string_view text, LengthUnit bareUnit);
+// A distance that may be infinite: a length, or "inf" or "infinity" in any
+// case for infinity.
+double readDistance(std::string_view option, std::string_view text, LengthUnit bareUnit);
 // An f-number: "8", "f/8", "f8" or "F8".
 double readAperture(std::string_view option, std::string_view text);
 // A number of stops, which may be negative or fractional.

@@ -7,6 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/safe_text.h"
 #include "core/cp1252.h"
 #include "core/number_text.h"
 
@@ -17,9 +18,16 @@ Field input(std::string key, std::string label, std::string unit, double value, 
 	return { std::move(key), std::move(label), std::move(unit), value, std::move(text) };
 }
 
+Field index(std::string key, std::string label, int value)
+{
+	return { std::move(key),        std::move(label),  {}, static_cast<double>(value),
+		 std::to_string(value), Field::Kind::Index };
+}
+
 Field named(std::string key, std::string label, std::string text)
 {
-	return { std::move(key), std::move(label), {}, std::numeric_limits<double>::quiet_NaN(), std::move(text) };
+	return { std::move(key),  std::move(label), {}, std::numeric_limits<double>::quiet_NaN(),
+		 std::move(text), Field::Kind::Text };
 }
 
 Field result(std::string key, std::string label, std::string unit, const Result &result)
@@ -49,9 +57,18 @@ std::string padded(std::string text, std::size_t width)
 	return shown < width ? text.append(width - shown, ' ') : text;
 }
 
-bool isName(const Field &field)
+bool isText(const Field &field)
 {
-	return std::isnan(field.value) && field.unit.empty() && !field.text.empty();
+	return field.kind == Field::Kind::Text;
+}
+
+// A field's value for machines: null for none and for infinity, which JSON
+// cannot hold (the text says "infinity").
+Json jsonValue(const Field &field)
+{
+	if (field.kind == Field::Kind::Index)
+		return static_cast<long long>(field.value);
+	return std::isfinite(field.value) ? Json(field.value) : Json(nullptr);
 }
 
 std::string machineKey(const Field &field)
@@ -62,10 +79,10 @@ std::string machineKey(const Field &field)
 void addInputs(Json &object, const std::vector<Field> &inputs)
 {
 	for (const Field &field : inputs) {
-		if (isName(field))
+		if (isText(field))
 			object[field.key] = utf8FromCp1252(field.text);
 		else
-			object[machineKey(field)] = field.value;
+			object[machineKey(field)] = jsonValue(field);
 	}
 }
 
@@ -73,27 +90,22 @@ void addResults(Json &object, const std::vector<Field> &results)
 {
 	for (const Field &field : results) {
 		object[field.key] = { { "text", utf8FromCp1252(field.text) },
-				      { "value", std::isfinite(field.value) ? Json(field.value) : Json(nullptr) },
+				      { "value", jsonValue(field) },
 				      { "unit", field.unit } };
 	}
 }
 
 std::string csvCell(const Field &field)
 {
-	if (isName(field)) {
-		std::string text = utf8FromCp1252(field.text);
-		if (text.find_first_of(",\"\r\n") == std::string::npos)
-			return text;
-		for (std::size_t at = 0; (at = text.find('"', at)) != std::string::npos; at += 2)
-			text.insert(at, 1, '"');
-		return '"' + text + '"';
-	}
+	if (isText(field))
+		return csvTextCell(utf8FromCp1252(field.text));
 	return std::isnan(field.value) ? std::string() : formatExact(field.value);
 }
 
 // A result's text as it goes after its label: a text of several lines
 // keeps to its column, and a line that names its label already
-// ("Diffraction: f/22 blurs ...") does not name it twice.
+// ("Diffraction: f/22 blurs ...") does not name it twice. Control
+// characters are shown escaped, as in every text for people.
 std::string columnText(const Field &field, std::size_t column)
 {
 	const std::string text = utf8FromCp1252(field.text), prefix = field.label + ": ";
@@ -107,13 +119,26 @@ std::string columnText(const Field &field, std::size_t column)
 			line.remove_prefix(prefix.size());
 		if (start > 0)
 			out += "\n" + std::string(column, ' ');
-		out += line;
+		out += escapeControls(line);
 		start = end + 1;
 	}
 	return out;
 }
 
 } // namespace
+
+std::string_view unusableReason(const Report &report)
+{
+	if (!report.unusable.empty())
+		return report.unusable;
+	for (const Row &row : report.rows) {
+		for (const Field &field : row.results) {
+			if (field.text == kNotAvailable)
+				return kNoFiniteResult;
+		}
+	}
+	return {};
+}
 
 std::string formatText(const Report &report)
 {
@@ -135,7 +160,7 @@ std::string formatText(const Report &report)
 			for (const Field &field : *fields) {
 				if (lines.size() == 2)
 					lines.front().push_back(field.label);
-				cells.push_back(utf8FromCp1252(field.text));
+				cells.push_back(escapeControls(utf8FromCp1252(field.text)));
 			}
 		}
 	}
@@ -153,7 +178,9 @@ std::string formatText(const Report &report)
 	return out;
 }
 
-std::string formatJson(const Report &report)
+namespace {
+
+Json jsonOf(const Report &report)
 {
 	Json json;
 	json["command"] = report.command;
@@ -179,24 +206,58 @@ std::string formatJson(const Report &report)
 		json["rows"] = std::move(rows);
 	}
 	json["unusable"] = report.unusable.empty() ? Json(nullptr) : Json(report.unusable);
-	return json.dump(2) + "\n";
+	return json;
+}
+
+} // namespace
+
+std::string formatJson(const Report &report)
+{
+	return jsonOf(report).dump(2) + "\n";
+}
+
+std::string formatJsonLine(const Report &report, int line)
+{
+	Json json;
+	json["line"] = line;
+	json.update(jsonOf(report));
+	return json.dump() + "\n";
+}
+
+CsvCells csvCells(const Report &report)
+{
+	CsvCells cells;
+	const auto each = [&](const Row &row, auto cell) {
+		std::vector<std::string> line;
+		for (const auto *fields : { &report.inputs, &row.inputs, &row.results }) {
+			for (const Field &field : *fields)
+				line.push_back(cell(field));
+		}
+		return line;
+	};
+	if (!report.rows.empty())
+		cells.keys = each(report.rows.front(), machineKey);
+	for (const Row &row : report.rows)
+		cells.rows.push_back(each(row, csvCell));
+	return cells;
+}
+
+std::string csvLine(const std::vector<std::string> &cells)
+{
+	std::string line;
+	for (std::size_t i = 0; i < cells.size(); ++i)
+		line.append(i == 0 ? "" : ",").append(cells[i]);
+	return line + "\n";
 }
 
 std::string formatCsv(const Report &report)
 {
-	std::string out;
-	const auto line = [&](const Row &row, auto cell) {
-		const char *separator = "";
-		for (const auto *fields : { &report.inputs, &row.inputs, &row.results }) {
-			for (const Field &field : *fields)
-				out.append(std::exchange(separator, ",")).append(cell(field));
-		}
-		out += "\n";
-	};
-	if (!report.rows.empty())
-		line(report.rows.front(), machineKey);
-	for (const Row &row : report.rows)
-		line(row, csvCell);
+	const CsvCells cells = csvCells(report);
+	if (cells.keys.empty())
+		return {};
+	std::string out = csvLine(cells.keys);
+	for (const std::vector<std::string> &row : cells.rows)
+		out += csvLine(row);
 	return out;
 }
 

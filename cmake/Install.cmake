@@ -4,6 +4,7 @@
 include(GNUInstallDirs)
 
 set(MIREL_DESKTOP_OUTPUT ${PROJECT_BINARY_DIR}/desktop)
+set(MIREL_COMPLETION_OUTPUT ${PROJECT_BINARY_DIR}/cli/completion)
 set(MIREL_DOC_OUTPUT ${PROJECT_BINARY_DIR}/doc)
 
 # FILE.gz made beside FILE at build time with gzip -9n, as Debian wants
@@ -32,6 +33,12 @@ endfunction()
 install(TARGETS mirel mirel-calc)
 mirel_install_man_page(mirel 1)
 mirel_install_man_page(mirel-calc 1)
+
+# mirel-calc's shell completion, where bash-completion, zsh and fish look for
+# the completion of a command packaged with the system.
+install(FILES ${MIREL_COMPLETION_OUTPUT}/mirel-calc DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+install(FILES ${MIREL_COMPLETION_OUTPUT}/_mirel-calc DESTINATION ${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions)
+install(FILES ${MIREL_COMPLETION_OUTPUT}/mirel-calc.fish DESTINATION ${CMAKE_INSTALL_DATADIR}/fish/vendor_completions.d)
 
 # The desktop entry, the software-centre metainfo and the icon theme's icons,
 # all named by the application id.

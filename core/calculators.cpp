@@ -127,6 +127,20 @@ DepthOfFieldResults depthOfFieldResults(double focalLength, double aperture, dou
 	return r;
 }
 
+DepthOfFieldResults depthOfFieldAtInfinityResults(double focalLength, double aperture, double coc, LengthUnit unit)
+{
+	DepthOfFieldResults r{ hyperfocalUnusable(focalLength, aperture, coc), unavailable(), unavailable(),
+			       unavailable() };
+	if (!r.unusable.empty())
+		return r;
+	const double H = hyperfocalDistance(focalLength, aperture, coc);
+	r.near = fixed(H, fromMillimetres(H, unit), lengthSuffix(unit));
+	r.far = { kInfinity, "infinity" };
+	r.total = { kInfinity, "infinite" };
+	r.unusable = anyUnavailable({ r.near });
+	return r;
+}
+
 HyperfocalResult hyperfocalResult(double focalLength, double aperture, double coc, LengthUnit unit, int roundOther)
 {
 	HyperfocalResult r{ hyperfocalUnusable(focalLength, aperture, coc), unavailable() };

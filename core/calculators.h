@@ -60,6 +60,10 @@ struct DepthOfFieldResults {
 };
 DepthOfFieldResults depthOfFieldResults(double focalLength, double aperture, double coc, double focusDistance,
 					LengthUnit unit);
+// The same focused at infinity, which the command line can be asked for and
+// the page cannot: the near limit is then the hyperfocal distance (the limit
+// of H·s / (H + s − f) as s grows), the far limit and the depth infinite.
+DepthOfFieldResults depthOfFieldAtInfinityResults(double focalLength, double aperture, double coc, LengthUnit unit);
 
 // The hyperfocal distance in the display unit, rounded there and trimmed
 // ("10.42 m").

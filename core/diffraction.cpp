@@ -1,5 +1,7 @@
 #include "core/diffraction.h"
 
+#include <cmath>
+
 #include "core/aperture_series.h"
 #include "core/number_text.h"
 #include "core/optics.h"
@@ -14,9 +16,9 @@ bool diffractionExceeds(double N, double c)
 
 std::string diffractionText(double N, double c)
 {
-	if (!diffractionUnusable(N, c).empty())
+	const double blur = airyDiskDiameter(N), limit = diffractionLimitedAperture(c);
+	if (!diffractionUnusable(N, c).empty() || !std::isfinite(blur) || !std::isfinite(limit))
 		return {};
-	const double blur = airyDiskDiameter(N);
 	const bool exceeds = diffractionExceeds(N, c);
 	// Thousandths of a millimetre, or as many more decimals as it takes for
 	// a blur that differs from the circle not to read the same.
@@ -25,7 +27,7 @@ std::string diffractionText(double N, double c)
 		++decimals;
 	return "Diffraction: " + apertureText(N) + " blurs " + formatFixed(blur, decimals) + " mm, " +
 	       (exceeds ? "more than" : "within") + " the " + formatFixed(c, decimals) +
-	       " mm circle of confusion; sharpest depth up to about f/" + formatFixed(diffractionLimitedAperture(c), 1);
+	       " mm circle of confusion; sharpest depth up to about f/" + formatFixed(limit, 1);
 }
 
 } // namespace mirel

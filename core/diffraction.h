@@ -12,7 +12,8 @@ bool diffractionExceeds(double N, double c);
 // f-number up to which it stays within it:
 // "Diffraction: f/22 blurs 0.030 mm, more than the 0.025 mm circle of
 // confusion; sharpest depth up to about f/18.6", or "... f/8 blurs 0.011 mm,
-// within the ...". Empty when N or c is not a number greater than 0.
+// within the ...". Empty when N or c is not a number greater than 0, or is
+// so large that a figure of the text would be past the largest double.
 std::string diffractionText(double N, double c);
 
 } // namespace mirel

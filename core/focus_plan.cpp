@@ -39,6 +39,18 @@ std::optional<StopZone> zoneAt(const FocusRequest &r, double s, std::optional<Ma
 	return StopZone{ *aperture, limits.near, reachesInfinity ? kInfinity : limits.far };
 }
 
+// Whether every figure of the plan is a number: inputs of absurd magnitude
+// can take a figure past the largest double, or an f-number below the
+// smallest.
+bool isFinite(const FocusPlan &plan)
+{
+	const auto zoneIsFinite = [](const std::optional<StopZone> &zone) {
+		return !zone || (std::isfinite(zone->near) && !std::isnan(zone->far));
+	};
+	return std::isfinite(plan.focus) && std::isfinite(plan.fNumber) && plan.fNumber > 0.0 &&
+	       zoneIsFinite(plan.wholeStop) && zoneIsFinite(plan.thirdStop);
+}
+
 } // namespace
 
 FocusPlan planFocus(const FocusRequest &request)
@@ -50,13 +62,20 @@ FocusPlan planFocus(const FocusRequest &request)
 	const double f = request.focalLength;
 	const double near = request.near;
 	const double far = request.far;
-	const double s = std::isinf(far) ? 2.0 * near : 2.0 * near * far / (near + far);
-	// With far at infinity 1/far is 0 and H is s − f exactly.
-	const double H = std::isinf(far) ? s - f : 2.0 * (s - f) / (s * (1.0 / near - 1.0 / far));
+	// With r = near/far, between 0 and 1 (0 for far at infinity):
+	// s = 2 / (1/near + 1/far) = near·2 / (1 + r), at least near and at most
+	// far, and N = f² / (c·H) = (f/c)·(f/(s − f))·(1 − r)/(1 + r).
+	const double r = near / far;
+	const double s = near * (2.0 / (1.0 + r));
 	plan.focus = s;
-	plan.fNumber = f * f / (request.coc * H);
+	plan.fNumber = f / request.coc * (f / (s - f)) * ((1.0 - r) / (1.0 + r));
 	plan.wholeStop = zoneAt(request, s, stopAtOrAbove(plan.fNumber, kThirdsPerStop));
 	plan.thirdStop = zoneAt(request, s, stopAtOrAbove(plan.fNumber, 1));
+	if (!isFinite(plan)) {
+		FocusPlan none;
+		none.unusable = kNoFinitePlan;
+		return none;
+	}
 	plan.sharpest = sharpestAperture(f, request.coc, near, far, s);
 	return plan;
 }

@@ -33,15 +33,19 @@ struct StopZone {
 // sharpness is exactly the range asked for, solved from the formulas of
 // depthOfFieldLimits rather than approximated. Since 1/near + 1/far = 2/s
 // and 1/near − 1/far = 2(s − f)/(H·s):
-//   s = 2·near·far / (near + far)   (2·near for far at infinity)
-//   H = 2(s − f) / (s·(1/near − 1/far)),   N = f² / (c·H).
+//   s = 2 / (1/near + 1/far)   (2·near for far at infinity)
+//   H = 2(s − f) / (s·(1/near − 1/far)),   N = f² / (c·H),
+// each worked out in an order that stays within the doubles wherever the
+// result does (2·near·far and f² overflow long before s and N).
 // Any larger f-number at s holds the range with room to spare: the next
 // whole and third stops of the aperture series at or above N are given with
 // the zones they keep sharp, and the f-number at which diffraction and
 // defocus together blur the range least (sharpestAperture at s).
 struct FocusPlan {
 	// Why no focus can hold the range ("nearest distance is not greater
-	// than the focal length"); empty when there is a plan.
+	// than the focal length"), or that the plan for inputs of absurd
+	// magnitude is beyond the doubles (kNoFinitePlan); empty when there is
+	// a plan.
 	std::string_view unusable;
 	double focus = std::numeric_limits<double>::quiet_NaN();
 	double fNumber = std::numeric_limits<double>::quiet_NaN();
@@ -50,6 +54,8 @@ struct FocusPlan {
 	std::optional<StopZone> thirdStop;
 	SharpestAperture sharpest;
 };
+
+inline constexpr std::string_view kNoFinitePlan = "inputs give no finite plan";
 
 // Needs initStopMath.
 FocusPlan planFocus(const FocusRequest &request);

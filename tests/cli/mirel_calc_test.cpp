@@ -40,10 +40,21 @@ TEST_F(MirelCalc, BadInputIsRefusedNamingTheOptionWithNothingOnStdout)
 		     { { "mag", "--output", "xml" }, "--output: 'xml' is not an output; use text, json or csv" },
 		     { { "dof", "--coc", "0.03", "--format", "1" }, "--coc excludes --format" },
 		     { { "stops", "2.8" }, "F2 is required" },
-		     { { "dof", "--colour", "red" }, "The following arguments were not expected" },
+		     { { "dof", "--colour", "red" }, "'--colour' is not an option of dof\n" },
+		     { { "dof", "--focal", "5", "20" }, "The following argument was not expected: 20" },
 		     { { "plan", "--near", "1.5m" }, "--far: a farthest distance is needed" },
 		     { { "depth" }, "'depth' is not a command; use stops, fnumber, dof," },
-		     { {}, "A subcommand is required" },
+		     // The nearest name to one mistyped.
+		     { { "dof", "--focla", "50" }, "'--focla' is not an option of dof; did you mean --focal?\n" },
+		     { { "dof", "--aperure=8" }, "'--aperure' is not an option of dof; did you mean --aperture?\n" },
+		     { { "table", "--dist", "1m" }, "'--dist' is not an option of table; did you mean --distances?\n" },
+		     { { "--uint", "ft", "plan" }, "'--uint' is not an option of plan; did you mean --unit?\n" },
+		     { { "--no-setings" }, "'--no-setings' is not an option; did you mean --no-settings?\n" },
+		     { { "dfo", "--focal", "50" }, "'dfo' is not a command; did you mean dof?\n" },
+		     { { "tabel" }, "'tabel' is not a command; did you mean table?\n" },
+		     { { "fomrats" }, "'fomrats' is not a command; did you mean formats?\n" },
+		     { { "bach" }, "'bach' is not a command; did you mean batch?\n" },
+		     { {}, "a command is needed; use stops, fnumber, dof," },
 	     }) {
 		const Outcome outcome = calc(row.args);
 		EXPECT_EQ(outcome.status, kRefused) << row.message;

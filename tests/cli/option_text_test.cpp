@@ -1,5 +1,6 @@
 #include "cli/option_text.h"
 
+#include <cmath>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -43,13 +44,36 @@ TEST(OptionText, LengthsTakeAUnitOrTheBareUnit)
 		     Row{ "+.5m", U::Feet, 0.5, U::Metres },
 		     Row{ "-2cm", U::Metres, -2, U::Centimetres },
 		     Row{ "5,5m", U::Feet, 5.5, U::Metres },
+		     Row{ "6'", U::Metres, 6, U::Feet },
+		     Row{ "6\"", U::Metres, 6, U::Inches },
+		     // Feet and inches: 6 ft 6 in is 78 in.
+		     Row{ "6ft6in", U::Metres, 78, U::Inches },
+		     Row{ "6ft 6in", U::Metres, 78, U::Inches },
+		     Row{ " 6 FT 6 IN ", U::Metres, 78, U::Inches },
+		     Row{ "6'6\"", U::Metres, 78, U::Inches },
+		     Row{ "6' 6.5\"", U::Metres, 78.5, U::Inches },
+		     Row{ "-6ft6in", U::Metres, -78, U::Inches },
+		     Row{ "0ft6in", U::Metres, 6, U::Inches },
 	     }) {
-		EXPECT_EQ(readLength("--distance", row.text, row.bare), toMillimetres(row.value, row.unit)) << row.text;
+		EXPECT_DOUBLE_EQ(readLength("--distance", row.text, row.bare), toMillimetres(row.value, row.unit))
+			<< row.text;
 	}
-	for (const char *bad : { "5q", "", "m", "5 m m", "5km", "1e999m", "inf", "nan", "0x10", "5,5.5m", "++5", "5e" })
+	for (const char *bad :
+	     { "5q",     "",    "m",       "5 m m", "5km",    "1e999m",  "inf",       "nan",    "0x10",
+	       "5,5.5m", "++5", "5e",      "6ft6",  "6in6ft", "6ft-6in", "6ft+6in",   "6ft6ft", "6ft6m",
+	       "ft6in",  "6''", "6ft6in6", "6'6'",  "6\"6'",  "1e308m",  "1e308ft1in" })
 		EXPECT_THROW(readLength("--distance", bad, U::Metres), UsageError) << bad;
 	EXPECT_EQ(refusal([] { readLength("--far", "10q", U::Metres); }),
-		  "--far: '10q' is not a length; use a number with mm, cm, m, in or ft");
+		  "--far: '10q' is not a length; use a number with mm, cm, m, in or ft (or 6ft6in)");
+}
+
+TEST(OptionText, DistancesMayBeInfinite)
+{
+	for (const char *text : { "inf", "INF", " Infinity " })
+		EXPECT_EQ(readDistance("--far", text, LengthUnit::Metres), INFINITY) << text;
+	EXPECT_DOUBLE_EQ(readDistance("--far", "6ft6in", LengthUnit::Metres), 1981.2);
+	for (const char *bad : { "-inf", "infinite", "inf m", "1e999", "nan" })
+		EXPECT_THROW(readDistance("--far", bad, LengthUnit::Metres), UsageError) << bad;
 }
 
 TEST(OptionText, AperturesStopsAndPercentages)

@@ -91,6 +91,8 @@ TEST_F(FocusPlanner, ImpossibleRequestsSayWhy)
 		     Case{ { 0.0, 0.03, 2000.0, 3000.0 }, "focal length is not greater than 0" },
 		     Case{ { 50.0, -0.03, 2000.0, 3000.0 }, "circle of confusion is not greater than 0" },
 		     Case{ { 50.0, 0.03, kInfinity, kInfinity }, "nearest distance is not a finite number" },
+		     // f/c alone is 1e360, past the largest double.
+		     Case{ { 1e160, 1e-200, 3e160, 1e161 }, "inputs give no finite plan" },
 	     }) {
 		const FocusPlan plan = planFocus(c.request);
 		EXPECT_EQ(plan.unusable, c.reason) << c.request.near << " to " << c.request.far;

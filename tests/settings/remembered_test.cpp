@@ -24,13 +24,13 @@ protected:
 	void storeText(const std::string &key, const std::string &name, const std::string &text)
 	{
 		RegFile file = stored();
-		*findValue(*findKey(file, kWindows + key), name) = { name, kRegSz, text + '\0' };
+		file.setValue(file.addKey(kWindows + key), { name, kRegSz, text + '\0' });
 		writeFile(path, formatRegFile(file));
 	}
 	std::string storedText(const std::string &key, const std::string &name) const
 	{
-		RegFile file = stored();
-		const RegValue *value = findValue(*findKey(file, kWindows + key), name);
+		const RegFile file = stored();
+		const RegValue *value = file.findValue(kWindows + key, name);
 		return value ? value->data : "(none)";
 	}
 
@@ -53,21 +53,21 @@ TEST_F(RememberedFile, AFileWithoutTheSubkeysLoadsAsBeforeAndASaveAddsOnlyThem)
 	saveUsersFile();
 	load();
 	const CalcSettings users = currentSettings();
-	RegFile file = stored();
-	std::erase_if(file.keys, isWindowsKey);
-	const std::string before = formatRegFile(file);
+	std::vector<RegKeyRecord> keys = stored().keys();
+	std::erase_if(keys, isWindowsKey);
+	const std::string before = formatRegFile(RegFile(keys));
 	writeFile(path, before);
 
 	load();
 	EXPECT_EQ(currentSettings(), users);
 	EXPECT_EQ(remembered(), Remembered());
 	run();
-	file = stored();
-	EXPECT_TRUE(std::ranges::any_of(file.keys, isWindowsKey));
-	std::erase_if(file.keys, isWindowsKey);
-	EXPECT_EQ(formatRegFile(file), before);
+	keys = stored().keys();
+	EXPECT_TRUE(std::ranges::any_of(keys, isWindowsKey));
+	std::erase_if(keys, isWindowsKey);
+	EXPECT_EQ(formatRegFile(RegFile(keys)), before);
 	EXPECT_EQ(recorder.shown, std::vector<std::string>());
-	EXPECT_EQ(filesIn(folder), (std::vector<std::string>{ "Mirel.reg", "Mirel.reg.lock" }));
+	EXPECT_EQ(filesIn(folder), std::vector<std::string>{ "Mirel.reg" });
 }
 
 TEST_F(RememberedFile, WhatTheWindowsRememberedComesBackAsItWasInTextsRegeditShows)
@@ -115,7 +115,7 @@ TEST_F(RememberedFile, ADamagedValueQuietlyFallsBackToItsBuiltInValue)
 		EXPECT_EQ(remembered(), expected) << row.name << " " << row.stored.substr(0, 20);
 	}
 	EXPECT_EQ(recorder.shown, std::vector<std::string>());
-	EXPECT_EQ(filesIn(folder), (std::vector<std::string>{ "Mirel.reg", "Mirel.reg.lock" }));
+	EXPECT_EQ(filesIn(folder), std::vector<std::string>{ "Mirel.reg" });
 }
 
 // As for the settings: another instance's save is kept where this run

@@ -1,0 +1,129 @@
+// mirel-calc's answers to calls, as data: the call, its exit status and a
+// text its standard output holds. Figures by hand: 50 mm at f/8 with a
+// 0.03 mm circle has H = 50² / (8 × 0.03) = 10416.666667 mm.
+#include "cli/commands.h"
+#include "testing/mirel_calc_runs.h"
+
+namespace mirel::cli {
+namespace {
+
+using namespace testing;
+using Answers = CalcTest;
+
+struct Answer {
+	std::vector<std::string> args;
+	int status;
+	const char *out; // a part of standard output
+};
+
+void expectAnswers(std::initializer_list<Answer> rows)
+{
+	for (const Answer &row : rows) {
+		const Outcome outcome = calc(row.args);
+		std::string call;
+		for (const std::string &word : row.args)
+			call += word + " ";
+		EXPECT_EQ(outcome.status, row.status) << call << outcome.err;
+		EXPECT_NE(outcome.out.find(row.out), std::string::npos) << call << "\n" << outcome.out;
+	}
+}
+
+TEST_F(Answers, DistancesMayBeInfinite)
+{
+	const std::vector<std::string> lens{ "--focal", "50", "--aperture", "8", "--coc", "0.03" };
+	const auto with = [&](std::vector<std::string> args) {
+		args.insert(args.end(), lens.begin(), lens.end());
+		return args;
+	};
+	expectAnswers({
+		{ with({ "dof", "--distance", "inf" }), kDone,
+		  "Near:  10.416667 m\nFar:   infinity\nTotal: infinite\n" },
+		{ with({ "dof", "--distance", "Infinity" }), kDone, "Near:  10.416667 m\n" },
+		{ with({ "dof", "--distance", "inf", "--unit", "ft" }), kDone, "Near:  34.175416 ft\n" },
+		{ with({ "dof", "--distance", "inf", "--output", "json" }), kDone, "\"distance_mm\": null" },
+		{ { "dof", "--distance", "inf", "--focal", "0" }, kUnusable, "Near:  n/a" },
+		{ { "table", "--focal", "50", "--coc", "0.03", "--apertures", "8", "--distances", "2m,inf" },
+		  kDone,
+		  "f/8       infinity  10.416667 m  infinity" },
+		{ { "table", "--focal", "50", "--coc", "0.03", "--apertures", "8", "--distances", "inf", "--output",
+		    "csv" },
+		  kDone,
+		  "50,0.03,8,inf,10416.66666666666" },
+		{ { "plan", "--focal", "24", "--coc", "0.0163", "--near", "1.5m", "--far", "INF" },
+		  kDone,
+		  "Focus at:          3.00 m\n" },
+	});
+}
+
+TEST_F(Answers, LengthsInFeetAndInches)
+{
+	// 6 ft 6 in is 1981.2 mm, so 100 / (1981.2 - 100) = 0.053158; 5 ft 10 in
+	// is 1778 mm.
+	expectAnswers({
+		{ { "mag", "--focal", "100", "--distance", "6ft6in" }, kDone, "0.053158" },
+		{ { "mag", "--focal", "100", "--distance", "6'6\"" }, kDone, "0.053158" },
+		{ { "mag", "--focal", "100", "--distance", "6ft 6in" }, kDone, "0.053158" },
+		{ { "plan", "--near", "5' 10\"", "--far", "inf", "--output", "csv" }, kDone, ",1778," },
+	});
+}
+
+// Every input of every command at the ends of the doubles, alone and as the
+// issue that found them gave them: no text reads nan or inf, and a result
+// that reads n/a exits 1.
+TEST_F(Answers, AbsurdMagnitudesReadAsNumbersOrNotAvailable)
+{
+	std::vector<std::vector<std::string>> calls{
+		{ "plan", "--focal", "1e160", "--near", "3e160mm", "--far", "1e161mm" },
+		{ "plan", "--focal", "1e200", "--near", "2e200mm", "--far", "inf" },
+		{ "plan", "--focal", "1e160", "--coc", "1e200", "--near", "3e160mm", "--far", "1e161mm" },
+		{ "plan", "--near", "1e308mm", "--far", "inf" },
+		{ "plan", "--near", "1m", "--far", "1.7e308mm" },
+		{ "dof", "--distance", "inf", "--coc", "1e-320" },
+	};
+	for (const Command &command : commands()) {
+		std::vector<std::string> base{ std::string(command.name) };
+		if (command.name == "plan")
+			base.insert(base.end(), { "--near", "2m", "--far", "inf" });
+		for (const std::string_view argument : command.arguments)
+			base.push_back(argument == "STOPS" ? "1" : "2.8");
+		for (const char *value : { "1e308", "1.7e308", "1e-308", "5e-324", "1e160", "1e-160", "-1e308", "0" }) {
+			for (std::size_t i = 0; i < command.arguments.size(); ++i) {
+				calls.push_back(base);
+				calls.back()[calls.back().size() - command.arguments.size() + i] = value;
+			}
+			for (const std::string_view option : command.options) {
+				if (option == "--format")
+					continue;
+				calls.push_back(base);
+				const auto given = std::find(calls.back().begin(), calls.back().end(), option);
+				if (given != calls.back().end())
+					given[1] = std::string(value) + "mm";
+				else
+					calls.back().insert(calls.back().end(), { std::string(option), value });
+			}
+		}
+	}
+	int answered = 0;
+	for (const std::vector<std::string> &call : calls) {
+		const Outcome outcome = calc(call);
+		if (outcome.status == kRefused)
+			continue;
+		++answered;
+		std::string words = outcome.out;
+		for (const char *meant : { "infinity", "infinite" })
+			for (std::size_t at; (at = words.find(meant)) != std::string::npos;)
+				words.erase(at, std::string_view(meant).size());
+		std::string shown;
+		for (const std::string &word : call)
+			shown += word + " ";
+		EXPECT_EQ(words.find("nan"), std::string::npos) << shown << "\n" << outcome.out;
+		EXPECT_EQ(words.find("inf"), std::string::npos) << shown << "\n" << outcome.out;
+		EXPECT_EQ(outcome.out.find("n/a") != std::string::npos, outcome.status == kUnusable)
+			<< shown << "\n"
+			<< outcome.out << outcome.err;
+	}
+	EXPECT_GT(answered, 200) << "of " << calls.size();
+}
+
+} // namespace
+} // namespace mirel::cli
