@@ -45,9 +45,9 @@ std::size_t digitsAt(std::string_view text, std::size_t pos)
 	return n;
 }
 
-} // namespace
-
-double parseNumber(std::string_view text)
+// The atof rule. With commaDecimal a comma right after the whole digits and
+// before a digit is the decimal mark, as the point is.
+double parseLeadingNumber(std::string_view text, bool commaDecimal)
 {
 	std::size_t pos = 0;
 	while (pos < text.size() && isBlank(text[pos]))
@@ -61,10 +61,15 @@ double parseNumber(std::string_view text)
 	const std::size_t whole = digitsAt(text, pos);
 	pos += whole;
 	std::size_t fraction = 0;
+	std::size_t comma = std::string_view::npos;
 	if (pos < text.size() && text[pos] == '.') {
 		fraction = digitsAt(text, pos + 1);
 		if (whole > 0 || fraction > 0)
 			pos += 1 + fraction;
+	} else if (commaDecimal && whole > 0 && pos < text.size() && text[pos] == ',' && digitsAt(text, pos + 1) > 0) {
+		comma = pos - start;
+		fraction = digitsAt(text, pos + 1);
+		pos += 1 + fraction;
 	}
 	if (whole == 0 && fraction == 0)
 		return 0.0;
@@ -82,14 +87,29 @@ double parseNumber(std::string_view text)
 			negativeExponent = false;
 	}
 
+	std::string number(text.substr(start, pos - start));
+	if (comma != std::string_view::npos)
+		number[comma] = '.';
 	double value = 0.0;
-	const char *first = text.data() + start;
-	const auto [end, error] = std::from_chars(first, text.data() + pos, value, std::chars_format::general);
+	const char *end = number.data() + number.size();
+	const auto [stop, error] = std::from_chars(number.data(), end, value, std::chars_format::general);
 	if (error == std::errc::result_out_of_range)
 		value = negativeExponent ? 0.0 : std::numeric_limits<double>::infinity();
-	else if (error != std::errc() || end != text.data() + pos)
+	else if (error != std::errc() || stop != end)
 		value = 0.0;
 	return negative ? -value : value;
+}
+
+} // namespace
+
+double parseStoredNumber(std::string_view text)
+{
+	return parseLeadingNumber(text, false);
+}
+
+double parseNumber(std::string_view text)
+{
+	return parseLeadingNumber(text, true);
 }
 
 namespace {

@@ -15,12 +15,17 @@ std::string formatFixed(double value, int decimals = 6);
 // files other programs read: full precision, point-decimal.
 std::string formatExact(double value);
 
-// A number as the user typed it, by the rule of the C library's atof but
+// A number as a file stores it, by the rule of the C library's atof but
 // decimal only and independent of the locale: leading white space is
 // skipped, the longest prefix of the form [sign] digits [. digits]
 // [e [sign] digits] is converted and the rest ignored ("12abc" reads 12).
 // Text without such a prefix, "inf", "nan" and hexadecimal numbers read 0.
 // Magnitudes beyond the double range read as infinity, tiny ones as 0.
+double parseStoredNumber(std::string_view text);
+
+// A number as the user typed it: the same rule, and a comma between digits
+// with no point before it is the decimal mark, as half of Europe writes it
+// ("2,8" reads 2.8, "1,500.5" 1.5).
 double parseNumber(std::string_view text);
 
 // The text without the blanks (spaces and tabs) at its start, its end, or

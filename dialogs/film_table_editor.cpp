@@ -16,6 +16,14 @@ namespace {
 
 constexpr std::size_t kNameLength = 15; // the stored layout's field
 
+// What a camera or a print can have, in millimetres. A frame's side runs
+// from about 1 mm, the smallest phone sensors, to past 20 × 24 inch
+// (508 × 610 mm) sheet film. A circle of confusion below 0.0005 mm would be
+// smaller than a wavelength of light; the largest frame suggests 0.82 mm,
+// and the smallest frame's 0.00082 mm lies within the range too.
+constexpr double kSmallestSide = 1.0, kLargestSide = 1000.0;
+constexpr double kSmallestCoC = 0.0005, kLargestCoC = 1.0;
+
 std::size_t index(int row)
 {
 	return static_cast<std::size_t>(row);
@@ -82,14 +90,22 @@ std::string FilmTableEditor::problem(Field field) const
 		return {};
 	}
 	const std::optional<double> value = readNumber(typed);
-	if (field.column == CoC)
-		return value && *value >= 0.0 ? std::string()
-					      : "The circle of confusion must be a number of millimetres greater "
-						"than 0, or 0 for the suggested one.";
-	if (value && *value > 0.0)
-		return {};
-	return std::string(field.column == Width ? "The width" : "The height") +
-	       " must be a number of millimetres greater than 0.";
+	if (field.column == CoC) {
+		if (!value || !(*value == 0.0 || (*value >= kSmallestCoC && *value <= kLargestCoC)))
+			return "The circle of confusion must be a number of millimetres from 0.0005 to 1, or 0 for the "
+			       "suggested one: a smaller circle would be smaller than a wavelength of light, and even "
+			       "20 \u00d7 24 inch sheet film needs less than 0.5 mm.";
+	} else if (!value || *value < kSmallestSide || *value > kLargestSide) {
+		return std::string(field.column == Width ? "The width" : "The height") +
+		       " must be a number of millimetres from 1 to 1000: frames run from about 1 mm on the smallest "
+		       "phone sensors to past 20 \u00d7 24 inch (508 \u00d7 610 mm) sheet film.";
+	}
+	// The settings file keeps six decimals.
+	const std::string stored = formatTrimmed(*value);
+	if (parseStoredNumber(stored) != *value)
+		return "The settings keep six decimals, so " + std::string(trimBlanks(typed)) + " would be stored as " +
+		       stored + ".";
+	return {};
 }
 
 std::optional<FilmTableEditor::Field> FilmTableEditor::firstProblem() const

@@ -79,7 +79,14 @@ FilmFormatsDialog::FilmFormatsDialog(std::function<void()> help, QWidget *parent
 
 		auto *picker = new QComboBox(this);
 		picker->setObjectName(QStringLiteral("formatPreset%1").arg(row));
-		picker->setAccessibleName(QStringLiteral("Preset for format %1").arg(line));
+		const QString pickerName = QStringLiteral("Preset for format %1").arg(line);
+		picker->setAccessibleName(pickerName);
+		// On Linux screen readers name a list by the label whose buddy it
+		// is, its own name being its value: a label of its own, not shown,
+		// as the row's number alone would say nothing.
+		auto *spokenName = new QLabel(pickerName, this);
+		spokenName->setBuddy(picker);
+		spokenName->hide();
 		picker->addItem(QStringLiteral("Choose..."));
 		for (const FilmPreset &preset : filmPresets())
 			picker->addItem(QString::fromStdString(presetLabel(preset)));

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "desktop/identity.h"
+#include "shell/application_style.h"
 #include "shell/mirel_dlg.h"
 #include "shell/qt_message_box.h"
 #include "shell/quit_signals.h"
@@ -17,6 +18,7 @@ MirelApp::MirelApp(int &argc, char **argv) : QApplication(argc, argv)
 	// Lets Wayland compositors and docks match the window to its desktop
 	// entry and icon.
 	setDesktopFileName(QString::fromLatin1(identity::kApplicationId));
+	setStyle(new ApplicationStyle);
 	installMessageBoxes();
 	installEventFilter(this);
 }

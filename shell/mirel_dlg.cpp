@@ -29,6 +29,8 @@
 #include "settings/model/lifecycle.h"
 #include "settings/model/records.h"
 #include "shell/help_window.h"
+#include "shell/menu_item_names.h"
+#include "shell/menu_mnemonics.h"
 #include "shell/page_sheet.h"
 #include "shell/qt_dialog_host.h"
 #include "shell/shell_resources.h"
@@ -166,6 +168,7 @@ void MirelDlg::showDiffraction()
 
 void MirelDlg::buildMenu()
 {
+	nameMenuItemsWithoutShortcutText();
 	for (const resources::Menu &menu : resources::mainMenu()) {
 		QMenu *popup = menuBar()->addMenu(ui::fromCp1252(menu.title));
 		for (const resources::MenuItem &item : menuItemsWithToolWindows(menu)) {
@@ -180,6 +183,7 @@ void MirelDlg::buildMenu()
 			connect(action, &QAction::triggered, this, [this, command] { onCommand(command); });
 		}
 	}
+	followMenuMnemonics(*menuBar());
 }
 
 void MirelDlg::onCommand(int command)

@@ -1,10 +1,10 @@
 #include "shell/shell_resources.h"
 
-#include <limits>
-
 #include <QApplication>
 #include <QEvent>
+#include <QImageReader>
 #include <QPixmap>
+#include <QResource>
 #include <QTimer>
 #include <QWidget>
 #include <QtGlobal>
@@ -22,21 +22,32 @@ namespace mirel {
 
 namespace {
 
-// Title bars and task bars show the icon at up to 48 px; the larger sizes
-// serve task switchers and docks.
-constexpr int kLargestAtStart = 48;
-
-QIcon iconUpTo(int largest)
+QPixmap iconPicture(int size)
 {
 	initShellResources();
-	// From pixmaps: adding files would first look for an icon engine plugin
-	// for the suffix, a search that costs more than decoding the pictures.
-	QIcon icon;
-	for (const int size : identity::kIconSizes) {
-		if (size <= largest)
-			icon.addPixmap(QPixmap(QStringLiteral(":/icons/mirel-%1.png").arg(size)));
-	}
-	return icon;
+	// Decoded as PNG, which Qt reads itself: a reader left to detect the
+	// format loads every image format plugin first (SVG, JPEG, GIF, ICO
+	// and their libraries), which costs more than the picture. Not from a
+	// file added to the icon, either: that first looks for an icon engine
+	// plugin for the suffix.
+	QImageReader reader(QStringLiteral(":/icons/mirel-%1.png").arg(size), "png");
+	reader.setAutoDetectImageFormat(false);
+	return QPixmap::fromImage(reader.read());
+}
+
+// Title bars show the icon at 16 to 24 px and task bars at 32 to 48 px: one
+// size serves them until the window has first painted, and comes as raw
+// pixels, for the first picture decoded costs a good part of a
+// millisecond, most of it setting up the decoding.
+QPixmap iconAtStart()
+{
+	initShellResources();
+	constexpr int side = identity::kIconSizeAtStart;
+	const QByteArray pixels = QResource(QStringLiteral(":/icons/mirel-%1.rgba").arg(side)).uncompressedData();
+	if (pixels.size() != side * side * 4)
+		return iconPicture(side);
+	return QPixmap::fromImage(QImage(reinterpret_cast<const uchar *>(pixels.constData()), side, side,
+					 QImage::Format_RGBA8888_Premultiplied));
 }
 
 // Gives the application the whole icon once the window it watches has
@@ -70,13 +81,15 @@ void initShellResources()
 
 QIcon mirelIcon()
 {
-	return iconUpTo(std::numeric_limits<int>::max());
+	QIcon icon;
+	for (const int size : identity::kIconSizes)
+		icon.addPixmap(iconPicture(size));
+	return icon;
 }
 
 void setApplicationIcon(QWidget *window)
 {
-	// Decoding the large pictures would hold up the window's first picture.
-	QApplication::setWindowIcon(iconUpTo(kLargestAtStart));
+	QApplication::setWindowIcon(QIcon(iconAtStart()));
 	window->installEventFilter(new WholeIconAfterFirstPaint(window));
 }
 

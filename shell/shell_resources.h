@@ -13,8 +13,9 @@ void initShellResources();
 // The window icon, an aperture iris, at every size it is rendered at.
 QIcon mirelIcon();
 
-// Makes the icon the application's, for all its windows: at once at the
-// sizes title bars and task bars show, whole once `window` has first painted.
+// Makes the icon the application's, for all its windows: at once at one
+// size title bars and task bars scale, whole once `window` has first
+// painted.
 void setApplicationIcon(QWidget *window);
 
 } // namespace mirel

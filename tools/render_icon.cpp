@@ -1,11 +1,15 @@
 // Renders the icon's SVG drawing to PNG files, one for each size asked for:
-// render_icon SOURCE.svg OUT-PREFIX SIZE...  writes OUT-PREFIX-SIZE.png.
+// render_icon SOURCE.svg OUT-PREFIX SIZE...  writes OUT-PREFIX-SIZE.png, and
+// OUT-PREFIX-SIZE.rgba: the pixels as they are, row by row, four bytes each
+// (red, green, blue, alpha, premultiplied), for a program that shows the
+// icon without decoding a picture.
 #include <cstdio>
 #include <cstdlib>
 
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QSaveFile>
 
 int main(int argc, char **argv)
 {
@@ -20,7 +24,13 @@ int main(int argc, char **argv)
 		const int size = std::atoi(argv[i]);
 		const QString path = QStringLiteral("%1-%2.png").arg(QString::fromLocal8Bit(argv[2])).arg(size);
 		const QPixmap pixmap = icon.pixmap(size, size);
-		if (size <= 0 || pixmap.size() != QSize(size, size) || !pixmap.save(path)) {
+		const QImage pixels = pixmap.toImage().convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+		QSaveFile raw(QStringLiteral("%1-%2.rgba").arg(QString::fromLocal8Bit(argv[2])).arg(size));
+		const bool rawWritten = raw.open(QIODevice::WriteOnly) &&
+					raw.write(reinterpret_cast<const char *>(pixels.constBits()),
+						  pixels.sizeInBytes()) == pixels.sizeInBytes() &&
+					raw.commit();
+		if (size <= 0 || pixmap.size() != QSize(size, size) || !pixmap.save(path) || !rawWritten) {
 			std::fprintf(stderr, "render_icon: cannot render %s at %s px\n", argv[1], argv[i]);
 			return 1;
 		}

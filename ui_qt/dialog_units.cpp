@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QHash>
 #include <QStyle>
 
 #include "ui_qt/cp1252.h"
@@ -23,14 +24,63 @@ int scale(int units, int base, int divisor)
 	return static_cast<int>(product >= 0 ? (product + half) / divisor : (product - half) / divisor);
 }
 
+// Texts measured in one font, each once for the run: the pages share most
+// of their labels, and measuring texts is most of what sizing a window
+// from its template costs at start-up.
+class TextMeasure
+{
+public:
+	explicit TextMeasure(const QFont &font)
+		: metrics_(font), font_(font.key() + u'@' + QString::number(metrics_.fontDpi()))
+	{
+	}
+
+	const QFontMetrics &metrics() const { return metrics_; }
+
+	// The width of text laid out on one line, as a label does.
+	int lineWidth(const QString &text) { return bounds(text, INT_MAX / 2, 0).width(); }
+	// The room text takes word-wrapped to width.
+	QSize wrapped(const QString &text, int width) { return bounds(text, width, Qt::TextWordWrap); }
+	// The advance of text, as a button or edit box lays it out.
+	int advance(const QString &text) { return bounds(text, -1, 0).width(); }
+
+private:
+	// The advance of text for width -1, else its bounding box laid out in
+	// width with flags; measured once for each font.
+	QSize bounds(const QString &text, int width, int flags)
+	{
+		static QHash<QString, QSize> measured;
+		const QString key =
+			font_ + u'/' + QString::number(width) + u'/' + QString::number(flags) + u'\n' + text;
+		auto found = measured.constFind(key);
+		if (found == measured.constEnd()) {
+			const QSize size =
+				width < 0 ? QSize(metrics_.horizontalAdvance(text), 0)
+					  : metrics_.boundingRect(QRect(0, 0, width, INT_MAX / 2), flags, text).size();
+			found = measured.insert(key, size);
+		}
+		return *found;
+	}
+
+	QFontMetrics metrics_;
+	QString font_;
+};
+
+// The average character width and the height of font, as DialogUnits takes them.
+QSize characterCell(const QFont &font)
+{
+	static const QString kAlphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+	TextMeasure measure(font);
+	return { scale(measure.advance(kAlphabet), 1, 52), measure.metrics().height() };
+}
+
 } // namespace
 
 DialogUnits::DialogUnits(const QFont &font)
 {
-	const QFontMetrics metrics(font);
-	static const QString kAlphabet = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-	charWidth_ = scale(metrics.horizontalAdvance(kAlphabet), 1, 52);
-	charHeight_ = metrics.height();
+	const QSize cell = characterCell(font);
+	charWidth_ = cell.width();
+	charHeight_ = cell.height();
 }
 
 namespace {
@@ -48,13 +98,12 @@ struct Text {
 	int width; // unwrapped, with a button's or edit box's frame
 };
 
-std::vector<Text> textsOf(const DialogTemplate &dialog, const QFontMetrics &metrics)
+std::vector<Text> textsOf(const DialogTemplate &dialog, TextMeasure &measure)
 {
 	std::vector<Text> texts;
 	for (const ControlTemplate &c : dialog.controls) {
 		if (c.kind == ControlKind::Edit && (c.style & kReadOnly)) {
-			const int width =
-				DialogUnits::editWidthFor(metrics.horizontalAdvance(kLongestResult), c.style & kBorder);
+			const int width = DialogUnits::editWidthFor(measure.advance(kLongestResult), c.style & kBorder);
 			texts.push_back({ c.rect, kLongestResult, false, width });
 			continue;
 		}
@@ -62,20 +111,18 @@ std::vector<Text> textsOf(const DialogTemplate &dialog, const QFontMetrics &metr
 			continue;
 		Text t{ c.rect, withoutMnemonics(fromCp1252(c.text)), (c.style & kWordWrap) != 0, 0 };
 		// A button needs room for its frame and a little air.
-		t.width = c.kind == ControlKind::PushButton
-				  ? metrics.horizontalAdvance(t.text) + 8
-				  : metrics.boundingRect(QRect(0, 0, INT_MAX / 2, INT_MAX / 2), 0, t.text).width();
+		t.width = c.kind == ControlKind::PushButton ? measure.advance(t.text) + 8 : measure.lineWidth(t.text);
 		texts.push_back(std::move(t));
 	}
 	return texts;
 }
 
-bool fits(const Text &t, const DialogUnits &units, const QFontMetrics &metrics)
+bool fits(const Text &t, const DialogUnits &units, TextMeasure &measure)
 {
 	const QRect room = units.toPixels(t.rect);
 	if (!t.wraps)
-		return t.width <= room.width() && metrics.height() <= room.height();
-	const QRect needed = metrics.boundingRect(QRect(0, 0, room.width(), INT_MAX / 2), Qt::TextWordWrap, t.text);
+		return t.width <= room.width() && measure.metrics().height() <= room.height();
+	const QSize needed = measure.wrapped(t.text, room.width());
 	return needed.width() <= room.width() && needed.height() <= room.height();
 }
 
@@ -84,12 +131,12 @@ bool fits(const Text &t, const DialogUnits &units, const QFontMetrics &metrics)
 DialogUnits DialogUnits::fitting(const DialogTemplate &dialog, const QFont &font)
 {
 	const DialogUnits measured(font);
-	const QFontMetrics metrics(font);
-	const std::vector<Text> texts = textsOf(dialog, metrics);
+	TextMeasure measure(font);
+	const std::vector<Text> texts = textsOf(dialog, measure);
 	// A quarter pixel a unit at a time, up to twice the measured width.
 	for (int charWidth = measured.charWidth(); charWidth <= 2 * measured.charWidth(); ++charWidth) {
 		const DialogUnits units(charWidth, measured.charHeight());
-		if (std::all_of(texts.begin(), texts.end(), [&](const Text &t) { return fits(t, units, metrics); }))
+		if (std::all_of(texts.begin(), texts.end(), [&](const Text &t) { return fits(t, units, measure); }))
 			return units;
 	}
 	return measured;

@@ -7,6 +7,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFrame>
 #include <QGroupBox>
 #include <QIcon>
@@ -18,6 +19,7 @@
 #include "ui_qt/contrast.h"
 #include "ui_qt/cp1252.h"
 #include "ui_qt/mnemonics.h"
+#include "ui_qt/result_field.h"
 
 namespace mirel::ui {
 namespace {
@@ -49,6 +51,13 @@ void keepTabStopOnCheck(QButtonGroup *group)
 	const QAbstractButton *stop = checked != radios.end() ? *checked : radios.front();
 	for (QAbstractButton *radio : radios)
 		radio->setFocusPolicy(radio == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+// One empty completer, lent to each editable box's line edit on its way in.
+QCompleter *emptyCompleter()
+{
+	static QCompleter *const completer = new QCompleter(qApp);
+	return completer;
 }
 
 bool isList(ControlKind kind)
@@ -108,9 +117,9 @@ QtControls::QtControls(const DialogTemplate &dialog, NotificationSink &sink, QWi
 		w->setObjectName(QString::number(c.id));
 		QRect geometry = units_.toPixels(c.rect);
 		// A drop-down's height in the template includes its open list; the
-		// closed box is as tall as the style makes it.
+		// closed box is as tall as the style makes it (build() took it).
 		if (isList(c.kind))
-			geometry.setHeight(w->sizeHint().height());
+			geometry.setHeight(w->height());
 		w->setGeometry(geometry);
 		if (c.kind == ControlKind::Icon) {
 			const int side = std::min(geometry.width(), geometry.height());
@@ -152,9 +161,9 @@ QWidget *QtControls::build(const ControlTemplate &c)
 		return label;
 	}
 	case ControlKind::Edit: {
-		auto *edit = new QLineEdit(fromCp1252(c.text), this);
+		QLineEdit *edit = (c.style & kReadOnly) ? new ResultField(fromCp1252(c.text), this)
+							: new QLineEdit(fromCp1252(c.text), this);
 		edit->setFrame(c.style & kBorder);
-		edit->setReadOnly(c.style & kReadOnly);
 		if (c.style & kRightAligned)
 			edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 		edit->setCursorPosition(0);
@@ -167,18 +176,25 @@ QWidget *QtControls::build(const ControlTemplate &c)
 	case ControlKind::DropDownList: {
 		auto *combo = new QComboBox(this);
 		if (c.kind == ControlKind::ComboBox) {
-			combo->setEditable(true);
-			combo->setInsertPolicy(QComboBox::NoInsert);
 			// The edit part holds what the user typed: no completion, and
 			// neither Enter nor leaving the box turns a typed text that
-			// matches an item into a pick.
+			// matches an item into a pick. Its line edit comes lent an empty
+			// completer, so that the box makes none: setEditable would make
+			// a completer over the list and the list's popup at once, the
+			// larger part of building a page with such a box.
+			auto *edit = new QLineEdit(combo);
+			edit->setCompleter(emptyCompleter());
+			combo->setLineEdit(edit);
+			combo->setInsertPolicy(QComboBox::NoInsert);
 			combo->setCompleter(nullptr);
-			QLineEdit *edit = combo->lineEdit();
 			disconnect(edit, &QLineEdit::returnPressed, combo, nullptr);
 			disconnect(edit, &QLineEdit::editingFinished, combo, nullptr);
 			connect(edit, &QLineEdit::textEdited, this,
 				[this, id] { sink_.notify(id, Notification::EditChanged); });
 		}
+		// The closed box's height, taken before the items are in: the size
+		// hint then measures none of them.
+		combo->resize(combo->width(), combo->sizeHint().height());
 		for (const std::string &item : c.items)
 			combo->addItem(fromCp1252(item));
 		combo->setCurrentIndex(-1);

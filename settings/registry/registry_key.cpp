@@ -99,7 +99,7 @@ void RegistryKey::readDouble(std::string_view name, double &value)
 	const std::uint32_t received = readBytes(name, buffer, sizeof buffer);
 	std::string_view text(buffer, std::min(received, kNumberSize - 1));
 	text = text.substr(0, text.find('\0'));
-	value = parseNumber(text);
+	value = parseStoredNumber(text);
 }
 
 void RegistryKey::writeDword(std::string_view name, std::uint32_t value)

@@ -56,7 +56,7 @@ public:
 	void readDword(std::string_view name, std::uint32_t &value);
 	// Up to size bytes into buffer; returns how many were received.
 	std::uint32_t readBytes(std::string_view name, void *buffer, std::uint32_t size);
-	// A number text of at most 29 characters, read by parseNumber.
+	// A number text of at most 29 characters, read by parseStoredNumber (the point its only decimal mark).
 	void readDouble(std::string_view name, double &value);
 
 	void writeDword(std::string_view name, std::uint32_t value);

@@ -120,6 +120,20 @@ TEST(Identity, TheApplicationNamesItsDesktopEntryAndItsWindowsGetTheWholeIcon)
 	const std::vector<int> atStart = sizesOf(QApplication::windowIcon());
 	EXPECT_TRUE(std::includes(every.begin(), every.end(), atStart.begin(), atStart.end()));
 	EXPECT_TRUE(std::find(atStart.begin(), atStart.end(), 32) != atStart.end());
+	// Built in as raw pixels, the size at start is the picture rendered.
+	const QImage shown = QApplication::windowIcon().pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32);
+	const QImage rendered = mirelIcon().pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32);
+	ASSERT_EQ(shown.size(), rendered.size());
+	int largestDifference = 0;
+	for (int y = 0; y < shown.height(); ++y) {
+		for (int x = 0; x < shown.width(); ++x) {
+			const QRgb a = shown.pixel(x, y), b = rendered.pixel(x, y);
+			for (const int shift : { 0, 8, 16, 24 })
+				largestDifference = std::max(largestDifference, std::abs(int((a >> shift) & 0xff) -
+											 int((b >> shift) & 0xff)));
+		}
+	}
+	EXPECT_LE(largestDifference, 2) << "the PNG keeps colours unpremultiplied, rounded";
 	window.show();
 	EXPECT_TRUE(QTest::qWaitFor([&] { return sizesOf(QApplication::windowIcon()) == every; }));
 }

@@ -12,24 +12,58 @@ namespace {
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-// Huge magnitudes read as infinity, tiny ones as a signed zero.
+// Huge magnitudes read as infinity, tiny ones as a signed zero. A typed
+// number takes a comma between digits, with no point before it, as its
+// decimal mark; a stored one does not.
 TEST(ParseNumber, LongestDecimalPrefix)
 {
 	struct Row {
 		const char *text;
-		double value;
+		double typed, stored;
 	};
 	for (const Row row : {
-		     Row{ "5.6", 5.6 },      Row{ " 35", 35 },   Row{ "\t\n-2.5", -2.5 }, Row{ "+8", 8 },
-		     Row{ "12abc", 12 },     Row{ "1-1/2", 1 },  Row{ ".5", 0.5 },        Row{ "5.", 5 },
-		     Row{ "-.25mm", -0.25 }, Row{ "1e3", 1000 }, Row{ "2.5E-1", 0.25 },   Row{ "3e", 3 },
-		     Row{ "3e+", 3 },        Row{ "7e-x", 7 },   Row{ "1,5", 1 },         Row{ "", 0 },
-		     Row{ "abc", 0 },        Row{ ".", 0 },      Row{ "-", 0 },           Row{ " +.e5", 0 },
-		     Row{ "0x1A", 0 },       Row{ "inf", 0 },    Row{ "-infinity", 0 },   Row{ "nan", 0 },
-		     Row{ "NAN(123)", 0 },   Row{ "1e-999", 0 }, Row{ "00012.50", 12.5 }, Row{ "1e999", kInf },
-		     Row{ "-1e999", -kInf },
+		     Row{ "5.6", 5.6, 5.6 },
+		     Row{ " 35", 35, 35 },
+		     Row{ "\t\n-2.5", -2.5, -2.5 },
+		     Row{ "+8", 8, 8 },
+		     Row{ "12abc", 12, 12 },
+		     Row{ "1-1/2", 1, 1 },
+		     Row{ ".5", 0.5, 0.5 },
+		     Row{ "5.", 5, 5 },
+		     Row{ "-.25mm", -0.25, -0.25 },
+		     Row{ "1e3", 1000, 1000 },
+		     Row{ "2.5E-1", 0.25, 0.25 },
+		     Row{ "3e", 3, 3 },
+		     Row{ "3e+", 3, 3 },
+		     Row{ "7e-x", 7, 7 },
+		     Row{ "", 0, 0 },
+		     Row{ "abc", 0, 0 },
+		     Row{ ".", 0, 0 },
+		     Row{ "-", 0, 0 },
+		     Row{ " +.e5", 0, 0 },
+		     Row{ "0x1A", 0, 0 },
+		     Row{ "inf", 0, 0 },
+		     Row{ "-infinity", 0, 0 },
+		     Row{ "nan", 0, 0 },
+		     Row{ "NAN(123)", 0, 0 },
+		     Row{ "1e-999", 0, 0 },
+		     Row{ "00012.50", 12.5, 12.5 },
+		     Row{ "1e999", kInf, kInf },
+		     Row{ "-1e999", -kInf, -kInf },
+		     Row{ "2,8", 2.8, 2 },
+		     Row{ "5,6", 5.6, 5 },
+		     Row{ " -2,8mm", -2.8, -2 },
+		     Row{ "1,5e3", 1500, 1 },
+		     Row{ "1,500.5", 1.5, 1 },
+		     Row{ "2,8,5", 2.8, 2 },
+		     Row{ "2.5,3", 2.5, 2.5 },
+		     Row{ ",5", 0, 0 },
+		     Row{ "5,", 5, 5 },
+		     Row{ "5,e3", 5, 5 },
+		     Row{ "+,5", 0, 0 },
 	     }) {
-		EXPECT_EQ(parseNumber(row.text), row.value) << '"' << row.text << '"';
+		EXPECT_EQ(parseNumber(row.text), row.typed) << '"' << row.text << '"';
+		EXPECT_EQ(parseStoredNumber(row.text), row.stored) << '"' << row.text << '"';
 	}
 	EXPECT_TRUE(std::signbit(parseNumber("-1e-999")));
 }

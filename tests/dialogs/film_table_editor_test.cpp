@@ -71,12 +71,32 @@ TEST_F(FilmTableEditing, RefusesWhatTheTableCannotHoldAndSaysWhy)
 		{ FilmTableEditor::Name, "6 \u00d7 7 \u2014 \u20ac", nullptr },
 		{ FilmTableEditor::Name, "Sensor \u03a9", "\u201c\u03a9\u201d cannot be stored" },
 		{ FilmTableEditor::Name, "\U0001F4F7 phone", "\u201c\U0001F4F7\u201d cannot be stored" },
-		{ FilmTableEditor::Width, "0", "width must be a number of millimetres greater than 0" },
+		{ FilmTableEditor::Width, "0", "width must be a number of millimetres from 1 to 1000: frames run" },
 		{ FilmTableEditor::Height, "-15.6", "height must be" },
 		{ FilmTableEditor::Width, "23,5", nullptr },
 		{ FilmTableEditor::Width, "36mm", "width must be" },
+		// From the smallest phone sensor to past 20 × 24 inch sheet film.
+		{ FilmTableEditor::Width, "1", nullptr },
+		{ FilmTableEditor::Width, "0.999", "from 1 to 1000" },
+		{ FilmTableEditor::Height, "1000", nullptr },
+		{ FilmTableEditor::Height, "1000.000001", "from 1 to 1000" },
+		{ FilmTableEditor::Width, "1e22", "from 1 to 1000" },
+		{ FilmTableEditor::Width, "1.7e308", "from 1 to 1000" },
+		{ FilmTableEditor::Height, "1e-7", "from 1 to 1000" },
 		{ FilmTableEditor::CoC, "0", nullptr },
 		{ FilmTableEditor::CoC, "-0.01", "or 0 for the suggested one" },
+		// From about a wavelength of light to more than any print needs.
+		{ FilmTableEditor::CoC, "0.0005", nullptr },
+		{ FilmTableEditor::CoC, "1", nullptr },
+		{ FilmTableEditor::CoC, "0.0004", "from 0.0005 to 1, or 0 for the suggested one: a smaller circle" },
+		{ FilmTableEditor::CoC, "1.5", "from 0.0005 to 1" },
+		{ FilmTableEditor::CoC, "1e-7", "from 0.0005 to 1" },
+		{ FilmTableEditor::CoC, "5e-324", "from 0.0005 to 1" },
+		// Six decimals are kept: a seventh would be lost.
+		{ FilmTableEditor::CoC, "0.012345", nullptr },
+		{ FilmTableEditor::CoC, "0.0123456", "six decimals, so 0.0123456 would be stored as 0.012346" },
+		{ FilmTableEditor::Width, "23.1234567", "would be stored as 23.123457" },
+		{ FilmTableEditor::Width, "2,25", nullptr },
 	};
 	const CalcSettings before = currentSettings();
 	for (const Row &row : rows) {
@@ -133,6 +153,24 @@ TEST_F(FilmTableEditing, OkStoresInBothInstancesThePagesFollowAndSoDoesTheSelect
 		ASSERT_EQ(list.itemCount(ids::page::FilmFormat), kFilmFormatCount);
 		EXPECT_EQ(list.itemText(ids::page::FilmFormat, 0), "\xc9tude 5 \xd7 7") << page;
 		EXPECT_EQ(list.selection(ids::page::FilmFormat), 3) << page;
+	}
+}
+
+// The circle the smallest and largest frames suggest, diagonal / 1730 by
+// hand, is a number the circle's field takes.
+TEST_F(FilmTableEditing, TheExtremeFramesSuggestACircleTheFieldTakes)
+{
+	struct Row {
+		const char *width, *height, *suggested;
+	};
+	for (const Row row :
+	     { Row{ "1", "1", "0.000817" }, Row{ "1000", "1000", "0.817464" }, Row{ "508", "610", "0.458861" } }) {
+		FilmTableEditor editor;
+		editor.setText({ 2, FilmTableEditor::Width }, row.width);
+		editor.setText({ 2, FilmTableEditor::Height }, row.height);
+		EXPECT_EQ(editor.suggestedCoC(2), row.suggested);
+		editor.setText({ 2, FilmTableEditor::CoC }, row.suggested);
+		EXPECT_EQ(editor.firstProblem(), std::nullopt) << row.width << " x " << row.height;
 	}
 }
 

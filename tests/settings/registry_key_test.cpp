@@ -35,6 +35,7 @@ TEST_F(RegistryKeyTest, AReadGivesTheStoredValueOrThrowsItsMessageAndLeavesTheTa
 	const Row rows[] = {
 		{ "Number", "8.000000\0"s, false, 8.0 },
 		{ "NoTerminator", "7.5"s, false, 7.5 },
+		{ "Comma", "2,8\0"s, false, 2.0 }, // a file's numbers have the point only
 		{ "TwentyNine", std::string(29, '1') + '\0', false, 1.1111111111111111e28 },
 		{ "ShortDword", "\x01\x02"s, true, 0x0201 }, // only the low bytes
 		{ "Absent", "", false, 4.5, notFound },

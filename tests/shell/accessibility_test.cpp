@@ -19,6 +19,7 @@
 #include "dialogs/light_table_dlg.h"
 #include "dialogs/rounding_rules_dlg.h"
 #include "dialogs/startup_prefs_dlg.h"
+#include "film_formats_qt/film_formats_dialog.h"
 #include "resources/control_ids.h"
 #include "resources/templates.h"
 #include "settings/model/records.h"
@@ -232,6 +233,48 @@ TEST(Accessibility, TheDisabledComputedBoxReadsAtNormalTextContrastInLightAndDar
 	}
 	QApplication::setPalette(before);
 	QApplication::processEvents();
+}
+
+// Screen readers announce a result as a field to read, not to type in:
+// read-only and not editable, with a field's text interface and none to
+// edit it; the input fields stay editable.
+TEST(Accessibility, ResultFieldsAreAnnouncedReadOnlyInputFieldsEditable)
+{
+	FakeStorage storage;
+	const auto window = openWindow(storage);
+	for (int index = 0; index < kPageCount; ++index) {
+		window->showPage(index);
+		const ui::QtControls &page = *window->sheet().controls(index);
+		for (const ui::ControlTemplate &c : page.dialogTemplate().controls) {
+			if (c.kind != ControlKind::Edit)
+				continue;
+			SCOPED_TRACE(::testing::Message() << "page " << index << ", field " << c.id);
+			const bool result = c.style & ui::kReadOnly;
+			const auto *edit = static_cast<const QLineEdit *>(page.widget(c.id));
+			QAccessibleInterface &field = accessible(page.widget(c.id));
+			EXPECT_EQ(field.state().readOnly, result);
+			EXPECT_EQ(field.state().editable, !result);
+			EXPECT_EQ(field.editableTextInterface() == nullptr, result);
+			QAccessibleTextInterface *text = field.textInterface();
+			ASSERT_TRUE(text);
+			EXPECT_EQ(text->text(0, text->characterCount()), edit->text());
+			if (!edit->text().isEmpty()) {
+				EXPECT_TRUE(field.rect().contains(text->characterRect(0).center()));
+			}
+		}
+	}
+}
+
+// On Linux a list's name is its value ("Choose..." for every preset box):
+// a screen reader names it by the label it is the buddy of.
+TEST(Accessibility, TheFilmFormatsEditorNamesEachPresetBoxByItsRow)
+{
+	FakeStorage storage;
+	const auto window = openWindow(storage);
+	FilmFormatsDialog dialog({}, window.get());
+	dialog.show();
+	for (int row = 0; row < kFilmFormatCount; ++row)
+		EXPECT_EQ(spokenName(dialog.presetPicker(row)), QStringLiteral("Preset for format %1").arg(row + 1));
 }
 
 } // namespace
