@@ -35,10 +35,17 @@ CameraOfPhoto cameraOfPhoto(const CameraDatabaseLoad &cameras, std::string_view 
 	const std::string named = std::string(make) + " / " + std::string(model);
 	if (found.empty())
 		return { nullptr, named + " is not in the camera database" };
-	if (found.size() > 1)
+	// Entries of one name and one frame differ only in what they are called
+	// beside it: the one of the shortest full name stands for them.
+	const bool oneFrame = std::ranges::all_of(found, [&](const Camera *camera) {
+		return camera->frame.width == found.front()->frame.width &&
+		       camera->frame.height == found.front()->frame.height;
+	});
+	if (!oneFrame)
 		return { nullptr,
 			 std::to_string(found.size()) + " cameras of the camera database are called " + named };
-	return { found.front(), {} };
+	return { *std::ranges::min_element(found, {}, [](const Camera *camera) { return camera->fullName.size(); }),
+		 {} };
 }
 
 } // namespace mirel

@@ -11,8 +11,9 @@ namespace mirel {
 // the camera wrote into it ("NIKON CORPORATION", "NIKON D800"). The
 // database keeps those names beside the ones it shows (lensfun's own), so
 // each must equal one of the camera's maker names and one of its model
-// names, case, blanks and hyphens aside. Only one camera may match: a name
-// that several cameras of the database have is no match.
+// names, case, blanks and hyphens aside. The cameras matching must have one
+// frame: a name the database gives cameras of different frames (compacts
+// listed once per aspect ratio) is no match.
 struct CameraOfPhoto {
 	const Camera *camera = nullptr;
 	std::string unusable; // why there is none
