@@ -132,6 +132,11 @@ std::string takeExiv2Complaint()
 	return std::exchange(complaint, {});
 }
 
+// exiv2 0.27 hands images and their input over in std::auto_ptr, which C++
+// has deprecated.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+
 OpenedPhoto openPhoto(const std::filesystem::path &file)
 {
 	prepareExiv2();
@@ -150,5 +155,7 @@ OpenedPhoto openPhoto(std::span<const unsigned char> bytes)
 		return { nullptr, std::move(problem) };
 	return { Exiv2::ImageFactory::open(bytes.data(), static_cast<long>(bytes.size())), {} };
 }
+
+#pragma GCC diagnostic pop
 
 } // namespace mirel

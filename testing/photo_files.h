@@ -65,7 +65,12 @@ inline std::string photoBytes(PhotoFormat format, const std::vector<PhotoTag> &t
 		setTag(data, tag);
 	switch (format) {
 	case PhotoFormat::Jpeg: {
-		const auto image = Exiv2::ImageFactory::create(Exiv2::ImageType::jpeg);
+		// exiv2 0.27 hands its images over in std::auto_ptr, which C++
+		// has deprecated.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+		const std::unique_ptr<Exiv2::Image> image = Exiv2::ImageFactory::create(Exiv2::ImageType::jpeg);
+#pragma GCC diagnostic pop
 		image->setExifData(data);
 		image->writeMetadata();
 		return bytesOf(image->io());
