@@ -17,13 +17,13 @@ struct OpenedPhoto {
 	std::string error;
 };
 
-// A file is opened only when it is a regular file, readable, not empty, of
-// at most kLargestPhotoFile bytes, and its first bytes are those of an
-// image format that holds a camera's Exif tags: JPEG, TIFF and the raw
-// formats built on it (DNG, NEF, ARW, PEF, SRW...), CR2, CR3 and HEIF
-// (exiv2's BMFF), CRW, MRW, ORF, RAF, RW2, PNG, WebP or JPEG 2000. All of
-// that is checked on the file itself before exiv2 reads any of it; a pipe
-// or a device is not even opened for reading.
+// A file is opened only when it is a regular file, readable, not empty, its
+// first bytes are those of an image format that holds a camera's Exif tags
+// (JPEG, TIFF and the raw formats built on it: DNG, NEF, ARW, PEF, SRW...;
+// CR2, CR3 and HEIF, which exiv2 calls BMFF; CRW, MRW, ORF, RAF, RW2, PNG,
+// WebP or JPEG 2000), and it is no larger than its format allows
+// (photo_reading.h). All of that is checked on the file itself before exiv2
+// reads any of it; a pipe or a device is not even opened for reading.
 OpenedPhoto openPhoto(const std::filesystem::path &file);
 
 // The same checks of a photo's bytes in memory.

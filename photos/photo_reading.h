@@ -82,12 +82,17 @@ struct PhotoReading {
 // The largest file read: larger than any camera's raw file. A larger file
 // is refused before any of it is read.
 inline constexpr std::uintmax_t kLargestPhotoFile = std::uintmax_t{ 1 } << 30;
+// The largest JPEG, HEIF, CR3, PNG, WebP or JPEG 2000 file read: these
+// exiv2 reads part by part, so that the time it takes grows with their size
+// (some 15 s for a file of this size made of the smallest parts).
+inline constexpr std::uintmax_t kLargestPhotoReadInParts = std::uintmax_t{ 128 } << 20;
 
 // A photo's reading, its frame from the camera database given when it has
-// the camera. Only a regular file of at most kLargestPhotoFile bytes that
-// begins as an image exiv2 reads is read, and then only its metadata: the
-// time and memory it takes are bounded by the file's size. It may run on any
-// thread, several at once (see installedCameraDatabase for its first load).
+// the camera. Only a regular file within the sizes above that begins as an
+// image exiv2 reads is read, and then only its metadata: it takes
+// milliseconds for a photo of any size, at most seconds for a file made to
+// take long, and memory little beyond its size. It may run on any thread,
+// several at once (see installedCameraDatabase for its first load).
 PhotoReading readPhoto(const std::filesystem::path &file, const CameraDatabaseLoad &cameras);
 
 // The same, of a photo's bytes in memory.

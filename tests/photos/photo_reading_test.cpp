@@ -361,11 +361,13 @@ TEST(PhotoReading, FilesThatAreNoPhoto)
 	testing::writeFile(at + "cut.tif", photo.substr(0, 20));
 	std::filesystem::create_directory(at + "folder.jpg");
 	ASSERT_EQ(::mkfifo((at + "pipe.jpg").c_str(), 0600), 0);
-	// Sparse: 2 GiB that take no room.
-	{
-		std::ofstream(at + "huge.jpg") << "\xFF\xD8\xFF";
-	}
-	std::filesystem::resize_file(at + "huge.jpg", std::uintmax_t{ 2 } << 30);
+	// Sparse: files that take no room.
+	const auto sparse = [&](const std::string &name, std::string_view head, std::uintmax_t size) {
+		testing::writeFile(at + name, head);
+		std::filesystem::resize_file(at + name, size);
+	};
+	sparse("huge.tif", "II*\0", std::uintmax_t{ 2 } << 30);
+	sparse("large.jpg", "\xFF\xD8\xFF", (std::uintmax_t{ 128 } << 20) + 1);
 	for (const Row &row : std::vector<Row>{
 		     { "not an image", at + "notes.txt",
 		       "not an image Mirel reads (JPEG, TIFF, PNG, WebP, HEIF or a camera's raw file)" },
@@ -374,7 +376,9 @@ TEST(PhotoReading, FilesThatAreNoPhoto)
 		     { "cut short", at + "cut.tif", "damaged or cut short: " },
 		     { "folder", at + "folder.jpg", "a folder, not a photo" },
 		     { "pipe", at + "pipe.jpg", "not a regular file, not a photo" },
-		     { "2 GiB", at + "huge.jpg", "larger than any photo Mirel reads (1 GiB)" },
+		     { "2 GiB", at + "huge.tif", "larger than any photo Mirel reads (1 GiB)" },
+		     { "JPEG over 128 MiB", at + "large.jpg",
+		       "larger than any JPEG, HEIF, CR3, PNG, WebP or JPEG 2000 photo Mirel reads (128 MiB)" },
 		     { "missing", at + "missing.jpg", "no such file" },
 	     }) {
 		const PhotoReading reading = readPhoto(row.path, installedCameraDatabase());
