@@ -50,18 +50,9 @@ foreach(size IN LISTS MIREL_ICON_SIZES)
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${MIREL_APP_ID}.png)
 endforeach()
 
-# The copyright file in Debian's machine-readable form, Mirel's licence in
-# it as LICENSE words it: each line indented by a blank, an empty line
-# written as " .".
-file(READ ${MIREL_LICENSE_FILE} licence)
-string(STRIP "${licence}" licence)
-string(REPLACE "\n" "\n " licence " ${licence}")
-set(previous "")
-while(NOT licence STREQUAL previous)
-  set(previous "${licence}")
-  string(REGEX REPLACE "\n[ \t]*\n" "\n .\n" licence "${licence}")
-endwhile()
-set(MIREL_LICENSE_DEP5 "${licence}")
+# The copyright file in Debian's machine-readable form. Mirel's licence, the
+# GPL, is named there, not copied: Debian keeps its text in
+# /usr/share/common-licenses.
 configure_file(cmake/debian/copyright.in ${MIREL_DOC_OUTPUT}/copyright @ONLY)
 
 # The changelog, in Debian's form: the package is made here, from this

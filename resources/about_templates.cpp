@@ -35,7 +35,7 @@ const ui::DialogTemplate &aboutTemplate()
 			label(std::string("Mirel Version ") + identity::kVersion, { 39, 7, 171, 8 }, ui::kNoId,
 			      ui::kNoPrefix),
 			label("Copyright (c) 2026 the Mirel developers", { 39, 19, 171, 8 }),
-			label("Free software under the MIT licence, with no warranty.", { 39, 31, 171, 8 }),
+			label("Free software (GNU GPL 3 or later), no warranty.", { 39, 31, 171, 8 }),
 			pushButton(ui::kIdOk, "OK", { 7, 61, 32, 14 }, ui::kDefaultButton),
 			pushButton(about::License, "License...", { 50, 61, 50, 14 }),
 			pushButton(about::LightTable, "Stupid Programmer Trick...", { 111, 61, 98, 14 }),
