@@ -26,6 +26,11 @@ int pagesRow()
 
 } // namespace
 
+CameraChooser::CameraChooser()
+{
+	update();
+}
+
 void CameraChooser::arrive(const CameraDatabaseLoad &load)
 {
 	loading_ = false;

@@ -17,7 +17,7 @@ class CameraChooser
 {
 public:
 	// The database has not arrived yet.
-	CameraChooser() = default;
+	CameraChooser();
 
 	// The database, or why there is none. The text typed meanwhile is
 	// searched at once.

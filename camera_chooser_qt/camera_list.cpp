@@ -54,8 +54,6 @@ CameraList::CameraList(QWidget *parent)
 	list_->setColumnWidth(Frame, metrics.horizontalAdvance(QStringLiteral("88.88 \u00d7 88.88 mm")) + margin);
 	list_->setColumnWidth(Crop, metrics.horizontalAdvance(QStringLiteral("88.888")) + margin);
 	list_->setColumnWidth(Circle, metrics.horizontalAdvance(QStringLiteral("0.888888 mm")) + margin);
-	list_->setMinimumWidth(metrics.averageCharWidth() * 36 + list_->columnWidth(Frame) + list_->columnWidth(Crop) +
-			       list_->columnWidth(Circle));
 
 	connect(search_, &QLineEdit::textChanged, this, [this](const QString &text) {
 		chooser_.search(ui::toCp1252(text));
@@ -66,7 +64,9 @@ CameraList::CameraList(QWidget *parent)
 
 	// The list's room, which a sentence in its place keeps: a dozen rows.
 	auto *room = new QWidget(this);
-	room->setMinimumHeight(metrics.height() * 14);
+	room->setMinimumSize(metrics.averageCharWidth() * 36 + list_->columnWidth(Frame) + list_->columnWidth(Crop) +
+				     list_->columnWidth(Circle),
+			     metrics.height() * 14);
 	auto *roomLayout = new QVBoxLayout(room);
 	roomLayout->setContentsMargins(0, 0, 0, 0);
 	roomLayout->addWidget(message_);

@@ -119,8 +119,7 @@ std::string CircleRules::printDiagonalText() const
 	const std::optional<PrintSize> print = readPrintSize(text(Input::Print));
 	if (!print)
 		return {};
-	return formatPlain(fromMillimetres(frameDiagonal(print->width, print->height), viewingUnit_)) + " " +
-	       std::string(unitAbbreviation(viewingUnit_));
+	return formatPlain(fromMillimetres(frameDiagonal(print->width, print->height), viewingUnit_));
 }
 
 CoCResult CircleRules::circle(Rule rule) const

@@ -42,7 +42,7 @@ public:
 	// it, the same distance. True when the text changed.
 	bool followUnit();
 	// The viewing distance the print rule takes while none is typed: the
-	// print's diagonal in the pages' unit ("0.363743 m"); empty while the
+	// print's diagonal in the pages' unit ("0.363743" m); empty while the
 	// print's size cannot be read.
 	std::string printDiagonalText() const;
 

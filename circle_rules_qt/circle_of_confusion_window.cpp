@@ -131,14 +131,16 @@ CircleOfConfusionWindow::CircleOfConfusionWindow(std::function<void(int)> help, 
 	auto *rules = new QGroupBox(QStringLiteral("Circle of confusion by each rule"), this);
 	auto *grid = new QGridLayout(rules);
 	grid->setColumnStretch(2, 1);
-	const auto addInput = [&](int line, QLabel *label, QWidget *field, QWidget *after) {
-		auto *row = new QHBoxLayout;
-		row->addWidget(label);
-		row->addWidget(field);
+	// An input under its rule: its label indented below the rule's name,
+	// the field in the figures' column, its unit beside.
+	const int indent = 3 * fontMetrics().averageCharWidth();
+	const auto addInput = [&](int line, const QString &text, QWidget *field, QWidget *after) {
+		QLabel *label = labelFor(field, text);
+		label->setIndent(indent);
+		grid->addWidget(label, line, 0);
+		grid->addWidget(field, line, 1);
 		if (after)
-			row->addWidget(after);
-		row->addStretch(1);
-		grid->addLayout(row, line, 0, 1, 3);
+			grid->addWidget(after, line, 2);
 	};
 	int line = 0;
 	for (const RuleRow &row : kRuleRows) {
@@ -158,18 +160,19 @@ CircleOfConfusionWindow::CircleOfConfusionWindow(std::function<void(int)> help, 
 		grid->addWidget(reason, line, 2);
 		++line;
 		if (row.rule == Rule::Print) {
-			addInput(line++, labelFor(print_, QStringLiteral("    Print si&ze:")), print_, nullptr);
-			addInput(line++, labelFor(viewing_, QStringLiteral("    Seen &from:")), viewing_, viewingUnit_);
-			addInput(line++, labelFor(eyeBlur_, QStringLiteral("    &Eye blur at 25 cm:")), eyeBlur_,
+			addInput(line++, QStringLiteral("Print si&ze:"), print_, nullptr);
+			addInput(line++, QStringLiteral("Seen &from:"), viewing_, viewingUnit_);
+			addInput(line++, QStringLiteral("&Eye blur at 25 cm:"), eyeBlur_,
 				 new QLabel(QStringLiteral("mm"), rules));
 		} else if (row.rule == Rule::Pixels) {
-			addInput(line++, labelFor(pixels_, QStringLiteral("    Pixels &across:")), pixels_, nullptr);
-			addInput(line++, labelFor(pixelFactor_, QStringLiteral("    Circle &spans:")), pixelFactor_,
+			addInput(line++, QStringLiteral("Pixels &across:"), pixels_, nullptr);
+			addInput(line++, QStringLiteral("Circle &spans:"), pixelFactor_,
 				 new QLabel(QStringLiteral("pixels"), rules));
-			auto *note = new QLabel(QStringLiteral("    The camera database has no pixel counts: type the "
-							       "width of the camera's pictures in pixels."),
+			auto *note = new QLabel(QStringLiteral("The camera database has no pixel counts: type the width "
+							       "of the camera's pictures in pixels."),
 						rules);
 			note->setWordWrap(true);
+			note->setIndent(indent);
 			grid->addWidget(note, line++, 0, 1, 3);
 		}
 	}
@@ -242,10 +245,9 @@ void CircleOfConfusionWindow::refresh()
 	// A unit chosen on a page: the same distance, written in it.
 	if (rules_.followUnit())
 		viewing_->setText(ui::fromCp1252(rules_.text(Input::Viewing)));
-	viewingUnit_->setText(ui::fromCp1252(unitAbbreviation(currentSettings().LengthUnit)));
-	const std::string diagonal = rules_.printDiagonalText();
-	viewing_->setPlaceholderText(
-		diagonal.empty() ? QString() : QStringLiteral("%1, the diagonal").arg(ui::fromCp1252(diagonal)));
+	viewingUnit_->setText(ui::fromCp1252(unitAbbreviation(currentSettings().LengthUnit)) +
+			      QStringLiteral("   (empty: the print's diagonal)"));
+	viewing_->setPlaceholderText(ui::fromCp1252(rules_.printDiagonalText()));
 	viewing_->setToolTip(QStringLiteral("The distance the print is seen from, in the unit of the pages; left "
 					    "empty, the print's diagonal"));
 	frame_->setText(ui::fromCp1252(rules_.frameText() + (rules_.camera() ? "" : " (the pages' format)")));

@@ -35,6 +35,7 @@ TEST(CameraChooser, SaysWhatStandsInPlaceOfTheList)
 		const char *first; // of the cameras listed; none when empty
 	};
 	const CameraDatabaseLoad missing{ nullptr, "The camera database (lensfun) is not installed." };
+	EXPECT_EQ(CameraChooser().message(), "Loading cameras...");
 	for (const Row &row : {
 		     Row{ "z6", false, {}, "Loading cameras...", "" },
 		     Row{ "z6", true, missing, "The camera database (lensfun) is not installed.", "" },
