@@ -39,7 +39,7 @@ CameraChooserWindow::CameraChooserWindow(std::function<void()> help, std::functi
 
 	auto *searchLabel = new QLabel(QStringLiteral("&Search:"), this);
 	searchLabel->setBuddy(&cameras_->searchField());
-	auto *ruleLabel = new QLabel(QStringLiteral("&Circle of confusion:"), this);
+	auto *ruleLabel = new QLabel(QStringLiteral("Ci&rcle of confusion:"), this);
 	ruleLabel->setBuddy(rule_);
 	auto *form = new QFormLayout;
 	form->addRow(ruleLabel, rule_);

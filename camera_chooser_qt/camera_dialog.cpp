@@ -43,7 +43,7 @@ CameraDialog::CameraDialog(const QString &purpose, Rule rule, std::function<void
 		rule_ = ruleBox(this);
 		connect(rule_, &QComboBox::currentIndexChanged, this, [this] { cameras_->setRule(this->rule()); });
 		cameras_->setRule(this->rule());
-		auto *ruleLabel = new QLabel(QStringLiteral("&Circle of confusion:"), this);
+		auto *ruleLabel = new QLabel(QStringLiteral("Ci&rcle of confusion:"), this);
 		ruleLabel->setBuddy(rule_);
 		auto *form = new QFormLayout;
 		form->addRow(ruleLabel, rule_);

@@ -1,5 +1,7 @@
 #include "camera_chooser_qt/camera_list.h"
 
+#include <utility>
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -97,6 +99,8 @@ void CameraList::arrive(const CameraDatabaseLoad &load)
 {
 	chooser_.arrive(load);
 	fill(false);
+	if (std::exchange(chooseOnArrival_, false))
+		choose();
 }
 
 void CameraList::fill(bool keepCurrent)
@@ -129,6 +133,8 @@ void CameraList::fill(bool keepCurrent)
 
 void CameraList::choose()
 {
+	// Enter typed ahead of the database chooses as soon as it is there.
+	chooseOnArrival_ = loading();
 	if (const Camera *camera = current())
 		emit chosen(*camera);
 }

@@ -14,7 +14,8 @@ namespace mirel {
 // A search field over the cameras matching it, best first, each with its
 // frame, crop factor and circle of confusion. The keyboard stays in the
 // field: Up, Down, Page Up and Page Down move through the list, Enter
-// chooses. While the database is on its way, when it is missing, or when
+// chooses (Enter typed while the database is on its way chooses the best
+// match when it arrives). While the database is on its way, when it is missing, or when
 // nothing matches, a sentence stands where the list would be. The database
 // is asked for when the list is made.
 class CameraList : public QWidget
@@ -52,6 +53,7 @@ private:
 
 	CameraChooser chooser_;
 	DiagonalRule rule_ = DiagonalRule::Classic;
+	bool chooseOnArrival_ = false;
 	QLineEdit *search_;
 	QLabel *message_;
 	QTreeWidget *list_;

@@ -71,7 +71,8 @@ TEST(ToolWindowLayout, NothingIsClippedWithTheLongestTextsInLightAndDark)
 		QTest::keyClicks(&camera.cameras().searchField(), QStringLiteral("mode"));
 		FilmFormatsDialog formats({}, window.get());
 		formats.show();
-		const std::initializer_list<const QWidget *> shownWindows = { &table, &planner, &camera, &circle, &formats };
+		const std::initializer_list<const QWidget *> shownWindows = { &table, &planner, &camera, &circle,
+									      &formats };
 		for (const auto &[name, palette] :
 		     { std::pair{ "light", ui::lightPalette() }, { "dark", ui::darkPalette() } }) {
 			QApplication::setPalette(palette);
