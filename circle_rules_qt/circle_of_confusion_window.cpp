@@ -168,9 +168,10 @@ CircleOfConfusionWindow::CircleOfConfusionWindow(std::function<void(int)> help, 
 			addInput(line++, QStringLiteral("Pixels &across:"), pixels_, nullptr);
 			addInput(line++, QStringLiteral("Circle &spans:"), pixelFactor_,
 				 new QLabel(QStringLiteral("pixels"), rules));
-			auto *note = new QLabel(QStringLiteral("The camera database has no pixel counts: type the width "
-							       "of the camera's pictures in pixels."),
-						rules);
+			auto *note =
+				new QLabel(QStringLiteral("The camera database has no pixel counts: type the width "
+							  "of the camera's pictures in pixels."),
+					   rules);
 			note->setWordWrap(true);
 			note->setIndent(indent);
 			grid->addWidget(note, line++, 0, 1, 3);

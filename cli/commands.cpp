@@ -6,9 +6,9 @@
 
 #include "cli/camera_option.h"
 #include "cli/option_text.h"
+#include "core/calculators.h"
 #include "core/circle_of_confusion.h"
 #include "core/cp1252.h"
-#include "core/calculators.h"
 #include "core/diffraction.h"
 #include "core/focus_plan.h"
 #include "core/number_text.h"
@@ -247,10 +247,10 @@ Report spotMeter(const Given &given, const CalcSettings &settings)
 	const double percent = spotPercent(given, settings);
 	const Frame frame = frameOf(given, settings);
 	const SpotMeterResult r = spotMeterResult(f, percent, frame.width, frame.height);
-	return single("spot",
-		      { focalField(f), input("percent", "Percent of frame", "", percent, formatPlain(percent)),
-			frame.name },
-		      { result("angle", "Angle of view", "deg", r.angle) }, r.unusable);
+	return single(
+		"spot",
+		{ focalField(f), input("percent", "Percent of frame", "", percent, formatPlain(percent)), frame.name },
+		{ result("angle", "Angle of view", "deg", r.angle) }, r.unusable);
 }
 
 Report filmFormats(const Given &, const CalcSettings &settings)
@@ -258,11 +258,11 @@ Report filmFormats(const Given &, const CalcSettings &settings)
 	Report report{ .command = "formats" };
 	for (int i = 0; i < kFilmFormatCount; ++i) {
 		const FilmFormat &film = format(settings, i);
-		report.rows.push_back({ { index("index", "Index", i), named("name", "Name", std::string(filmName(film))),
-					  millimetres("width", "Width", film.Width),
-					  millimetres("height", "Height", film.Height),
-					  millimetres("coc", "Suggested CoC", suggestedCoC(film)) },
-					{} });
+		report.rows.push_back(
+			{ { index("index", "Index", i), named("name", "Name", std::string(filmName(film))),
+			    millimetres("width", "Width", film.Width), millimetres("height", "Height", film.Height),
+			    millimetres("coc", "Suggested CoC", suggestedCoC(film)) },
+			  {} });
 	}
 	return report;
 }
@@ -274,11 +274,13 @@ Report cameras(const Given &given, const CalcSettings &)
 	Report report{ .command = "cameras" };
 	// A frame to hundredths, as the camera chooser lists it; the value whole.
 	const auto side = [](std::string key, std::string label, double mm) {
-		return input(std::move(key), std::move(label), "mm", mm, formatPlain(std::round(mm * 100.0) / 100.0) + " mm");
+		return input(std::move(key), std::move(label), "mm", mm,
+			     formatPlain(std::round(mm * 100.0) / 100.0) + " mm");
 	};
 	for (const CameraMatch &match : found.matches) {
 		const Camera &camera = *match.camera;
-		const Result circle = diagonalRuleCoC(camera.frame.width, camera.frame.height, DiagonalRule::Classic).coc;
+		const Result circle =
+			diagonalRuleCoC(camera.frame.width, camera.frame.height, DiagonalRule::Classic).coc;
 		report.rows.push_back(
 			{ { named("maker", "Maker", camera.names.maker), named("model", "Model", camera.names.model),
 			    input("crop_factor", "Crop", "", camera.cropFactor, formatPlain(camera.cropFactor)),
@@ -328,12 +330,13 @@ Report coc(const Given &given, const CalcSettings &settings)
 			viewing.eyeBlur = readLength("--eye-blur", *blur, LengthUnit::Millimetres);
 		const double distance = viewingDistance(viewing);
 		inputs.push_back(named("print", "Print",
-				       print.name.empty() ? formatPlain(print.width) + " \xD7 " +
-								    formatPlain(print.height) + " mm"
-							  : std::string(print.name)));
+				       print.name.empty()
+					       ? formatPlain(print.width) + " \xD7 " + formatPlain(print.height) + " mm"
+					       : std::string(print.name)));
 		inputs.push_back(millimetres("print_width", "Print width", print.width));
 		inputs.push_back(millimetres("print_height", "Print height", print.height));
-		inputs.push_back(input("viewing", "Viewing distance", "mm", distance, lengthText(distance, settings.LengthUnit)));
+		inputs.push_back(input("viewing", "Viewing distance", "mm", distance,
+				       lengthText(distance, settings.LengthUnit)));
 		inputs.push_back(millimetres("eye_blur", "Eye blur at 25 cm", viewing.eyeBlur));
 		circle = printCoC(frame.width, frame.height, viewing);
 	} else {
@@ -564,11 +567,11 @@ OptionHelp optionHelp(std::string_view option)
 		{ "--coc", { "LENGTH", "Circle of confusion; millimetres unless a unit follows" } },
 		{ "--format", { "FORMAT", "Film format: index 0 to 9 or name (35mm, \"6 \xC3\x97 7\" or 6x7)" } },
 		{ "--camera",
-		  { "TEXT",
-		    "A camera's frame instead of --format, by maker and model (\"Canon EOS 7D\", z6); excludes "
-		    "--format and --coc; 'mirel-calc cameras' lists the cameras" } },
+		  { "TEXT", "A camera's frame instead of --format, by maker and model (\"Canon EOS 7D\", z6); excludes "
+			    "--format and --coc; 'mirel-calc cameras' lists the cameras" } },
 		{ "TEXT", { "", "Maker and model, or part of them: 7d, \"nikon z\", x-t3" } },
-		{ "--rule", { "RULE", "The frame's diagonal over 1730 (as the pages suggest), 1500 or 1440", "1730 1500 1440" } },
+		{ "--rule",
+		  { "RULE", "The frame's diagonal over 1730 (as the pages suggest), 1500 or 1440", "1730 1500 1440" } },
 		{ "--print",
 		  { "SIZE", "Print size: A4, A3, 8x10in, 30x40cm, or width x height with a unit",
 		    "A4 A3 8x10in 30x40cm" } },

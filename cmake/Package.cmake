@@ -16,8 +16,8 @@ millimetres, centimetres, metres, inches or feet, for ten built-in film
 formats or your camera chosen by name from lensfun's database. A depth of
 field table, printed as a card if you like, a focus planner and a circle of
 confusion chosen for the print or the pixels work beside the pages;
-mirel-calc gives the same results on the command line. A Qt 6 desktop application with a launcher entry, in-window
-help and manual pages.")
+mirel-calc gives the same results on the command line. A Qt 6 desktop
+application with a launcher entry, in-window help and manual pages.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)

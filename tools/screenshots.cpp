@@ -187,7 +187,8 @@ int main(int argc, char **argv)
 			QApplication::setPalette(palette);
 			QApplication::processEvents();
 			ok = save(chooser, folder, QStringLiteral("window-camera") + QString::fromLatin1(suffix)) && ok;
-			ok = save(circle, folder, QStringLiteral("window-circle-of-confusion") + QString::fromLatin1(suffix)) &&
+			ok = save(circle, folder,
+				  QStringLiteral("window-circle-of-confusion") + QString::fromLatin1(suffix)) &&
 			     ok;
 		}
 		QApplication::setPalette(light);

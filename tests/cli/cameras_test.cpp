@@ -64,8 +64,8 @@ TEST_F(Cameras, ACameraGivesTheDepthOfFieldOfTheSameFrameTyped)
 	for (const Row &row : { Row{ { "--camera", "Nikon Z 6" }, { "--format", "35mm" } },
 				Row{ { "--camera", "Canon EOS 7D" }, { "--coc", "0.015438" } } }) {
 		const auto results = [](const std::vector<std::string> &frame) {
-			std::vector<std::string> args{ "dof", "--no-settings", "--output", "json", "--focal", "35",
-						       "--aperture", "5.6", "--distance", "3m" };
+			std::vector<std::string> args{ "dof", "--no-settings", "--output", "json",       "--focal",
+						       "35",  "--aperture",    "5.6",      "--distance", "3m" };
 			args.insert(args.end(), frame.begin(), frame.end());
 			const Outcome outcome = calc(args);
 			EXPECT_EQ(outcome.status, kDone) << outcome.err;
@@ -83,22 +83,30 @@ TEST_F(Cameras, RefusedWithTheCandidatesOrNotAvailableWithTheReason)
 		const char *message;
 	};
 	for (const Row &row : std::initializer_list<Row>{
-		     { { "dof", "--camera", "7d" }, kRefused,
+		     { { "dof", "--camera", "7d" },
+		       kRefused,
 		       "--camera: '7d' fits more than one camera: Canon EOS 7D, Konica Minolta Dynax 7D," },
-		     { { "aov", "--camera", "canon eos 7e" }, kRefused,
+		     { { "aov", "--camera", "canon eos 7e" },
+		       kRefused,
 		       "--camera: 'canon eos 7e' names no camera; the nearest: Canon EOS 7D" },
-		     { { "fov", "--camera", "qqqqqqqq" }, kRefused, "names no camera; 'mirel-calc cameras' lists them" },
+		     { { "fov", "--camera", "qqqqqqqq" },
+		       kRefused,
+		       "names no camera; 'mirel-calc cameras' lists them" },
 		     { { "spot", "--camera", "z6", "--format", "1" }, kRefused, "--camera excludes --format" },
 		     { { "hyperfocal", "--coc", "0.03", "--camera", "z6" }, kRefused, "--camera excludes --coc" },
 		     { { "coc", "--camera", "z6" }, kRefused, "coc: give one of --rule, --print or --pixels" },
-		     { { "coc", "--rule", "1730", "--pixels", "6000" }, kRefused, "give one of --rule, --print or --pixels" },
+		     { { "coc", "--rule", "1730", "--pixels", "6000" },
+		       kRefused,
+		       "give one of --rule, --print or --pixels" },
 		     { { "coc", "--rule", "1600" }, kRefused, "--rule: '1600' is not a rule; use 1730, 1500 or 1440" },
 		     { { "coc", "--print", "A5" }, kRefused, "--print: 'A5' is not a print size" },
 		     { { "coc", "--rule", "1500", "--viewing", "1m" }, kRefused, "--viewing goes with --print" },
 		     { { "coc", "--pixels", "6000", "--factor", "two" }, kRefused, "--factor: 'two' is not a number" },
 		     { { "coc", "--pixels", "0" }, kUnusable, "pixel count is not greater than 0" },
 		     { { "coc", "--print", "0x10cm" }, kUnusable, "print width is not greater than 0" },
-		     { { "coc", "--print", "A4", "--viewing", "-1m" }, kUnusable, "viewing distance is not greater than 0" },
+		     { { "coc", "--print", "A4", "--viewing", "-1m" },
+		       kUnusable,
+		       "viewing distance is not greater than 0" },
 		     { { "coc", "--print", "A4", "--eye-blur", "0" }, kUnusable, "eye blur is not greater than 0" },
 		     { { "cameras", "qqqqqqqq" }, kUnusable, "no camera matches 'qqqqqqqq'" },
 	     }) {

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "camera_chooser_qt/camera_chooser_window.h"
+#include "camera_chooser_qt/camera_dialog.h"
 #include "camera_chooser_qt/camera_list.h"
 #include "dialogs/film_table_editor.h"
 #include "dof_table_qt/dof_table_window.h"
@@ -187,6 +188,9 @@ TEST(CameraChooser, ARowOfTheFormatsEditorIsFilledFromACamera)
 			  { "cameraDialog",
 			    [button](QWidget &dialog) {
 				    ASSERT_TRUE(activate(dialog));
+				    // As a user waits for the list before going on to the rule.
+				    ASSERT_TRUE(QTest::qWaitFor(
+					    [&] { return !static_cast<CameraDialog &>(dialog).cameras().loading(); }));
 				    press(QStringLiteral("em1 mark ii"));
 				    // The first time Alt+R to the rule and Down to diagonal / 1500.
 				    if (button == QDialogButtonBox::Cancel) {
