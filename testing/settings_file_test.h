@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "settings/file_safety/file_lock.h"
 #include "settings/model/film_formats.h"
 #include "settings/storage/registry_storage.h"
 #include "testing/message_recorder.h"
@@ -20,11 +21,12 @@ protected:
 	const std::string folder = dir.path() + "/.config/Talvern";
 	const std::string path = folder + "/Mirel.reg";
 	MessageRecorder recorder;
+	SaveClock *clock = &steadyClock(); // the one saves wait by
 
 	// One run of the program: load, whatever the user does, save.
 	void run(const std::function<void()> &use = {}, bool save = true)
 	{
-		RegFileStore store(path);
+		RegFileStore store(path, *clock);
 		const RegistryBinding binding(settingsKey, store);
 		RegistrySettingsStorage storage(settingsKey, store);
 		loadSettingsAtStartup(&storage);

@@ -4,22 +4,32 @@
 
 namespace mirel {
 
-RegFileStore::RegFileStore(std::string path)
-	: file_(std::move(path), [this](std::optional<std::string_view> text) { return readImage(text); })
+namespace {
+
+// Between attempts at a file that changed meanwhile, its writer is given a
+// moment to finish.
+constexpr std::chrono::milliseconds kRetryPause{ 20 };
+
+} // namespace
+
+RegFileStore::RegFileStore(std::string path, SaveClock &clock)
+	: file_(std::move(path),
+		[this](std::shared_ptr<const std::string> text) { return readImage(std::move(text)); }),
+	  clock_(clock)
 {
 }
 
 void RegFileStore::refreshFromRoot(RegKey parent)
 {
-	if (parent == kCurrentUserKey && !inBatch_)
+	if (parent == kCurrentUserKey && !inSave_)
 		file_.refresh(); // a fresh start from the root sees what others saved
 }
 
-bool RegFileStore::readImage(std::optional<std::string_view> text)
+bool RegFileStore::readImage(std::shared_ptr<const std::string> text)
 {
 	RegFileReading reading;
 	if (text)
-		reading = parseRegFile(*text);
+		reading = parseRegFile(std::move(text));
 	image_ = std::move(reading.file);
 	return !reading.damaged();
 }
@@ -37,7 +47,10 @@ RegResult RegFileStore::createKey(RegKey parent, std::string_view path, RegKey &
 	if (const RegResult result = handles_.resolve(parent, path, full); result != kRegSuccess)
 		return result;
 	if (!keyExists(image_, full)) {
-		const RegResult result = change([&](RegFile &file) { file.keys.push_back({ full, {} }); });
+		const RegResult result = change([&](RegFile &file) {
+			file.addKey(full);
+			return true;
+		});
 		if (result != kRegSuccess)
 			return result;
 	}
@@ -60,17 +73,9 @@ RegResult RegFileStore::setValue(RegKey key, std::string_view name, RegType type
 		return kRegInvalidHandle;
 	if (!storableName(name) || (!data && size > 0))
 		return kRegInvalidParameter;
-	RegValue value{ std::string(name), type, std::string(static_cast<const char *>(data), size) };
-	const RegResult result = change([&](RegFile &file) {
-		// The key may have gone from the file since it was opened.
-		RegKeyRecord *record = findKey(file, *path);
-		if (!record)
-			record = &file.keys.emplace_back(RegKeyRecord{ *path, {} });
-		if (RegValue *existing = findValue(*record, name))
-			*existing = value;
-		else
-			record->values.push_back(value);
-	});
+	const RegValue value{ std::string(name), type, std::string(static_cast<const char *>(data), size) };
+	// The key may have gone from the file since it was opened.
+	const RegResult result = change([&](RegFile &file) { return file.setValue(file.addKey(*path), value); });
 	if (result == kRegSuccess && firstValueSet_.empty())
 		firstValueSet_ = name;
 	return result;
@@ -86,44 +91,50 @@ std::string RegFileStore::describeError(RegResult code)
 	return std::string(systemErrorText(code));
 }
 
-template <typename Edit>
-RegResult RegFileStore::change(Edit edit)
+RegResult RegFileStore::change(const std::function<bool(RegFile &)> &edit)
 {
-	const bool alone = !inBatch_;
-	if (alone)
-		beginBatch();
-	const RegResult result = file_.refusal();
-	if (result == kRegSuccess) {
-		edit(image_);
-		changed_ = true;
+	if (!inSave_) {
+		RegResult result = kRegSuccess;
+		const SaveResult saved = save([&] { result = change(edit); });
+		return result != kRegSuccess ? result : saved.code;
 	}
-	if (alone) {
-		const RegResult committed = commitBatch();
-		if (result == kRegSuccess)
-			return committed;
-	}
-	return result;
+	if (const RegResult refused = file_.refusal(); refused != kRegSuccess)
+		return refused;
+	changed_ |= edit(image_);
+	return kRegSuccess;
 }
 
-void RegFileStore::beginBatch()
+RegFileStore::SaveResult RegFileStore::save(const std::function<void()> &write)
 {
-	if (inBatch_)
-		return;
-	inBatch_ = true;
-	changed_ = false;
+	const SaveClock::TimePoint deadline = clock_.now() + kPatience;
+	SaveResult saved;
 	firstValueSet_.clear();
-	file_.lock();
-	file_.refresh();
-}
-
-RegResult RegFileStore::commitBatch()
-{
-	if (!inBatch_)
-		return kRegSuccess;
-	const RegResult result = changed_ ? file_.replace(formatRegFile(image_)) : kRegSuccess;
+	for (bool again = false;; again = true) {
+		if (again)
+			clock_.sleepFor(kRetryPause);
+		const FileLock::State lock = file_.lock(clock_, deadline);
+		file_.refresh(); // the file as it is now
+		inSave_ = true;
+		changed_ = false;
+		write();
+		inSave_ = false;
+		if (!changed_)
+			break; // nothing to write
+		std::string text = formatRegFile(image_);
+		if (lock != FileLock::State::Busy) {
+			saved.code = file_.replace(text);
+			if (saved.code != SafeFile::kChangedSinceRead)
+				break;
+			if (clock_.now() < deadline)
+				continue; // merge again with what another saved meanwhile
+		}
+		// Not merged in time: neither this version nor the other's is lost.
+		saved.code = kRegSharingViolation;
+		saved.keepFailure = file_.keepBeside(text, saved.keptIn);
+		break;
+	}
 	file_.unlock();
-	inBatch_ = changed_ = false;
-	return result;
+	return saved;
 }
 
 } // namespace mirel

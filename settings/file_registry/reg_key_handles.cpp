@@ -64,7 +64,7 @@ RegResult RegKeyHandles::close(RegKey key)
 
 bool keyExists(const RegFile &file, std::string_view path)
 {
-	return sameRegName(path, kRootName) || holdsKey(file, path);
+	return sameRegName(path, kRootName) || file.holdsKey(path);
 }
 
 bool storableName(std::string_view name)
@@ -72,11 +72,10 @@ bool storableName(std::string_view name)
 	return name.find_first_of("\r\n") == std::string_view::npos;
 }
 
-RegResult queryFileValue(RegFile &file, std::string_view keyPath, std::string_view name, void *data,
+RegResult queryFileValue(const RegFile &file, std::string_view keyPath, std::string_view name, void *data,
 			 std::uint32_t &size)
 {
-	RegKeyRecord *record = findKey(file, keyPath);
-	const RegValue *value = record ? findValue(*record, name) : nullptr;
+	const RegValue *value = file.findValue(keyPath, name);
 	if (!value)
 		return kRegFileNotFound;
 	const auto length = static_cast<std::uint32_t>(value->data.size());

@@ -40,7 +40,7 @@ bool keyExists(const RegFile &file, std::string_view path);
 bool storableName(std::string_view name);
 // The value name of the key at keyPath in file, as queryValue answers:
 // its size always, its data when data has room for it.
-RegResult queryFileValue(RegFile &file, std::string_view keyPath, std::string_view name, void *data,
+RegResult queryFileValue(const RegFile &file, std::string_view keyPath, std::string_view name, void *data,
 			 std::uint32_t &size);
 
 } // namespace mirel

@@ -89,6 +89,11 @@ int rename(const std::string &from, const std::string &to)
 	return checked([&] { return ::rename(from.c_str(), to.c_str()); });
 }
 
+int link(const std::string &from, const std::string &to)
+{
+	return checked([&] { return ::link(from.c_str(), to.c_str()); });
+}
+
 int unlink(const std::string &path)
 {
 	return checked([&] { return ::unlink(path.c_str()); });

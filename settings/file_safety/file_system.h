@@ -25,6 +25,7 @@ int lstat(const std::string &path, struct stat &status);
 // The target of a symbolic link, in target.
 int readlink(const std::string &path, std::string &target);
 int rename(const std::string &from, const std::string &to);
+int link(const std::string &from, const std::string &to);
 int unlink(const std::string &path);
 int mkdir(const std::string &path, mode_t mode);
 int flock(int fd, int operation);

@@ -65,6 +65,32 @@ std::string describeError(RegResult code)
 	return std::string(systemErrorText(code));
 }
 
+// What fd holds, into text: all of it, or one byte past SafeFile::kMaxSize.
+// size is what fstat found, read with one byte more, to see whether the
+// file has grown since.
+RegResult readContents(int fd, off_t size, std::string &text)
+{
+	constexpr std::size_t kCap = SafeFile::kMaxSize + 1;
+	text.resize(std::min(static_cast<std::size_t>(size) + 1, kCap));
+	std::size_t length = 0;
+	while (true) {
+		if (length == text.size()) {
+			if (length == kCap)
+				break;
+			text.resize(std::min(2 * length, kCap));
+		}
+		const ssize_t got =
+			posix::pread(fd, text.data() + length, text.size() - length, static_cast<off_t>(length));
+		if (got < 0)
+			return fromErrno(static_cast<int>(-got));
+		if (got == 0)
+			break;
+		length += static_cast<std::size_t>(got);
+	}
+	text.resize(length);
+	return kRegSuccess;
+}
+
 } // namespace
 
 SafeFile::SafeFile(std::string path, Reader reader) : path_(std::move(path)), reader_(std::move(reader))
@@ -93,11 +119,23 @@ void SafeFile::resolveTarget()
 
 void SafeFile::refresh()
 {
+	if (path_.empty()) {
+		// No place for the file: nothing to read, and every change fails.
+		reader_(nullptr);
+		if (refused_ != kRegPathNotFound)
+			showMessageBox(
+				kErrorCaption,
+				"Mirel found no home folder to keep its settings in: HOME is not an absolute path, "
+				"and the system names none for this user. The built-in settings are used, and "
+				"nothing is saved.");
+		refused_ = kRegPathNotFound;
+		return;
+	}
 	resolveTarget();
 	const int fd = posix::open(target_, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
 	if (fd == -ENOENT) {
-		reader_(std::nullopt);
-		seen_.reset();
+		reader_(nullptr);
+		seen_ = Seen{};
 		refused_ = kRegSuccess;
 		copyDue_ = false; // nothing left to replace
 		return;
@@ -113,7 +151,7 @@ void SafeFile::refresh()
 		refuse(kRegAccessDenied); // a folder or device where the file should be
 	} else {
 		const FileIdentity identity = FileIdentity::of(status);
-		if (!seen_ || *seen_ != identity || refused_ != kRegSuccess)
+		if (!seen_ || !seen_->exists || seen_->identity != identity || refused_ != kRegSuccess)
 			readOpenFile(fd, identity);
 	}
 	posix::close(fd);
@@ -122,34 +160,14 @@ void SafeFile::refresh()
 void SafeFile::readOpenFile(int fd, const FileIdentity &identity)
 {
 	std::string text;
-	bool tooLarge = static_cast<std::size_t>(identity.size) > kMaxSize;
-	if (!tooLarge) {
-		// One byte more than the size found, to see whether the file has
-		// grown since; never more than one byte past the cap.
-		text.resize(static_cast<std::size_t>(identity.size) + 1);
-		std::size_t length = 0;
-		while (true) {
-			if (length == text.size()) {
-				if (length > kMaxSize)
-					break;
-				text.resize(std::min(2 * length, kMaxSize + 1));
-			}
-			const ssize_t got = posix::pread(fd, text.data() + length, text.size() - length,
-							 static_cast<off_t>(length));
-			if (got < 0) {
-				refuse(fromErrno(static_cast<int>(-got)));
-				return;
-			}
-			if (got == 0)
-				break;
-			length += static_cast<std::size_t>(got);
-		}
-		text.resize(length);
-		tooLarge = length > kMaxSize;
+	if (const RegResult result = readContents(fd, identity.size, text); result != kRegSuccess) {
+		refuse(result);
+		return;
 	}
-
-	const bool whole = reader_(tooLarge ? std::nullopt : std::optional<std::string_view>(text));
-	seen_ = identity;
+	const auto shared = std::make_shared<const std::string>(std::move(text));
+	const bool tooLarge = shared->size() > kMaxSize;
+	const bool whole = reader_(tooLarge ? nullptr : shared);
+	seen_ = Seen{ true, identity, shared };
 	refused_ = kRegSuccess;
 	reportedRefusal_ = kRegSuccess;
 	if (!tooLarge && whole)
@@ -167,7 +185,7 @@ void SafeFile::readOpenFile(int fd, const FileIdentity &identity)
 
 void SafeFile::refuse(RegResult code)
 {
-	reader_(std::nullopt);
+	reader_(nullptr);
 	seen_.reset();
 	refused_ = code;
 	copyDue_ = true; // what it holds was not used
@@ -182,17 +200,46 @@ void SafeFile::refuse(RegResult code)
 
 // --- Writing the file -------------------------------------------------------
 
-RegResult SafeFile::replace(std::string_view text)
+RegResult SafeFile::replace(std::string text)
 {
-	// The existing file's mode and owner carry over; a mode that forbids
-	// writing is the user's word that the file stays as it is.
+	// A mode that forbids writing is the user's word that the file stays as
+	// it is.
 	struct stat existing {};
-	const bool exists = posix::lstat(target_, existing) == 0 && S_ISREG(existing.st_mode);
-	if (exists && !(existing.st_mode & S_IWUSR))
+	if (posix::lstat(target_, existing) == 0 && S_ISREG(existing.st_mode) && !(existing.st_mode & S_IWUSR))
 		return kRegAccessDenied;
 
-	int fd = -1;
 	std::string tempPath;
+	struct stat status {};
+	RegResult result = writeTemporary(text, tempPath, status);
+	if (result == kRegSuccess)
+		result = checkUnchanged();
+	if (result == kRegSuccess)
+		result = fromResult(posix::rename(tempPath, target_));
+	if (result != kRegSuccess) {
+		if (!tempPath.empty())
+			posix::unlink(tempPath);
+		seen_.reset(); // the file on disk is the old one or another's; read it again next time
+		return result;
+	}
+	seen_ = Seen{ true, FileIdentity::of(status), std::make_shared<const std::string>(std::move(text)) };
+	// The rename itself is only durable once the folder is synced. The new
+	// file is in place either way, so a folder that cannot be synced (some
+	// file systems refuse) is no failure.
+	const int folder = posix::open(folderOf(target_), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+	if (folder >= 0) {
+		posix::fsync(folder);
+		posix::close(folder);
+	}
+	return kRegSuccess;
+}
+
+RegResult SafeFile::writeTemporary(std::string_view text, std::string &tempPath, struct stat &status)
+{
+	// The existing file's mode and, where the process may, its owner carry
+	// over.
+	struct stat existing {};
+	const bool exists = posix::lstat(target_, existing) == 0 && S_ISREG(existing.st_mode);
+	int fd = -1;
 	RegResult result = createTemporary(fd, tempPath);
 	if (result != kRegSuccess)
 		return result;
@@ -208,32 +255,69 @@ RegResult SafeFile::replace(std::string_view text)
 		result = fromResult(wrote);
 		done += static_cast<std::size_t>(std::max<ssize_t>(wrote, 0));
 	}
-	struct stat status {};
 	if (result == kRegSuccess)
 		result = fromResult(posix::fsync(fd));
 	if (result == kRegSuccess)
 		result = fromResult(posix::fstat(fd, status));
 	if (const int closed = posix::close(fd); closed < 0 && result == kRegSuccess)
 		result = fromErrno(-closed);
+	return result;
+}
+
+RegResult SafeFile::checkUnchanged()
+{
+	// The file as it is now against the one read, at the last moment
+	// before it is replaced; a damaged one is copied aside from the same
+	// reading, so the copy is of the file checked.
+	if (!seen_)
+		return kChangedSinceRead;
+	const int fd = posix::open(target_, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+	if (fd == -ENOENT) {
+		copyDue_ = false; // nothing left to replace
+		return seen_->exists ? kChangedSinceRead : kRegSuccess;
+	}
+	if (fd < 0)
+		return fromErrno(-fd);
+	struct stat status {};
+	std::string text;
+	RegResult result = fromResult(posix::fstat(fd, status));
+	if (result == kRegSuccess && (!seen_->exists || seen_->identity != FileIdentity::of(status)))
+		result = kChangedSinceRead;
 	if (result == kRegSuccess)
-		result = keepPendingCopy();
-	if (result == kRegSuccess)
-		result = fromResult(posix::rename(tempPath, target_));
-	if (result != kRegSuccess) {
+		result = readContents(fd, status.st_size, text);
+	if (result == kRegSuccess && text != *seen_->text)
+		result = kChangedSinceRead;
+	if (result == kRegSuccess && copyDue_) {
+		result = keepCopy(fd);
+		copyDue_ = result != kRegSuccess;
+	}
+	posix::close(fd);
+	return result;
+}
+
+RegResult SafeFile::keepBeside(std::string_view text, std::string &where)
+{
+	where = target_ + ".unsaved";
+	std::string tempPath;
+	struct stat status {};
+	RegResult result = writeTemporary(text, tempPath, status);
+	// A hard link gives the file its name only when no file has it; where
+	// the file system has none, a rename to a name no file has comes close.
+	for (int n = 2; result == kRegSuccess; ++n) {
+		int placed = posix::link(tempPath, where);
+		if (placed == -EPERM || placed == -EOPNOTSUPP) {
+			struct stat taken {};
+			placed = posix::lstat(where, taken) == -ENOENT ? posix::rename(tempPath, where) : -EEXIST;
+		}
+		if (placed == 0)
+			break;
+		result = placed == -EEXIST && n <= 100 ? kRegSuccess : fromErrno(-placed);
+		if (result == kRegSuccess)
+			where = target_ + ".unsaved-" + std::to_string(n);
+	}
+	if (!tempPath.empty())
 		posix::unlink(tempPath);
-		seen_.reset(); // the file on disk is the old one; read it again next time
-		return result;
-	}
-	seen_ = FileIdentity::of(status);
-	// The rename itself is only durable once the folder is synced. The new
-	// file is in place either way, so a folder that cannot be synced (some
-	// file systems refuse) is no failure.
-	const int folder = posix::open(folderOf(target_), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-	if (folder >= 0) {
-		posix::fsync(folder);
-		posix::close(folder);
-	}
-	return kRegSuccess;
+	return result;
 }
 
 RegResult SafeFile::createTemporary(int &fd, std::string &tempPath)
@@ -262,14 +346,15 @@ RegResult SafeFile::createTemporary(int &fd, std::string &tempPath)
 	return fromErrno(EEXIST);
 }
 
-void SafeFile::lock()
+FileLock::State SafeFile::lock(SaveClock &clock, SaveClock::TimePoint deadline)
 {
+	if (path_.empty())
+		return FileLock::State::Unavailable;
 	resolveTarget();
-	// Without the lock (a folder that cannot be created or written, or
-	// another process that keeps it) the save goes on: the writes report
-	// what fails, and the rename keeps the file whole.
-	if (lock_.take(target_))
+	const FileLock::State state = lock_.take(target_, clock, deadline);
+	if (state == FileLock::State::Held)
 		removeLeftovers();
+	return state;
 }
 
 SafeFile::FileIdentity SafeFile::FileIdentity::of(const struct stat &status)
@@ -337,24 +422,6 @@ std::string SafeFile::copyNote(RegResult copied)
 		return "The file as it was is kept as " + copyPath + ".";
 	return "It could not be copied to " + copyPath + " (" + describeError(copied) +
 	       "), so it will not be replaced.";
-}
-
-RegResult SafeFile::keepPendingCopy()
-{
-	if (!copyDue_)
-		return kRegSuccess;
-	const int fd = posix::open(target_, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-	if (fd == -ENOENT) {
-		copyDue_ = false; // gone: nothing left to replace
-		return kRegSuccess;
-	}
-	if (fd < 0)
-		return fromErrno(-fd);
-	const RegResult result = keepCopy(fd);
-	posix::close(fd);
-	if (result == kRegSuccess)
-		copyDue_ = false;
-	return result;
 }
 
 void SafeFile::removeLeftovers()

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,25 +27,35 @@ namespace mirel {
 // 0600); a file whose mode forbids writing is not replaced. A symbolic link
 // at the path is written through to its target.
 //
-// A save holds the lock (file_lock.h) while it reads and writes the file; a
-// save goes on without it rather than hang, the rename keeping the file
-// whole.
+// A save holds the lock (file_lock.h) while it reads and writes the file.
+// Whatever the lock, a file is only replaced when it is still the one read,
+// checked at the last moment before the rename: the same file, size, time
+// and contents. Otherwise another program changed it meanwhile, and the
+// replace fails with kChangedSinceRead for the caller to read it again and
+// merge anew. A version that cannot be merged in time is kept beside the
+// file instead (keepBeside).
 //
 // A file read in part (the reader could not use all of it, or see
 // keepCopyAside) is copied to "<file>.bad", replacing an older copy, before
 // it is replaced, and the user is told where. A file that cannot be read at
 // all (a folder in its place, an I/O error) is never replaced; once it can
-// be read again it is copied aside first. A file over kMaxSize is not read,
+// be read again it is copied aside first. A file over kMaxSize is not used,
 // and is copied aside like a damaged one.
+//
+// An empty path is no file: nothing is read, nothing written, and the user
+// is told once.
 class SafeFile
 {
 public:
 	static constexpr std::size_t kMaxSize = std::size_t{ 1 } << 20;
+	// replace found the file changed since it was read. (The registry's
+	// ERROR_FILE_INVALID: "externally altered"; never shown to the user.)
+	static constexpr RegResult kChangedSinceRead = 1006;
 
 	// Takes what the file holds each time it is read afresh: its text, or
-	// none when there is no file or nothing of it may be used; returns
+	// null when there is no file or nothing of it may be used; returns
 	// whether all of the text could be used.
-	using Reader = std::function<bool(std::optional<std::string_view> text)>;
+	using Reader = std::function<bool(std::shared_ptr<const std::string> text)>;
 
 	SafeFile(std::string path, Reader reader);
 
@@ -60,13 +71,21 @@ public:
 	// Reads the file when it is not the one last read or written.
 	void refresh();
 
-	// The start and end of a save: takes the lock and removes the temporary
-	// files of saves that died; then releases it.
-	void lock();
+	// The start and end of a save: takes the lock, waiting on clock until
+	// deadline (see FileLock::take), and removes the temporary files of
+	// saves that died; then releases it.
+	FileLock::State lock(SaveClock &clock, SaveClock::TimePoint deadline);
 	void unlock() { lock_.release(); }
 
-	// Replaces the file with text. On failure the file keeps its old content.
-	RegResult replace(std::string_view text);
+	// Replaces the file with text, when it is still the one last read (see
+	// above). On failure the file keeps its old content.
+	RegResult replace(std::string text);
+
+	// Writes text to a new file beside the file, "<file>.unsaved" or, when
+	// that exists, "<file>.unsaved-2" and on, never replacing one: a save
+	// that could not be merged into the file is kept there. Sets where to
+	// the name, or the name tried when it fails.
+	RegResult keepBeside(std::string_view text, std::string &where);
 
 	// Copies the file as it is now to "<file>.bad", because not all of it
 	// could be used, and returns the sentence that tells the user where the
@@ -84,21 +103,29 @@ private:
 		static FileIdentity of(const struct stat &status);
 		bool operator==(const FileIdentity &) const = default;
 	};
+	// The file as it was read or written.
+	struct Seen {
+		bool exists = false; // none of the rest when there was no file
+		FileIdentity identity;
+		// Its text, up to one byte past kMaxSize; shared with the reader.
+		std::shared_ptr<const std::string> text;
+	};
 
 	void resolveTarget();
 	void readOpenFile(int fd, const FileIdentity &identity);
+	RegResult checkUnchanged();
 	void refuse(RegResult code);
 	RegResult keepCopy(int fd);
 	std::string copyNote(RegResult copied);
-	RegResult keepPendingCopy();
 	RegResult createTemporary(int &fd, std::string &tempPath);
+	RegResult writeTemporary(std::string_view text, std::string &tempPath, struct stat &status);
 	void removeLeftovers();
 
 	std::string path_;
 	Reader reader_;
 	std::string target_; // path_ with symbolic links followed
 	// The file last read or written; none when it must be read again.
-	std::optional<FileIdentity> seen_;
+	std::optional<Seen> seen_;
 	RegResult refused_ = kRegSuccess;
 	// The damaged or unreadable file the user was last told about.
 	std::optional<FileIdentity> reportedFile_;

@@ -5,8 +5,6 @@
 
 namespace mirel {
 
-namespace {
-
 // Stored values come from a file a user may have edited: a selection or unit
 // outside its range would make every later lookup read out of bounds.
 void repairLoadedValues(CalcSettings &defaults)
@@ -17,8 +15,6 @@ void repairLoadedValues(CalcSettings &defaults)
 	if (unit < 0 || unit >= kLengthUnitCount)
 		defaults.LengthUnit = LengthUnit::Metres;
 }
-
-} // namespace
 
 void loadSettingsAtStartup(SettingsStorage *storage)
 {

@@ -24,6 +24,10 @@ public:
 				 const Remembered &remembered) = 0;
 };
 
+// Puts a loaded film selection outside 0..9 back to 0, and a unit outside
+// the five to metres.
+void repairLoadedValues(CalcSettings &defaults);
+
 // Built-in defaults and remembered values, then the stored ones from storage
 // (none when null) with an out-of-range film selection or unit put back in
 // range, then a fresh selection of the film format (so filmCoC is its suggested

@@ -94,7 +94,7 @@ std::string formatRegFile(const RegFile &file)
 	std::string out;
 	out += kRegFileHeader;
 	out += kLineEnd;
-	for (const RegKeyRecord &key : file.keys) {
+	for (const RegKeyRecord &key : file.keys()) {
 		out += kLineEnd;
 		out += '[';
 		out += key.path;

@@ -1,12 +1,20 @@
 #include "settings/regedit4/reg_file.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <optional>
+#include <utility>
 
 #include "core/number_text.h"
 #include "settings/regedit4/text_decoding.h"
 
 namespace mirel {
+
+// The grammar below is used twice: to check every line of a file as it is
+// read, and to build the values of a key once they are asked for. Each
+// part takes where to put what it reads, or null to check only, which
+// needs no memory.
 
 namespace {
 
@@ -48,47 +56,85 @@ std::optional<std::uint32_t> parseHexNumber(std::string_view s)
 	return value;
 }
 
-// A quoted string at the start of s, with the escapes \\ and \"; consumes it.
-std::optional<std::string> parseQuoted(std::string_view &s)
+// The first c in [from, to), or to.
+const char *find(const char *from, const char *to, char c)
 {
-	if (s.empty() || s.front() != '"')
-		return std::nullopt;
-	std::string text;
-	for (std::size_t i = 1; i < s.size(); ++i) {
-		const char c = s[i];
-		if (c == '"') {
-			s.remove_prefix(i + 1);
-			return text;
-		}
-		if (c == '\\') {
-			if (i + 1 == s.size() || (s[i + 1] != '\\' && s[i + 1] != '"'))
-				return std::nullopt;
-			text += s[++i];
-		} else {
-			text += c;
-		}
-	}
-	return std::nullopt; // no closing quote
+	const void *found = std::memchr(from, c, static_cast<std::size_t>(to - from));
+	return found ? static_cast<const char *>(found) : to;
 }
 
-// Comma-separated bytes of one or two hex digits, possibly none at all.
-std::optional<std::string> parseHexBytes(std::string_view s)
+// The backslashes of a text, each looked for once as the text is read
+// from its start to its end: the escapes of its quoted texts. Most lines of
+// a file have none, and need no search of their own.
+class Backslashes
 {
-	std::string bytes;
+public:
+	explicit Backslashes(std::string_view text)
+		: end_(text.data() + text.size()), next_(find(text.data(), end_, '\\'))
+	{
+	}
+	// The first at or after from, or the end of the text.
+	const char *from(const char *from)
+	{
+		if (next_ < from)
+			next_ = find(from, end_, '\\');
+		return next_;
+	}
+
+private:
+	const char *end_;
+	const char *next_;
+};
+
+// A quoted string at the start of s, with the escapes \\ and \"; consumes it
+// and appends its text to text. The text between escapes goes in one piece.
+bool parseQuoted(std::string_view &s, std::string *text, Backslashes &backslashes)
+{
+	if (s.empty() || s.front() != '"')
+		return false;
+	const char *const end = s.data() + s.size();
+	const char *from = s.data() + 1;
+	for (const char *quote = find(from, end, '"');;) {
+		if (quote == end)
+			return false; // no closing quote
+		const char *const escape = backslashes.from(from);
+		if (escape >= quote) {
+			if (text)
+				text->append(from, quote);
+			s = std::string_view(quote + 1, static_cast<std::size_t>(end - quote - 1));
+			return true;
+		}
+		if (escape + 1 == end || (escape[1] != '\\' && escape[1] != '"'))
+			return false;
+		if (text) {
+			text->append(from, escape);
+			*text += escape[1];
+		}
+		from = escape + 2;
+		if (from > quote) // that quote was escaped
+			quote = find(from, end, '"');
+	}
+}
+
+// Comma-separated bytes of one or two hex digits, possibly none at all,
+// into bytes.
+bool parseHexBytes(std::string_view s, std::string *bytes)
+{
 	s = trimBlanks(s);
 	if (s.empty())
-		return bytes;
+		return true;
 	while (true) {
 		const std::size_t comma = s.find(',');
 		const std::string_view item = trimBlanks(s.substr(0, comma));
 		if (item.empty() || item.size() > 2)
-			return std::nullopt;
+			return false;
 		const auto value = parseHexNumber(item);
 		if (!value)
-			return std::nullopt;
-		bytes += static_cast<char>(*value);
+			return false;
+		if (bytes)
+			*bytes += static_cast<char>(*value);
 		if (comma == std::string_view::npos)
-			return bytes;
+			return true;
 		s.remove_prefix(comma + 1);
 	}
 }
@@ -101,97 +147,87 @@ std::string dwordBytes(std::uint32_t value)
 	return bytes;
 }
 
-// The data after '=': a quoted text, dword:, hex: or hex(n):. Hex data may
-// go on over continuation lines, which the caller has already joined.
-bool parseData(std::string_view s, RegValue &value)
+// The data after '=', without blanks around it: a quoted text, dword:,
+// hex: or hex(n):, into value's type and data. Hex data may go on over
+// continuation lines, which the caller has already joined.
+bool parseData(std::string_view s, RegValue *value, Backslashes &backslashes)
 {
-	s = trimBlanks(s);
 	if (!s.empty() && s.front() == '"') {
-		auto text = parseQuoted(s);
-		if (!text || !trimBlanks(s).empty())
+		if (!parseQuoted(s, value ? &value->data : nullptr, backslashes) || !s.empty())
 			return false;
-		value.type = kRegSz;
-		value.data = std::move(*text) + '\0';
+		if (value) {
+			value->type = kRegSz;
+			value->data += '\0';
+		}
 		return true;
 	}
 	if (consumeKeyword(s, "dword:")) {
 		const auto number = parseHexNumber(s);
 		if (!number)
 			return false;
-		value.type = kRegDword;
-		value.data = dwordBytes(*number);
+		if (value) {
+			value->type = kRegDword;
+			value->data = dwordBytes(*number);
+		}
 		return true;
 	}
+	RegType type = kRegBinary;
 	if (consumeKeyword(s, "hex(")) {
 		const std::size_t close = s.find(')');
 		if (close == std::string_view::npos)
 			return false;
-		const auto type = parseHexNumber(s.substr(0, close));
-		if (!type)
+		const auto number = parseHexNumber(s.substr(0, close));
+		if (!number)
 			return false;
 		s.remove_prefix(close + 1);
 		if (s.empty() || s.front() != ':')
 			return false;
 		s.remove_prefix(1);
-		value.type = *type;
-	} else if (consumeKeyword(s, "hex:")) {
-		value.type = kRegBinary;
-	} else {
+		type = *number;
+	} else if (!consumeKeyword(s, "hex:")) {
 		return false;
 	}
-	auto bytes = parseHexBytes(s);
-	if (!bytes)
+	if (!parseHexBytes(s, value ? &value->data : nullptr))
 		return false;
-	value.data = std::move(*bytes);
+	if (value)
+		value->type = type;
 	return true;
 }
 
-// The name of a value line ("name"=data or @=data) and what follows '='.
-struct ValueLine {
-	std::string name;
-	std::string_view data;
-};
-
-std::optional<ValueLine> splitValueLine(std::string_view line)
+// The name of a value line without blanks around it ("name"=data or
+// @=data), into name, and what follows '='.
+std::optional<std::string_view> splitValueLine(std::string_view line, std::string *name, Backslashes &backslashes)
 {
-	ValueLine parts;
-	line = trimBlanksLeft(line);
-	if (!line.empty() && line.front() == '@') {
+	if (!line.empty() && line.front() == '@')
 		line.remove_prefix(1);
-	} else {
-		auto name = parseQuoted(line);
-		if (!name)
-			return std::nullopt;
-		parts.name = std::move(*name);
-	}
-	line = trimBlanksLeft(line);
-	if (line.empty() || line.front() != '=')
+	else if (!parseQuoted(line, name, backslashes))
 		return std::nullopt;
-	parts.data = trimBlanksLeft(line.substr(1));
-	return parts;
+	// Blanks are seldom there to skip.
+	if (!line.starts_with('='))
+		line = trimBlanksLeft(line);
+	if (!line.starts_with('='))
+		return std::nullopt;
+	line.remove_prefix(1);
+	return line.starts_with('"') ? line : trimBlanksLeft(line);
 }
 
-std::optional<RegValue> parseValue(std::string_view line)
+// A value line without blanks around it, into value; backslashes are
+// those of the text the line is in.
+bool parseValue(std::string_view line, RegValue *value, Backslashes &backslashes)
 {
-	auto parts = splitValueLine(line);
-	if (!parts)
-		return std::nullopt;
-	RegValue value;
-	value.name = std::move(parts->name);
-	if (!parseData(parts->data, value))
-		return std::nullopt;
-	return value;
+	const auto data = splitValueLine(line, value ? &value->name : nullptr, backslashes);
+	return data && parseData(*data, value, backslashes);
 }
 
-// Whether line is the first or a middle part of a "hex" list that goes on
-// on the next line.
+// Whether line, without blanks around it, is the first or a middle part of
+// a "hex" list that goes on on the next line.
 bool continues(std::string_view line)
 {
-	line = trimBlanksRight(line);
 	if (line.empty() || line.back() != '\\')
 		return false;
-	const auto parts = splitValueLine(line);
-	return parts && parts->data.size() >= 3 && sameRegName(parts->data.substr(0, 3), "hex");
+	Backslashes backslashes(line);
+	const auto data = splitValueLine(line, nullptr, backslashes);
+	return data && data->size() >= 3 && sameRegName(data->substr(0, 3), "hex");
 }
 
 // Whether a line can only be the start of something new, not the rest of a
@@ -202,115 +238,190 @@ bool startsEntry(std::string_view line)
 	return !line.empty() && (line.front() == '"' || line.front() == '@' || line.front() == '[');
 }
 
-// "[path]" with a path of nonempty components; nullopt otherwise (a
-// "[-path]" deletion included, which a settings file has no use for).
-std::optional<std::string> parseKeyLine(std::string_view line)
+// "[path]", without blanks around it, with a path of nonempty components;
+// nullopt otherwise (a "[-path]" deletion included, which a settings file
+// has no use for).
+std::optional<std::string_view> parseKeyLine(std::string_view line)
 {
-	line = trimBlanks(line);
 	if (line.size() < 2 || line.front() != '[' || line.back() != ']')
 		return std::nullopt;
 	const std::string_view path = line.substr(1, line.size() - 2);
 	if (path.empty() || path.front() == '-' || path.front() == '\\' || path.back() == '\\' ||
 	    path.find("\\\\") != std::string_view::npos)
 		return std::nullopt;
-	return std::string(path);
+	return path;
 }
 
-// Splits text into lines, each without its LF and one CR before it.
+// Splits text into lines, each without its line end: LF, and a CR before
+// it, or in a file without any LF (from an old Mac editor), a CR.
 class LineReader
 {
 public:
-	explicit LineReader(std::string_view text) : rest_(text) {}
+	explicit LineReader(std::string_view text)
+		: rest_(text), end_(text.find('\n') == std::string_view::npos ? '\r' : '\n')
+	{
+	}
 
 	bool atEnd() const { return rest_.empty(); }
-	std::string_view peek() const { return rest_.substr(0, rest_.find('\n')); }
-	// Whether the line returned last had no line break after it.
+	std::string_view peek() const { return line(rest_.find(end_)); }
+	// Whether the line returned last had no line end after it.
 	bool lastWasCutOff() const { return cutOff_; }
+	// The text not yet read.
+	std::string_view rest() const { return rest_; }
+	const char *position() const { return rest_.data(); }
 
 	std::string_view next()
 	{
-		const std::size_t end = rest_.find('\n');
-		std::string_view line = rest_.substr(0, end);
+		const std::size_t end = rest_.find(end_);
+		const std::string_view text = line(end);
 		cutOff_ = end == std::string_view::npos;
 		rest_.remove_prefix(cutOff_ ? rest_.size() : end + 1);
-		if (!cutOff_ && !line.empty() && line.back() == '\r')
-			line.remove_suffix(1);
-		return line;
+		return text;
 	}
 
 private:
+	std::string_view line(std::size_t end) const
+	{
+		std::string_view text = rest_.substr(0, end);
+		if (end != std::string_view::npos && end_ == '\n' && text.ends_with('\r'))
+			text.remove_suffix(1);
+		return text;
+	}
+
 	std::string_view rest_;
+	char end_; // the character that ends a line
 	bool cutOff_ = false;
 };
 
-void mergeValue(RegKeyRecord &key, RegValue value)
+// One entry of a file: a line, or a "hex" list joined from the lines
+// regedit broke it over.
+struct Entry {
+	std::string_view text;    // without blanks around it
+	bool cutOff;              // its last line has no line end (and it is the last)
+	std::string_view span;    // the lines it takes up, with their line ends
+	Backslashes &backslashes; // of the text it is in
+};
+
+// Calls use(entry) for each entry of lines in turn; joined holds the text
+// of a list joined from several lines.
+template <typename Use>
+void forEachEntry(LineReader &lines, Use use)
 {
-	if (RegValue *existing = findValue(key, value.name))
-		*existing = std::move(value);
-	else
-		key.values.push_back(std::move(value));
+	std::string joined;
+	Backslashes inLines(lines.rest());
+	while (!lines.atEnd()) {
+		const char *start = lines.position();
+		std::string_view text = trimBlanks(lines.next());
+		bool cutOff = lines.lastWasCutOff();
+		// Each part of a "hex" list but the last ends in '\'. A list whose
+		// rest is missing is not joined with the next entry.
+		if (!cutOff && continues(text) && !lines.atEnd() && !startsEntry(lines.peek())) {
+			joined.assign(text);
+			do {
+				joined.pop_back(); // the '\'
+				joined += trimBlanks(lines.next());
+				cutOff = lines.lastWasCutOff();
+			} while (!cutOff && continues(joined) && !lines.atEnd() && !startsEntry(lines.peek()));
+			text = joined;
+		}
+		const std::string_view span(start, static_cast<std::size_t>(lines.position() - start));
+		if (text.data() != joined.data()) {
+			use(Entry{ text, cutOff, span, inLines });
+			continue;
+		}
+		Backslashes inJoined(joined);
+		use(Entry{ text, cutOff, span, inJoined });
+	}
 }
 
 } // namespace
 
-RegFileReading parseRegFile(std::string_view bytes)
+RegFileReading parseRegFile(std::string bytes)
+{
+	return parseRegFile(std::make_shared<const std::string>(std::move(bytes)));
+}
+
+RegFileReading parseRegFile(std::shared_ptr<const std::string> bytes)
 {
 	RegFileReading reading;
-	const std::optional<std::string> decoded = decodeUnicodeText(bytes, reading.unmappable);
-	const std::string_view text = decoded ? std::string_view(*decoded) : bytes;
+	std::optional<std::string> decoded = decodeUnicodeText(*bytes, reading.unmappable);
+	if (decoded)
+		bytes = std::make_shared<const std::string>(std::move(*decoded));
+	RegFile &file = reading.file;
+	file.text_ = bytes;
 
-	LineReader lines(text);
-	RegKeyRecord *key = nullptr;
+	LineReader lines(*bytes);
 	const auto header = [](std::string_view line) { return line == kRegFileHeader || line == kUnicodeHeader; };
 	if (lines.atEnd() || !header(trimBlanksRight(lines.next())) || lines.lastWasCutOff()) {
 		// Without its header the file is not what Mirel wrote; read what can
 		// be read from the start.
 		reading.badHeader = true;
-		lines = LineReader(text);
+		lines = LineReader(*bytes);
 	}
 
-	while (!lines.atEnd()) {
-		std::string line(lines.next());
-		bool cutOff = lines.lastWasCutOff();
-		// regedit breaks long "hex" lists over lines, each part but the last
-		// ending in '\'. A list whose rest is missing is not joined with
-		// the next entry.
-		while (!cutOff && continues(line) && !lines.atEnd() && !startsEntry(lines.peek())) {
-			line.resize(trimBlanksRight(line).size() - 1);
-			line += trimBlanksLeft(lines.next());
-			cutOff = lines.lastWasCutOff();
-		}
-		if (cutOff) {
+	// Every line is checked now; the values of each key are kept as the
+	// stretch of text from its first value to its last, and built when they
+	// are asked for (see readValuesOf).
+	constexpr std::size_t kNoKey = std::string_view::npos;
+	std::size_t key = kNoKey;                                // position of the key the values belong to
+	const char *valuesStart = nullptr, *valuesEnd = nullptr; // of the key's values so far
+	const auto keepValues = [&] {
+		if (key != kNoKey && valuesStart)
+			file.unread_[key].emplace_back(valuesStart, static_cast<std::size_t>(valuesEnd - valuesStart));
+		valuesStart = valuesEnd = nullptr;
+	};
+	forEachEntry(lines, [&](const Entry &entry) {
+		if (entry.cutOff) {
 			// What a cut-off line still says may be wrong ("dword:0000000"
 			// for 0000000a): none of it is used. Blanks alone lose nothing.
-			if (line.find_first_not_of(" \t\r") != std::string::npos) {
+			if (!entry.text.empty()) {
 				reading.cutOff = true;
 				++reading.skippedLines;
 			}
-			break;
+			return; // it is the last
 		}
-		if (trimBlanks(line).empty())
-			continue;
-		if (auto path = parseKeyLine(line)) {
-			key = findKey(reading.file, *path);
-			if (!key)
-				key = &reading.file.keys.emplace_back(RegKeyRecord{ std::move(*path), {} });
-			continue;
+		if (entry.text.empty())
+			return;
+		if (const auto path = parseKeyLine(entry.text)) {
+			keepValues();
+			key = file.addKey(*path);
+			file.unread_.resize(file.keys_.size());
+			return;
 		}
-		if (trimBlanksLeft(line).starts_with('[')) {
+		if (entry.text.front() == '[') {
 			// The values of a key that cannot be read belong to no key read
 			// before it.
-			key = nullptr;
+			keepValues();
+			key = kNoKey;
 			++reading.skippedLines;
-			continue;
+			return;
 		}
-		auto value = key ? parseValue(line) : std::nullopt;
-		if (value)
-			mergeValue(*key, std::move(*value));
-		else
+		if (key == kNoKey || !parseValue(entry.text, nullptr, entry.backslashes)) {
 			++reading.skippedLines;
-	}
+			return;
+		}
+		if (!valuesStart)
+			valuesStart = entry.span.data();
+		valuesEnd = entry.span.data() + entry.span.size();
+	});
+	keepValues();
 	return reading;
+}
+
+void RegFile::readValuesOf(std::size_t key) const
+{
+	if (key >= unread_.size() || unread_[key].empty())
+		return;
+	// In file order, so that a value named twice keeps its later data.
+	for (const std::string_view text : std::exchange(unread_[key], {})) {
+		LineReader lines(text);
+		forEachEntry(lines, [&](const Entry &entry) {
+			// The lines between the values, checked before, say nothing.
+			RegValue value;
+			if (parseValue(entry.text, &value, entry.backslashes))
+				store(key, std::move(value));
+		});
+	}
 }
 
 } // namespace mirel

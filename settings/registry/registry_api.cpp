@@ -17,6 +17,8 @@ std::string_view systemErrorText(RegResult code)
 		return "The handle is invalid.";
 	case kRegNotEnoughMemory:
 		return "Not enough memory resources are available to process this command.";
+	case kRegSharingViolation:
+		return "The process cannot access the file because it is being used by another process.";
 	case kRegInvalidParameter:
 		return "The parameter is incorrect.";
 	case kRegDiskFull:

@@ -24,6 +24,7 @@ inline constexpr RegResult kRegPathNotFound = 3;
 inline constexpr RegResult kRegAccessDenied = 5;
 inline constexpr RegResult kRegInvalidHandle = 6;
 inline constexpr RegResult kRegNotEnoughMemory = 8;
+inline constexpr RegResult kRegSharingViolation = 32;
 inline constexpr RegResult kRegInvalidParameter = 87;
 inline constexpr RegResult kRegDiskFull = 112;
 inline constexpr RegResult kRegMoreData = 234;

@@ -16,7 +16,7 @@ namespace {
 
 constexpr std::size_t kMessageSize = 200; // characters, terminator included
 constexpr std::size_t kPathSize = 100;
-constexpr std::uint32_t kNumberSize = 30; // "%f" text and its terminator
+constexpr std::uint32_t kNumberSize = kNumberTextSize + 1; // with its terminator
 
 } // namespace
 

@@ -84,6 +84,10 @@ private:
 	RegistryApi *registry_;
 };
 
+// The characters of a number's text that readDouble reads and writeDouble
+// writes, at most.
+inline constexpr std::size_t kNumberTextSize = 29;
+
 // Whether writeDouble stores value so that readDouble gives back its "%f"
 // text: a finite number of at most 29 characters in that form.
 bool numberReadsBack(double value);

@@ -79,7 +79,7 @@ void ReadOnlySettingsStorage::readStored(CalcSettings &defaults, StartupPrefs &p
 			warn(std::strerror(error), "using the built-in settings");
 		return;
 	}
-	const RegFileReading reading = parseRegFile(text);
+	const RegFileReading reading = parseRegFile(std::move(text));
 	ReadOnlyRegistry registry(reading.file);
 	RegistryKey key("Mirel", "Talvern", &registry);
 	std::string failure;

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "settings/messages/message_box.h"
 #include "settings/storage/remembered_records.h"
@@ -18,6 +19,7 @@ void RegistrySettingsStorage::readStored(CalcSettings &defaults, StartupPrefs &p
 		try {
 			readSettingsRecord(key_, defaults);
 			readStartupPrefs(key_, prefs);
+			keepValuesNotTakenAsStored(defaults, prefs);
 			if (filmFormatsHaveAGap(key_))
 				store_.keepCopyAside(); // as silent as the gap itself
 		} catch (const std::runtime_error &error) {
@@ -31,14 +33,38 @@ void RegistrySettingsStorage::readStored(CalcSettings &defaults, StartupPrefs &p
 	loadedRemembered_ = remembered;
 }
 
+void RegistrySettingsStorage::keepValuesNotTakenAsStored(const CalcSettings &defaults, const StartupPrefs &prefs)
+{
+	// What the load makes of them, the values put back in range included.
+	StoredRecords loaded{ defaults, prefs };
+	repairLoadedValues(loaded.settings);
+	const std::vector<std::string> names = valuesNotTakenAsStored(key_, loaded);
+	if (names.empty())
+		return;
+	std::string list;
+	for (const std::string &name : names)
+		list += (list.empty() ? "" : ", ") + name;
+	// Nothing the user had is gone without a trace: the save puts values
+	// Mirel can use in their place.
+	showMessageBox(kErrorCaption,
+		       "These values in the settings file " + store_.path() +
+			       " cannot be used as they are stored, and Mirel uses others in their place: " + list +
+			       ".\r\n\r\n" + store_.keepCopyAside());
+}
+
 void RegistrySettingsStorage::writeStored(const CalcSettings &defaults, const StartupPrefs &prefs,
 					  const Remembered &remembered)
 {
 	const StoredRecords memory{ defaults, prefs };
 	std::string failure;
 	bool written = false;
-	store_.beginBatch(); // the file as it is now, and no other save until the commit
-	if (key_.openProductKey(true)) {
+	// Merged into the file as it is at the moment of writing: again, when
+	// another program changed it meanwhile.
+	const RegFileStore::SaveResult saved = store_.save([&] {
+		failure.clear();
+		written = false;
+		if (!key_.openProductKey(true))
+			return;
 		try {
 			const StoredRecords merged = mergeForSave(key_, memory, loaded_);
 			const Remembered mergedRemembered = mergeRememberedForSave(
@@ -48,14 +74,15 @@ void RegistrySettingsStorage::writeStored(const CalcSettings &defaults, const St
 			writeRemembered(key_, mergedRemembered);
 			written = true;
 		} catch (const std::runtime_error &error) {
+			// The values written before it are kept, as the registry keeps them.
 			failure = error.what();
 		}
-	}
-	// After a failed write the values written before it are kept, as the
-	// registry keeps them.
-	if (const RegResult result = store_.commitBatch(); result != kRegSuccess && failure.empty())
-		failure = key_.valueErrorText("write", store_.firstValueSet(), result) + "\r\n\r\nThe settings file " +
-			  store_.path() + " was not changed.";
+	});
+	if (saved.code == kRegSharingViolation)
+		failure = notMergedText(saved);
+	else if (saved.code != kRegSuccess && failure.empty())
+		failure = key_.valueErrorText("write", store_.firstValueSet(), saved.code) +
+			  "\r\n\r\nThe settings file " + store_.path() + " was not changed.";
 	if (!failure.empty())
 		showMessageBox(kErrorCaption, failure);
 	else if (written) {
@@ -63,6 +90,20 @@ void RegistrySettingsStorage::writeStored(const CalcSettings &defaults, const St
 		loaded_ = memory;
 		loadedRemembered_ = remembered;
 	}
+}
+
+std::string RegistrySettingsStorage::notMergedText(const RegFileStore::SaveResult &saved) const
+{
+	const std::string text = "This run's settings could not be merged into the settings file " + store_.path() +
+				 ": for " + std::to_string(RegFileStore::kPatience.count()) +
+				 " seconds another program kept it busy or changed it.\r\n\r\n";
+	if (saved.keepFailure != kRegSuccess)
+		return text + "They could not be kept beside it as " + saved.keptIn + " either (" +
+		       std::string(systemErrorText(saved.keepFailure)) + "), so they are lost.";
+	return text +
+	       "So that neither is lost, the settings file is left as the other saves it, and this run's "
+	       "settings are kept as " +
+	       saved.keptIn + ". To use them instead, put that file in its place.";
 }
 
 } // namespace mirel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "settings/file_registry/reg_file_store.h"
 #include "settings/model/lifecycle.h"
@@ -14,9 +15,12 @@ namespace mirel {
 //
 // A load that meets a value it cannot read stops there with a box captioned
 // "Mirel Error"; what was read before stays, and the file is copied aside.
+// So is a file with values the load cannot take as they are stored, which
+// a save would replace (valuesNotTakenAsStored); the box names them.
 // A save merges this run's changes into the file as it is then
 // (mergeForSave), so values a load left unread, or another instance saved
-// meanwhile, are kept.
+// meanwhile, are kept. It writes nothing when nothing differs from the
+// file.
 class RegistrySettingsStorage : public SettingsStorage
 {
 public:
@@ -33,6 +37,9 @@ public:
 			 const Remembered &remembered) override;
 
 private:
+	void keepValuesNotTakenAsStored(const CalcSettings &defaults, const StartupPrefs &prefs);
+	std::string notMergedText(const RegFileStore::SaveResult &saved) const;
+
 	RegistryKey &key_;
 	RegFileStore &store_;
 	// The records as loaded, or as last saved: what this run changed since.

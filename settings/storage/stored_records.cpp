@@ -5,7 +5,9 @@
 #include <stdexcept>
 #include <type_traits>
 #include <variant>
+#include <vector>
 
+#include "core/number_text.h"
 #include "settings/model/built_in_defaults.h"
 #include "settings/storage/stored_layout.h"
 
@@ -158,13 +160,21 @@ bool storable(double value)
 	return numberReadsBack(value);
 }
 
+bool storable(const FilmFormat &format)
+{
+	bool all = true;
+	forEachField(format, kFilmFormatLayout, [&](std::string_view, const auto &field) { all &= storable(field); });
+	return all;
+}
+
 // What a save writes for one value, into out (see mergeForSave). file is
 // the key holding the value in the file, or null when it holds none.
+// Without mayChange this run's value is not written.
 template <typename Field>
 void mergeValue(RegistryKey *file, std::string_view name, Field &out, const Field &memory, const Field *loaded,
-		const Field &builtIn)
+		const Field &builtIn, bool mayChange = true)
 {
-	if ((!loaded || !(memory == *loaded)) && storable(memory)) {
+	if (mayChange && (!loaded || !(memory == *loaded)) && storable(memory)) {
 		out = memory; // changed in this run
 		return;
 	}
@@ -173,7 +183,7 @@ void mergeValue(RegistryKey *file, std::string_view name, Field &out, const Fiel
 		out = stored;
 		return;
 	}
-	for (const Field *candidate : { loaded, &memory, &builtIn }) {
+	for (const Field *candidate : { loaded, mayChange ? &memory : nullptr, &builtIn }) {
 		if (candidate && storable(*candidate)) {
 			out = *candidate;
 			return;
@@ -237,12 +247,86 @@ void mergeFilmFormats(RegistryKey &key, std::string_view subkeys, FilmTable &out
 		std::optional<SubkeyScope> scope;
 		if (parent != kNoKey)
 			scope.emplace(key, parent);
+		// A format is saved whole or not at all: one value that would not
+		// read back as it is keeps all of this run's values of the format
+		// from the file, so that no format comes back half changed.
+		const bool whole = storable(memory[i]);
 		forEachMember<FilmFormat>(
 			kFilmFormatLayout, [&]<typename Field>(std::string_view name, Field FilmFormat::*member) {
 				mergeValue(scope ? &key : nullptr, name, out[i].*member, memory[i].*member,
-					   loaded ? &((*loaded)[i].*member) : nullptr, builtIn[i].*member);
+					   loaded ? &((*loaded)[i].*member) : nullptr, builtIn[i].*member, whole);
 			});
 	}
+}
+
+// The bytes of the value name of the key's current key; none when absent.
+std::optional<std::string> storedData(RegistryKey &key, std::string_view name)
+{
+	RegistryApi *registry = key.registry();
+	std::uint32_t size = 0;
+	if (!registry || registry->queryValue(key.current(), name, nullptr, size) != kRegSuccess)
+		return std::nullopt;
+	std::string data(size, '\0');
+	if (registry->queryValue(key.current(), name, data.data(), size) != kRegSuccess)
+		return std::nullopt;
+	data.resize(size);
+	return data;
+}
+
+// Whether a load takes a stored value as it is: whether field, what the
+// load made of the data, is what a save stores for it, or means the same.
+template <DwordField Field>
+bool takenAsStored(std::string_view data, Field field)
+{
+	if (data.size() != 4)
+		return false; // another type, read in part
+	std::uint32_t stored = 0;
+	for (std::size_t i = 0; i < 4; ++i)
+		stored |= std::uint32_t{ static_cast<unsigned char>(data[i]) } << (8 * i);
+	if constexpr (std::is_same_v<Field, bool>)
+		return (stored != 0) == field; // any value but 0 means set
+	else
+		return toDword(field) == stored; // not cut to its low byte, nor put back in range
+}
+
+bool takenAsStored(std::string_view data, double field)
+{
+	// As readDouble reads it; a save stores only what reads back.
+	std::string_view text = data.substr(0, kNumberTextSize);
+	text = text.substr(0, text.find('\0'));
+	const std::optional<double> number = readNumber(text);
+	return number && *number == field && numberReadsBack(field);
+}
+
+bool takenAsStored(std::string_view data, const FilmName &field)
+{
+	const std::string_view name = filmName(field); // not cut to 15 characters
+	return data == name || (data.size() == name.size() + 1 && data.starts_with(name) && data.back() == '\0');
+}
+
+// Adds to names each value of the key's current key, of the layout's
+// values that owner holds, that the load did not take as it is stored.
+template <typename Owner>
+void listNotTakenAsStored(RegistryKey &key, std::span<const StoredValue> layout, const Owner &owner,
+			  const std::string &prefix, std::vector<std::string> &names)
+{
+	forEachField(owner, layout, [&]<typename Field>(std::string_view name, const Field &field) {
+		if constexpr (FilmFormats<Field>) {
+			for (int i = 0; i < kFilmFormatCount; ++i) {
+				const std::string path = filmSubkeyPath(name, i);
+				const RegKey parent = key.openSubkey(path, false);
+				if (parent == kNoKey)
+					break; // as the load, which read no further
+				SubkeyScope scope(key, parent);
+				listNotTakenAsStored(key, kFilmFormatLayout, field[static_cast<std::size_t>(i)],
+						     path + '\\', names);
+			}
+		} else {
+			const std::optional<std::string> data = storedData(key, name);
+			if (data && !takenAsStored(*data, field))
+				names.push_back(prefix + std::string(name));
+		}
+	});
 }
 
 template <typename Record>
@@ -293,6 +377,14 @@ bool filmFormatsHaveAGap(RegistryKey &key)
 			return true;
 	}
 	return false;
+}
+
+std::vector<std::string> valuesNotTakenAsStored(RegistryKey &key, const StoredRecords &loaded)
+{
+	std::vector<std::string> names;
+	listNotTakenAsStored(key, kStoredLayout, loaded.settings, "", names);
+	listNotTakenAsStored(key, kStoredLayout, loaded.prefs, "", names);
+	return names;
 }
 
 StoredRecords mergeForSave(RegistryKey &key, const StoredRecords &memory, const std::optional<StoredRecords> &loaded)

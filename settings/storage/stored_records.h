@@ -1,6 +1,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "settings/model/records.h"
 #include "settings/registry/registry_key.h"
@@ -24,6 +26,14 @@ void writeStartupPrefs(RegistryKey &key, const StartupPrefs &prefs);
 // Whether a film subkey follows a missing one: a load leaves the formats
 // after the gap unread.
 bool filmFormatsHaveAGap(RegistryKey &key);
+
+// The values of key's product key that a load does not take as they are
+// stored, named as "Aperture" or "FilmSizes\3\Name": another type, a name
+// cut to 15 characters, a number with more than a number in its text, a
+// value cut to its low byte or put back in range (loaded holds what the
+// load made of them), or a number a save cannot store as it reads. A bool
+// of any value but 0 is set, as it is stored.
+std::vector<std::string> valuesNotTakenAsStored(RegistryKey &key, const StoredRecords &loaded);
 
 // What a save writes, value by value: the value in memory when this run
 // changed it (it differs from the one loaded); otherwise the value key's

@@ -22,11 +22,12 @@ TEST(RegFile, ValuesAreWrittenAsRegeditWritesThemAndReadBackExactly)
 		{ { "Binary", kRegBinary, "\x80\x9f"s }, "\"Binary\"=hex:80,9f" },
 		{ { "Long", kRegBinary, std::string(100, '\x9c') }, "" },
 	};
-	RegFile file{ { { "HKEY_CURRENT_USER\\Software\\Talvern\\Mirel", {} } } };
+	RegKeyRecord key{ "HKEY_CURRENT_USER\\Software\\Talvern\\Mirel", {} };
 	for (const auto &[value, line] : rows)
-		file.keys[0].values.push_back(value);
+		key.values.push_back(value);
+	const RegFile file({ key });
 	const std::string text = formatRegFile(file);
-	EXPECT_TRUE(text.starts_with("REGEDIT4\r\n\r\n[" + file.keys[0].path + "]\r\n"));
+	EXPECT_TRUE(text.starts_with("REGEDIT4\r\n\r\n[" + key.path + "]\r\n"));
 	for (const auto &[value, line] : rows)
 		EXPECT_TRUE(line.empty() || text.find("\r\n" + line + "\r\n") != std::string::npos) << line;
 	std::string lf = text;
@@ -58,7 +59,7 @@ TEST(RegFile, ADamagedLineIsSkippedAndCountedAndTheRestIsUsed)
 		const RegFileReading reading = parseRegFile(text);
 		EXPECT_EQ(reading.skippedLines, skipped) << text;
 		EXPECT_EQ(reading.damaged(), skipped > 0 || !text.starts_with("REGEDIT4")) << text;
-		EXPECT_EQ(reading.file.keys,
+		EXPECT_EQ(reading.file.keys(),
 			  (std::vector<RegKeyRecord>{
 				  { "K", { { "A", kRegDword, "\x01\0\0\0"s }, { "B", kRegSz, "two\0"s } } } }))
 			<< text;
@@ -94,10 +95,22 @@ TEST(RegFile, RegeditExportsInUnicodeReadAsWindows1252)
 	for (const auto &[bytes, whole] : rows) {
 		const RegFileReading reading = parseRegFile(bytes);
 		EXPECT_EQ(reading.damaged(), !whole) << bytes;
-		ASSERT_FALSE(reading.file.keys.empty()) << bytes;
-		EXPECT_EQ(std::vector(reading.file.keys[0].values.begin(), reading.file.keys[0].values.begin() + 2),
-			  expected.keys[0].values)
-			<< bytes;
+		ASSERT_FALSE(reading.file.keys().empty()) << bytes;
+		const std::vector<RegValue> &values = reading.file.keys()[0].values;
+		EXPECT_EQ(std::vector(values.begin(), values.begin() + 2), expected.keys()[0].values) << bytes;
+	}
+}
+
+TEST(RegFile, LinesEndInCrLfOrLfOrInAFileWithoutLfInCr)
+{
+	const std::vector<RegKeyRecord> keys{ { "K",
+						{ { "A", kRegDword, "\x01\0\0\0"s }, { "B", kRegSz, "two\0"s } } } };
+	for (const std::string end : { "\r\n", "\n", "\r" }) {
+		const std::string text =
+			"REGEDIT4" + end + end + "[K]" + end + "\"A\"=dword:00000001" + end + "\"B\"=\"two\"" + end;
+		const RegFileReading reading = parseRegFile(text);
+		EXPECT_FALSE(reading.damaged()) << text;
+		EXPECT_EQ(reading.file.keys(), keys) << text;
 	}
 }
 
@@ -106,8 +119,8 @@ TEST(RegFile, KeyAndValueNamesMatchWithoutRegardToCase)
 	const RegFileReading reading =
 		parseRegFile("REGEDIT4\r\n[HKEY_CURRENT_USER\\\xc9t\xe9]\r\n\"Aperture\"=\"1\"\r\n"
 			     "[hkey_current_user\\\xe9T\xc9]\r\n\"APERTURE\"=\"2\"\r\n");
-	ASSERT_EQ(reading.file.keys.size(), 1u);
-	EXPECT_EQ(reading.file.keys[0].values, (std::vector<RegValue>{ { "APERTURE", kRegSz, "2\0"s } }));
+	ASSERT_EQ(reading.file.keys().size(), 1u);
+	EXPECT_EQ(reading.file.keys()[0].values, (std::vector<RegValue>{ { "APERTURE", kRegSz, "2\0"s } }));
 	EXPECT_FALSE(sameRegName("\xd7", "\xf7")); // × and ÷ are no letters
 }
 

@@ -24,13 +24,13 @@ protected:
 	void storeText(const std::string &key, const std::string &name, const std::string &text)
 	{
 		RegFile file = stored();
-		*findValue(*findKey(file, kProduct + key), name) = { name, kRegSz, text + '\0' };
+		file.setValue(file.addKey(kProduct + key), { name, kRegSz, text + '\0' });
 		writeFile(path, formatRegFile(file));
 	}
 	std::string storedText(const std::string &key, const std::string &name) const
 	{
-		RegFile file = stored();
-		const RegValue *value = findValue(*findKey(file, kProduct + key), name);
+		const RegFile file = stored();
+		const RegValue *value = file.findValue(kProduct + key, name);
 		return value ? value->data : "(none)";
 	}
 
@@ -55,21 +55,21 @@ TEST_F(RememberedFile, AFileWithoutTheSubkeysLoadsAsBeforeAndASaveAddsOnlyThem)
 	saveUsersFile();
 	load();
 	const CalcSettings users = currentSettings();
-	RegFile file = stored();
-	std::erase_if(file.keys, isRememberedKey);
-	const std::string before = formatRegFile(file);
+	std::vector<RegKeyRecord> keys = stored().keys();
+	std::erase_if(keys, isRememberedKey);
+	const std::string before = formatRegFile(RegFile(keys));
 	writeFile(path, before);
 
 	load();
 	EXPECT_EQ(currentSettings(), users);
 	EXPECT_EQ(remembered(), Remembered());
 	run();
-	file = stored();
-	EXPECT_TRUE(std::ranges::any_of(file.keys, isRememberedKey));
-	std::erase_if(file.keys, isRememberedKey);
-	EXPECT_EQ(formatRegFile(file), before);
+	keys = stored().keys();
+	EXPECT_TRUE(std::ranges::any_of(keys, isRememberedKey));
+	std::erase_if(keys, isRememberedKey);
+	EXPECT_EQ(formatRegFile(RegFile(keys)), before);
 	EXPECT_EQ(recorder.shown, std::vector<std::string>());
-	EXPECT_EQ(filesIn(folder), (std::vector<std::string>{ "Mirel.reg", "Mirel.reg.lock" }));
+	EXPECT_EQ(filesIn(folder), std::vector<std::string>{ "Mirel.reg" });
 }
 
 TEST_F(RememberedFile, WhatTheWindowsRememberedComesBackAsItWasInTextsRegeditShows)
@@ -121,7 +121,7 @@ TEST_F(RememberedFile, ADamagedValueQuietlyFallsBackToItsBuiltInValue)
 		EXPECT_EQ(remembered(), expected) << row.name << " " << row.stored.substr(0, 20);
 	}
 	EXPECT_EQ(recorder.shown, std::vector<std::string>());
-	EXPECT_EQ(filesIn(folder), (std::vector<std::string>{ "Mirel.reg", "Mirel.reg.lock" }));
+	EXPECT_EQ(filesIn(folder), std::vector<std::string>{ "Mirel.reg" });
 }
 
 // As for the settings: another instance's save is kept where this run
