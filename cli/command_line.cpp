@@ -30,6 +30,8 @@ constexpr CommonOption kCommonOptions[] = {
 };
 
 constexpr std::string_view kBatch = "batch";
+constexpr std::string_view kFormat = "--format";
+constexpr std::string_view kCamera = "--camera";
 
 std::string_view wordsFor(std::string_view option)
 {
@@ -73,19 +75,46 @@ void addCommand(CLI::App &app, const Command &command)
 	sub->footer("Inputs not given come from the stored settings. The options of 'mirel-calc --help' apply too.\n"
 		    "Example:\n  " +
 		    std::string(command.example));
-	// CLI11 takes a description given alone only as a constant.
-	for (const std::string_view name : command.arguments) {
+	// CLI11 takes a description given alone only as a constant. An
+	// argument in brackets may be left out.
+	for (std::string_view name : command.arguments) {
+		const bool optional = name.starts_with('[') && name.ends_with(']');
+		if (optional)
+			name = name.substr(1, name.size() - 2);
 		const std::string description(optionHelp(name).help);
-		sub->add_option(std::string(name), description)->required();
+		CLI::Option *argument = sub->add_option(std::string(name), description);
+		if (!optional)
+			argument->required();
 	}
-	for (const std::string_view name : command.options) {
+	const auto addOption = [&](std::string_view name) {
 		const OptionHelp help = optionHelp(name);
 		const std::string description(help.help);
-		sub->add_option(std::string(name), description)->type_name(std::string(help.valueName));
+		return sub->add_option(std::string(name), description)->type_name(std::string(help.valueName));
+	};
+	// The film-format group: a command that takes a format of the table
+	// takes a camera's frame instead (refusedTogether keeps them apart).
+	for (const std::string_view name : command.options) {
+		addOption(name);
+		if (name == kFormat)
+			addOption(kCamera);
 	}
 	// A circle of confusion given is the one used: a format could only be ignored.
 	if (CLI::Option *coc = sub->get_option_no_throw("--coc"))
 		coc->excludes("--format");
+}
+
+// Why options given together cannot be: --camera excludes --format and
+// --coc. (CLI11 would say so too, but its help then lists an option's
+// exclusions in an order that changes from run to run.)
+std::string refusedTogether(const Given &given)
+{
+	if (!given.options.contains(kCamera))
+		return {};
+	for (const std::string_view other : { kFormat, std::string_view("--coc") }) {
+		if (given.options.contains(other))
+			return std::string(kCamera) + " excludes " + std::string(other);
+	}
+	return {};
 }
 
 // What the parsed command line gave command.
@@ -252,6 +281,8 @@ CommandLine::Reading CommandLine::read(const std::vector<std::string> &words)
 		call.command = &*std::find_if(all.begin(), all.end(),
 					      [&](const Command &c) { return c.name == chosen.front()->get_name(); });
 		call.given = givenTo(*chosen.front());
+		if (std::string refused = refusedTogether(call.given); !refused.empty())
+			return { Reading::Kind::Refused, {}, std::move(refused) };
 	}
 	return { Reading::Kind::Call, std::move(call) };
 }

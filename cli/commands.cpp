@@ -4,8 +4,11 @@
 #include <limits>
 #include <optional>
 
+#include "cli/camera_option.h"
 #include "cli/option_text.h"
 #include "core/calculators.h"
+#include "core/circle_of_confusion.h"
+#include "core/cp1252.h"
 #include "core/diffraction.h"
 #include "core/focus_plan.h"
 #include "core/number_text.h"
@@ -90,6 +93,29 @@ Field formatField(const CalcSettings &settings, int index)
 	return named("format", "Film format", std::string(filmName(format(settings, index))));
 }
 
+Field millimetres(std::string key, std::string label, double mm)
+{
+	return input(std::move(key), std::move(label), "mm", mm, formatPlain(mm) + " mm");
+}
+
+// The frame a command works on: a format of the film table (given, or the
+// selected one) or a camera given instead, with the field that names it.
+struct Frame {
+	double width, height;
+	Field name;
+};
+
+Frame frameOf(const Given &given, const CalcSettings &settings)
+{
+	if (const std::string *text = option(given, "--camera")) {
+		const Camera &camera = readCamera("--camera", *text);
+		return { camera.frame.width, camera.frame.height, named("camera", "Camera", camera.fullName) };
+	}
+	const int index = filmFormat(given, settings);
+	const FilmFormat &film = format(settings, index);
+	return { film.Width, film.Height, formatField(settings, index) };
+}
+
 // The circle of confusion given, or else the one the film format (given, or
 // the selected one) suggests, with the fields that say which.
 struct CircleOfConfusion {
@@ -104,9 +130,9 @@ CircleOfConfusion circleOfConfusion(const Given &given, const CalcSettings &sett
 	if (const std::string *text = option(given, "--coc")) {
 		mm = readLength("--coc", *text, LengthUnit::Millimetres);
 	} else {
-		const int index = filmFormat(given, settings);
-		mm = shownValue(suggestedCoC(format(settings, index)));
-		fields.push_back(formatField(settings, index));
+		const Frame frame = frameOf(given, settings);
+		mm = shownValue(suggestedCoC(frame.width, frame.height));
+		fields.push_back(frame.name);
 	}
 	fields.push_back(input("coc", "Circle of confusion", "mm", mm, formatPlain(mm) + " mm"));
 	return { mm, std::move(fields) };
@@ -186,10 +212,9 @@ Report fieldOfView(const Given &given, const CalcSettings &settings)
 {
 	const double f = focalLength(given, settings);
 	const double s = focusDistance(given, settings);
-	const int index = filmFormat(given, settings);
-	const FilmFormat &film = format(settings, index);
-	const FieldOfViewResults r = fieldOfViewResults(f, s, film.Width, film.Height, settings.LengthUnit);
-	return single("fov", { focalField(f), distanceField(s, settings.LengthUnit), formatField(settings, index) },
+	const Frame frame = frameOf(given, settings);
+	const FieldOfViewResults r = fieldOfViewResults(f, s, frame.width, frame.height, settings.LengthUnit);
+	return single("fov", { focalField(f), distanceField(s, settings.LengthUnit), frame.name },
 		      { result("horizontal", "Horizontal", "mm", r.horizontal),
 			result("vertical", "Vertical", "mm", r.vertical) },
 		      r.unusable);
@@ -198,10 +223,9 @@ Report fieldOfView(const Given &given, const CalcSettings &settings)
 Report angleOfView(const Given &given, const CalcSettings &settings)
 {
 	const double f = focalLength(given, settings);
-	const int index = filmFormat(given, settings);
-	const FilmFormat &film = format(settings, index);
-	const AngleOfViewResults r = angleOfViewResults(f, film.Width, film.Height, settings.RoundOtherMethod);
-	return single("aov", { focalField(f), formatField(settings, index) },
+	const Frame frame = frameOf(given, settings);
+	const AngleOfViewResults r = angleOfViewResults(f, frame.width, frame.height, settings.RoundOtherMethod);
+	return single("aov", { focalField(f), frame.name },
 		      { result("horizontal", "Horizontal", "deg", r.horizontal),
 			result("vertical", "Vertical", "deg", r.vertical),
 			result("diagonal", "Diagonal", "deg", r.diagonal) },
@@ -221,30 +245,110 @@ Report spotMeter(const Given &given, const CalcSettings &settings)
 {
 	const double f = focalLength(given, settings);
 	const double percent = spotPercent(given, settings);
-	const int index = filmFormat(given, settings);
-	const FilmFormat &film = format(settings, index);
-	const SpotMeterResult r = spotMeterResult(f, percent, film.Width, film.Height);
-	return single("spot",
-		      { focalField(f), input("percent", "Percent of frame", "", percent, formatPlain(percent)),
-			formatField(settings, index) },
-		      { result("angle", "Angle of view", "deg", r.angle) }, r.unusable);
+	const Frame frame = frameOf(given, settings);
+	const SpotMeterResult r = spotMeterResult(f, percent, frame.width, frame.height);
+	return single(
+		"spot",
+		{ focalField(f), input("percent", "Percent of frame", "", percent, formatPlain(percent)), frame.name },
+		{ result("angle", "Angle of view", "deg", r.angle) }, r.unusable);
 }
 
 Report filmFormats(const Given &, const CalcSettings &settings)
 {
 	Report report{ .command = "formats" };
-	const auto mm = [](std::string key, std::string label, double value) {
-		return input(std::move(key), std::move(label), "mm", value, formatPlain(value) + " mm");
-	};
 	for (int i = 0; i < kFilmFormatCount; ++i) {
 		const FilmFormat &film = format(settings, i);
 		report.rows.push_back(
 			{ { index("index", "Index", i), named("name", "Name", std::string(filmName(film))),
-			    mm("width", "Width", film.Width), mm("height", "Height", film.Height),
-			    mm("coc", "Suggested CoC", suggestedCoC(film)) },
+			    millimetres("width", "Width", film.Width), millimetres("height", "Height", film.Height),
+			    millimetres("coc", "Suggested CoC", suggestedCoC(film)) },
 			  {} });
 	}
 	return report;
+}
+
+Report cameras(const Given &given, const CalcSettings &)
+{
+	const std::string text = given.arguments.empty() ? std::string() : given.arguments.front();
+	const CameraMatches found = installedCameras("cameras").search(cp1252Replacing(text));
+	Report report{ .command = "cameras" };
+	// A frame to hundredths, as the camera chooser lists it; the value whole.
+	const auto side = [](std::string key, std::string label, double mm) {
+		return input(std::move(key), std::move(label), "mm", mm,
+			     formatPlain(std::round(mm * 100.0) / 100.0) + " mm");
+	};
+	for (const CameraMatch &match : found.matches) {
+		const Camera &camera = *match.camera;
+		const Result circle =
+			diagonalRuleCoC(camera.frame.width, camera.frame.height, DiagonalRule::Classic).coc;
+		report.rows.push_back(
+			{ { named("maker", "Maker", camera.names.maker), named("model", "Model", camera.names.model),
+			    input("crop_factor", "Crop", "", camera.cropFactor, formatPlain(camera.cropFactor)),
+			    side("width", "Width", camera.frame.width), side("height", "Height", camera.frame.height),
+			    input("coc", "Classic CoC", "mm", circle.value, circle.text) },
+			  {} });
+	}
+	if (found.matches.empty())
+		report.unusable = "no camera matches '" + text + "'";
+	else if (found.matches.front().rank == MatchRank::Near)
+		report.unusable = "no camera matches '" + text + "'; these are the nearest names";
+	return report;
+}
+
+// Which of --rule, --print and --pixels was given: exactly one must be,
+// and the options that go with one only with it.
+void checkCircleRule(const Given &given)
+{
+	const int given_ = (option(given, "--rule") != nullptr) + (option(given, "--print") != nullptr) +
+			   (option(given, "--pixels") != nullptr);
+	if (given_ != 1)
+		throw UsageError("coc: give one of --rule, --print or --pixels");
+	for (const auto &[extra, rule] : { std::pair{ "--viewing", "--print" }, std::pair{ "--eye-blur", "--print" },
+					   std::pair{ "--factor", "--pixels" } }) {
+		if (option(given, extra) && !option(given, rule))
+			throw UsageError(std::string(extra) + " goes with " + rule);
+	}
+}
+
+Report coc(const Given &given, const CalcSettings &settings)
+{
+	checkCircleRule(given);
+	const Frame frame = frameOf(given, settings);
+	std::vector<Field> inputs{ frame.name, millimetres("frame_width", "Frame width", frame.width),
+				   millimetres("frame_height", "Frame height", frame.height) };
+	CoCResult circle;
+	if (const std::string *text = option(given, "--rule")) {
+		const int rule = static_cast<int>(readDiagonalRule("--rule", *text));
+		inputs.push_back(input("rule", "Rule", "", rule, "diagonal / " + std::to_string(rule)));
+		circle = diagonalRuleCoC(frame.width, frame.height, static_cast<DiagonalRule>(rule));
+	} else if (const std::string *size = option(given, "--print")) {
+		const PrintSize print = readPrint("--print", *size);
+		PrintViewing viewing{ print.width, print.height, std::nullopt, kEyeBlur };
+		if (const std::string *distance = option(given, "--viewing"))
+			viewing.viewingDistance = readLength("--viewing", *distance, settings.LengthUnit);
+		if (const std::string *blur = option(given, "--eye-blur"))
+			viewing.eyeBlur = readLength("--eye-blur", *blur, LengthUnit::Millimetres);
+		const double distance = viewingDistance(viewing);
+		inputs.push_back(named("print", "Print",
+				       print.name.empty()
+					       ? formatPlain(print.width) + " \xD7 " + formatPlain(print.height) + " mm"
+					       : std::string(print.name)));
+		inputs.push_back(millimetres("print_width", "Print width", print.width));
+		inputs.push_back(millimetres("print_height", "Print height", print.height));
+		inputs.push_back(input("viewing", "Viewing distance", "mm", distance,
+				       lengthText(distance, settings.LengthUnit)));
+		inputs.push_back(millimetres("eye_blur", "Eye blur at 25 cm", viewing.eyeBlur));
+		circle = printCoC(frame.width, frame.height, viewing);
+	} else {
+		const double pixels = readCount("--pixels", *option(given, "--pixels"));
+		const std::string *factorText = option(given, "--factor");
+		const double factor = factorText ? readCount("--factor", *factorText) : kPixelFactor;
+		inputs.push_back(input("pixels", "Pixels across", "", pixels, formatPlain(pixels)));
+		inputs.push_back(input("factor", "Pixels spanned", "", factor, formatPlain(factor)));
+		circle = pixelCoC(frame.width, pixels, factor);
+	}
+	return single("coc", std::move(inputs), { result("coc", "Circle of confusion", "mm", circle.coc) },
+		      circle.unusable);
 }
 
 Report table(const Given &given, const CalcSettings &settings)
@@ -408,6 +512,20 @@ const std::vector<Command> &commands()
 		  {},
 		  {},
 		  filmFormats },
+		{ "cameras",
+		  "The cameras whose maker and model match TEXT (all without it), best first: crop factor, frame and "
+		  "classic circle of confusion",
+		  "mirel-calc cameras 7d",
+		  {},
+		  { "[TEXT]" },
+		  cameras },
+		{ "coc",
+		  "The circle of confusion of the frame by a rule of its diagonal, from a print and how it is seen, or "
+		  "from the pixels across it",
+		  "mirel-calc coc --format 35mm --print 8x10in",
+		  { "--format", "--rule", "--print", "--viewing", "--eye-blur", "--pixels", "--factor" },
+		  {},
+		  coc },
 		{ "table",
 		  "Near and far limits for every aperture and distance, with each aperture's hyperfocal distance",
 		  "mirel-calc table --focal 35 --apertures 4,8,16 --distances 1m,3m,10m --output csv",
@@ -448,6 +566,21 @@ OptionHelp optionHelp(std::string_view option)
 		    "Focus distance; in the display unit unless a unit follows (5m, 16.4ft, 6ft6in, \"5 m\"); dof also takes inf" } },
 		{ "--coc", { "LENGTH", "Circle of confusion; millimetres unless a unit follows" } },
 		{ "--format", { "FORMAT", "Film format: index 0 to 9 or name (35mm, \"6 \xC3\x97 7\" or 6x7)" } },
+		{ "--camera",
+		  { "TEXT", "A camera's frame instead of --format, by maker and model (\"Canon EOS 7D\", z6); excludes "
+			    "--format and --coc; 'mirel-calc cameras' lists the cameras" } },
+		{ "TEXT", { "", "Maker and model, or part of them: 7d, \"nikon z\", x-t3" } },
+		{ "--rule",
+		  { "RULE", "The frame's diagonal over 1730 (as the pages suggest), 1500 or 1440", "1730 1500 1440" } },
+		{ "--print",
+		  { "SIZE", "Print size: A4, A3, 8x10in, 30x40cm, or width x height with a unit",
+		    "A4 A3 8x10in 30x40cm" } },
+		{ "--viewing",
+		  { "LENGTH", "Distance the print is seen from (default: its diagonal); the display unit unless a unit "
+			      "follows" } },
+		{ "--eye-blur", { "LENGTH", "Blur the eye accepts on a print seen from 25 cm (default 0.2 mm)" } },
+		{ "--pixels", { "N", "Pixels across the frame" } },
+		{ "--factor", { "K", "Pixels the circle spans (default 2)" } },
 		{ "--percent", { "PERCENT", "Spot size, percent of the frame area" } },
 		{ "--apertures", { "LIST", "f-numbers, comma-separated" } },
 		{ "--near",

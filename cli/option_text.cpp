@@ -8,6 +8,7 @@
 
 #include "core/cp1252.h"
 #include "core/number_text.h"
+#include "core/print_size.h"
 #include "core/stops.h"
 
 namespace mirel::cli {
@@ -203,6 +204,35 @@ int readFilmFormat(std::string_view option, std::string_view text,
 	}
 	refuse(option, text,
 	       "is not a film format; use an index from 0 to 9 or a name that 'mirel-calc formats' lists");
+}
+
+double readCount(std::string_view option, std::string_view text)
+{
+	const std::optional<double> value = readNumber(text);
+	if (!value)
+		refuse(option, text, "is not a number; use a number such as 6000 or 2");
+	return *value;
+}
+
+PrintSize readPrint(std::string_view option, std::string_view text)
+{
+	const Cp1252Text typed = cp1252FromUtf8(text);
+	const std::optional<PrintSize> size =
+		typed.unfitAt == std::string_view::npos ? readPrintSize(typed.bytes) : std::nullopt;
+	if (!size)
+		refuse(option, text,
+		       "is not a print size; use A4, A3, 8x10in, 30x40cm or width x height with a unit (20x30cm)");
+	return *size;
+}
+
+DiagonalRule readDiagonalRule(std::string_view option, std::string_view text)
+{
+	const std::string_view word = trimBlanks(text);
+	for (const DiagonalRule rule : kDiagonalRules) {
+		if (word == std::to_string(static_cast<int>(rule)))
+			return rule;
+	}
+	refuse(option, text, "is not a rule; use 1730, 1500 or 1440 (the frame's diagonal over it)");
 }
 
 LengthUnit readUnit(std::string_view option, std::string_view text)

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/circle_of_confusion.h"
 #include "core/units.h"
 #include "settings/model/records.h"
 
@@ -43,6 +44,14 @@ double readPercent(std::string_view option, std::string_view text);
 // "6 × 7", "6x7").
 int readFilmFormat(std::string_view option, std::string_view text,
 		   const std::array<FilmFormat, kFilmFormatCount> &table);
+// A number that is no length: a count of pixels, a factor.
+double readCount(std::string_view option, std::string_view text);
+// A print's size: a name ("A4", "8x10in") or width x height with a unit
+// ("30x40cm", "20 x 25 cm"), as readPrintSize takes it.
+PrintSize readPrint(std::string_view option, std::string_view text);
+// The rule of a circle of confusion from the frame's diagonal: "1730",
+// "1500" or "1440".
+DiagonalRule readDiagonalRule(std::string_view option, std::string_view text);
 // "mm", "cm", "m", "in" or "ft".
 LengthUnit readUnit(std::string_view option, std::string_view text);
 // Decimal places of the other results: "none", "1", "2" or "3".

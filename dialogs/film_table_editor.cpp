@@ -8,6 +8,7 @@
 #include "dialogs/film_presets.h"
 #include "settings/model/built_in_defaults.h"
 #include "settings/model/film_formats.h"
+#include "settings/model/remembered.h"
 #include "settings/model/settings_change.h"
 
 namespace mirel {
@@ -54,8 +55,19 @@ double FilmFormat::*member(FilmTableEditor::Column column)
 
 FilmTableEditor::FilmTableEditor()
 {
-	for (int row = 0; row < kFilmFormatCount; ++row)
+	for (int row = 0; row < kFilmFormatCount; ++row) {
 		show(row, currentSettings().FilmSizes[index(row)]);
+		keepCamera(row, remembered().filmCameras[index(row)]);
+	}
+}
+
+void FilmTableEditor::keepCamera(int row, std::string name)
+{
+	const auto &texts = texts_[index(row)];
+	cameras_[index(row)] =
+		name.empty()
+			? std::nullopt
+			: std::optional<RowCamera>({ std::move(name), { texts[Name], texts[Width], texts[Height] } });
 }
 
 void FilmTableEditor::show(int row, const FilmFormat &format)
@@ -140,6 +152,21 @@ void FilmTableEditor::applyPreset(int row, int preset)
 	show(row, format);
 }
 
+void FilmTableEditor::fillFromCamera(int row, const FilmFormat &format, std::string cameraName)
+{
+	show(row, format);
+	keepCamera(row, std::move(cameraName));
+}
+
+std::string FilmTableEditor::cameraName(int row) const
+{
+	const std::optional<RowCamera> &camera = cameras_[index(row)];
+	const auto &texts = texts_[index(row)];
+	if (!camera || camera->texts != std::array{ texts[Name], texts[Width], texts[Height] })
+		return {};
+	return camera->name;
+}
+
 void FilmTableEditor::restoreBuiltIn()
 {
 	const std::array<FilmFormat, kFilmFormatCount> builtIn = builtInFilmFormats();
@@ -180,6 +207,8 @@ bool FilmTableEditor::accept() const
 		}
 		settings->FilmSizes = edited;
 	}
+	for (int row = 0; row < kFilmFormatCount; ++row)
+		remembered().filmCameras[index(row)] = cameraName(row);
 	return true;
 }
 

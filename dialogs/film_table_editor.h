@@ -10,7 +10,8 @@ namespace mirel {
 
 // The film formats editor as a model: the ten formats of the table as the
 // user types them, each field checked as it changes, presets of today's
-// formats, the built-in table back, and what OK stores. Texts are UTF-8, as
+// formats, rows filled from a camera, the built-in table back, and what OK
+// stores. Texts are UTF-8, as
 // the screen holds them; names are stored in Windows-1252 and must fit the
 // table's 15 characters, so a name that does not is refused with a reason,
 // never cut.
@@ -45,6 +46,13 @@ public:
 	// Fills row with a preset of filmPresets(): name, size and its suggested
 	// circle of confusion.
 	void applyPreset(int row, int preset);
+	// Fills row with a camera's format (cameraFilmFormat), keeping the
+	// camera's full name for the row.
+	void fillFromCamera(int row, const FilmFormat &format, std::string cameraName);
+	// The full name of the camera row was filled from, in Windows-1252, as
+	// long as its name, width and height are those the camera gave it; a
+	// row typed over, given a preset or the built-in format has none.
+	std::string cameraName(int row) const;
 	// Every row back to the built-in table.
 	void restoreBuiltIn();
 
@@ -54,18 +62,27 @@ public:
 	std::array<FilmFormat, kFilmFormatCount> table() const;
 
 	// OK: when no field has a problem, stores table() into defaultSettings
-	// and currentSettings as one change of the settings, and returns true.
-	// An instance whose selected format changed its width or height takes
-	// that format's suggested circle of confusion.
+	// and currentSettings, and each row's cameraName() beside the table, as
+	// one change of the settings, and returns true. An instance whose
+	// selected format changed its width or height takes that format's
+	// suggested circle of confusion.
 	bool accept() const;
 
 private:
+	// The name, width and height a camera gave a row, as shown.
+	struct RowCamera {
+		std::string name;
+		std::array<std::string, 3> texts;
+	};
+
 	void show(int row, const FilmFormat &format);
+	void keepCamera(int row, std::string name);
 
 	// What each row started from: a number whose text is still the one shown
 	// for it keeps this value.
 	std::array<FilmFormat, kFilmFormatCount> shown_;
 	std::array<std::array<std::string, kColumnCount>, kFilmFormatCount> texts_;
+	std::array<std::optional<RowCamera>, kFilmFormatCount> cameras_;
 };
 
 } // namespace mirel

@@ -10,7 +10,11 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "camera_chooser_qt/camera_dialog.h"
+#include "cameras/camera_film_format.h"
 #include "dialogs/film_presets.h"
+#include "resources/control_ids.h"
+#include "ui_qt/cp1252.h"
 
 namespace mirel {
 
@@ -34,7 +38,7 @@ constexpr std::array<ColumnHeading, FilmTableEditor::kColumnCount> kColumns = { 
 
 } // namespace
 
-FilmFormatsDialog::FilmFormatsDialog(std::function<void()> help, QWidget *parent)
+FilmFormatsDialog::FilmFormatsDialog(std::function<void(int)> help, QWidget *parent)
 	: QDialog(parent), help_(std::move(help)), problem_(new QLabel(this)), ok_(nullptr)
 {
 	setObjectName(QStringLiteral("filmFormatsDialog"));
@@ -51,6 +55,7 @@ FilmFormatsDialog::FilmFormatsDialog(std::function<void()> help, QWidget *parent
 		grid->addWidget(new QLabel(QString::fromUtf8(column.heading), this), 0, column.column + 1);
 	grid->addWidget(new QLabel(QStringLiteral("Suggested"), this), 0, 5);
 	grid->addWidget(new QLabel(QStringLiteral("Preset"), this), 0, 6);
+	grid->addWidget(new QLabel(QStringLiteral("Camera"), this), 0, 7);
 	for (int row = 0; row < kFilmFormatCount; ++row) {
 		const int line = row + 1;
 		grid->addWidget(new QLabel(QString::number(line), this), line, 0, Qt::AlignRight);
@@ -90,6 +95,10 @@ FilmFormatsDialog::FilmFormatsDialog(std::function<void()> help, QWidget *parent
 		picker->addItem(QStringLiteral("Choose..."));
 		for (const FilmPreset &preset : filmPresets())
 			picker->addItem(QString::fromStdString(presetLabel(preset)));
+		// Closed, it says "Choose..."; open, the list is as wide as its
+		// longest preset.
+		picker->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+		picker->setMinimumContentsLength(10);
 		connect(picker, &QComboBox::activated, this, [this, row, picker](int index) {
 			if (index <= 0)
 				return;
@@ -100,6 +109,16 @@ FilmFormatsDialog::FilmFormatsDialog(std::function<void()> help, QWidget *parent
 		});
 		presets_[static_cast<std::size_t>(row)] = picker;
 		grid->addWidget(picker, line, 6);
+
+		auto *camera = new QPushButton(QStringLiteral("Camera..."), this);
+		camera->setObjectName(QStringLiteral("formatCamera%1").arg(row));
+		camera->setAccessibleName(QStringLiteral("Camera for format %1").arg(line));
+		camera->setToolTip(
+			QStringLiteral("Fill the row from a camera: its name, frame and circle of confusion"));
+		camera->setAutoDefault(false);
+		connect(camera, &QPushButton::clicked, this, [this, row] { chooseCamera(row); });
+		cameras_[static_cast<std::size_t>(row)] = camera;
+		grid->addWidget(camera, line, 7);
 	}
 	// Alt+N goes to the first name.
 	static_cast<QLabel *>(grid->itemAtPosition(0, 1)->widget())->setBuddy(field({ 0, FilmTableEditor::Name }));
@@ -124,7 +143,7 @@ FilmFormatsDialog::FilmFormatsDialog(std::function<void()> help, QWidget *parent
 	connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 	connect(buttons, &QDialogButtonBox::helpRequested, this, [this] {
 		if (help_)
-			help_();
+			help_(ids::help::FilmFormats);
 	});
 
 	auto *layout = new QVBoxLayout(this);
@@ -147,6 +166,28 @@ QLineEdit *FilmFormatsDialog::field(FilmTableEditor::Field field) const
 QComboBox *FilmFormatsDialog::presetPicker(int row) const
 {
 	return presets_[static_cast<std::size_t>(row)];
+}
+
+QPushButton *FilmFormatsDialog::cameraButton(int row) const
+{
+	return cameras_[static_cast<std::size_t>(row)];
+}
+
+void FilmFormatsDialog::chooseCamera(int row)
+{
+	CameraDialog chooser(
+		QStringLiteral("The camera chosen fills format %1 of the table.").arg(row + 1),
+		CameraDialog::Rule::Asked,
+		[this] {
+			if (help_)
+				help_(ids::help::CameraChooser);
+		},
+		this);
+	if (chooser.exec() != QDialog::Accepted)
+		return;
+	editor_.fillFromCamera(row, cameraFilmFormat(*chooser.camera(), chooser.rule()), chooser.camera()->fullName);
+	showRow(row);
+	check();
 }
 
 void FilmFormatsDialog::showRow(int row)
@@ -175,8 +216,14 @@ void FilmFormatsDialog::check()
 			const FilmTableEditor::Field checked{ row, column.column };
 			const QString problem = QString::fromStdString(editor_.problem(checked));
 			QLineEdit *edit = field(checked);
-			edit->setToolTip(problem);
-			edit->setAccessibleDescription(problem);
+			// A name without a problem says which camera it is.
+			const std::string camera = editor_.cameraName(row);
+			const QString says =
+				problem.isEmpty() && column.column == FilmTableEditor::Name && !camera.empty()
+					? QStringLiteral("Camera: ") + ui::fromCp1252(camera)
+					: problem;
+			edit->setToolTip(says);
+			edit->setAccessibleDescription(says);
 			edit->setPalette(problem.isEmpty() ? QPalette() : marked);
 			if (first.isEmpty() && !problem.isEmpty())
 				first = QStringLiteral("Format %1: %2").arg(row + 1).arg(problem);

@@ -5,6 +5,7 @@
 #include "pages/conventions.h"
 #include "resources/control_ids.h"
 #include "settings/model/records.h"
+#include "settings/model/remembered.h"
 
 namespace mirel {
 
@@ -78,7 +79,8 @@ void CalculatorPage::prepareControls()
 		fillFilmList();
 		followingFilmNames_.emplace([this] {
 			for (std::size_t i = 0; i < listedNames_.size(); ++i) {
-				if (listedNames_[i] != currentSettings().FilmSizes[i].Name) {
+				if (listedNames_[i] != currentSettings().FilmSizes[i].Name ||
+				    listedCameras_[i] != remembered().filmCameras[i]) {
 					fillFilmList();
 					return;
 				}
@@ -91,6 +93,7 @@ void CalculatorPage::fillFilmList()
 {
 	controls().clearItems(id::FilmFormat);
 	fillFilmFormatList(controls(), id::FilmFormat);
+	listedCameras_ = remembered().filmCameras;
 	for (std::size_t i = 0; i < listedNames_.size(); ++i)
 		listedNames_[i] = currentSettings().FilmSizes[i].Name;
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <initializer_list>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "pages/page.h"
@@ -33,7 +34,7 @@ protected:
 
 	// Aperture list 4 times, film list 8 times its closed height; the film
 	// list filled from currentSettings, and filled anew whenever the names
-	// of the film table change.
+	// of the film table or their cameras change.
 	void prepareControls() override;
 
 	// Writes into the input fields. The edit boxes notify on every write, so
@@ -63,8 +64,9 @@ private:
 	bool has(int controlId) const;
 	void fillFilmList();
 
-	// The names the film list was filled with.
+	// The names and cameras the film list was filled with.
 	std::array<FilmName, kFilmFormatCount> listedNames_{};
+	std::array<std::string, kFilmFormatCount> listedCameras_{};
 	std::optional<SettingsSubscription> followingFilmNames_;
 
 	// Set just before the page writes the distance itself, so that its

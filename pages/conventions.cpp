@@ -4,14 +4,17 @@
 
 #include "resources/control_ids.h"
 #include "settings/model/film_formats.h"
+#include "settings/model/remembered.h"
 
 namespace mirel {
 
 void fillFilmFormatList(ui::Controls &controls, int listId)
 {
 	const CalcSettings &settings = currentSettings();
-	for (const FilmFormat &format : settings.FilmSizes)
-		controls.addItem(listId, filmName(format));
+	for (int index = 0; index < kFilmFormatCount; ++index) {
+		controls.addItem(listId, filmName(settings.FilmSizes[static_cast<std::size_t>(index)]));
+		controls.setItemToolTip(listId, index, remembered().filmCameras[static_cast<std::size_t>(index)]);
+	}
 	controls.setSelection(listId, settings.FilmSize);
 }
 

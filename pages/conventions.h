@@ -12,6 +12,7 @@
 namespace mirel {
 
 // Appends the names of the ten film formats of currentSettings to list id,
+// each with the full name of the camera it was filled from as its tooltip,
 // then selects FilmSize.
 void fillFilmFormatList(ui::Controls &controls, int listId);
 

@@ -104,6 +104,8 @@ inline constexpr int DepthOfFieldTable = 32787;
 inline constexpr int CopyPageResults = 32788;
 inline constexpr int FocusPlanner = 32789;
 inline constexpr int FilmFormats = 32790;
+inline constexpr int Camera = 32791;
+inline constexpr int CircleOfConfusion = 32792;
 } // namespace command
 
 // Help topics by context number.
@@ -122,6 +124,8 @@ inline constexpr int StartupPreferences = 111;
 inline constexpr int DepthOfFieldTable = 112;
 inline constexpr int FilmFormats = 113;
 inline constexpr int FocusPlanner = 114;
+inline constexpr int CameraChooser = 115;
+inline constexpr int CircleOfConfusion = 116;
 } // namespace help
 
 } // namespace mirel::ids

@@ -11,4 +11,9 @@ namespace mirel::resources {
 // shows the table of contents).
 int pageHelpTopic(int pageIndex);
 
+// The page a tool window shows its change of the pages' inputs on: the page
+// activated last when it has the control controlId, else the Depth of
+// Field page, which has every input but the spot's.
+PageIndex pageShowing(int controlId);
+
 } // namespace mirel::resources

@@ -13,6 +13,7 @@
 #include <QShortcut>
 #include <QStatusBar>
 
+#include "camera_chooser_qt/camera_dialog.h"
 #include "core/diffraction.h"
 #include "core/stops.h"
 #include "dialogs/about_dlg.h"
@@ -141,6 +142,7 @@ ui::ToolWindow &MirelDlg::toolWindow(int command)
 			return *window;
 	}
 	ui::ToolWindow *window = row->build({ this, [this, topic = row->helpTopic] { showHelp(topic); },
+					      [this](int topic) { showHelp(topic); },
 					      [this](PageIndex page) {
 						      sheet_->activate(static_cast<int>(page));
 						      raise();
@@ -247,7 +249,7 @@ void MirelDlg::runDialog(DialogModel &dialog)
 
 void MirelDlg::editFilmFormats()
 {
-	FilmFormatsDialog dialog([this] { help().showTopic(ids::help::FilmFormats); }, this);
+	FilmFormatsDialog dialog([this](int topic) { help().showTopic(topic); }, this);
 	dialog.exec();
 	activateWindow();
 }
@@ -259,8 +261,14 @@ void MirelDlg::showPage(int index)
 
 void MirelDlg::contextHelp()
 {
-	// The film formats editor, while it is open, has the keyboard.
-	if (qobject_cast<const FilmFormatsDialog *>(QApplication::activeModalWidget())) {
+	// The film formats editor or the camera chooser, while open, has the
+	// keyboard.
+	const QWidget *modal = QApplication::activeModalWidget();
+	if (qobject_cast<const CameraDialog *>(modal)) {
+		help().showTopic(ids::help::CameraChooser);
+		return;
+	}
+	if (qobject_cast<const FilmFormatsDialog *>(modal)) {
 		help().showTopic(ids::help::FilmFormats);
 		return;
 	}

@@ -54,8 +54,9 @@ public:
 
 	// Makes page index (a PageIndex) the active page.
 	void showPage(int index);
-	// The help topic of the active window: a tool window's, the film
-	// formats editor's, or that of the page activated last.
+	// The help topic of the active window: a tool window's, the camera
+	// chooser's, the film formats editor's, or that of the page activated
+	// last.
 	void contextHelp();
 	// The active page's inputs and results on the clipboard, as text lines.
 	void copyPageResults();

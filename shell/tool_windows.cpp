@@ -4,6 +4,8 @@
 
 #include <QKeySequence>
 
+#include "camera_chooser_qt/camera_chooser_window.h"
+#include "circle_rules_qt/circle_of_confusion_window.h"
 #include "dof_table_qt/dof_table_window.h"
 #include "planner_qt/focus_planner_window.h"
 #include "resources/control_ids.h"
@@ -23,6 +25,15 @@ constexpr ToolWindowRow kRows[] = {
 	  [](const ToolWindowNeeds &needs) -> ui::ToolWindow * {
 		  return new FocusPlannerWindow(
 			  needs.help, [showPage = needs.showPage] { showPage(PageIndex::DepthOfField); }, needs.owner);
+	  } },
+	{ ids::command::Camera, "Ca&mera...", Qt::CTRL | Qt::SHIFT | Qt::Key_M, ids::help::CameraChooser,
+	  [](const ToolWindowNeeds &needs) -> ui::ToolWindow * {
+		  return new CameraChooserWindow(needs.help, needs.showPage, needs.owner);
+	  } },
+	{ ids::command::CircleOfConfusion, "C&ircle of Confusion...", Qt::CTRL | Qt::SHIFT | Qt::Key_I,
+	  ids::help::CircleOfConfusion,
+	  [](const ToolWindowNeeds &needs) -> ui::ToolWindow * {
+		  return new CircleOfConfusionWindow(needs.showHelp, needs.showPage, needs.owner);
 	  } },
 };
 

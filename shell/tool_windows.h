@@ -23,6 +23,9 @@ struct ToolWindowNeeds {
 	QWidget *owner;
 	// Shows the window's help topic.
 	std::function<void()> help;
+	// Shows the help topic of a context number: that of a dialog the
+	// window opens.
+	std::function<void(int topic)> showHelp;
 	// Makes page the active page, showing the settings afresh, and brings
 	// the main window to the front.
 	std::function<void(PageIndex page)> showPage;

@@ -88,6 +88,7 @@ TEST_P(ControlsContract, ProgramWritesToListsChecksAndCombosRaiseNothing)
 	EXPECT_EQ(f.controls().itemCount(kList), 0);
 	EXPECT_EQ(f.controls().selection(kList), -1);
 	f.controls().addItem(kList, "APS");
+	f.controls().setItemToolTip(kList, 0, "Canon EOS 7D");
 	f.controls().setSelection(kList, 0);
 	f.controls().setCheck(kRadioA, true);
 	f.controls().setCheck(kRadioB, true);
@@ -96,6 +97,7 @@ TEST_P(ControlsContract, ProgramWritesToListsChecksAndCombosRaiseNothing)
 	f.controls().setDropDownHeight(kList, 8);
 	EXPECT_TRUE(f.recorder.events.empty());
 	EXPECT_EQ(f.controls().text(kList), "APS");
+	EXPECT_EQ(f.controls().itemToolTip(kList, 0), "Canon EOS 7D");
 	EXPECT_TRUE(f.controls().isChecked(kRadioB));
 	EXPECT_TRUE(f.controls().isChecked(kRadioA)) << "a program check changes one radio only";
 	EXPECT_TRUE(f.controls().isChecked(kCheck));

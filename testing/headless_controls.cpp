@@ -46,6 +46,7 @@ void HeadlessControls::clearItems(int id)
 {
 	State &s = state(id);
 	s.items.clear();
+	s.itemToolTips.clear();
 	s.selection = -1;
 }
 
@@ -53,6 +54,19 @@ std::string HeadlessControls::itemText(int id, int index) const
 {
 	const State &s = state(id);
 	return index >= 0 && index < itemCount(id) ? s.items[static_cast<std::size_t>(index)] : std::string();
+}
+
+void HeadlessControls::setItemToolTip(int id, int index, std::string_view text)
+{
+	if (index >= 0 && index < itemCount(id))
+		state(id).itemToolTips[index] = text;
+}
+
+std::string HeadlessControls::itemToolTip(int id, int index) const
+{
+	const State &s = state(id);
+	const auto found = s.itemToolTips.find(index);
+	return found != s.itemToolTips.end() ? found->second : std::string();
 }
 
 void HeadlessControls::setSelection(int id, int index)

@@ -27,6 +27,8 @@ public:
 	void clearItems(int id) override;
 	int itemCount(int id) const override { return static_cast<int>(state(id).items.size()); }
 	std::string itemText(int id, int index) const override;
+	void setItemToolTip(int id, int index, std::string_view text) override;
+	std::string itemToolTip(int id, int index) const override;
 	void setSelection(int id, int index) override;
 	int selection(int id) const override { return state(id).selection; }
 	void setDropDownHeight(int id, int multiple) override { state(id).dropDownHeight = multiple; }
@@ -45,6 +47,7 @@ private:
 		bool enabled = true;
 		bool checked = false;
 		std::vector<std::string> items;
+		std::map<int, std::string> itemToolTips; // by index
 		int selection = -1;
 		int dropDownHeight = 0;
 	};

@@ -16,6 +16,9 @@
 #include <QPixmap>
 #include <QTest>
 
+#include "camera_chooser_qt/camera_chooser_window.h"
+#include "camera_chooser_qt/camera_list.h"
+#include "circle_rules_qt/circle_of_confusion_window.h"
 #include "dialogs/about_dlg.h"
 #include "dialogs/defaults_dlg.h"
 #include "dialogs/film_table_editor.h"
@@ -161,6 +164,39 @@ int main(int argc, char **argv)
 	planner.close();
 	ok = save(window, folder, QStringLiteral("status-bar-diffraction")) && ok;
 	mirel::loadSettingsAtStartup(nullptr);
+
+	// The camera chooser as it opens, with "Loading cameras..." until the
+	// database arrives, then searching "7d"; the circle of confusion
+	// window for the pages' 35mm, a print and pixels typed.
+	{
+		auto &chooser = window.toolWindow<mirel::CameraChooserWindow>(mirel::ids::command::Camera);
+		chooser.present();
+		QApplication::processEvents();
+		ok = save(chooser, folder, QStringLiteral("window-camera-loading")) && ok;
+		ok = QTest::qWaitFor([&] { return !chooser.cameras().loading(); }) && ok;
+		QTest::keyClicks(&chooser.cameras().searchField(), QStringLiteral("7d"));
+		auto &circle =
+			window.toolWindow<mirel::CircleOfConfusionWindow>(mirel::ids::command::CircleOfConfusion);
+		circle.present();
+		for (const auto &[edit, text] : { std::pair{ "circlePixels", "6000" } }) {
+			auto *field = circle.findChild<QLineEdit *>(QString::fromLatin1(edit));
+			field->setText(QString::fromLatin1(text));
+			emit field->textEdited(field->text());
+		}
+		for (const auto &[palette, suffix] :
+		     { std::pair{ light, "" }, std::pair{ mirel::ui::darkPalette(), "-dark" } }) {
+			QApplication::setPalette(palette);
+			QApplication::processEvents();
+			ok = save(chooser, folder, QStringLiteral("window-camera") + QString::fromLatin1(suffix)) && ok;
+			ok = save(circle, folder,
+				  QStringLiteral("window-circle-of-confusion") + QString::fromLatin1(suffix)) &&
+			     ok;
+		}
+		QApplication::setPalette(light);
+		QApplication::processEvents();
+		chooser.close();
+		circle.close();
+	}
 
 	// The printed card, in third stops: its most crowded form, an image for
 	// each page.

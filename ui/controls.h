@@ -52,6 +52,10 @@ public:
 	virtual void clearItems(int id) = 0;
 	virtual int itemCount(int id) const = 0;
 	virtual std::string itemText(int id, int index) const = 0;
+	// What item index says when the pointer rests on it (a list closed on
+	// the item says it too); empty for nothing.
+	virtual void setItemToolTip(int id, int index, std::string_view text) = 0;
+	virtual std::string itemToolTip(int id, int index) const = 0;
 	// index -1 clears the selection.
 	virtual void setSelection(int id, int index) = 0;
 	// -1 when nothing is selected.

@@ -203,6 +203,9 @@ QWidget *QtControls::build(const ControlTemplate &c)
 		// edit text are updated; setCurrentIndex does not raise it.
 		connect(combo, &QComboBox::activated, this,
 			[this, id] { sink_.notify(id, Notification::SelectionChanged); });
+		// Closed, the list says what its item says.
+		connect(combo, &QComboBox::currentIndexChanged, combo,
+			[combo] { combo->setToolTip(combo->currentData(Qt::ToolTipRole).toString()); });
 		return combo;
 	}
 	case ControlKind::RadioButton:
@@ -565,6 +568,22 @@ std::string QtControls::itemText(int id, int index) const
 	if (!combo || index < 0 || index >= combo->count())
 		return {};
 	return toCp1252(combo->itemText(index));
+}
+
+void QtControls::setItemToolTip(int id, int index, std::string_view text)
+{
+	QComboBox *combo = asCombo(byId(id).widget);
+	if (!combo || index < 0 || index >= combo->count())
+		return;
+	combo->setItemData(index, text.empty() ? QVariant() : QVariant(fromCp1252(text)), Qt::ToolTipRole);
+	if (index == combo->currentIndex())
+		combo->setToolTip(fromCp1252(text));
+}
+
+std::string QtControls::itemToolTip(int id, int index) const
+{
+	const QComboBox *combo = asCombo(byId(id).widget);
+	return combo ? toCp1252(combo->itemData(index, Qt::ToolTipRole).toString()) : std::string();
 }
 
 void QtControls::setSelection(int id, int index)

@@ -40,6 +40,8 @@ public:
 	void clearItems(int id) override;
 	int itemCount(int id) const override;
 	std::string itemText(int id, int index) const override;
+	void setItemToolTip(int id, int index, std::string_view text) override;
+	std::string itemToolTip(int id, int index) const override;
 	void setSelection(int id, int index) override;
 	int selection(int id) const override;
 	void setDropDownHeight(int id, int multiple) override;

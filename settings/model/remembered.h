@@ -1,7 +1,12 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
+
+#include "core/circle_of_confusion.h"
+#include "settings/model/records.h"
 
 namespace mirel {
 
@@ -19,8 +24,10 @@ struct WindowPlace {
 };
 
 // What the tool windows keep between runs beside the settings: where each
-// window was, and what the user chose in it. Kept whether or not the fields
-// become the defaults; the settings dialogs never touch it.
+// window was, and what the user chose in it; and the camera each row of the
+// film table was filled from. Kept whether or not the fields become the
+// defaults; of the settings dialogs only the film formats editor touches
+// it, for the cameras of its rows. Texts are Windows-1252.
 struct Remembered {
 	// The Depth of Field Table: the columns' subject distances in mm,
 	// ascending (none: the set around the focus distance), and rows in
@@ -35,6 +42,27 @@ struct Remembered {
 	double plannerNear = 1500.0;
 	double plannerFar = 10000.0;
 	bool plannerToInfinity = true;
+
+	// The camera each row of the film table was filled from, by its full
+	// name ("Canon EOS 7D"); empty for a row typed or chosen otherwise.
+	// Whoever changes a row's name or frame by hand clears its camera.
+	std::array<std::string, kFilmFormatCount> filmCameras;
+
+	// The Camera chooser: the rule of the circle of confusion it fills a
+	// row with, as its number: 1730, 1500 or 1440 (the diagonal over it).
+	WindowPlace cameraPlace;
+	double cameraRule = static_cast<double>(DiagonalRule::Classic);
+
+	// The Circle of Confusion window: the print as typed or chosen ("A4",
+	// "30 x 40 cm"), the distance it is seen from in mm (0: the print's
+	// diagonal), the blur the eye accepts at 25 cm in mm, the pixels across
+	// the frame (0: none typed) and how many of them the circle spans.
+	WindowPlace circlePlace;
+	std::string circlePrint = std::string(kPrintSizes[0].name);
+	double circleViewing = 0.0;
+	double circleEyeBlur = kEyeBlur;
+	double circlePixels = 0.0;
+	double circlePixelFactor = kPixelFactor;
 
 	bool operator==(const Remembered &) const = default;
 };

@@ -17,13 +17,17 @@ namespace {
 // Room for the longest text Mirel writes: twenty distances of a table.
 constexpr std::uint32_t kTextSize = 512;
 
-// Calls visit(row, member) for each row of the layout, with the member
-// pointer of its field.
+// Calls visit.template operator()<Field>(row, member) for each row of the
+// layout, with what names its field in a record and the field's type.
 template <typename Visit>
 void forEachRemembered(Visit visit)
 {
 	for (const RememberedValue &row : kRememberedLayout)
-		std::visit([&](auto member) { visit(row, member); }, row.field);
+		std::visit(
+			[&]<typename Member>(Member member) {
+				visit.template operator()<typename RememberedFieldType<Member>::type>(row, member);
+			},
+			row.field);
 }
 
 // Runs use on subkey, created when create is set; false when it
@@ -121,6 +125,11 @@ bool storable(const WindowPlace &)
 	return true;
 }
 
+bool storable(const std::string &text)
+{
+	return text.size() < kTextSize && text.find('\0') == std::string::npos;
+}
+
 // The text of a REG_SZ value, up to its terminator; throws when there is
 // none or it is too long.
 std::string readText(RegistryKey &key, std::string_view name)
@@ -147,8 +156,10 @@ std::optional<Field> readValue(RegistryKey &key, std::string_view name)
 				value = readNumber(text);
 			else if constexpr (std::is_same_v<Field, std::vector<double>>)
 				value = numbersFrom(text);
-			else
+			else if constexpr (std::is_same_v<Field, WindowPlace>)
 				value = placeFrom(text);
+			else
+				value = text;
 			if (value && !storable(*value))
 				return std::nullopt;
 			return value;
@@ -165,6 +176,8 @@ void writeValue(RegistryKey &key, std::string_view name, const Field &field)
 		key.writeDword(name, field ? 1 : 0);
 	else if constexpr (std::is_same_v<Field, double>)
 		key.writeDouble(name, field);
+	else if constexpr (std::is_same_v<Field, std::string>)
+		key.writeString(name, field);
 	else
 		key.writeString(name, textOf(field));
 }
@@ -183,19 +196,19 @@ std::optional<Field> storedValue(RegistryKey &key, const RememberedValue &row)
 
 void readRemembered(RegistryKey &key, Remembered &remembered)
 {
-	forEachRemembered([&]<typename Field>(const RememberedValue &row, Field Remembered::*member) {
-		if (const std::optional<Field> value = storedValue<Field>(key, row))
-			remembered.*member = *value;
+	forEachRemembered([&]<typename Field>(const RememberedValue &row, auto member) {
+		if (std::optional<Field> value = storedValue<Field>(key, row))
+			fieldOf(remembered, member) = *std::move(value);
 	});
 }
 
 void writeRemembered(RegistryKey &key, const Remembered &remembered)
 {
 	bool writable = true;
-	forEachRemembered([&]<typename Field>(const RememberedValue &row, Field Remembered::*member) {
+	forEachRemembered([&]<typename Field>(const RememberedValue &row, auto member) {
 		if (writable)
-			writable =
-				inSubkey(key, row.subkey, true, [&] { writeValue(key, row.name, remembered.*member); });
+			writable = inSubkey(key, row.subkey, true,
+					    [&] { writeValue(key, row.name, fieldOf(remembered, member)); });
 	});
 }
 
@@ -203,14 +216,16 @@ Remembered mergeRememberedForSave(RegistryKey &key, const Remembered &memory, co
 {
 	const Remembered builtIn;
 	Remembered merged = memory;
-	forEachRemembered([&]<typename Field>(const RememberedValue &row, Field Remembered::*member) {
-		const Field &now = memory.*member;
-		if ((!loaded || !(now == loaded->*member)) && storable(now))
+	forEachRemembered([&]<typename Field>(const RememberedValue &row, auto member) {
+		const Field &now = fieldOf(memory, member);
+		if ((!loaded || !(now == fieldOf(*loaded, member))) && storable(now))
 			return; // changed in this run
+		Field &kept = fieldOf(merged, member);
 		if (std::optional<Field> stored = storedValue<Field>(key, row))
-			merged.*member = *std::move(stored);
+			kept = *std::move(stored);
 		else if (!storable(now))
-			merged.*member = loaded && storable(loaded->*member) ? loaded->*member : builtIn.*member;
+			kept = loaded && storable(fieldOf(*loaded, member)) ? fieldOf(*loaded, member)
+									    : fieldOf(builtIn, member);
 	});
 	return merged;
 }

@@ -81,6 +81,8 @@ TEST_F(Answers, AbsurdMagnitudesReadAsNumbersOrNotAvailable)
 		{ "dof", "--distance", "inf", "--coc", "1e-320" },
 	};
 	for (const Command &command : commands()) {
+		if (command.name == "cameras")
+			continue; // finds cameras by name: there is no number to take
 		std::vector<std::string> base{ std::string(command.name) };
 		if (command.name == "plan")
 			base.insert(base.end(), { "--near", "2m", "--far", "inf" });

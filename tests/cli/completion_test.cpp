@@ -56,8 +56,8 @@ TEST_F(Completion, BashOffersTheCommandsTheirOptionsAndTheWordsOfAnOption)
 		     { "mirel-calc d", { "diffraction", "dof" } },
 		     { "mirel-calc --output csv ta", { "table" } },
 		     { "mirel-calc dof --",
-		       { "--aperture", "--coc", "--completion", "--distance", "--focal", "--format", "--help",
-			 "--no-settings", "--output", "--round", "--stops-round", "--unit", "--version" } },
+		       { "--aperture", "--camera", "--coc", "--completion", "--distance", "--focal", "--format",
+			 "--help", "--no-settings", "--output", "--round", "--stops-round", "--unit", "--version" } },
 		     { "mirel-calc plan --f", { "--far", "--focal", "--format" } },
 		     { "mirel-calc table --a", { "--apertures" } },
 		     { "mirel-calc plan --far ", { "inf" } },
@@ -66,6 +66,7 @@ TEST_F(Completion, BashOffersTheCommandsTheirOptionsAndTheWordsOfAnOption)
 		     { "mirel-calc --stops-round t", { "third" } },
 		     { "mirel-calc batch --output j", { "json" } },
 		     { "mirel-calc --completion ", { "bash", "fish", "zsh" } },
+		     { "mirel-calc coc --rule ", { "1440", "1500", "1730" } },
 		     { "mirel-calc dof --focal ", {} },
 		     { "mirel-calc stops 2.8 ", {} },
 	     }) {

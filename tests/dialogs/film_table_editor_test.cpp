@@ -6,6 +6,7 @@
 #include "dialogs/film_table_editor.h"
 
 #include <cmath>
+#include <functional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@
 #include "settings/model/built_in_defaults.h"
 #include "settings/model/film_formats.h"
 #include "settings/model/lifecycle.h"
+#include "settings/model/remembered.h"
 #include "testing/headless_sheet.h"
 
 namespace mirel {
@@ -171,6 +173,69 @@ TEST_F(FilmTableEditing, TheExtremeFramesSuggestACircleTheFieldTakes)
 		EXPECT_EQ(editor.suggestedCoC(2), row.suggested);
 		editor.setText({ 2, FilmTableEditor::CoC }, row.suggested);
 		EXPECT_EQ(editor.firstProblem(), std::nullopt) << row.width << " x " << row.height;
+	}
+}
+
+// A row filled from a camera keeps the camera's name while its name and
+// frame are the camera's: a circle of another rule is still that camera,
+// anything else typed or chosen over it is another format. OK stores the
+// names beside the table, the pages list them as the rows' tooltips, and
+// the next editor opens with them.
+TEST_F(FilmTableEditing, ARowKeepsItsCameraUntilItsNameOrFrameIsChangedByHand)
+{
+	FilmFormat eos7d;
+	setFilmName(eos7d, "Canon EOS 7D");
+	eos7d.Width = 22.222222222222221;
+	eos7d.Height = 14.814814814814815;
+	eos7d.CoC = 0.0154;
+	struct Row {
+		const char *done;
+		std::function<void(FilmTableEditor &)> edit;
+		const char *camera;
+	};
+	const Row rows[] = {
+		{ "nothing", [](FilmTableEditor &) {}, "Canon EOS 7D" },
+		{ "circle typed",
+		  [](FilmTableEditor &e) {
+			  e.setText({ 2, Column::CoC }, "0.03");
+		  },
+		  "Canon EOS 7D" },
+		{ "name typed over and back",
+		  [](FilmTableEditor &e) {
+			  e.setText({ 2, Column::Name }, "Canon");
+			  e.setText({ 2, Column::Name }, "Canon EOS 7D");
+		  },
+		  "Canon EOS 7D" },
+		{ "name typed",
+		  [](FilmTableEditor &e) {
+			  e.setText({ 2, Column::Name }, "My 7D");
+		  },
+		  "" },
+		{ "width typed",
+		  [](FilmTableEditor &e) {
+			  e.setText({ 2, Column::Width }, "22.3");
+		  },
+		  "" },
+		{ "height typed",
+		  [](FilmTableEditor &e) {
+			  e.setText({ 2, Column::Height }, "15");
+		  },
+		  "" },
+		{ "preset", [](FilmTableEditor &e) { e.applyPreset(2, 1); }, "" },
+		{ "built-in table", [](FilmTableEditor &e) { e.restoreBuiltIn(); }, "" },
+	};
+	for (const Row &row : rows) {
+		loadSettingsAtStartup(nullptr);
+		testing::HeadlessSheet sheet;
+		sheet.show(1);
+		FilmTableEditor editor;
+		editor.fillFromCamera(2, eos7d, "Canon EOS 7D");
+		row.edit(editor);
+		EXPECT_EQ(editor.cameraName(2), row.camera) << row.done;
+		ASSERT_TRUE(editor.accept()) << row.done;
+		EXPECT_EQ(remembered().filmCameras[2], row.camera) << row.done;
+		EXPECT_EQ(sheet.controls(1).itemToolTip(ids::page::FilmFormat, 2), row.camera) << row.done;
+		EXPECT_EQ(FilmTableEditor().cameraName(2), row.camera) << row.done;
 	}
 }
 

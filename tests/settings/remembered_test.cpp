@@ -10,11 +10,11 @@ namespace {
 using namespace std::string_literals;
 using namespace testing;
 
-const std::string kWindows = "HKEY_CURRENT_USER\\Software\\Talvern\\Mirel\\Windows";
+const std::string kProduct = "HKEY_CURRENT_USER\\Software\\Talvern\\Mirel\\";
 
-bool isWindowsKey(const RegKeyRecord &key)
+bool isRememberedKey(const RegKeyRecord &key)
 {
-	return key.path.starts_with(kWindows);
+	return key.path.starts_with(kProduct + "Windows") || key.path == kProduct + "FilmSizeCameras";
 }
 
 class RememberedFile : public SettingsFileTest
@@ -24,13 +24,13 @@ protected:
 	void storeText(const std::string &key, const std::string &name, const std::string &text)
 	{
 		RegFile file = stored();
-		file.setValue(file.addKey(kWindows + key), { name, kRegSz, text + '\0' });
+		file.setValue(file.addKey(kProduct + key), { name, kRegSz, text + '\0' });
 		writeFile(path, formatRegFile(file));
 	}
 	std::string storedText(const std::string &key, const std::string &name) const
 	{
 		const RegFile file = stored();
-		const RegValue *value = file.findValue(kWindows + key, name);
+		const RegValue *value = file.findValue(kProduct + key, name);
 		return value ? value->data : "(none)";
 	}
 
@@ -44,6 +44,8 @@ protected:
 		r.plannerNear = 750.25;
 		r.plannerFar = 12000.0;
 		r.plannerToInfinity = false;
+		r.filmCameras[3] = "Canon EOS 7D";
+		r.circlePrint = "30 \xD7 40 cm";
 		return r;
 	}
 };
@@ -54,7 +56,7 @@ TEST_F(RememberedFile, AFileWithoutTheSubkeysLoadsAsBeforeAndASaveAddsOnlyThem)
 	load();
 	const CalcSettings users = currentSettings();
 	std::vector<RegKeyRecord> keys = stored().keys();
-	std::erase_if(keys, isWindowsKey);
+	std::erase_if(keys, isRememberedKey);
 	const std::string before = formatRegFile(RegFile(keys));
 	writeFile(path, before);
 
@@ -63,8 +65,8 @@ TEST_F(RememberedFile, AFileWithoutTheSubkeysLoadsAsBeforeAndASaveAddsOnlyThem)
 	EXPECT_EQ(remembered(), Remembered());
 	run();
 	keys = stored().keys();
-	EXPECT_TRUE(std::ranges::any_of(keys, isWindowsKey));
-	std::erase_if(keys, isWindowsKey);
+	EXPECT_TRUE(std::ranges::any_of(keys, isRememberedKey));
+	std::erase_if(keys, isRememberedKey);
 	EXPECT_EQ(formatRegFile(RegFile(keys)), before);
 	EXPECT_EQ(recorder.shown, std::vector<std::string>());
 	EXPECT_EQ(filesIn(folder), std::vector<std::string>{ "Mirel.reg" });
@@ -73,10 +75,12 @@ TEST_F(RememberedFile, AFileWithoutTheSubkeysLoadsAsBeforeAndASaveAddsOnlyThem)
 TEST_F(RememberedFile, WhatTheWindowsRememberedComesBackAsItWasInTextsRegeditShows)
 {
 	run([] { remembered() = usersWindows(); });
-	EXPECT_EQ(storedText("\\DepthOfFieldTable", "Place"), "-1200 40 900 610\0"s);
-	EXPECT_EQ(storedText("\\DepthOfFieldTable", "Distances"), "500.0 1234.5 30000.0\0"s);
-	EXPECT_EQ(storedText("\\FocusPlanner", "Near"), "750.250000\0"s);
-	EXPECT_EQ(storedText("\\FocusPlanner", "ToInfinity"), "\0\0\0\0"s);
+	EXPECT_EQ(storedText("Windows\\DepthOfFieldTable", "Place"), "-1200 40 900 610\0"s);
+	EXPECT_EQ(storedText("Windows\\DepthOfFieldTable", "Distances"), "500.0 1234.5 30000.0\0"s);
+	EXPECT_EQ(storedText("Windows\\FocusPlanner", "Near"), "750.250000\0"s);
+	EXPECT_EQ(storedText("Windows\\FocusPlanner", "ToInfinity"), "\0\0\0\0"s);
+	EXPECT_EQ(storedText("FilmSizeCameras", "3"), "Canon EOS 7D\0"s);
+	EXPECT_EQ(storedText("FilmSizeCameras", "4"), "\0"s);
 	load();
 	EXPECT_EQ(remembered(), usersWindows());
 	EXPECT_EQ(recorder.shown, std::vector<std::string>());
@@ -95,16 +99,18 @@ TEST_F(RememberedFile, ADamagedValueQuietlyFallsBackToItsBuiltInValue)
 	const auto place = [](Remembered &r) { r.tablePlace = {}; };
 	const auto distances = [](Remembered &r) { r.tableDistances = {}; };
 	const auto near = [](Remembered &r) { r.plannerNear = Remembered().plannerNear; };
+	const auto camera = [](Remembered &r) { r.filmCameras[3] = ""; };
 	const Row rows[] = {
-		{ "\\DepthOfFieldTable", "Place", "120 abc 900 600", place },
-		{ "\\DepthOfFieldTable", "Place", "120 80 900", place },
-		{ "\\DepthOfFieldTable", "Place", "120 80.5 900 600", place },
-		{ "\\DepthOfFieldTable", "Place", "1 2 3 99999999999", place },
-		{ "\\DepthOfFieldTable", "Place", std::string(600, '1'), place }, // longer than a read takes
-		{ "\\DepthOfFieldTable", "Distances", "500 1,5,7", distances },
-		{ "\\FocusPlanner", "Near", "far away", near },
-		{ "\\FocusPlanner", "Near", "inf", near },
-		{ "\\FocusPlanner", "Near", "1e300", near }, // no "%f" text reads it back
+		{ "Windows\\DepthOfFieldTable", "Place", "120 abc 900 600", place },
+		{ "Windows\\DepthOfFieldTable", "Place", "120 80 900", place },
+		{ "Windows\\DepthOfFieldTable", "Place", "120 80.5 900 600", place },
+		{ "Windows\\DepthOfFieldTable", "Place", "1 2 3 99999999999", place },
+		{ "Windows\\DepthOfFieldTable", "Place", std::string(600, '1'), place }, // longer than a read takes
+		{ "Windows\\DepthOfFieldTable", "Distances", "500 1,5,7", distances },
+		{ "Windows\\FocusPlanner", "Near", "far away", near },
+		{ "Windows\\FocusPlanner", "Near", "inf", near },
+		{ "Windows\\FocusPlanner", "Near", "1e300", near }, // no "%f" text reads it back
+		{ "FilmSizeCameras", "3", std::string(600, 'x'), camera },
 	};
 	for (const Row &row : rows) {
 		run([] { remembered() = usersWindows(); });

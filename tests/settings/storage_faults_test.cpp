@@ -58,14 +58,16 @@ void expectStored(const std::string &path, const Values &expected)
 }
 
 // The marker of the one whole save of saveMarked the file holds; none when
-// it holds anything else. What the windows remember is no settings value.
+// it holds anything else. What the windows, and the film table's cameras,
+// remember is no settings value.
 std::optional<int> storedMarker(const std::string &path)
 {
 	const RegFileReading reading = parseRegFile(readFile(path));
 	std::multiset<double> markers;
 	for (const RegKeyRecord &key : reading.file.keys())
 		for (const RegValue &value : key.values)
-			if (value.type == kRegSz && key.path.find("\\Mirel\\Windows\\") == std::string::npos)
+			if (value.type == kRegSz && key.path.find("\\Mirel\\Windows\\") == std::string::npos &&
+			    !key.path.ends_with("\\Mirel\\FilmSizeCameras"))
 				markers.insert(parseNumber(value.data));
 	if (reading.damaged() || markers.size() != 4 + 4 * kFilmFormatCount ||
 	    markers.count(*markers.begin()) != markers.size())

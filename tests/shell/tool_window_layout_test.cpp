@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "camera_chooser_qt/camera_chooser_window.h"
+#include "camera_chooser_qt/camera_list.h"
 #include "film_formats_qt/film_formats_dialog.h"
 #include "resources/control_ids.h"
 #include "settings/model/film_formats.h"
@@ -58,16 +60,23 @@ TEST(ToolWindowLayout, NothingIsClippedWithTheLongestTextsInLightAndDark)
 		remembered().tableThirdStops = true; // the most rows
 		QWidget &table = window->toolWindow(ids::command::DepthOfFieldTable);
 		QWidget &planner = window->toolWindow(ids::command::FocusPlanner);
-		table.show();
-		planner.show();
+		auto &camera = window->toolWindow<CameraChooserWindow>(ids::command::Camera);
+		QWidget &circle = window->toolWindow(ids::command::CircleOfConfusion);
+		for (QWidget *tool : { &table, &planner, static_cast<QWidget *>(&camera), &circle })
+			tool->show();
 		QApplication::processEvents();
 		useStressingSettings(unit);
+		// The longest names the database has.
+		ASSERT_TRUE(QTest::qWaitFor([&] { return !camera.cameras().loading(); }));
+		QTest::keyClicks(&camera.cameras().searchField(), QStringLiteral("mode"));
 		FilmFormatsDialog formats({}, window.get());
 		formats.show();
+		const std::initializer_list<const QWidget *> shownWindows = { &table, &planner, &camera, &circle,
+									      &formats };
 		for (const auto &[name, palette] :
 		     { std::pair{ "light", ui::lightPalette() }, { "dark", ui::darkPalette() } }) {
 			QApplication::setPalette(palette);
-			for (const QWidget *shown : { &table, &planner, static_cast<QWidget *>(&formats) })
+			for (const QWidget *shown : shownWindows)
 				EXPECT_EQ(problemsOf(*shown), "") << shown->objectName().toStdString() << ", " << name
 								  << ", unit " << static_cast<int>(unit);
 		}
@@ -80,13 +89,17 @@ TEST(ToolWindowLayout, NothingIsClippedWithTheLongestTextsInLightAndDark)
 		emit name->textEdited(name->text());
 		name->setCursorPosition(0);
 		for (const auto &[window, field, typed] :
-		     { std::tuple{ &table, "dofDistances", "1, 1.5, far" }, { &planner, "plannerNear", "0.01" } }) {
+		     { std::tuple<QWidget *, const char *, const char *>{ &table, "dofDistances", "1, 1.5, far" },
+		       { &planner, "plannerNear", "0.01" },
+		       { &circle, "circleViewing", "far" },
+		       { &circle, "circlePixels", "none" },
+		       { &camera, "cameraSearch", "hasselblad xpan" } }) {
 			auto *edit = window->findChild<QLineEdit *>(QString::fromLatin1(field));
 			edit->selectAll();
 			QTest::keyClicks(edit, QString::fromLatin1(typed));
 			QTest::keyClick(edit, Qt::Key_Return);
 		}
-		for (const QWidget *shown : { &table, &planner, static_cast<QWidget *>(&formats) })
+		for (const QWidget *shown : shownWindows)
 			EXPECT_EQ(problemsOf(*shown), "") << shown->objectName().toStdString() << " saying why";
 	}
 }
