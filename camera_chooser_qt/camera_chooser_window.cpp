@@ -79,8 +79,14 @@ CameraChooserWindow::CameraChooserWindow(std::function<void()> help, std::functi
 
 void CameraChooserWindow::refresh()
 {
-	header_->setText(ui::fromCp1252("The camera chosen takes the place of " + pagesFormatText() +
+	shownFormat_ = pagesFormatText();
+	header_->setText(ui::fromCp1252("The camera chosen takes the place of " + shownFormat_ +
 					", in the film table and becomes the pages' format."));
+}
+
+bool CameraChooserWindow::showsCurrentSettings() const
+{
+	return shownFormat_ == pagesFormatText();
 }
 
 void CameraChooserWindow::showEvent(QShowEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "ui_qt/tool_window.h"
 
@@ -39,9 +40,13 @@ protected:
 
 private:
 	void refresh() override;
+	bool showsCurrentSettings() const override;
 
 	std::function<void()> help_;
 	std::function<void(PageIndex)> showPage_;
+	// The pages' format as the header names it, all the window reads of
+	// the settings.
+	std::string shownFormat_;
 	QLabel *header_;
 	CameraList *cameras_;
 	QComboBox *rule_;

@@ -15,6 +15,7 @@
 #include "camera_chooser_qt/camera_dialog.h"
 #include "resources/control_ids.h"
 #include "resources/pages.h"
+#include "settings/model/film_formats.h"
 #include "settings/model/records.h"
 #include "settings/model/remembered.h"
 #include "ui_qt/cp1252.h"
@@ -241,8 +242,19 @@ CircleRules::Rule CircleOfConfusionWindow::chosenRule() const
 	return static_cast<Rule>(ruleGroup_->checkedId());
 }
 
+CircleOfConfusionWindow::Inputs CircleOfConfusionWindow::currentInputs()
+{
+	return { currentSettings().LengthUnit, selectedFilmFormat() };
+}
+
+bool CircleOfConfusionWindow::showsCurrentSettings() const
+{
+	return shown_ == currentInputs();
+}
+
 void CircleOfConfusionWindow::refresh()
 {
+	shown_ = currentInputs();
 	// A unit chosen on a page: the same distance, written in it.
 	if (rules_.followUnit())
 		viewing_->setText(ui::fromCp1252(rules_.text(Input::Viewing)));

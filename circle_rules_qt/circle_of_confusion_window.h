@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "circle_rules/circle_rules.h"
+#include "settings/model/records.h"
 #include "ui_qt/tool_window.h"
 
 class QButtonGroup;
@@ -41,13 +42,26 @@ public:
 	void useOnPages();
 
 private:
+	// What the window reads of the settings: the unit of the viewing
+	// distance and the pages' format; a change that leaves these alike
+	// changes nothing in it.
+	struct Inputs {
+		LengthUnit unit = LengthUnit::Millimetres;
+		FilmFormat format{};
+
+		bool operator==(const Inputs &) const = default;
+	};
+	static Inputs currentInputs();
+
 	void refresh() override;
+	bool showsCurrentSettings() const override;
 	void chooseCamera();
 	CircleRules::Rule chosenRule() const;
 
 	std::function<void(int)> help_;
 	std::function<void(PageIndex)> showPage_;
 	CircleRules rules_;
+	Inputs shown_;
 
 	QLabel *frame_;
 	QPushButton *pagesFormat_;

@@ -67,6 +67,7 @@ QString pageText(MirelDlg &window, int pageIndex, int id)
 std::vector<std::string> depthOfFieldTexts(MirelDlg &window)
 {
 	window.showPage(kDepthOfField);
+	QApplication::processEvents(); // the tool windows follow once the loop turns
 	std::vector<std::string> texts;
 	for (const int id :
 	     { page::CircleOfConfusion, ids::depthoffield::Near, ids::depthoffield::Far, ids::depthoffield::Total })

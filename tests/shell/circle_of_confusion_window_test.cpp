@@ -44,6 +44,7 @@ TEST(CircleOfConfusionWindow, FollowsThePagesSaysWhyAndUsesTheChosenRule)
 
 	ASSERT_TRUE(activate(*window));
 	ui::QtUserActions(*window->sheet().controls(kDepthOfField)).pick(ids::page::FilmFormat, 1);
+	QApplication::processEvents(); // the window follows once the loop turns
 	EXPECT_EQ(figure(circle, Rule::Classic), "0.019948 mm");
 	ui::typeInto(child<QLineEdit>(circle, "circlePixels"), "6000");
 	EXPECT_EQ(figure(circle, Rule::Pixels), "0.010067 mm");

@@ -130,6 +130,8 @@ TEST(Menus, ItemsAreNamedWithoutTheirShortcutText)
 						    "Depth of Field Table... = Ctrl+T\n"
 						    "Copy Page Results = Ctrl+Shift+C\n"
 						    "Focus Planner... = Ctrl+Shift+P\n"
+						    "Camera... = Ctrl+Shift+M\n"
+						    "Circle of Confusion... = Ctrl+Shift+I\n"
 						    "Contents = Alt+C\n"
 						    "Context = F1\n"
 						    "About... = Alt+A");
