@@ -21,7 +21,8 @@ test: build format-check
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	cmake -S . -B $(ASAN) -DMIREL_WERROR=ON -DMIREL_SANITIZE=ON -DMIREL_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug
 	cmake --build $(ASAN) -j $(JOBS)
-	ctest --test-dir $(ASAN) --output-on-failure -j $(JOBS)
+	LSAN_OPTIONS=suppressions=$(CURDIR)/testing/lsan-suppressions.txt \
+		ctest --test-dir $(ASAN) --output-on-failure -j $(JOBS)
 
 bench: build
 	$(BUILD)/bench/core_bench
