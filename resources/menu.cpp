@@ -10,7 +10,7 @@ namespace cmd = ids::command;
 const std::vector<Menu> &mainMenu()
 {
 	static const std::vector<Menu> menu = {
-		{ "&Program", { { "E&xit", cmd::Exit } } },
+		{ .title = "&Program", .items = { { "E&xit", cmd::Exit } }, .toolWindows = ToolWindowMenu::Program },
 		// In page order: the item of page i sends ShowFirstPage + i.
 		{ "S&how",
 		  {
@@ -31,7 +31,7 @@ const std::vector<Menu> &mainMenu()
 		  } },
 		{ .title = "&Tools",
 		  .items = { { "&Copy Page Results\tCtrl+Shift+C", cmd::CopyPageResults } },
-		  .holdsToolWindows = true },
+		  .toolWindows = ToolWindowMenu::Tools },
 		{ "&Help",
 		  {
 			  { "&Contents", cmd::Contents },

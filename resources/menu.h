@@ -17,12 +17,17 @@ struct MenuItem {
 	bool isSeparator() const { return command == 0 && text.empty(); }
 };
 
+// Which of the application's tool windows join a menu's items, and where:
+// the Program menu's, windows that open files, before its own items and set
+// apart from them by a separator; the Tools menu's each at its command's
+// place among its items (commands are numbered in the order their items
+// came).
+enum class ToolWindowMenu { None, Program, Tools };
+
 struct Menu {
 	std::string title;
 	std::vector<MenuItem> items;
-	// The application's tool windows join these items, each at its
-	// command's place: commands are numbered in the order their items came.
-	bool holdsToolWindows = false;
+	ToolWindowMenu toolWindows = ToolWindowMenu::None;
 };
 
 // The drop-down menus, left to right.

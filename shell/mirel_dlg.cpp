@@ -7,9 +7,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QShortcut>
 #include <QStatusBar>
 
@@ -23,6 +26,7 @@
 #include "film_formats_qt/film_formats_dialog.h"
 #include "pages/all_pages.h"
 #include "pages/page_text.h"
+#include "photo_tool_qt/photo_window.h"
 #include "resources/control_ids.h"
 #include "resources/menu.h"
 #include "resources/pages.h"
@@ -108,6 +112,7 @@ MirelDlg::MirelDlg(SettingsStorage *storage) : storage_(storage)
 	connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 	setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 	layout()->setSizeConstraint(QLayout::SetFixedSize);
+	setAcceptDrops(true);
 	// Only now the owner of message boxes: one shown while the settings load
 	// has no window to belong to yet.
 	theWindow = this;
@@ -193,6 +198,12 @@ void MirelDlg::onCommand(int command)
 	namespace cmd = ids::command;
 	if (command >= cmd::ShowFirstPage && command < cmd::ShowFirstPage + kPageCount) {
 		showPage(command - cmd::ShowFirstPage);
+		return;
+	}
+	if (command == cmd::OpenPhoto) {
+		auto &photos = toolWindow<PhotoWindow>(command);
+		photos.present();
+		photos.choosePhotos();
 		return;
 	}
 	if (toolWindowRow(command)) {
@@ -326,6 +337,20 @@ void MirelDlg::closeEvent(QCloseEvent *event)
 	for (const auto &[row, window] : toolWindows_)
 		window->close();
 	QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void MirelDlg::dragEnterEvent(QDragEnterEvent *event)
+{
+	if (!localFiles(event->mimeData()->urls()).isEmpty())
+		event->acceptProposedAction();
+}
+
+void MirelDlg::dropEvent(QDropEvent *event)
+{
+	auto &photos = toolWindow<PhotoWindow>(ids::command::OpenPhoto);
+	photos.openPhotos(localFiles(event->mimeData()->urls()));
+	photos.present();
+	event->acceptProposedAction();
 }
 
 void MirelDlg::finish()

@@ -66,6 +66,9 @@ public:
 protected:
 	void showEvent(QShowEvent *event) override;
 	void closeEvent(QCloseEvent *event) override;
+	// Photos dropped on the window open in the Photo window.
+	void dragEnterEvent(QDragEnterEvent *event) override;
+	void dropEvent(QDropEvent *event) override;
 
 private:
 	void buildMenu();

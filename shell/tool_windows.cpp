@@ -7,6 +7,7 @@
 #include "camera_chooser_qt/camera_chooser_window.h"
 #include "circle_rules_qt/circle_of_confusion_window.h"
 #include "dof_table_qt/dof_table_window.h"
+#include "photo_tool_qt/photo_window.h"
 #include "planner_qt/focus_planner_window.h"
 #include "resources/control_ids.h"
 #include "settings/model/records.h"
@@ -35,6 +36,11 @@ constexpr ToolWindowRow kRows[] = {
 	  [](const ToolWindowNeeds &needs) -> ui::ToolWindow * {
 		  return new CircleOfConfusionWindow(needs.showHelp, needs.showPage, needs.owner);
 	  } },
+	{ ids::command::OpenPhoto, "&Open Photo...", Qt::CTRL | Qt::Key_O, ids::help::Photo,
+	  [](const ToolWindowNeeds &needs) -> ui::ToolWindow * {
+		  return new PhotoWindow(needs.help, needs.showPage, needs.owner);
+	  },
+	  resources::ToolWindowMenu::Program },
 };
 
 } // namespace
@@ -53,13 +59,24 @@ const ToolWindowRow *toolWindowRow(int command)
 std::vector<resources::MenuItem> menuItemsWithToolWindows(const resources::Menu &menu)
 {
 	std::vector<resources::MenuItem> items = menu.items;
-	if (!menu.holdsToolWindows)
-		return items;
+	std::vector<resources::MenuItem> first;
 	for (const ToolWindowRow &row : kRows) {
-		const std::string shortcut =
-			QKeySequence(row.shortcut).toString(QKeySequence::PortableText).toStdString();
-		items.insert(std::ranges::upper_bound(items, row.command, {}, &resources::MenuItem::command),
-			     { std::string(row.menuText) + '\t' + shortcut, row.command });
+		if (row.menu != menu.toolWindows)
+			continue;
+		const resources::MenuItem item{
+			std::string(row.menuText) + '\t' +
+				QKeySequence(row.shortcut).toString(QKeySequence::PortableText).toStdString(),
+			row.command
+		};
+		if (row.menu == resources::ToolWindowMenu::Program)
+			first.push_back(item);
+		else
+			items.insert(std::ranges::upper_bound(items, row.command, {}, &resources::MenuItem::command),
+				     item);
+	}
+	if (!first.empty()) {
+		first.emplace_back(); // a separator
+		items.insert(items.begin(), first.begin(), first.end());
 	}
 	return items;
 }

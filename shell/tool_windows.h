@@ -31,9 +31,9 @@ struct ToolWindowNeeds {
 	std::function<void(PageIndex page)> showPage;
 };
 
-// A window of the Tools menu. Its row in tool_windows.cpp is all the main
-// window needs: the menu item, the key, F1 in the window, building it the
-// first time it is asked for and closing it at exit.
+// A tool window. Its row in tool_windows.cpp is all the main window needs:
+// the menu item, the key, F1 in the window, building it the first time it
+// is asked for and closing it at exit.
 struct ToolWindowRow {
 	int command;
 	// The item's text in Windows-1252, '&' before its mnemonic; the menu
@@ -44,6 +44,8 @@ struct ToolWindowRow {
 	// contents.
 	int helpTopic;
 	ui::ToolWindow *(*build)(const ToolWindowNeeds &needs);
+	// The menu its item joins (resources::ToolWindowMenu).
+	resources::ToolWindowMenu menu = resources::ToolWindowMenu::Tools;
 };
 
 // The rows of every tool window.

@@ -91,4 +91,20 @@ inline void writePhoto(const std::string &path, PhotoFormat format, const std::v
 	writeFile(path, photoBytes(format, tags));
 }
 
+// Sets tags in the picture at path, written by another program: a photo
+// with a picture to see.
+inline void tagPhoto(const std::string &path, const std::vector<PhotoTag> &tags)
+{
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+	const std::unique_ptr<Exiv2::Image> image = Exiv2::ImageFactory::open(path);
+#pragma GCC diagnostic pop
+	image->readMetadata();
+	Exiv2::ExifData data = image->exifData();
+	for (const PhotoTag &tag : tags)
+		setTag(data, tag);
+	image->setExifData(data);
+	image->writeMetadata();
+}
+
 } // namespace mirel::testing

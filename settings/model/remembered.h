@@ -64,6 +64,9 @@ struct Remembered {
 	double circlePixels = 0.0;
 	double circlePixelFactor = kPixelFactor;
 
+	// The Photo window.
+	WindowPlace photoPlace;
+
 	bool operator==(const Remembered &) const = default;
 };
 

@@ -72,6 +72,7 @@ inline constexpr std::string_view kTableWindowKey = "Windows\\DepthOfFieldTable"
 inline constexpr std::string_view kPlannerWindowKey = "Windows\\FocusPlanner";
 inline constexpr std::string_view kCameraWindowKey = "Windows\\Camera";
 inline constexpr std::string_view kCircleWindowKey = "Windows\\CircleOfConfusion";
+inline constexpr std::string_view kPhotoWindowKey = "Windows\\Photo";
 // Beside FilmSizes\0 to FilmSizes\9, the camera of each, by the same number.
 inline constexpr std::string_view kFilmCamerasKey = "FilmSizeCameras";
 
@@ -99,6 +100,7 @@ inline constexpr RememberedValue kRememberedLayout[] = {
 	// across the frame; 0: none typed
 	{ kCircleWindowKey, "Pixels", kRegSz, &Remembered::circlePixels },
 	{ kCircleWindowKey, "PixelFactor", kRegSz, &Remembered::circlePixelFactor },
+	{ kPhotoWindowKey, "Place", kRegSz, &Remembered::photoPlace },
 	// the camera's full name, or empty
 	{ kFilmCamerasKey, "0", kRegSz, FilmCameraItem{ &Remembered::filmCameras, 0 } },
 	{ kFilmCamerasKey, "1", kRegSz, FilmCameraItem{ &Remembered::filmCameras, 1 } },

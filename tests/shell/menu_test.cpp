@@ -115,7 +115,8 @@ TEST(Menus, ItemsAreNamedWithoutTheirShortcutText)
 			spoken << item->text(QAccessible::Name) + (key.isEmpty() ? "" : " = " + key);
 		}
 	}
-	EXPECT_EQ(spoken.join(u'\n').toStdString(), "Exit = Ctrl+Q\n"
+	EXPECT_EQ(spoken.join(u'\n').toStdString(), "Open Photo... = Ctrl+O\n"
+						    "Exit = Ctrl+Q\n"
 						    "f Numbers Page = Ctrl+1\n"
 						    "Depth of Field Page = Ctrl+2\n"
 						    "Hyperfocal Page = Ctrl+3\n"

@@ -10,10 +10,12 @@
 #include "camera_chooser_qt/camera_chooser_window.h"
 #include "camera_chooser_qt/camera_list.h"
 #include "film_formats_qt/film_formats_dialog.h"
+#include "photo_tool_qt/photo_window.h"
 #include "resources/control_ids.h"
 #include "settings/model/film_formats.h"
 #include "settings/model/records.h"
 #include "settings/model/remembered.h"
+#include "testing/photo_files.h"
 #include "testing_qt/layout_check.h"
 #include "testing_qt/palettes.h"
 #include "ui_qt/tool_window.h"
@@ -62,7 +64,23 @@ TEST(ToolWindowLayout, NothingIsClippedWithTheLongestTextsInLightAndDark)
 		QWidget &planner = window->toolWindow(ids::command::FocusPlanner);
 		auto &camera = window->toolWindow<CameraChooserWindow>(ids::command::Camera);
 		QWidget &circle = window->toolWindow(ids::command::CircleOfConfusion);
-		for (QWidget *tool : { &table, &planner, static_cast<QWidget *>(&camera), &circle })
+		// A photo with every figure and its source, and a file that is none.
+		auto &photo = window->toolWindow<PhotoWindow>(ids::command::OpenPhoto);
+		const TempDir dir;
+		writePhoto(dir.path() + "/IMG_0001.JPG", PhotoFormat::Jpeg,
+			   { { "Exif.Image.Make", "Canon" },
+			     { "Exif.Image.Model", "Canon EOS 7D" },
+			     { "Exif.Photo.LensModel", "EF-S17-55mm f/2.8 IS USM" },
+			     { "Exif.Photo.FocalLength", "55/1" },
+			     { "Exif.Photo.FNumber", "28/10" },
+			     { "Exif.Photo.FocalLengthIn35mmFilm", "88" },
+			     { "Exif.Photo.SubjectDistance", "123/100" } });
+		writeFile(dir.path() + "/notes.txt", "not a photo");
+		photo.openPhotos({ QString::fromStdString(dir.path() + "/IMG_0001.JPG"),
+				   QString::fromStdString(dir.path() + "/notes.txt") });
+		ASSERT_TRUE(QTest::qWaitFor([&] { return !photo.photos().reading(); }));
+		for (QWidget *tool :
+		     { &table, &planner, static_cast<QWidget *>(&camera), &circle, static_cast<QWidget *>(&photo) })
 			tool->show();
 		QApplication::processEvents();
 		useStressingSettings(unit);
@@ -71,8 +89,8 @@ TEST(ToolWindowLayout, NothingIsClippedWithTheLongestTextsInLightAndDark)
 		QTest::keyClicks(&camera.cameras().searchField(), QStringLiteral("mode"));
 		FilmFormatsDialog formats({}, window.get());
 		formats.show();
-		const std::initializer_list<const QWidget *> shownWindows = { &table, &planner, &camera, &circle,
-									      &formats };
+		const std::initializer_list<const QWidget *> shownWindows = { &table,  &planner, &camera,
+									      &circle, &photo,   &formats };
 		for (const auto &[name, palette] :
 		     { std::pair{ "light", ui::lightPalette() }, { "dark", ui::darkPalette() } }) {
 			QApplication::setPalette(palette);

@@ -1,10 +1,12 @@
 // The tool windows' table in the running program: their items in the Tools
-// menu among its own, each built once, when first asked for, F1 in each
+// menu among its own and the Photo window's first in the Program menu, each
+// built once, when first asked for, F1 in each
 // showing its help, all closed with the main window.
 
 #include <map>
 
 #include <QAction>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -23,6 +25,11 @@ TEST(ToolWindows, TheToolsMenuShowsThemAmongItsItemsAndTheyCloseWithTheMainWindo
 {
 	FakeStorage storage;
 	const auto window = openWindow(storage);
+	const QMenu *program = window->menuBar()->actions().at(0)->menu();
+	QStringList programItems;
+	for (const QAction *item : program->actions())
+		programItems << (item->isSeparator() ? "-" : item->text() + " = " + item->shortcut().toString());
+	EXPECT_EQ(programItems.join('\n').toStdString(), "&Open Photo...\tCtrl+O = Ctrl+O\n-\nE&xit = Ctrl+Q");
 	const QMenu *tools = window->menuBar()->actions().at(3)->menu();
 	ASSERT_EQ(tools->title(), "&Tools");
 	QStringList shown;
@@ -38,15 +45,23 @@ TEST(ToolWindows, TheToolsMenuShowsThemAmongItsItemsAndTheyCloseWithTheMainWindo
 	const std::map<int, int> topics = { { ids::command::DepthOfFieldTable, ids::help::DepthOfFieldTable },
 					    { ids::command::FocusPlanner, ids::help::FocusPlanner },
 					    { ids::command::Camera, ids::help::CameraChooser },
-					    { ids::command::CircleOfConfusion, ids::help::CircleOfConfusion } };
+					    { ids::command::CircleOfConfusion, ids::help::CircleOfConfusion },
+					    { ids::command::OpenPhoto, ids::help::Photo } };
+	// Open Photo asks for photos at once: the test does not choose any.
+	const auto closeFileDialogs = [&] {
+		for (QFileDialog *dialog : window->findChildren<QFileDialog *>())
+			dialog->reject();
+	};
 	EXPECT_TRUE(window->findChildren<ui::ToolWindow *>().isEmpty()) << "built before it was asked for";
 	QList<ui::ToolWindow *> opened;
 	for (const ToolWindowRow &row : toolWindowRows()) {
 		SCOPED_TRACE(row.menuText);
 		ASSERT_TRUE(activate(*window));
 		QTest::keySequence(window.get(), QKeySequence(row.shortcut));
+		closeFileDialogs();
 		ASSERT_EQ(window->findChildren<ui::ToolWindow *>().size(), opened.size() + 1);
 		menuAction(*window, row.command).trigger();
+		closeFileDialogs();
 		ASSERT_EQ(window->findChildren<ui::ToolWindow *>().size(), opened.size() + 1) << "built twice";
 		ui::ToolWindow &tool = window->toolWindow(row.command);
 		ASSERT_TRUE(activate(tool));

@@ -1,0 +1,416 @@
+#include "photo_tool_qt/photo_window.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include "photo_tool/photo_on_pages.h"
+#include "photo_tool_qt/photo_loading.h"
+#include "settings/model/records.h"
+#include "settings/model/remembered.h"
+#include "ui_qt/cp1252.h"
+#include "ui_qt/file_saving.h"
+#include "ui_qt/result_field.h"
+
+namespace mirel {
+
+namespace {
+
+// The side of the square a thumbnail fits, in logical pixels.
+constexpr int kThumbnailSide = 160;
+
+QString qText(std::string_view cp1252)
+{
+	return ui::fromCp1252(cp1252);
+}
+
+QPushButton *button(QWidget *window, const QString &text, const char *name, const QString &tip)
+{
+	auto *pushButton = new QPushButton(text, window);
+	pushButton->setObjectName(QString::fromLatin1(name));
+	pushButton->setAutoDefault(false);
+	pushButton->setToolTip(tip);
+	return pushButton;
+}
+
+// The file dialog's filter: the picture and raw formats the reader knows.
+const QString kPhotoFilter = QStringLiteral(
+	"Photos (*.jpg *.jpeg *.jpe *.tif *.tiff *.dng *.cr2 *.cr3 *.crw *.nef *.nrw *.arw *.sr2 *.srf *.raf *.orf "
+	"*.rw2 *.pef *.srw *.mrw *.heic *.heif *.avif *.png *.webp *.jp2);;All files (*)");
+
+} // namespace
+
+QStringList localFiles(const QList<QUrl> &urls)
+{
+	QStringList paths;
+	for (const QUrl &url : urls) {
+		if (url.isLocalFile())
+			paths << url.toLocalFile();
+	}
+	return paths;
+}
+
+PhotoWindow::PhotoWindow(std::function<void()> help, std::function<void(PageIndex)> showPage, QWidget *parent)
+	: ToolWindow(parent), help_(std::move(help)), showPage_(std::move(showPage)), hint_(new QLabel(this)),
+	  list_(new QTableWidget(this)), thumbnail_(new QLabel(this)), distanceLabel_(new QLabel(this)),
+	  distance_(new QLineEdit(this)), note_(new QLabel(this)),
+	  use_(button(
+		  this, QStringLiteral("&Use on Pages"), "photoUse",
+		  QStringLiteral("Put the photo's focal length, aperture, focus distance and camera on the pages"))),
+	  copy_(button(this, QStringLiteral("&Copy"), "photoCopy",
+		       QStringLiteral("Copy the list as text for a spreadsheet"))),
+	  save_(button(this, QStringLiteral("&Save as CSV..."), "photoSave",
+		       QStringLiteral("Save the list, every figure with its source, as CSV")))
+{
+	setObjectName(QStringLiteral("photoWindow"));
+	setWindowTitle(QStringLiteral("Photo"));
+	setAcceptDrops(true);
+
+	hint_->setObjectName(QStringLiteral("photoHint"));
+	hint_->setWordWrap(true);
+	hint_->setText(QStringLiteral("Open photos, or drop them here: the depth of field of each shot from its own "
+				      "metadata, with the circle of confusion the pages suggest for its camera."));
+
+	const std::vector<std::string> headings = listHeadings();
+	list_->setObjectName(QStringLiteral("photoList"));
+	list_->setAccessibleName(QStringLiteral("Photos, one row each with the depth of field of its shot"));
+	list_->setColumnCount(static_cast<int>(headings.size()));
+	QStringList labels;
+	for (const std::string &heading : headings)
+		labels << qText(heading);
+	list_->setHorizontalHeaderLabels(labels);
+	list_->verticalHeader()->hide();
+	list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+	list_->setSelectionMode(QAbstractItemView::SingleSelection);
+	list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+	list_->setTabKeyNavigation(false); // Tab leaves the list; the arrows move in it
+	list_->setWordWrap(false);
+	list_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+	connect(list_, &QTableWidget::currentCellChanged, this, [this] { showCurrent(); });
+
+	thumbnail_->setObjectName(QStringLiteral("photoThumbnail"));
+	thumbnail_->setFixedSize(kThumbnailSide, kThumbnailSide);
+	thumbnail_->setAlignment(Qt::AlignCenter);
+	thumbnail_->setFrameShape(QFrame::StyledPanel);
+
+	// A row per figure: its name, its value, where it came from.
+	auto *details = new QWidget;
+	auto *grid = new QGridLayout;
+	int row = 0;
+	for (const ShotFigure &figure : shotFigures({}, LengthUnit::Millimetres, 0).figures) {
+		auto *label = new QLabel(qText(figure.label) + QLatin1Char(':'), details);
+		auto *value = new ui::ResultField(QString(), details);
+		value->setObjectName(QStringLiteral("photo_") + QString::fromLatin1(figure.key));
+		value->setAccessibleName(qText(figure.label));
+		label->setBuddy(value);
+		auto *source = new QLabel(details);
+		source->setObjectName(QStringLiteral("photoSource_") + QString::fromLatin1(figure.key));
+		source->setTextFormat(Qt::PlainText); // tags and names from the file, never markup
+		source->setWordWrap(true);
+		grid->addWidget(label, row, 0);
+		grid->addWidget(value, row, 1);
+		grid->addWidget(source, row, 2);
+		values_.push_back(value);
+		sources_.push_back(source);
+		++row;
+	}
+	grid->setColumnStretch(2, 1);
+	auto *detailsLayout = new QHBoxLayout(details);
+	detailsLayout->addWidget(thumbnail_, 0, Qt::AlignTop);
+	detailsLayout->addLayout(grid, 1);
+	auto *scroll = new QScrollArea(this);
+	scroll->setObjectName(QStringLiteral("photoDetails"));
+	scroll->setWidgetResizable(true);
+	scroll->setFrameShape(QFrame::NoFrame);
+	scroll->setWidget(details);
+
+	auto *splitter = new QSplitter(Qt::Vertical, this);
+	splitter->addWidget(list_);
+	splitter->addWidget(scroll);
+	splitter->setChildrenCollapsible(false);
+	splitter->setStretchFactor(1, 1);
+
+	distance_->setObjectName(QStringLiteral("photoDistance"));
+	distance_->setToolTip(QStringLiteral("The focus distance of a photo that records none, in the unit of the "
+					     "pages"));
+	distanceLabel_->setBuddy(distance_);
+	connect(distance_, &QLineEdit::textEdited, this, [this](const QString &text) {
+		const int row = currentRow();
+		if (row < 0)
+			return;
+		photos_.typeDistance(row, ui::toCp1252(text));
+		showRow(row);
+		showCurrent();
+	});
+	auto *distanceRow = new QHBoxLayout;
+	distanceRow->addWidget(distanceLabel_);
+	distanceRow->addWidget(distance_, 1);
+
+	note_->setObjectName(QStringLiteral("photoNote"));
+	note_->setTextFormat(Qt::PlainText);
+	note_->setWordWrap(true);
+
+	auto *open = button(this, QStringLiteral("&Open..."), "photoOpen", QStringLiteral("Open photos to read"));
+	auto *helpButton = button(this, QStringLiteral("&Help"), "photoHelp", QStringLiteral("How photos are read"));
+	auto *closeButton =
+		button(this, QStringLiteral("Close"), "photoClose", QStringLiteral("Close the window (Esc)"));
+	auto *escape = new QAction(this);
+	escape->setShortcut(QKeySequence(Qt::Key_Escape));
+	addAction(escape);
+	connect(escape, &QAction::triggered, this, &QWidget::close);
+	connect(open, &QPushButton::clicked, this, &PhotoWindow::choosePhotos);
+	connect(use_, &QPushButton::clicked, this, &PhotoWindow::useOnPages);
+	connect(copy_, &QPushButton::clicked, this, &PhotoWindow::copy);
+	connect(save_, &QPushButton::clicked, this, &PhotoWindow::saveAs);
+	connect(helpButton, &QPushButton::clicked, this, [this] {
+		if (help_)
+			help_();
+	});
+	connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+	auto *buttons = new QHBoxLayout;
+	for (QPushButton *b : { open, use_, copy_, save_ })
+		buttons->addWidget(b);
+	buttons->addStretch(1);
+	buttons->addWidget(helpButton);
+	buttons->addWidget(closeButton);
+
+	auto *layout = new QVBoxLayout(this);
+	layout->addWidget(hint_);
+	layout->addWidget(splitter, 1);
+	layout->addLayout(distanceRow);
+	layout->addWidget(note_);
+	layout->addLayout(buttons);
+
+	refresh();
+	splitter->setSizes({ list_->sizeHint().height() / 2, details->sizeHint().height() });
+	place(QSize(std::max(sizeHint().width(), fontMetrics().averageCharWidth() * 110),
+		    sizeHint().height() + details->sizeHint().height() - scroll->sizeHint().height()),
+	      remembered().photoPlace);
+	list_->setFocus();
+}
+
+PhotoWindow::Shown PhotoWindow::currentShown()
+{
+	return { currentSettings().LengthUnit, currentSettings().RoundOtherMethod };
+}
+
+bool PhotoWindow::showsCurrentSettings() const
+{
+	return shown_ == currentShown();
+}
+
+void PhotoWindow::refresh()
+{
+	shown_ = currentShown();
+	distanceLabel_->setText(QStringLiteral("Focus &distance (%1):").arg(qText(unitAbbreviation(shown_.unit))));
+	for (int row = 0; row < photos_.size(); ++row)
+		showRow(row);
+	showCurrent();
+}
+
+int PhotoWindow::currentRow() const
+{
+	return list_->currentRow();
+}
+
+void PhotoWindow::setCurrentRow(int row)
+{
+	list_->setCurrentCell(row, 0);
+}
+
+void PhotoWindow::choosePhotos()
+{
+	if (folder_.isEmpty())
+		folder_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+	auto *dialog = new QFileDialog(this, QStringLiteral("Open Photo"), folder_, kPhotoFilter);
+	dialog->setObjectName(QStringLiteral("photoOpenDialog"));
+	dialog->setFileMode(QFileDialog::ExistingFiles);
+	dialog->setAttribute(Qt::WA_DeleteOnClose);
+	connect(dialog, &QFileDialog::filesSelected, this, [this](const QStringList &paths) {
+		if (!paths.isEmpty())
+			folder_ = QFileInfo(paths.front()).absolutePath();
+		openPhotos(paths);
+	});
+	dialog->open();
+}
+
+void PhotoWindow::openPhotos(const QStringList &paths)
+{
+	const int side = qRound(kThumbnailSide * devicePixelRatioF());
+	int first = -1;
+	for (const QString &path : paths) {
+		const int row = photos_.add(ui::toCp1252(QFileInfo(path).fileName()));
+		thumbnails_.emplace_back();
+		list_->setRowCount(photos_.size());
+		showRow(row);
+		if (first < 0)
+			first = row;
+		// Read on a worker of Qt's pool, which the application waits for
+		// at its end; the answer comes back through the event loop, to
+		// this window while it lives.
+		auto *watcher = new QFutureWatcher<LoadedPhoto>(this);
+		connect(watcher, &QFutureWatcher<LoadedPhoto>::finished, this, [this, watcher, row] {
+			LoadedPhoto loaded = watcher->result();
+			watcher->deleteLater();
+			arrive(row, std::move(loaded.reading), std::move(loaded.thumbnail));
+		});
+		watcher->setFuture(QtConcurrent::run(loadPhoto, path, side));
+	}
+	if (first >= 0)
+		setCurrentRow(first);
+	showCurrent();
+}
+
+void PhotoWindow::arrive(int row, PhotoReading reading, QImage thumbnail)
+{
+	photos_.arrive(row, std::move(reading));
+	thumbnails_.at(static_cast<std::size_t>(row)) = std::move(thumbnail);
+	showRow(row);
+	if (row == currentRow())
+		showCurrent();
+	emit photoRead(row);
+}
+
+void PhotoWindow::showRow(int row)
+{
+	const std::vector<std::string> cells = listRow(photos_, row, shown_.unit, shown_.roundOther);
+	for (int column = 0; column < static_cast<int>(cells.size()); ++column) {
+		QTableWidgetItem *item = list_->item(row, column);
+		if (!item) {
+			item = new QTableWidgetItem;
+			list_->setItem(row, column, item);
+		}
+		item->setText(qText(cells[static_cast<std::size_t>(column)]));
+	}
+}
+
+void PhotoWindow::showCurrent()
+{
+	const int row = currentRow();
+	const std::optional<PhotoReading> shot =
+		row >= 0 ? photos_.shot(row, shown_.unit) : std::optional<PhotoReading>();
+	const bool read = shot && shot->error.empty();
+	const ShotFigures figures = shotFigures(read ? *shot : PhotoReading{}, shown_.unit, shown_.roundOther);
+	for (std::size_t i = 0; i < values_.size(); ++i) {
+		const ShotFigure &figure = figures.figures[i];
+		values_[i]->setText(read ? qText(figure.text) : QString());
+		// Wide enough for its text, whatever it is.
+		values_[i]->setMinimumWidth(values_[i]->fontMetrics().horizontalAdvance(values_[i]->text()) +
+					    values_[i]->fontMetrics().averageCharWidth() * 3);
+		const QString source = read ? qText(figure.why.empty() ? figure.source : figure.why) : QString();
+		sources_[i]->setText(source);
+		values_[i]->setAccessibleDescription(source);
+	}
+	const QImage *thumbnail = row >= 0 ? &thumbnails_.at(static_cast<std::size_t>(row)) : nullptr;
+	if (thumbnail && !thumbnail->isNull()) {
+		QPixmap pixmap = QPixmap::fromImage(*thumbnail);
+		pixmap.setDevicePixelRatio(devicePixelRatioF());
+		thumbnail_->setPixmap(pixmap);
+	} else {
+		thumbnail_->setText(shot       ? QStringLiteral("no picture")
+				    : row >= 0 ? QStringLiteral("reading...")
+					       : QString());
+	}
+	const QString name = row >= 0 ? qText(photos_.photo(row).name) : QString();
+	thumbnail_->setAccessibleName(row >= 0 ? QStringLiteral("Thumbnail of %1").arg(name) : QString());
+
+	// A distance can be typed only for a photo that records none.
+	const bool typeable = read && photos_.photo(row).reading->focusDistance.known() == false;
+	distance_->setEnabled(typeable);
+	const QString typed = typeable ? qText(photos_.photo(row).typedDistance) : QString();
+	if (distance_->text() != typed)
+		distance_->setText(typed);
+	distance_->setPlaceholderText(typeable ? QStringLiteral("not recorded: type it") : QString());
+
+	QStringList notes;
+	if (shot && !shot->error.empty())
+		notes << QStringLiteral("%1: %2.").arg(name, qText(shot->error));
+	else if (read && !shot->damage.empty())
+		notes << qText(shot->damage) + QLatin1Char('.');
+	if (read)
+		notes << qText(kFocusDistanceIsApproximate);
+	if (!kept_.isEmpty())
+		notes << kept_;
+	note_->setText(notes.join(QLatin1Char(' ')));
+	use_->setEnabled(read);
+	copy_->setEnabled(photos_.size() > 0);
+	save_->setEnabled(photos_.size() > 0);
+}
+
+void PhotoWindow::useOnPages()
+{
+	const int row = currentRow();
+	const std::optional<PhotoReading> shot = row >= 0 ? photos_.shot(row, shown_.unit) : std::nullopt;
+	if (!shot || !shot->error.empty())
+		return;
+	// The photo was read with the database, so it is there by now.
+	kept_ = qText(usePhotoOnPages(*shot, installedCameraDatabase()));
+	showCurrent();
+	if (showPage_)
+		showPage_(PageIndex::DepthOfField);
+}
+
+void PhotoWindow::copy() const
+{
+	QGuiApplication::clipboard()->setText(
+		QString::fromStdString(tabSeparatedText(photos_, shown_.unit, shown_.roundOther)));
+}
+
+QString PhotoWindow::saveCsv(const QString &path) const
+{
+	const QString reason =
+		ui::saveFileWhole(path, QByteArray::fromStdString(csvText(photos_, shown_.unit, shown_.roundOther)));
+	if (reason.isEmpty())
+		return {};
+	return QStringLiteral("The list of photos could not be saved as \u201c%1\u201d: %2.")
+		.arg(QDir::toNativeSeparators(path), reason);
+}
+
+void PhotoWindow::saveAs()
+{
+	if (folder_.isEmpty())
+		folder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+	QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save the Photos as CSV"),
+						    QDir(folder_).filePath(QStringLiteral("photos.csv")),
+						    QStringLiteral("CSV table (*.csv)"));
+	if (path.isEmpty())
+		return;
+	if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+		path += QStringLiteral(".csv");
+	if (const QString problem = saveCsv(path); !problem.isEmpty())
+		QMessageBox::warning(this, QStringLiteral("Mirel"), problem);
+}
+
+void PhotoWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+	if (!localFiles(event->mimeData()->urls()).isEmpty())
+		event->acceptProposedAction();
+}
+
+void PhotoWindow::dropEvent(QDropEvent *event)
+{
+	openPhotos(localFiles(event->mimeData()->urls()));
+	event->acceptProposedAction();
+}
+
+} // namespace mirel
