@@ -118,6 +118,8 @@ int runBatch(std::istream &in, Output output, const CalcSettings &settings, Comm
 				out << (std::exchange(first, false) ? "" : "\n") << "# line " << number << ": "
 				    << escapeControls(line) << '\n'
 				    << formatText(report);
+			for (const std::string &failure : report.failures)
+				complain(failure, kRefused);
 			if (const std::string_view unusable = unusableReason(report); !unusable.empty())
 				complain(unusable, kUnusable);
 		} catch (const UsageError &error) {

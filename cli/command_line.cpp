@@ -76,15 +76,21 @@ void addCommand(CLI::App &app, const Command &command)
 		    "Example:\n  " +
 		    std::string(command.example));
 	// CLI11 takes a description given alone only as a constant. An
-	// argument in brackets may be left out.
+	// argument in brackets may be left out; one followed by "..." given
+	// once or more.
 	for (std::string_view name : command.arguments) {
 		const bool optional = name.starts_with('[') && name.ends_with(']');
 		if (optional)
 			name = name.substr(1, name.size() - 2);
+		const bool repeated = name.ends_with("...");
+		if (repeated)
+			name.remove_suffix(3);
 		const std::string description(optionHelp(name).help);
 		CLI::Option *argument = sub->add_option(std::string(name), description);
 		if (!optional)
 			argument->required();
+		if (repeated)
+			argument->expected(1, -1)->allow_extra_args();
 	}
 	const auto addOption = [&](std::string_view name) {
 		const OptionHelp help = optionHelp(name);
@@ -125,7 +131,8 @@ Given givenTo(const CLI::App &sub)
 		if (option->count() == 0)
 			continue;
 		if (option->get_positional())
-			given.arguments.push_back(option->as<std::string>());
+			given.arguments.insert(given.arguments.end(), option->results().begin(),
+					       option->results().end());
 		else
 			given.options.emplace(option->get_name(), option->as<std::string>());
 	}

@@ -14,6 +14,7 @@
 #include "core/number_text.h"
 #include "core/optics.h"
 #include "core/validity.h"
+#include "photo_tool/shot_figures.h"
 #include "settings/model/film_formats.h"
 
 namespace mirel::cli {
@@ -453,6 +454,50 @@ Report diffraction(const Given &given, const CalcSettings &settings)
 		      {});
 }
 
+// A figure of a photo's shot as a field: a text alone, or a number with its
+// text.
+Field photoField(const ShotFigure &figure)
+{
+	if (figure.name)
+		return named(std::string(figure.key), std::string(figure.label), figure.text);
+	return input(std::string(figure.key), std::string(figure.label), std::string(figure.unit), figure.value,
+		     figure.text);
+}
+
+// Where a figure of a photo came from, or why it has no value.
+Field sourceField(const ShotFigure &figure)
+{
+	return named(std::string(figure.key) + "_source", std::string(figure.label) + " from",
+		     figure.why.empty() ? figure.source : figure.why);
+}
+
+Report photo(const Given &given, const CalcSettings &settings)
+{
+	// A camera the database does not have, or no database, leaves the
+	// frame to the photo's other tags.
+	const CameraDatabaseLoad &cameras = installedCameraDatabase();
+	Report report{ .command = "photo" };
+	for (const std::string &file : given.arguments) {
+		const std::string name = cp1252Replacing(file);
+		const PhotoReading reading = readPhoto(file, cameras);
+		if (!reading.error.empty()) {
+			report.failures.push_back("'" + name + "': " + reading.error);
+			continue;
+		}
+		const ShotFigures shot = shotFigures(reading, settings.LengthUnit, settings.RoundOtherMethod);
+		std::vector<Field> fields{ named("file", "File", name) };
+		for (const ShotFigure &figure : shot.figures) {
+			fields.push_back(photoField(figure));
+			if (figure.key == "focus_distance" || figure.key == "frame")
+				fields.push_back(sourceField(figure));
+		}
+		report.rows.push_back({ {}, std::move(fields) });
+		if (!shot.unusable.empty())
+			keepFirstReason(report, "'" + name + "': " + shot.unusable);
+	}
+	return report;
+}
+
 } // namespace
 
 const std::vector<Command> &commands()
@@ -545,6 +590,14 @@ const std::vector<Command> &commands()
 		  { "--aperture", "--coc", "--format" },
 		  {},
 		  diffraction },
+		{ "photo",
+		  "The depth of field of the shot each photo was taken with, from its own metadata: camera, lens, "
+		  "focal length, f-number, focus distance and frame, each with its source, and the circle of "
+		  "confusion the pages suggest for it",
+		  "mirel-calc photo IMG_0001.JPG DSC_0002.NEF --output csv",
+		  {},
+		  { "FILE..." },
+		  photo },
 	};
 	return kCommands;
 }
@@ -570,6 +623,10 @@ OptionHelp optionHelp(std::string_view option)
 		  { "TEXT", "A camera's frame instead of --format, by maker and model (\"Canon EOS 7D\", z6); excludes "
 			    "--format and --coc; 'mirel-calc cameras' lists the cameras" } },
 		{ "TEXT", { "", "Maker and model, or part of them: 7d, \"nikon z\", x-t3" } },
+		{ "FILE",
+		  { "",
+		    "A photo: JPEG, TIFF, PNG, WebP, HEIF or a camera's raw file (CR2, CR3, NEF, ARW, RAF, ORF, RW2, "
+		    "DNG...); one or more" } },
 		{ "--rule",
 		  { "RULE", "The frame's diagonal over 1730 (as the pages suggest), 1500 or 1440", "1730 1500 1440" } },
 		{ "--print",

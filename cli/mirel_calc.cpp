@@ -40,10 +40,15 @@ int answerOne(const Call &call, const CalcSettings &settings, Output output, std
 {
 	const Report report = answer(call, settings);
 	out << formatted(report, output);
-	if (const std::string_view unusable = unusableReason(report); !unusable.empty()) {
+	for (const std::string &failure : report.failures)
+		err << kProgram << ": " << escapeControls(failure) << '\n';
+	const std::string_view unusable = unusableReason(report);
+	if (!unusable.empty())
 		err << kProgram << ": " << unusable << '\n';
+	if (!report.failures.empty())
+		return kRefused;
+	if (!unusable.empty())
 		return kUnusable;
-	}
 	return kDone;
 }
 

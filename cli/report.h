@@ -46,6 +46,10 @@ struct Report {
 	std::vector<Row> rows{};
 	// Why a result reads "n/a", the first such reason; empty when none does.
 	std::string unusable{};
+	// What could not be answered at all, each with its reason ("'x.jpg':
+	// is a folder, not a photo"), while the rest was: said on the error
+	// output, and the exit status is that of bad input.
+	std::vector<std::string> failures{};
 	// The rules the texts follow: display unit, decimal places, stops to.
 	std::string unit{}, round{}, stopsRound{};
 };

@@ -1,16 +1,34 @@
 // Every example users are shown runs, on a fresh install (no settings
 // file): each command's example in its --help, the manual page's, and the
 // README's calls, which must also print what the README shows under them.
+// They run in a folder of their own holding the photos they name.
 #include <fstream>
 
 #include "cli/commands.h"
 #include "testing/mirel_calc_runs.h"
+#include "testing/photo_files.h"
 
 namespace mirel::cli {
 namespace {
 
 using namespace testing;
-using Examples = CalcTest;
+
+class Examples : public CalcTest
+{
+protected:
+	// A Canon EOS 7D's shot at 50 mm, f/8, focused at 5 m, as a JPEG and
+	// as a raw file (a TIFF, as Nikon's are).
+	Examples()
+	{
+		const std::vector<PhotoTag> tags{ { "Exif.Image.Make", "Canon" },
+						  { "Exif.Image.Model", "Canon EOS 7D" },
+						  { "Exif.Photo.FocalLength", "50/1" },
+						  { "Exif.Photo.FNumber", "8/1" },
+						  { "Exif.Photo.SubjectDistance", "5/1" } };
+		writePhoto(scratch.path() + "/IMG_0001.JPG", PhotoFormat::Jpeg, tags);
+		writePhoto(scratch.path() + "/DSC_0002.NEF", PhotoFormat::Tiff, tags);
+	}
+};
 
 std::vector<std::string> linesOf(const std::string &path)
 {
@@ -25,7 +43,8 @@ std::vector<std::string> linesOf(const std::string &path)
 Outcome shellRuns(const std::string &line, const std::string &scratch)
 {
 	const std::string calcPath = MIREL_CALC_PATH, folder = calcPath.substr(0, calcPath.rfind('/'));
-	return runProgram({ "sh", "-c", line }, { "PATH=" + folder + ":" + std::getenv("PATH") }, scratch);
+	return runProgram({ "sh", "-c", "cd \"$0\" && " + line, scratch },
+			  { "PATH=" + folder + ":" + std::getenv("PATH") }, scratch);
 }
 
 // A line shown as an example runs, answers and exits 0.
