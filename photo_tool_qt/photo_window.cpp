@@ -18,6 +18,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -122,11 +123,12 @@ PhotoWindow::PhotoWindow(std::function<void()> help, std::function<void(PageInde
 		auto *value = new ui::ResultField(QString(), details);
 		value->setObjectName(QStringLiteral("photo_") + QString::fromLatin1(figure.key));
 		value->setAccessibleName(qText(figure.label));
+		// Room for the longest figure, the frame's sides and diagonal.
+		value->setMinimumWidth(value->fontMetrics().averageCharWidth() * 46);
 		label->setBuddy(value);
 		auto *source = new QLabel(details);
 		source->setObjectName(QStringLiteral("photoSource_") + QString::fromLatin1(figure.key));
 		source->setTextFormat(Qt::PlainText); // tags and names from the file, never markup
-		source->setWordWrap(true);
 		grid->addWidget(label, row, 0);
 		grid->addWidget(value, row, 1);
 		grid->addWidget(source, row, 2);
@@ -143,6 +145,8 @@ PhotoWindow::PhotoWindow(std::function<void()> help, std::function<void(PageInde
 	scroll->setWidgetResizable(true);
 	scroll->setFrameShape(QFrame::NoFrame);
 	scroll->setWidget(details);
+	// Never narrower than the figures: the window grows instead.
+	scroll->setMinimumWidth(details->minimumSizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
 
 	auto *splitter = new QSplitter(Qt::Vertical, this);
 	splitter->addWidget(list_);
@@ -202,9 +206,14 @@ PhotoWindow::PhotoWindow(std::function<void()> help, std::function<void(PageInde
 	layout->addLayout(buttons);
 
 	refresh();
-	splitter->setSizes({ list_->sizeHint().height() / 2, details->sizeHint().height() });
-	place(QSize(std::max(sizeHint().width(), fontMetrics().averageCharWidth() * 110),
-		    sizeHint().height() + details->sizeHint().height() - scroll->sizeHint().height()),
+	// Four photos in view, with the headings and the scroll bar.
+	const int listHeight = list_->horizontalHeader()->sizeHint().height() +
+			       4 * list_->verticalHeader()->defaultSectionSize() +
+			       list_->horizontalScrollBar()->sizeHint().height() + 2 * list_->frameWidth();
+	splitter->setSizes({ listHeight, details->sizeHint().height() });
+	place(QSize(std::max(sizeHint().width(), fontMetrics().averageCharWidth() * 150),
+		    sizeHint().height() + details->sizeHint().height() - scroll->sizeHint().height() + listHeight -
+			    list_->sizeHint().height()),
 	      remembered().photoPlace);
 	list_->setFocus();
 }
@@ -314,9 +323,6 @@ void PhotoWindow::showCurrent()
 	for (std::size_t i = 0; i < values_.size(); ++i) {
 		const ShotFigure &figure = figures.figures[i];
 		values_[i]->setText(read ? qText(figure.text) : QString());
-		// Wide enough for its text, whatever it is.
-		values_[i]->setMinimumWidth(values_[i]->fontMetrics().horizontalAdvance(values_[i]->text()) +
-					    values_[i]->fontMetrics().averageCharWidth() * 3);
 		const QString source = read ? qText(figure.why.empty() ? figure.source : figure.why) : QString();
 		sources_[i]->setText(source);
 		values_[i]->setAccessibleDescription(source);

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QLinearGradient>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -29,6 +30,7 @@
 #include "dof_table_qt/dof_table_window.h"
 #include "film_formats_qt/film_formats_dialog.h"
 #include "pages/conventions.h"
+#include "photo_tool_qt/photo_window.h"
 #include "planner_qt/focus_planner_window.h"
 #include "resources/control_ids.h"
 #include "settings/model/lifecycle.h"
@@ -38,6 +40,7 @@
 #include "shell/mirel_dlg.h"
 #include "shell/page_sheet.h"
 #include "shell/qt_dialog_host.h"
+#include "testing/photo_files.h"
 #include "testing_qt/palettes.h"
 
 namespace {
@@ -196,6 +199,49 @@ int main(int argc, char **argv)
 		QApplication::processEvents();
 		chooser.close();
 		circle.close();
+	}
+
+	// The Photo window with a photo of a Canon EOS 7D focused at 5 m, one
+	// that records no focus distance, and a file that is none.
+	{
+		const mirel::testing::TempDir photos;
+		QImage picture(600, 400, QImage::Format_RGB32);
+		QPainter painter(&picture);
+		QLinearGradient sky(0, 0, 0, 400);
+		sky.setColorAt(0, QColor(90, 140, 200));
+		sky.setColorAt(1, QColor(230, 200, 150));
+		painter.fillRect(picture.rect(), sky);
+		painter.setBrush(QColor(60, 90, 50));
+		painter.drawEllipse(QPoint(300, 520), 420, 220);
+		painter.end();
+		std::vector<mirel::testing::PhotoTag> tags{ { "Exif.Image.Make", "Canon" },
+							    { "Exif.Image.Model", "Canon EOS 7D" },
+							    { "Exif.Photo.LensModel", "EF50mm f/1.8 II" },
+							    { "Exif.Photo.FocalLength", "50/1" },
+							    { "Exif.Photo.FNumber", "8/1" } };
+		QStringList paths;
+		for (const char *name : { "IMG_0002.JPG", "IMG_0001.JPG" }) {
+			const std::string path = photos.path() + "/" + name;
+			picture.save(QString::fromStdString(path), "JPEG");
+			mirel::testing::tagPhoto(path, tags);
+			paths.prepend(QString::fromStdString(path));
+			tags.push_back({ "Exif.Photo.SubjectDistance", "5/1" });
+		}
+		mirel::testing::writeFile(photos.path() + "/notes.txt", "not a photo");
+		paths << QString::fromStdString(photos.path() + "/notes.txt");
+		auto &photo = window.toolWindow<mirel::PhotoWindow>(mirel::ids::command::OpenPhoto);
+		photo.openPhotos(paths);
+		photo.present();
+		ok = QTest::qWaitFor([&] { return !photo.photos().reading(); }) && ok;
+		for (const auto &[palette, suffix] :
+		     { std::pair{ light, "" }, std::pair{ mirel::ui::darkPalette(), "-dark" } }) {
+			QApplication::setPalette(palette);
+			QApplication::processEvents();
+			ok = save(photo, folder, QStringLiteral("window-photo") + QString::fromLatin1(suffix)) && ok;
+		}
+		QApplication::setPalette(light);
+		QApplication::processEvents();
+		photo.close();
 	}
 
 	// The printed card, in third stops: its most crowded form, an image for
