@@ -63,6 +63,13 @@ ShotFigure frameFigure(const PhotoFrame &frame)
 		 {} };
 }
 
+// The circle as the pages' field holds it, and the results are worked out
+// with.
+double circleValue(double mm)
+{
+	return std::isnan(mm) ? mm : shownValue(mm);
+}
+
 ShotFigure resultFigure(std::string_view key, std::string_view label, const Result &result)
 {
 	return { key, label, "mm", result.value, result.text, {}, {} };
@@ -105,7 +112,7 @@ ShotFigures shotFigures(const PhotoReading &reading, LengthUnit unit, int roundO
 		   { "coc",
 		     "Circle of confusion",
 		     "mm",
-		     shot.coc.coc.value,
+		     circleValue(shot.coc.coc.value),
 		     shot.coc.coc.text,
 		     reading.frame.source == FrameSource::None ? ""
 							       : "the frame's diagonal / 1730, as the pages suggest",
