@@ -114,8 +114,7 @@ ShotFigures shotFigures(const PhotoReading &reading, LengthUnit unit, int roundO
 		     "mm",
 		     circleValue(shot.coc.coc.value),
 		     shot.coc.coc.text,
-		     reading.frame.source == FrameSource::None ? ""
-							       : "the frame's diagonal / 1730, as the pages suggest",
+		     reading.frame.source == FrameSource::None ? "" : "diagonal / 1730, as the pages suggest",
 		     {} },
 		   resultFigure("near", "Near limit", shot.near),
 		   resultFigure("far", "Far limit", shot.far),

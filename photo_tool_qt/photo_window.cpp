@@ -140,6 +140,8 @@ PhotoWindow::PhotoWindow(std::function<void()> help, std::function<void(PageInde
 	auto *detailsLayout = new QHBoxLayout(details);
 	detailsLayout->addWidget(thumbnail_, 0, Qt::AlignTop);
 	detailsLayout->addLayout(grid, 1);
+	// Scrolled, never squeezed, on a small screen.
+	detailsLayout->setSizeConstraint(QLayout::SetMinimumSize);
 	auto *scroll = new QScrollArea(this);
 	scroll->setObjectName(QStringLiteral("photoDetails"));
 	scroll->setWidgetResizable(true);

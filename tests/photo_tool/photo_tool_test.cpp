@@ -58,9 +58,8 @@ TEST(ShotFigures, EachFigureWithItsSourceInThePagesUnit)
 	       Row{ "focus_distance", "5 m", "Exif.Photo.SubjectDistance" },
 	       Row{ "equivalent_focal_length", "not recorded", "" },
 	       Row{ "frame", "22.22 \xD7 14.81 mm, diagonal 26.71 mm", "Canon EOS 7D in the camera database" },
-	       Row{ "coc", "0.015438 mm", "the frame's diagonal / 1730, as the pages suggest" },
-	       Row{ "near", "4.017555 m", "" }, Row{ "far", "6.618466 m", "" }, Row{ "total", "2.600911 m", "" },
-	       Row{ "hyperfocal", "20.24 m", "" } }) {
+	       Row{ "coc", "0.015438 mm", "diagonal / 1730, as the pages suggest" }, Row{ "near", "4.017555 m", "" },
+	       Row{ "far", "6.618466 m", "" }, Row{ "total", "2.600911 m", "" }, Row{ "hyperfocal", "20.24 m", "" } }) {
 		EXPECT_EQ(shot[row.key].text, row.text) << row.key;
 		EXPECT_EQ(shot[row.key].source, row.source) << row.key;
 	}
