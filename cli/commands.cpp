@@ -450,7 +450,7 @@ Report plan(const Given &given, const CalcSettings &settings)
 					  texts.diffraction.empty() ? std::string(kNotAvailable) : texts.diffraction),
 				    input("sharpest", "Sharpest at", "", p.sharpest.fNumber, texts.sharpest.fNumber),
 				    input("sharpest_blur", "Blur there", "mm", p.sharpest.blur, texts.sharpest.blur),
-				    input("sharpest_blur_to_coc", "Against the circle", "", p.sharpest.blurToCoC,
+				    input("sharpest_blur_to_coc", "That is", "", p.sharpest.blurToCoC,
 					  texts.sharpest.blurToCoC) };
 	if (std::optional<Field> pixels = blurPixelsField(given, settings, p.sharpest.blur, inputs))
 		results.push_back(std::move(*pixels));

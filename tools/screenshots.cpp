@@ -29,7 +29,9 @@
 #include "dof_table_qt/dof_card.h"
 #include "dof_table_qt/dof_table_window.h"
 #include "film_formats_qt/film_formats_dialog.h"
+#include "focus_stack/stack_sheet.h"
 #include "focus_stack_qt/focus_stack_window.h"
+#include "focus_stack_qt/stack_page.h"
 #include "pages/conventions.h"
 #include "planner_qt/focus_planner_window.h"
 #include "resources/control_ids.h"
@@ -234,6 +236,22 @@ int main(int argc, char **argv)
 				ok = save(stack, folder, QString::fromLatin1(name) + QString::fromLatin1(suffix)) && ok;
 			}
 			QApplication::setPalette(light);
+			// Its printed page, at 150 dpi.
+			const QPageLayout page = mirel::ui::printPageLayout();
+			QImage paper(page.fullRectPixels(150).size(), QImage::Format_RGB32);
+			paper.setDotsPerMeterX(5906);
+			paper.setDotsPerMeterY(5906);
+			paper.fill(Qt::white);
+			{
+				QPainter painter(&paper);
+				mirel::paintStackPage(painter, page.paintRectPixels(150),
+						      mirel::stackSheet(stack.inputs()));
+			}
+			const QString pagePath = folder.filePath(QString::fromLatin1(name).replace("window-", "page-") +
+								 QStringLiteral(".png"));
+			const bool pageSaved = paper.save(pagePath);
+			std::printf("%s %s\n", pageSaved ? "wrote" : "FAILED", qPrintable(pagePath));
+			ok = pageSaved && ok;
 		}
 		stack.close();
 		mirel::loadSettingsAtStartup(nullptr);
