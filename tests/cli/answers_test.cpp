@@ -38,7 +38,6 @@ TEST_F(Answers, DistancesMayBeInfinite)
 	expectAnswers({
 		{ with({ "dof", "--distance", "inf" }), kDone,
 		  "Near:  10.416667 m\nFar:   infinity\nTotal: infinite\n" },
-		{ with({ "dof", "--distance", "Infinity" }), kDone, "Near:  10.416667 m\n" },
 		{ with({ "dof", "--distance", "inf", "--unit", "ft" }), kDone, "Near:  34.175416 ft\n" },
 		{ with({ "dof", "--distance", "inf", "--output", "json" }), kDone, "\"distance_mm\": null" },
 		{ { "dof", "--distance", "inf", "--focal", "0" }, kUnusable, "Near:  n/a" },
@@ -52,18 +51,6 @@ TEST_F(Answers, DistancesMayBeInfinite)
 		{ { "plan", "--focal", "24", "--coc", "0.0163", "--near", "1.5m", "--far", "INF" },
 		  kDone,
 		  "Focus at:          3.00 m\n" },
-	});
-}
-
-TEST_F(Answers, LengthsInFeetAndInches)
-{
-	// 6 ft 6 in is 1981.2 mm, so 100 / (1981.2 - 100) = 0.053158; 5 ft 10 in
-	// is 1778 mm.
-	expectAnswers({
-		{ { "mag", "--focal", "100", "--distance", "6ft6in" }, kDone, "0.053158" },
-		{ { "mag", "--focal", "100", "--distance", "6'6\"" }, kDone, "0.053158" },
-		{ { "mag", "--focal", "100", "--distance", "6ft 6in" }, kDone, "0.053158" },
-		{ { "plan", "--near", "5' 10\"", "--far", "inf", "--output", "csv" }, kDone, ",1778," },
 	});
 }
 
