@@ -39,6 +39,7 @@ protected:
 	{
 		initStopMath();
 		loadSettingsAtStartup(nullptr);
+		remembered() = Remembered{};
 		CalcSettings &s = currentSettings();
 		s.FocalLength = 24.0;
 		s.Aperture = 8.0;
@@ -54,6 +55,8 @@ std::vector<std::vector<double>> csvNumbers(const std::string &csv)
 	std::string line;
 	std::getline(lines, line); // the headings
 	while (std::getline(lines, line)) {
+		if (line.ends_with('\r'))
+			line.pop_back();
 		std::vector<double> &row = rows.emplace_back();
 		std::istringstream cells(line);
 		for (std::string cell; std::getline(cells, cell, ',');)
@@ -159,6 +162,7 @@ TEST_F(StackSheetTest, InputsThatGiveNoPlanSayWhy)
 		     Row{ Mode::Macro, Input::Magnification, "-1", "magnification is not greater than 0" },
 		     Row{ Mode::Macro, Input::Depth, "1000", "the plan would need more than 100 shots" },
 	     }) {
+		remembered() = Remembered{}; // each row on the inputs as they are at first
 		StackInputs inputs;
 		inputs.setMode(row.mode);
 		inputs.setText(row.input, row.typed);
