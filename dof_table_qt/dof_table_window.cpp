@@ -30,6 +30,7 @@
 #include "dof_table_qt/table_files.h"
 #include "settings/model/records.h"
 #include "settings/model/remembered.h"
+#include "ui_qt/paper.h"
 
 namespace mirel {
 
@@ -243,7 +244,7 @@ void DofTableWindow::print()
 {
 	QPrinter printer(QPrinter::HighResolution);
 	printer.setDocName(kTitle);
-	printer.setPageLayout(cardPageLayout());
+	printer.setPageLayout(ui::printPageLayout());
 	QPrintDialog dialog(&printer, this);
 	dialog.setWindowTitle(QStringLiteral("Print %1").arg(kTitle));
 	if (dialog.exec() != QDialog::Accepted)

@@ -7,7 +7,7 @@
 
 #include "dof_table/table_text.h"
 #include "dof_table_qt/dof_card.h"
-#include "ui_qt/file_saving.h"
+#include "ui_qt/whole_file.h"
 
 namespace mirel {
 
@@ -37,7 +37,7 @@ QString saveDofTable(const DofTable &table, const QString &path)
 	const std::optional<QByteArray> bytes = contents(table, path);
 	if (!bytes)
 		return failed(QStringLiteral("the card could not be drawn"));
-	if (const QString reason = ui::saveFileWhole(path, *bytes); !reason.isEmpty())
+	if (const QString reason = ui::saveWholeFile(path, *bytes); !reason.isEmpty())
 		return failed(reason);
 	return {};
 }

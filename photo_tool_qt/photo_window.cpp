@@ -30,7 +30,7 @@
 #include "settings/model/records.h"
 #include "settings/model/remembered.h"
 #include "ui_qt/cp1252.h"
-#include "ui_qt/file_saving.h"
+#include "ui_qt/whole_file.h"
 #include "ui_qt/result_field.h"
 
 namespace mirel {
@@ -387,7 +387,7 @@ void PhotoWindow::copy() const
 QString PhotoWindow::saveCsv(const QString &path) const
 {
 	const QString reason =
-		ui::saveFileWhole(path, QByteArray::fromStdString(csvText(photos_, shown_.unit, shown_.roundOther)));
+		ui::saveWholeFile(path, QByteArray::fromStdString(csvText(photos_, shown_.unit, shown_.roundOther)));
 	if (reason.isEmpty())
 		return {};
 	return QStringLiteral("The list of photos could not be saved as \u201c%1\u201d: %2.")

@@ -106,6 +106,7 @@ inline constexpr int FocusPlanner = 32789;
 inline constexpr int FilmFormats = 32790;
 inline constexpr int Camera = 32791;
 inline constexpr int CircleOfConfusion = 32792;
+inline constexpr int FocusStack = 32793;
 inline constexpr int OpenPhoto = 32794;
 } // namespace command
 
@@ -127,6 +128,8 @@ inline constexpr int FilmFormats = 113;
 inline constexpr int FocusPlanner = 114;
 inline constexpr int CameraChooser = 115;
 inline constexpr int CircleOfConfusion = 116;
+inline constexpr int FocusStackLandscape = 117;
+inline constexpr int FocusStackMacro = 118;
 inline constexpr int Photo = 119;
 } // namespace help
 

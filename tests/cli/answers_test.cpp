@@ -54,6 +54,48 @@ TEST_F(Answers, DistancesMayBeInfinite)
 	});
 }
 
+// Stacks and the sharpest aperture, by hand. Macro at m = 1, f/16, P = 1,
+// c = 0.03 mm: Ne = 16 × (1 + 1/1) = 32, one shot holds 2 × 0.03 × 32 / 1² =
+// 1.92 mm, steps of 1.92 × (1 − 0.2) = 1.536 mm, and 1.92 + 6 × 1.536 ≥ 10 mm
+// > 1.92 + 5 × 1.536: 7 shots. Landscape at 24 mm, f/8, c = 0.03 mm: H =
+// 2400 mm; focused at 1000 × 2376 / 1400 = 1697 mm the zone is 1000 to
+// 5604 mm, then H + f = 2424 mm holds 1212 mm to infinity. Sharpest for
+// 24 mm from 1.5 m to infinity, focused at 3 m: defocus 24² / (3000 − 24) =
+// 0.19355 mm / N at both ends, diffraction 2.44 × 0.00055 = 0.001342 mm × N,
+// least at N = √(0.19355 / 0.001342) = 12.01, where the blur is
+// √(2 × 0.19355 × 0.001342) = 0.0228 mm, 0.0228 / 0.03 = 0.76 × the circle.
+TEST_F(Answers, StacksAndTheSharpestAperture)
+{
+	const std::vector<std::string> landscape{ "stack", "--near",     "1m", "--far", "inf", "--focal",
+						  "24",    "--aperture", "8",  "--coc", "0.03" };
+	const auto with = [](std::vector<std::string> args, std::initializer_list<std::string> more) {
+		args.insert(args.end(), more);
+		return args;
+	};
+	expectAnswers({
+		{ { "stack", "--magnification", "1", "--aperture", "16", "--coc", "0.03", "--depth", "10mm",
+		    "--overlap", "20%" },
+		  kDone,
+		  "Effective aperture: f/32\nDepth per shot:     1.920 mm\nRail step:          1.536 mm\n"
+		  "Shots:              7 shots\n" },
+		{ { "stack", "--focal", "48", "--distance", "96mm", "--aperture", "16", "--coc", "0.03", "--depth",
+		    "1cm", "--overlap", "20" },
+		  kDone,
+		  "Shots:              7 shots\n" },
+		{ landscape, kDone, "1 of 2  1.70 m    1.00 m      5.60 m\n2 of 2  2.42 m    1.21 m      infinity\n" },
+		{ with(landscape, { "--output", "csv" }), kDone, ",2,2424,1212,inf\n" },
+		{ with(landscape, { "--overlap", "100" }), kUnusable, "Shots:      n/a\n" },
+		{ { "stack", "--near", "1m", "--far", "0.5m" }, kUnusable, "Focus at:   n/a\n" },
+		{ { "stack", "--magnification", "1", "--near", "1m", "--depth", "10" }, kRefused, "" },
+		{ { "stack", "--magnification", "1" }, kRefused, "" },
+		{ { "stack", "--magnification", "0", "--depth", "10" }, kUnusable, "Effective aperture: n/a\n" },
+		{ { "plan", "--focal", "24", "--coc", "0.03", "--near", "1.5m", "--far", "inf" },
+		  kDone,
+		  "Sharpest at:       f/12.01\nBlur there:        22.8 \xC2\xB5m\n"
+		  "That is:           0.76 \xC3\x97 the circle of confusion\n" },
+	});
+}
+
 // Every input of every command at the ends of the doubles, alone and as the
 // issue that found them gave them: no text reads nan or inf, and a result
 // that reads n/a exits 1.
@@ -71,7 +113,7 @@ TEST_F(Answers, AbsurdMagnitudesReadAsNumbersOrNotAvailable)
 		if (command.name == "cameras")
 			continue; // finds cameras by name: there is no number to take
 		std::vector<std::string> base{ std::string(command.name) };
-		if (command.name == "plan")
+		if (command.name == "plan" || command.name == "stack")
 			base.insert(base.end(), { "--near", "2m", "--far", "inf" });
 		for (const std::string_view argument : command.arguments)
 			base.push_back(argument == "STOPS" ? "1" : "2.8");

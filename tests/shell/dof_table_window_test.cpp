@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPageSize>
 #include <QPainter>
 #include <QProcess>
 #include <QTableView>

@@ -3,6 +3,7 @@
 // and a dark palette, on whatever screen and scale the test runs.
 
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -64,6 +65,8 @@ TEST(ToolWindowLayout, NothingIsClippedWithTheLongestTextsInLightAndDark)
 		QWidget &planner = window->toolWindow(ids::command::FocusPlanner);
 		auto &camera = window->toolWindow<CameraChooserWindow>(ids::command::Camera);
 		QWidget &circle = window->toolWindow(ids::command::CircleOfConfusion);
+		QWidget &stack = window->toolWindow(ids::command::FocusStack);
+		auto *stackModes = stack.findChild<QTabWidget *>(QStringLiteral("stackModes"));
 		// A photo with every figure and its source, and a file that is none.
 		auto &photo = window->toolWindow<PhotoWindow>(ids::command::OpenPhoto);
 		const TempDir dir;
@@ -79,8 +82,8 @@ TEST(ToolWindowLayout, NothingIsClippedWithTheLongestTextsInLightAndDark)
 		photo.openPhotos({ QString::fromStdString(dir.path() + "/IMG_0001.JPG"),
 				   QString::fromStdString(dir.path() + "/notes.txt") });
 		ASSERT_TRUE(QTest::qWaitFor([&] { return !photo.photos().reading(); }));
-		for (QWidget *tool :
-		     { &table, &planner, static_cast<QWidget *>(&camera), &circle, static_cast<QWidget *>(&photo) })
+		for (QWidget *tool : { &table, &planner, static_cast<QWidget *>(&camera), &circle, &stack,
+				       static_cast<QWidget *>(&photo) })
 			tool->show();
 		QApplication::processEvents();
 		useStressingSettings(unit);
@@ -89,14 +92,19 @@ TEST(ToolWindowLayout, NothingIsClippedWithTheLongestTextsInLightAndDark)
 		QTest::keyClicks(&camera.cameras().searchField(), QStringLiteral("mode"));
 		FilmFormatsDialog formats({}, window.get());
 		formats.show();
-		const std::initializer_list<const QWidget *> shownWindows = { &table,  &planner, &camera,
-									      &circle, &photo,   &formats };
+		const std::initializer_list<const QWidget *> shownWindows = { &table, &planner, &camera, &circle,
+									      &stack, &photo,   &formats };
 		for (const auto &[name, palette] :
 		     { std::pair{ "light", ui::lightPalette() }, { "dark", ui::darkPalette() } }) {
 			QApplication::setPalette(palette);
-			for (const QWidget *shown : shownWindows)
-				EXPECT_EQ(problemsOf(*shown), "") << shown->objectName().toStdString() << ", " << name
-								  << ", unit " << static_cast<int>(unit);
+			// The focus stack's landscape tab, then its macro tab.
+			for (const int mode : { 0, 1 }) {
+				stackModes->setCurrentIndex(mode);
+				for (const QWidget *shown : shownWindows)
+					EXPECT_EQ(problemsOf(*shown), "")
+						<< shown->objectName().toStdString() << ", " << name << ", unit "
+						<< static_cast<int>(unit) << ", mode " << mode;
+			}
 		}
 		QApplication::setPalette(before);
 
@@ -109,6 +117,8 @@ TEST(ToolWindowLayout, NothingIsClippedWithTheLongestTextsInLightAndDark)
 		for (const auto &[window, field, typed] :
 		     { std::tuple<QWidget *, const char *, const char *>{ &table, "dofDistances", "1, 1.5, far" },
 		       { &planner, "plannerNear", "0.01" },
+		       { &stack, "stackNear", "0.01" },
+		       { &stack, "stackMacroOverlap", "100" },
 		       { &circle, "circleViewing", "far" },
 		       { &circle, "circlePixels", "none" },
 		       { &camera, "cameraSearch", "hasselblad xpan" } }) {
@@ -118,7 +128,10 @@ TEST(ToolWindowLayout, NothingIsClippedWithTheLongestTextsInLightAndDark)
 			QTest::keyClick(edit, Qt::Key_Return);
 		}
 		for (const QWidget *shown : shownWindows)
-			EXPECT_EQ(problemsOf(*shown), "") << shown->objectName().toStdString() << " saying why";
+			for (const int mode : { 0, 1 }) {
+				stackModes->setCurrentIndex(mode);
+				EXPECT_EQ(problemsOf(*shown), "") << shown->objectName().toStdString() << " saying why";
+			}
 	}
 }
 

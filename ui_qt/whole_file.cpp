@@ -1,4 +1,4 @@
-#include "ui_qt/file_saving.h"
+#include "ui_qt/whole_file.h"
 
 #include <unistd.h>
 
@@ -24,14 +24,14 @@ bool writeAll(QSaveFile &file, const QByteArray &bytes)
 	return true;
 }
 
-QString reasonOf(const QSaveFile &file)
+QString reasonOr(const QString &reason)
 {
-	return file.errorString().isEmpty() ? QStringLiteral("the file could not be written") : file.errorString();
+	return reason.isEmpty() ? QStringLiteral("the file could not be written") : reason;
 }
 
 } // namespace
 
-QString saveFileWhole(const QString &path, const QByteArray &bytes)
+QString saveWholeFile(const QString &path, const QByteArray &bytes)
 {
 	// Unbuffered, so a write the disk refuses fails here, where it is seen;
 	// QSaveFile would otherwise find it only when it flushes at its commit,
@@ -39,13 +39,13 @@ QString saveFileWhole(const QString &path, const QByteArray &bytes)
 	// fails at any step leaves the old file, the new one discarded.
 	QSaveFile file(path);
 	if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeAll(file, bytes))
-		return reasonOf(file);
+		return reasonOr(file.errorString());
 	// On the disk before it takes the old file's place (QSaveFile syncs but
 	// does not say whether that worked).
 	if (::fsync(file.handle()) != 0)
-		return QString::fromLocal8Bit(std::strerror(errno));
+		return reasonOr(QString::fromLocal8Bit(std::strerror(errno)));
 	if (!file.commit())
-		return reasonOf(file);
+		return reasonOr(file.errorString());
 	return {};
 }
 
