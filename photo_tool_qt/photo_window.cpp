@@ -30,8 +30,8 @@
 #include "settings/model/records.h"
 #include "settings/model/remembered.h"
 #include "ui_qt/cp1252.h"
-#include "ui_qt/whole_file.h"
 #include "ui_qt/result_field.h"
+#include "ui_qt/whole_file.h"
 
 namespace mirel {
 
@@ -129,6 +129,7 @@ PhotoWindow::PhotoWindow(std::function<void()> help, std::function<void(PageInde
 		auto *source = new QLabel(details);
 		source->setObjectName(QStringLiteral("photoSource_") + QString::fromLatin1(figure.key));
 		source->setTextFormat(Qt::PlainText); // tags and names from the file, never markup
+		source->setWordWrap(true);            // a long source wraps rather than leaving the window
 		grid->addWidget(label, row, 0);
 		grid->addWidget(value, row, 1);
 		grid->addWidget(source, row, 2);
