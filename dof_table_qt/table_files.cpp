@@ -7,6 +7,7 @@
 #include <optional>
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 
@@ -49,13 +50,14 @@ QString saveDofTable(const DofTable &table, const QString &path)
 {
 	const auto failed = [&](QString reason) {
 		if (reason.isEmpty())
-			reason = QStringLiteral("the file could not be written");
-		return QStringLiteral("The depth of field table could not be saved as \u201c%1\u201d: %2.")
+			reason = QCoreApplication::translate("TableFiles", "the file could not be written");
+		return QCoreApplication::translate("TableFiles",
+						   "The depth of field table could not be saved as \u201c%1\u201d: %2.")
 			.arg(QDir::toNativeSeparators(path), reason);
 	};
 	const std::optional<QByteArray> bytes = contents(table, path);
 	if (!bytes)
-		return failed(QStringLiteral("the card could not be drawn"));
+		return failed(QCoreApplication::translate("TableFiles", "the card could not be drawn"));
 	// Unbuffered, so a write the disk refuses fails here, where it is seen;
 	// QSaveFile would otherwise find it only when it flushes at its commit,
 	// and put a short file in the old one's place all the same. A save that

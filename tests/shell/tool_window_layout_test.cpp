@@ -1,6 +1,7 @@
 // The tool windows and the film formats editor with the longest texts they
 // show: nothing clipped, squeezed or reaching past its place, in a light
-// and a dark palette, on whatever screen and scale the test runs.
+// and a dark palette, in English and every language shipped, on whatever
+// screen and scale the test runs.
 
 #include <QLineEdit>
 #include <QTest>
@@ -14,6 +15,7 @@
 #include "settings/model/film_formats.h"
 #include "settings/model/records.h"
 #include "settings/model/remembered.h"
+#include "testing_qt/languages.h"
 #include "testing_qt/layout_check.h"
 #include "testing_qt/palettes.h"
 #include "ui_qt/tool_window.h"
@@ -53,54 +55,59 @@ std::string problemsOf(const QWidget &window)
 
 TEST(ToolWindowLayout, NothingIsClippedWithTheLongestTextsInLightAndDark)
 {
-	const QPalette before = QApplication::palette();
-	for (const LengthUnit unit : { LengthUnit::Metres, LengthUnit::Feet }) {
-		FakeStorage storage;
-		const auto window = openWindow(storage);
-		remembered().tableThirdStops = true; // the most rows
-		QWidget &table = window->toolWindow(ids::command::DepthOfFieldTable);
-		QWidget &planner = window->toolWindow(ids::command::FocusPlanner);
-		auto &camera = window->toolWindow<CameraChooserWindow>(ids::command::Camera);
-		QWidget &circle = window->toolWindow(ids::command::CircleOfConfusion);
-		for (QWidget *tool : { &table, &planner, static_cast<QWidget *>(&camera), &circle })
-			tool->show();
-		QApplication::processEvents();
-		useStressingSettings(unit);
-		// The longest names the database has.
-		ASSERT_TRUE(QTest::qWaitFor([&] { return !camera.cameras().loading(); }));
-		QTest::keyClicks(&camera.cameras().searchField(), QStringLiteral("mode"));
-		FilmFormatsDialog formats({}, window.get());
-		formats.show();
-		const std::initializer_list<const QWidget *> shownWindows = { &table, &planner, &camera, &circle,
-									      &formats };
-		for (const auto &[name, palette] :
-		     { std::pair{ "light", ui::lightPalette() }, { "dark", ui::darkPalette() } }) {
-			QApplication::setPalette(palette);
-			for (const QWidget *shown : shownWindows)
-				EXPECT_EQ(problemsOf(*shown), "") << shown->objectName().toStdString() << ", " << name
-								  << ", unit " << static_cast<int>(unit);
-		}
-		QApplication::setPalette(before);
+	for (const QString &language : everyLanguage()) {
+		const auto translations = speak(language);
+		SCOPED_TRACE(language.toStdString());
+		const QPalette before = QApplication::palette();
+		for (const LengthUnit unit : { LengthUnit::Metres, LengthUnit::Feet }) {
+			FakeStorage storage;
+			const auto window = openWindow(storage);
+			remembered().tableThirdStops = true; // the most rows
+			QWidget &table = window->toolWindow(ids::command::DepthOfFieldTable);
+			QWidget &planner = window->toolWindow(ids::command::FocusPlanner);
+			auto &camera = window->toolWindow<CameraChooserWindow>(ids::command::Camera);
+			QWidget &circle = window->toolWindow(ids::command::CircleOfConfusion);
+			for (QWidget *tool : { &table, &planner, static_cast<QWidget *>(&camera), &circle })
+				tool->show();
+			QApplication::processEvents();
+			useStressingSettings(unit);
+			// The longest names the database has.
+			ASSERT_TRUE(QTest::qWaitFor([&] { return !camera.cameras().loading(); }));
+			QTest::keyClicks(&camera.cameras().searchField(), QStringLiteral("mode"));
+			FilmFormatsDialog formats({}, window.get());
+			formats.show();
+			const std::initializer_list<const QWidget *> shownWindows = { &table, &planner, &camera,
+										      &circle, &formats };
+			for (const auto &[name, palette] :
+			     { std::pair{ "light", ui::lightPalette() }, { "dark", ui::darkPalette() } }) {
+				QApplication::setPalette(palette);
+				for (const QWidget *shown : shownWindows)
+					EXPECT_EQ(problemsOf(*shown), "")
+						<< shown->objectName().toStdString() << ", " << name << ", unit "
+						<< static_cast<int>(unit);
+			}
+			QApplication::setPalette(before);
 
-		// Reasons in place of results: a name refused, a distance that is no
-		// number, a nearest distance inside the lens.
-		QLineEdit *name = formats.field({ 0, FilmTableEditor::Name });
-		name->setText(QStringLiteral("MAMIYA RZ67 PRO 6X7"));
-		emit name->textEdited(name->text());
-		name->setCursorPosition(0);
-		for (const auto &[window, field, typed] :
-		     { std::tuple<QWidget *, const char *, const char *>{ &table, "dofDistances", "1, 1.5, far" },
-		       { &planner, "plannerNear", "0.01" },
-		       { &circle, "circleViewing", "far" },
-		       { &circle, "circlePixels", "none" },
-		       { &camera, "cameraSearch", "hasselblad xpan" } }) {
-			auto *edit = window->findChild<QLineEdit *>(QString::fromLatin1(field));
-			edit->selectAll();
-			QTest::keyClicks(edit, QString::fromLatin1(typed));
-			QTest::keyClick(edit, Qt::Key_Return);
+			// Reasons in place of results: a name refused, a distance that is no
+			// number, a nearest distance inside the lens.
+			QLineEdit *name = formats.field({ 0, FilmTableEditor::Name });
+			name->setText(QStringLiteral("MAMIYA RZ67 PRO 6X7"));
+			emit name->textEdited(name->text());
+			name->setCursorPosition(0);
+			for (const auto &[window, field, typed] : { std::tuple<QWidget *, const char *, const char *>{
+									    &table, "dofDistances", "1, 1.5, far" },
+								    { &planner, "plannerNear", "0.01" },
+								    { &circle, "circleViewing", "far" },
+								    { &circle, "circlePixels", "none" },
+								    { &camera, "cameraSearch", "hasselblad xpan" } }) {
+				auto *edit = window->findChild<QLineEdit *>(QString::fromLatin1(field));
+				edit->selectAll();
+				QTest::keyClicks(edit, QString::fromLatin1(typed));
+				QTest::keyClick(edit, Qt::Key_Return);
+			}
+			for (const QWidget *shown : shownWindows)
+				EXPECT_EQ(problemsOf(*shown), "") << shown->objectName().toStdString() << " saying why";
 		}
-		for (const QWidget *shown : shownWindows)
-			EXPECT_EQ(problemsOf(*shown), "") << shown->objectName().toStdString() << " saying why";
 	}
 }
 
