@@ -5,1382 +5,1382 @@
     <name>About Mirel</name>
     <message>
         <source>About Mirel</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Mirel</translation>
     </message>
     <message>
         <source>Copyright (c) 2026 the Mirel developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright (c) 2026 los desarrolladores de Mirel</translation>
     </message>
     <message>
         <source>Free software (GNU GPL 3 or later), no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Software libre (GNU GPL 3 o posterior), sin garantía.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>License...</source>
-        <translation type="unfinished"></translation>
+        <translation>Licencia...</translation>
     </message>
     <message>
         <source>Stupid Programmer Trick...</source>
-        <translation type="unfinished"></translation>
+        <translation>Truco de programador...</translation>
     </message>
     <message>
         <source>Web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitio web</translation>
     </message>
 </context>
 <context>
     <name>Angle of View</name>
     <message>
         <source>Angle of View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo de visión</translation>
     </message>
     <message>
         <source>Calculate the angle of view for a lens and film format, at infinity :</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular el ángulo de visión de un objetivo para un formato, a infinito:</translation>
     </message>
     <message>
         <source>Film format :</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato:</translation>
     </message>
     <message>
         <source>Focal length (mm) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Focal (mm):</translation>
     </message>
     <message>
         <source>Resulting angle of view :</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo de visión:</translation>
     </message>
     <message>
         <source>Vertical :</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical:</translation>
     </message>
     <message>
         <source>Horizontal :</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal:</translation>
     </message>
     <message>
         <source>Diagonal :</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagonal:</translation>
     </message>
 </context>
 <context>
     <name>CameraChooserWindow</name>
     <message>
         <source>&amp;Use for the pages</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar en las páginas</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Cámara</translation>
     </message>
     <message>
         <source>Fill the pages&apos; format with the camera chosen and compute with it (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellenar el formato de las páginas con la cámara elegida y calcular con ella (Intro)</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <source>Ci&amp;rcle of confusion:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cí&amp;rculo de confusión:</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Close the window (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la ventana (Esc)</translation>
     </message>
     <message>
         <source>maker and model: 7d, z6, x-t3, rx100</source>
-        <translation type="unfinished"></translation>
+        <translation>marca y modelo: 7d, z6, x-t3, rx100</translation>
     </message>
     <message>
         <source>Search cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar cámaras</translation>
     </message>
     <message>
         <source>Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>Cámaras</translation>
     </message>
     <message>
         <source>Frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Encuadre</translation>
     </message>
     <message>
         <source>Crop</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorte</translation>
     </message>
     <message>
         <source>Circle</source>
-        <translation type="unfinished"></translation>
+        <translation>Círculo</translation>
     </message>
     <message>
         <source>Crop factor: the 36 × 24 mm diagonal over the frame&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>Factor de recorte: la diagonal de 36 × 24 mm entre la del encuadre</translation>
     </message>
     <message>
         <source>Circle of confusion by the rule chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Círculo de confusión según la regla elegida</translation>
     </message>
     <message>
         <source>The circle of confusion the row takes: the frame&apos;s diagonal over 1730, as the pages suggest, or over 1500 or 1440 for larger circles</source>
-        <translation type="unfinished"></translation>
+        <translation>El círculo de confusión de la fila: la diagonal del encuadre entre 1730, como sugieren las páginas, o entre 1500 o 1440 para círculos mayores</translation>
     </message>
 </context>
 <context>
     <name>CameraDialog</name>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Cámara</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <source>Ci&amp;rcle of confusion:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cí&amp;rculo de confusión:</translation>
     </message>
 </context>
 <context>
     <name>CircleOfConfusionWindow</name>
     <message>
         <source>&amp;Classic: diagonal / 1730</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Clásico: diagonal / 1730</translation>
     </message>
     <message>
         <source>The frame&apos;s diagonal over 1730: the circle the pages suggest for every format</source>
-        <translation type="unfinished"></translation>
+        <translation>La diagonal del encuadre entre 1730: el círculo que sugieren las páginas para todo formato</translation>
     </message>
     <message>
         <source>Diagonal / 1&amp;500</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagonal / 1&amp;500</translation>
     </message>
     <message>
         <source>The frame&apos;s diagonal over 1500: a larger circle, of other tables</source>
-        <translation type="unfinished"></translation>
+        <translation>La diagonal del encuadre entre 1500: un círculo mayor, de otras tablas</translation>
     </message>
     <message>
         <source>Diagonal / 1&amp;440</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagonal / 1&amp;440</translation>
     </message>
     <message>
         <source>The frame&apos;s diagonal over 1440: a larger circle, of other tables</source>
-        <translation type="unfinished"></translation>
+        <translation>La diagonal del encuadre entre 1440: un círculo mayor, de otras tablas</translation>
     </message>
     <message>
         <source>From a p&amp;rint</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde una co&amp;pia</translation>
     </message>
     <message>
         <source>The blur the eye accepts on the print, seen from its distance, brought back to the frame</source>
-        <translation type="unfinished"></translation>
+        <translation>El desenfoque que el ojo acepta en la copia, vista desde su distancia, llevado al encuadre</translation>
     </message>
     <message>
         <source>From pi&amp;xels</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde los pí&amp;xeles</translation>
     </message>
     <message>
         <source>As many pixels as the circle spans, at the pixels across the frame</source>
-        <translation type="unfinished"></translation>
+        <translation>Tantos píxeles como abarca el círculo, según los píxeles a lo ancho del encuadre</translation>
     </message>
     <message>
         <source>Pa&amp;ges&apos; format</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formato de las páginas</translation>
     </message>
     <message>
         <source>&amp;Use on the pages</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar en las páginas</translation>
     </message>
     <message>
         <source>Circle of Confusion</source>
-        <translation type="unfinished"></translation>
+        <translation>Círculo de confusión</translation>
     </message>
     <message>
         <source>Ca&amp;mera...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cá&amp;mara...</translation>
     </message>
     <message>
         <source>Work out the circles for a camera&apos;s frame instead of the pages&apos; format</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular los círculos para el encuadre de una cámara en lugar del formato de las páginas</translation>
     </message>
     <message>
         <source>Work out the circles for the pages&apos; format again</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a calcular los círculos para el formato de las páginas</translation>
     </message>
     <message>
         <source>A print size from the list, or typed as width x height with its unit: 20 x 30 cm, 11 x 14 in</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tamaño de copia de la lista, o escrito como ancho x alto con su unidad: 20 x 30 cm, 11 x 14 in</translation>
     </message>
     <message>
         <source>The blur the eye accepts on a print seen from 25 cm; 0.2 mm is usual</source>
-        <translation type="unfinished"></translation>
+        <translation>El desenfoque que el ojo acepta en una copia vista a 25 cm; 0.2 mm es lo habitual</translation>
     </message>
     <message>
         <source>The width of the camera&apos;s pictures in pixels: 6000 for 24 megapixels at 3:2</source>
-        <translation type="unfinished"></translation>
+        <translation>El ancho de las fotos de la cámara en píxeles: 6000 para 24 megapíxeles en 3:2</translation>
     </message>
     <message>
         <source>How many pixels the circle spans: 2, a line and its gap, is the finest detail the sensor holds</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántos píxeles abarca el círculo: 2, una línea y su hueco, es el detalle más fino que guarda el sensor</translation>
     </message>
     <message>
         <source>Circle of confusion by each rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Círculo de confusión según cada regla</translation>
     </message>
     <message>
         <source>Print si&amp;ze:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño de la copia:</translation>
     </message>
     <message>
         <source>Seen &amp;from:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista desde:</translation>
     </message>
     <message>
         <source>&amp;Eye blur at 25 cm:</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenfoque del &amp;ojo a 25 cm:</translation>
     </message>
     <message>
         <source>Pixels &amp;across:</source>
-        <translation type="unfinished"></translation>
+        <translation>Píxeles a lo &amp;ancho:</translation>
     </message>
     <message>
         <source>Circle &amp;spans:</source>
-        <translation type="unfinished"></translation>
+        <translation>El círculo a&amp;barca:</translation>
     </message>
     <message>
         <source>pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>píxeles</translation>
     </message>
     <message>
         <source>The camera database has no pixel counts: type the width of the camera&apos;s pictures in pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de cámaras no tiene recuentos de píxeles: escriba el ancho de las fotos de la cámara en píxeles.</translation>
     </message>
     <message>
         <source>Make the chosen rule&apos;s circle the pages&apos; circle of confusion</source>
-        <translation type="unfinished"></translation>
+        <translation>Hacer del círculo de la regla elegida el círculo de confusión de las páginas</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Close the window (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la ventana (Esc)</translation>
     </message>
     <message>
         <source>The circles are worked out for the camera chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los círculos se calculan para la cámara elegida.</translation>
     </message>
     <message>
         <source>   (empty: the print&apos;s diagonal)</source>
-        <translation type="unfinished"></translation>
+        <translation>   (vacío: la diagonal de la copia)</translation>
     </message>
     <message>
         <source>The distance the print is seen from, in the unit of the pages; left empty, the print&apos;s diagonal</source>
-        <translation type="unfinished"></translation>
+        <translation>La distancia desde la que se ve la copia, en la unidad de las páginas; vacía, la diagonal de la copia</translation>
     </message>
     <message>
         <source>The %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
     <name>Defaults</name>
     <message>
         <source>Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores predeterminados</translation>
     </message>
     <message>
         <source>Default...</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores...</translation>
     </message>
     <message>
         <source>Film size :</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato:</translation>
     </message>
     <message>
         <source>Length unit :</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad:</translation>
     </message>
     <message>
         <source>Millimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>Milímetros</translation>
     </message>
     <message>
         <source>Centimeters</source>
-        <translation type="unfinished"></translation>
+        <translation>Centímetros</translation>
     </message>
     <message>
         <source>Meters</source>
-        <translation type="unfinished"></translation>
+        <translation>Metros</translation>
     </message>
     <message>
         <source>Inches</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulgadas</translation>
     </message>
     <message>
         <source>Feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pies</translation>
     </message>
     <message>
         <source>Aperture :</source>
-        <translation type="unfinished"></translation>
+        <translation>Diafragma:</translation>
     </message>
     <message>
         <source>Focus distance :</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfoque:</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Focal length :</source>
-        <translation type="unfinished"></translation>
+        <translation>Focal:</translation>
     </message>
     <message>
         <source>Spot percent :</source>
-        <translation type="unfinished"></translation>
+        <translation>Spot en %:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
 </context>
 <context>
     <name>Depth of Field</name>
     <message>
         <source>Depth of Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Profundidad de campo</translation>
     </message>
     <message>
         <source>Calculate the depth of the field of acceptable sharpness surrounding the focal plane :</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular la profundidad de la zona de nitidez aceptable en torno al plano de enfoque:</translation>
     </message>
     <message>
         <source>Focal length (mm) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Focal (mm):</translation>
     </message>
     <message>
         <source>Subject distance :</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia al sujeto:</translation>
     </message>
     <message>
         <source>Aperture :</source>
-        <translation type="unfinished"></translation>
+        <translation>Diafragma:</translation>
     </message>
     <message>
         <source>Circle of confusion (mm) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Círculo de confusión (mm):</translation>
     </message>
     <message>
         <source>Suggest CoC for :</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerir para:</translation>
     </message>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>Subject distance unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de la distancia al sujeto</translation>
     </message>
     <message>
         <source>cm</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>ft</source>
-        <translation type="unfinished"></translation>
+        <translation>ft</translation>
     </message>
     <message>
         <source>in</source>
-        <translation type="unfinished"></translation>
+        <translation>in</translation>
     </message>
     <message>
         <source>DoF :</source>
-        <translation type="unfinished"></translation>
+        <translation>PdC:</translation>
     </message>
     <message>
         <source>Near :</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca:</translation>
     </message>
     <message>
         <source>Far :</source>
-        <translation type="unfinished"></translation>
+        <translation>Lejos:</translation>
     </message>
     <message>
         <source>Total :</source>
-        <translation type="unfinished"></translation>
+        <translation>Total:</translation>
     </message>
 </context>
 <context>
     <name>DofCard</name>
     <message>
         <source>f-number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número f</translation>
     </message>
     <message>
         <source>Hyperfocal</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiperfocal</translation>
     </message>
     <message>
         <source>Each cell: near limit over far limit of acceptable sharpness in %1 when focused at the column&apos;s distance; ∞: sharp to infinity. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada celda: límite cercano sobre límite lejano de nitidez aceptable en %1 con enfoque a la distancia de la columna; ∞: nítido hasta infinito. %2</translation>
     </message>
     <message>
         <source>Depth of Field Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de profundidad de campo</translation>
     </message>
     <message>
         <source>Mirel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirel</translation>
     </message>
 </context>
 <context>
     <name>DofChart</name>
     <message>
         <source>sharp when focused at %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>nítido con enfoque a %1 %2</translation>
     </message>
     <message>
         <source>hyperfocal distance</source>
-        <translation type="unfinished"></translation>
+        <translation>distancia hiperfocal</translation>
     </message>
     <message>
         <source>diffraction blur above the circle of confusion</source>
-        <translation type="unfinished"></translation>
+        <translation>desenfoque por difracción mayor que el círculo de confusión</translation>
     </message>
     <message>
         <source>Aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>Diafragma</translation>
     </message>
     <message>
         <source>Subject distance (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia al sujeto (%1)</translation>
     </message>
     <message>
         <source>No zone of sharpness: the focus distance is shorter than the focal length, or a value is unusable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin zona de nitidez: la distancia de enfoque es menor que la focal, o un valor no sirve.</translation>
     </message>
     <message>
         <source>focus %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>enfoque %1 %2</translation>
     </message>
     <message>
         <source>Depth of field chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de profundidad de campo</translation>
     </message>
     <message>
         <source>%1 none</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ninguna</translation>
     </message>
     <message>
         <source>%1 %2 %3 to infinity</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3 a infinito</translation>
     </message>
     <message>
         <source>%1 %2 to %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 a %3 %4</translation>
     </message>
     <message>
         <source>The zone of sharpness at each aperture when focused at %1 %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La zona de nitidez en cada diafragma con enfoque a %1 %2: %3.</translation>
     </message>
 </context>
 <context>
     <name>DofTableModel</name>
     <message>
         <source>The aperture on the pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diafragma de las páginas.</translation>
     </message>
     <message>
         <source>The distance nearest the focus on the pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>La distancia más cercana al enfoque de las páginas.</translation>
     </message>
     <message>
         <source>Hyperfocal</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiperfocal</translation>
     </message>
 </context>
 <context>
     <name>DofTableWindow</name>
     <message>
         <source>Depth of Field Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de profundidad de campo</translation>
     </message>
     <message>
         <source>&amp;Third stops</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tercios de paso</translation>
     </message>
     <message>
         <source>empty: around the focus distance</source>
-        <translation type="unfinished"></translation>
+        <translation>vacío: en torno al enfoque</translation>
     </message>
     <message>
         <source>Subject distances of the columns, separated by commas, in the unit of the pages. Empty the field for a set around the focus distance.</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancias al sujeto de las columnas, separadas por comas, en la unidad de las páginas. Vacíe el campo para una serie en torno al enfoque.</translation>
     </message>
     <message>
         <source>&amp;Distances:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Distancias:</translation>
     </message>
     <message>
         <source>A row for every third of a stop, not only the whole stops</source>
-        <translation type="unfinished"></translation>
+        <translation>Una fila por cada tercio de paso, no solo por pasos enteros</translation>
     </message>
     <message>
         <source>Depth of field table: near and far limits by aperture and distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de profundidad de campo: límites cercano y lejano por diafragma y distancia</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>Copy the table as text for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar la tabla como texto para una hoja de cálculo</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar...</translation>
     </message>
     <message>
         <source>Save the table as PDF or CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la tabla como PDF o CSV</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>Print the table and chart on one page</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir la tabla y el gráfico en una página</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>How to read and print the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo leer e imprimir la tabla</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Close the window</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la ventana</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
     <message>
         <source>CSV table (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla CSV (*.csv)</translation>
     </message>
     <message>
         <source>Export %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar la %1</translation>
     </message>
     <message>
         <source>Mirel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirel</translation>
     </message>
     <message>
         <source>Print %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir la %1</translation>
     </message>
     <message>
         <source>The depth of field table could not be printed: the printer “%1” did not accept it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo imprimir la tabla de profundidad de campo: la impresora «%1» no la aceptó.</translation>
     </message>
 </context>
 <context>
     <name>Field of View</name>
     <message>
         <source>Field of View</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo de visión</translation>
     </message>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>Subject distance unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de la distancia al sujeto</translation>
     </message>
     <message>
         <source>cm</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>ft</source>
-        <translation type="unfinished"></translation>
+        <translation>ft</translation>
     </message>
     <message>
         <source>in</source>
-        <translation type="unfinished"></translation>
+        <translation>in</translation>
     </message>
     <message>
         <source>Resulting FoV :</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo de visión:</translation>
     </message>
     <message>
         <source>Subject distance :</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia al sujeto:</translation>
     </message>
     <message>
         <source>Calculate the maximum subject size, given the subject distance, the focal length of the lens and the film format :</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular el tamaño máximo del sujeto, según la distancia al sujeto, la focal del objetivo y el formato:</translation>
     </message>
     <message>
         <source>Film format :</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato:</translation>
     </message>
     <message>
         <source>Focal length (mm) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Focal (mm):</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Vertical :</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical:</translation>
     </message>
     <message>
         <source>Horizontal :</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal:</translation>
     </message>
 </context>
 <context>
     <name>FilmFormatsDialog</name>
     <message>
         <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nombre</translation>
     </message>
     <message>
         <source>Name of format</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del formato</translation>
     </message>
     <message>
         <source>Width (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho (mm)</translation>
     </message>
     <message>
         <source>Width in mm of format</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho en mm del formato</translation>
     </message>
     <message>
         <source>Height (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto (mm)</translation>
     </message>
     <message>
         <source>Height in mm of format</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto en mm del formato</translation>
     </message>
     <message>
         <source>CoC (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>CdC (mm)</translation>
     </message>
     <message>
         <source>Circle of confusion in mm of format</source>
-        <translation type="unfinished"></translation>
+        <translation>Círculo de confusión en mm del formato</translation>
     </message>
     <message>
         <source>Film Formats</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatos</translation>
     </message>
     <message>
         <source>The film formats the pages list. A name holds at most 15 characters. A circle of confusion of 0 takes the suggested one, the frame&apos;s diagonal / 1730.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los formatos que listan las páginas. Un nombre tiene como máximo 15 caracteres. Un círculo de confusión de 0 toma el sugerido, la diagonal del encuadre / 1730.</translation>
     </message>
     <message>
         <source>Suggested</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerido</translation>
     </message>
     <message>
         <source>Preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Cámara</translation>
     </message>
     <message>
         <source>Preset for format %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modelo para el formato %1</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir...</translation>
     </message>
     <message>
         <source>Camera...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cámara...</translation>
     </message>
     <message>
         <source>Camera for format %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cámara para el formato %1</translation>
     </message>
     <message>
         <source>Fill the row from a camera: its name, frame and circle of confusion</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellenar la fila a partir de una cámara: nombre, encuadre y círculo de confusión</translation>
     </message>
     <message>
         <source>&amp;Restore Built-in Table</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar la tabla original</translation>
     </message>
     <message>
         <source>Every row back to the formats Mirel comes with</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las filas vuelven a los formatos que trae Mirel</translation>
     </message>
     <message>
         <source>The camera chosen fills format %1 of the table.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cámara elegida rellena el formato %1 de la tabla.</translation>
     </message>
     <message>
         <source>Camera: </source>
-        <translation type="unfinished"></translation>
+        <translation>Cámara: </translation>
     </message>
     <message>
         <source>Format %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato %1: %2</translation>
     </message>
 </context>
 <context>
     <name>FocusPlannerWindow</name>
     <message>
         <source>to &amp;infinity</source>
-        <translation type="unfinished"></translation>
+        <translation>a &amp;infinito</translation>
     </message>
     <message>
         <source>&amp;Use on Depth of Field page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar en la página Profundidad de campo</translation>
     </message>
     <message>
         <source>Focus Planner</source>
-        <translation type="unfinished"></translation>
+        <translation>Planificador de enfoque</translation>
     </message>
     <message>
         <source>The nearest distance that must be sharp, in the unit of the pages</source>
-        <translation type="unfinished"></translation>
+        <translation>La distancia más cercana que debe quedar nítida, en la unidad de las páginas</translation>
     </message>
     <message>
         <source>The farthest distance that must be sharp, in the unit of the pages</source>
-        <translation type="unfinished"></translation>
+        <translation>La distancia más lejana que debe quedar nítida, en la unidad de las páginas</translation>
     </message>
     <message>
         <source>The next whole stop at or above the smallest aperture, and the zone it keeps sharp at the focus distance</source>
-        <translation type="unfinished"></translation>
+        <translation>El siguiente paso entero desde el diafragma más cerrado, y la zona que mantiene nítida a la distancia de enfoque</translation>
     </message>
     <message>
         <source>The next third of a stop at or above the smallest aperture, and the zone it keeps sharp at the focus distance</source>
-        <translation type="unfinished"></translation>
+        <translation>El siguiente tercio de paso desde el diafragma más cerrado, y la zona que mantiene nítida a la distancia de enfoque</translation>
     </message>
     <message>
         <source>Put the focus distance and the chosen stop on the Depth of Field page</source>
-        <translation type="unfinished"></translation>
+        <translation>Llevar la distancia de enfoque y el paso elegido a la página Profundidad de campo</translation>
     </message>
     <message>
         <source>Sharp from</source>
-        <translation type="unfinished"></translation>
+        <translation>Nítido desde</translation>
     </message>
     <message>
         <source>&amp;Nearest distance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia más &amp;cercana:</translation>
     </message>
     <message>
         <source>&amp;Farthest distance:</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia más &amp;lejana:</translation>
     </message>
     <message>
         <source>Focus and aperture</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfoque y diafragma</translation>
     </message>
     <message>
         <source>F&amp;ocus at:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enfocar a:</translation>
     </message>
     <message>
         <source>&amp;Smallest aperture:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diafragma más ce&amp;rrado:</translation>
     </message>
     <message>
         <source>&amp;Whole stop:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paso entero:</translation>
     </message>
     <message>
         <source>&amp;Third stop:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tercio de paso:</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Close the window (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la ventana (Esc)</translation>
     </message>
     <message>
         <source>For a %1 mm lens on %2, circle of confusion %3 mm, as on the pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Para un objetivo de %1 mm en %2, círculo de confusión de %3 mm, como en las páginas</translation>
     </message>
     <message>
         <source>No plan: the %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin plan: %1.</translation>
     </message>
 </context>
 <context>
     <name>HelpFindBar</name>
     <message>
         <source>&amp;Highlight all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Resaltar todo</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nterior</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Phrase not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Frase no encontrada</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>Mirel Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Mirel</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atrás</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adela&amp;nte</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar</translation>
     </message>
 </context>
 <context>
     <name>Hyperfocal Distance</name>
     <message>
         <source>Hyperfocal Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia hiperfocal</translation>
     </message>
     <message>
         <source>Calculate the focusing distance that offers the deepest in-focus field, for a given focal length, aperture and film format :</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular la distancia de enfoque que da la mayor profundidad de campo, para una focal, un diafragma y un formato:</translation>
     </message>
     <message>
         <source>Focal length (mm) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Focal (mm):</translation>
     </message>
     <message>
         <source>Aperture :</source>
-        <translation type="unfinished"></translation>
+        <translation>Diafragma:</translation>
     </message>
     <message>
         <source>Circle of confusion (mm) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Círculo de confusión (mm):</translation>
     </message>
     <message>
         <source>Suggest CoC for :</source>
-        <translation type="unfinished"></translation>
+        <translation>Sugerir para:</translation>
     </message>
     <message>
         <source>Express distance in :</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia en:</translation>
     </message>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>Express distance in</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia en</translation>
     </message>
     <message>
         <source>cm</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>ft</source>
-        <translation type="unfinished"></translation>
+        <translation>ft</translation>
     </message>
     <message>
         <source>in</source>
-        <translation type="unfinished"></translation>
+        <translation>in</translation>
     </message>
     <message>
         <source>Hyperfocal Distance :</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia hiperfocal:</translation>
     </message>
 </context>
 <context>
     <name>Magnification</name>
     <message>
         <source>Magnification</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliación</translation>
     </message>
     <message>
         <source>Calculate the subject magnification factor for a lens of a given its focal length, and the distance from the lens&apos; optical center to the focal plane :</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular la ampliación del sujeto para un objetivo, según su focal y la distancia de su centro óptico al plano focal:</translation>
     </message>
     <message>
         <source>Focal length (mm) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Focal (mm):</translation>
     </message>
     <message>
         <source>Distance (So) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia (So):</translation>
     </message>
     <message>
         <source>m</source>
-        <translation type="unfinished"></translation>
+        <translation>m</translation>
     </message>
     <message>
         <source>Subject distance unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad de la distancia al sujeto</translation>
     </message>
     <message>
         <source>cm</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>ft</source>
-        <translation type="unfinished"></translation>
+        <translation>ft</translation>
     </message>
     <message>
         <source>in</source>
-        <translation type="unfinished"></translation>
+        <translation>in</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>Magnification :</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliación:</translation>
     </message>
 </context>
 <context>
     <name>Menu Help</name>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>Conte&amp;xt</source>
-        <translation type="unfinished"></translation>
+        <translation>Conte&amp;xto</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de...</translation>
     </message>
 </context>
 <context>
     <name>Menu Program</name>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
 </context>
 <context>
     <name>Menu Settings</name>
     <message>
         <source>&amp;Rounding Rules...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reglas de redondeo...</translation>
     </message>
     <message>
         <source>&amp;Defaults...</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores &amp;predeterminados...</translation>
     </message>
     <message>
         <source>&amp;Startup Preferences...</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias de &amp;inicio...</translation>
     </message>
     <message>
         <source>&amp;Film Formats...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formatos...</translation>
     </message>
 </context>
 <context>
     <name>Menu Show</name>
     <message>
         <source>f Numbers Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Números f</translation>
     </message>
     <message>
         <source>Depth of Field Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Profundidad de campo</translation>
     </message>
     <message>
         <source>Hyperfocal Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia hiperfocal</translation>
     </message>
     <message>
         <source>Field of View Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo de visión</translation>
     </message>
     <message>
         <source>Angle of View Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo de visión</translation>
     </message>
     <message>
         <source>Magnification Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliación</translation>
     </message>
     <message>
         <source>Spot Meter Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Medición puntual</translation>
     </message>
 </context>
 <context>
     <name>Menu Tools</name>
     <message>
         <source>Depth of Field &amp;Table...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabla de profundidad de campo...</translation>
     </message>
     <message>
         <source>Focus &amp;Planner...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Planificador de enfoque...</translation>
     </message>
     <message>
         <source>Ca&amp;mera...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cá&amp;mara...</translation>
     </message>
     <message>
         <source>C&amp;ircle of Confusion...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Círculo de confusión...</translation>
     </message>
     <message>
         <source>&amp;Copy Page Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar los &amp;resultados de la página</translation>
     </message>
 </context>
 <context>
     <name>Menu bar</name>
     <message>
         <source>&amp;Program</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Programa</translation>
     </message>
     <message>
         <source>S&amp;how</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configuración</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herramientas</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Mirel Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de Mirel</translation>
     </message>
     <message>
         <source>Mirel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirel</translation>
     </message>
 </context>
 <context>
     <name>Mirel</name>
     <message>
         <source>Mirel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirel</translation>
     </message>
 </context>
 <context>
     <name>Rounding Rules</name>
     <message>
         <source>Rounding Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Reglas de redondeo</translation>
     </message>
     <message>
         <source>Round...</source>
-        <translation type="unfinished"></translation>
+        <translation>Redondear...</translation>
     </message>
     <message>
         <source>Stops to :</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasos a:</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>Nearest 1/2 stop</source>
-        <translation type="unfinished"></translation>
+        <translation>1/2 paso más cercano</translation>
     </message>
     <message>
         <source>Nearest 1/3 stop</source>
-        <translation type="unfinished"></translation>
+        <translation>1/3 paso más cercano</translation>
     </message>
     <message>
         <source>Other to :</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros a:</translation>
     </message>
     <message>
         <source>1 decimal place</source>
-        <translation type="unfinished"></translation>
+        <translation>1 decimal</translation>
     </message>
     <message>
         <source>2 decimal places</source>
-        <translation type="unfinished"></translation>
+        <translation>2 decimales</translation>
     </message>
     <message>
         <source>3 decimal places</source>
-        <translation type="unfinished"></translation>
+        <translation>3 decimales</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
 </context>
 <context>
     <name>Spot Meter</name>
     <message>
         <source>Spot Meter</source>
-        <translation type="unfinished"></translation>
+        <translation>Medición puntual</translation>
     </message>
     <message>
         <source>Film format :</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato:</translation>
     </message>
     <message>
         <source>Focal length (mm) :</source>
-        <translation type="unfinished"></translation>
+        <translation>Focal (mm):</translation>
     </message>
     <message>
         <source>Convert a &quot;percent of frame&quot; measurement of an in-camera spot meter to a &quot;degrees&quot; measurement, as projected through a given lens.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir una medición puntual de la cámara en «porcentaje del encuadre» a una medición en «grados», proyectada a través de un objetivo dado.</translation>
     </message>
     <message>
         <source>Percent of frame :</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje del encuadre:</translation>
     </message>
     <message>
         <source>Angle of view :</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo de visión:</translation>
     </message>
 </context>
 <context>
     <name>Startup Preferences</name>
     <message>
         <source>Startup Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias de inicio</translation>
     </message>
     <message>
         <source>Field values become defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores escritos por defecto</translation>
     </message>
     <message>
         <source>Start with last-used calculation</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar con el último cálculo usado</translation>
     </message>
     <message>
         <source>Or, start with this calculation :</source>
-        <translation type="unfinished"></translation>
+        <translation>O empezar con este cálculo:</translation>
     </message>
     <message>
         <source>f Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números f</translation>
     </message>
     <message>
         <source>Depth of Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Profundidad de campo</translation>
     </message>
     <message>
         <source>Hyperfocal Distance</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia hiperfocal</translation>
     </message>
     <message>
         <source>Field of View</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo de visión</translation>
     </message>
     <message>
         <source>Angle of View</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo de visión</translation>
     </message>
     <message>
         <source>Magnification</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliación</translation>
     </message>
     <message>
         <source>Spot Meter Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo de medición puntual</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
 </context>
 <context>
     <name>Status bar</name>
     <message>
         <source>Diffraction: %1 blurs %2 mm, more than the %3 mm circle of confusion; sharpest depth up to about f/%4</source>
-        <translation type="unfinished"></translation>
+        <translation>Difracción: a %1 desenfoca %2 mm, más que el círculo de confusión de %3 mm; mejor profundidad nítida hasta f/%4 aprox.</translation>
     </message>
     <message>
         <source>Diffraction: %1 blurs %2 mm, within the %3 mm circle of confusion; sharpest depth up to about f/%4</source>
-        <translation type="unfinished"></translation>
+        <translation>Difracción: a %1 desenfoca %2 mm, dentro del círculo de confusión de %3 mm; mejor profundidad nítida hasta f/%4 aprox.</translation>
     </message>
 </context>
 <context>
     <name>TableFiles</name>
     <message>
         <source>the file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir el archivo</translation>
     </message>
     <message>
         <source>The depth of field table could not be saved as “%1”: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la tabla de profundidad de campo como «%1»: %2.</translation>
     </message>
     <message>
         <source>the card could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo dibujar la ficha</translation>
     </message>
 </context>
 <context>
     <name>Window 147</name>
     <message>
         <source>Poor Man&apos;s Light Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesa de luz del pobre</translation>
     </message>
 </context>
 <context>
     <name>Window 148</name>
     <message>
         <source>Press Esc to leave this silly thing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse Esc para salir de esta tontería...</translation>
     </message>
 </context>
 <context>
     <name>f Numbers</name>
     <message>
         <source>f Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números f</translation>
     </message>
     <message>
         <source>Supply two values to calculate the third :</source>
-        <translation type="unfinished"></translation>
+        <translation>Introducir dos valores para calcular el tercero:</translation>
     </message>
     <message>
         <source>f1 :</source>
-        <translation type="unfinished"></translation>
+        <translation>f1:</translation>
     </message>
     <message>
         <source>stops :</source>
-        <translation type="unfinished"></translation>
+        <translation>pasos:</translation>
     </message>
     <message>
         <source>f2 :</source>
-        <translation type="unfinished"></translation>
+        <translation>f2:</translation>
     </message>
     <message>
         <source>Calculate...</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular...</translation>
     </message>
     <message>
         <source>&apos;f2&apos; as &apos;f1&apos; plus &apos;stops&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>«f2» como «f1» más «pasos»</translation>
     </message>
     <message>
         <source>Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcular</translation>
     </message>
     <message>
         <source>&apos;stops&apos; as &apos;f2&apos; minus &apos;f1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>«pasos» como «f2» menos «f1»</translation>
     </message>
 </context>
 </TS>
