@@ -291,7 +291,10 @@ void CircleOfConfusionWindow::refresh()
 	viewing_->setToolTip(QCoreApplication::translate(
 		"CircleOfConfusionWindow", "The distance the print is seen from, in the unit of the pages; left "
 					   "empty, the print's diagonal"));
-	frame_->setText(ui::fromCp1252(rules_.frameText() + (rules_.camera() ? "" : " (the pages' format)")));
+	frame_->setText(ui::fromCp1252(rules_.frameText()) +
+			(rules_.camera()
+				 ? QString()
+				 : QCoreApplication::translate("CircleOfConfusionWindow", " (the pages' format)")));
 	pagesFormat_->setEnabled(rules_.camera() != nullptr);
 	for (const Rule rule : CircleRules::kRules) {
 		const CoCResult result = rules_.circle(rule);

@@ -299,6 +299,10 @@
         <source>The %1.</source>
         <translation>%1.</translation>
     </message>
+    <message>
+        <source> (the pages&apos; format)</source>
+        <translation> (el formato de las páginas)</translation>
+    </message>
 </context>
 <context>
     <name>Defaults</name>

@@ -249,7 +249,7 @@
     </message>
     <message>
         <source>&amp;Eye blur at 25 cm:</source>
-        <translation>Flou accepté par l&apos;&amp;œil à 25 cm :</translation>
+        <translation>Flou acc&amp;epté par l&apos;œil à 25 cm :</translation>
     </message>
     <message>
         <source>Pixels &amp;across:</source>
@@ -298,6 +298,10 @@
     <message>
         <source>The %1.</source>
         <translation>%1.</translation>
+    </message>
+    <message>
+        <source> (the pages&apos; format)</source>
+        <translation> (le format des pages)</translation>
     </message>
 </context>
 <context>
