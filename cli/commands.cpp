@@ -11,6 +11,7 @@
 #include "core/cp1252.h"
 #include "core/diffraction.h"
 #include "core/focus_plan.h"
+#include "core/focus_stack.h"
 #include "core/number_text.h"
 #include "core/optics.h"
 #include "core/validity.h"
@@ -407,6 +408,28 @@ Field stopField(std::string key, std::string label, const std::optional<StopZone
 		     zone ? zone->aperture.fNumber : std::numeric_limits<double>::quiet_NaN(), std::move(text));
 }
 
+std::vector<Field> rangeFields(double near, double far, LengthUnit unit)
+{
+	return { input("near", "Nearest", "mm", near, lengthText(near, unit)),
+		 input("far", "Farthest", "mm", far, lengthText(far, unit)) };
+}
+
+// The sharpest aperture's blur across --pixels of the frame (the camera
+// database has no pixel counts).
+std::optional<Field> blurPixelsField(const Given &given, const CalcSettings &settings, double blur,
+				     std::vector<Field> &inputs)
+{
+	const std::string *text = option(given, "--pixels");
+	if (!text)
+		return std::nullopt;
+	const double pixels = readCount("--pixels", *text);
+	const double width = frameOf(given, settings).width;
+	inputs.push_back(input("pixels", "Pixels across", "", pixels, formatPlain(pixels)));
+	return input("sharpest_blur_pixels", "Blur in pixels", "",
+		     blurInPixels(blur, width, pixels).value_or(std::numeric_limits<double>::quiet_NaN()),
+		     blurPixelsText(blur, width, pixels));
+}
+
 Report plan(const Given &given, const CalcSettings &settings)
 {
 	const double f = focalLength(given, settings);
@@ -415,18 +438,143 @@ Report plan(const Given &given, const CalcSettings &settings)
 	CircleOfConfusion c = circleOfConfusion(given, settings);
 	const FocusPlan p = planFocus({ f, c.mm, near, far });
 	const FocusPlanTexts texts = focusPlanTexts(p, c.mm, settings.LengthUnit, settings.RoundOtherMethod);
-	std::vector<Field> inputs{ focalField(f),
-				   input("near", "Nearest", "mm", near, lengthText(near, settings.LengthUnit)),
-				   input("far", "Farthest", "mm", far, lengthText(far, settings.LengthUnit)) };
+	std::vector<Field> inputs{ focalField(f) };
+	for (Field &field : rangeFields(near, far, settings.LengthUnit))
+		inputs.push_back(std::move(field));
 	inputs.insert(inputs.end(), c.fields.begin(), c.fields.end());
-	return single("plan", std::move(inputs),
-		      { input("focus", "Focus at", "mm", p.focus, texts.focus),
-			input("f_number", "Smallest f-number", "", p.fNumber, texts.fNumber),
-			stopField("whole_stop", "Whole stop", p.wholeStop, texts.wholeStop),
-			stopField("third_stop", "Third stop", p.thirdStop, texts.thirdStop),
+	std::vector<Field> results{ input("focus", "Focus at", "mm", p.focus, texts.focus),
+				    input("f_number", "Smallest f-number", "", p.fNumber, texts.fNumber),
+				    stopField("whole_stop", "Whole stop", p.wholeStop, texts.wholeStop),
+				    stopField("third_stop", "Third stop", p.thirdStop, texts.thirdStop),
+				    named("diffraction", "Diffraction",
+					  texts.diffraction.empty() ? std::string(kNotAvailable) : texts.diffraction),
+				    input("sharpest", "Sharpest at", "", p.sharpest.fNumber, texts.sharpest.fNumber),
+				    input("sharpest_blur", "Blur there", "mm", p.sharpest.blur, texts.sharpest.blur),
+				    input("sharpest_blur_to_coc", "That is", "", p.sharpest.blurToCoC,
+					  texts.sharpest.blurToCoC) };
+	if (std::optional<Field> pixels = blurPixelsField(given, settings, p.sharpest.blur, inputs))
+		results.push_back(std::move(*pixels));
+	return single("plan", std::move(inputs), std::move(results), p.unusable);
+}
+
+Field percentField(std::string key, std::string label, double fraction)
+{
+	return input(std::move(key), std::move(label), "percent", fraction * 100.0,
+		     formatPlain(fraction * 100.0) + "%");
+}
+
+double overlap(const Given &given)
+{
+	const std::string *text = option(given, "--overlap");
+	return text ? readPercent("--overlap", *text) / 100.0 : 0.0;
+}
+
+// A landscape stack: a row per shot, its number and of how many, where it
+// is focused and the zone it keeps sharp; n/a in one row when there is no
+// plan.
+Report landscapeStack(const Given &given, const CalcSettings &settings)
+{
+	const LengthUnit unit = settings.LengthUnit;
+	const double f = focalLength(given, settings);
+	const double N = aperture(given, settings);
+	const double near = nearest(given, settings);
+	const double far = farthest(given, settings);
+	CircleOfConfusion c = circleOfConfusion(given, settings);
+	const LandscapeStack stack = planLandscapeStack({ f, N, c.mm, near, far, overlap(given) });
+	const LandscapeStackTexts texts = landscapeStackTexts(stack, unit, settings.RoundOtherMethod);
+	std::vector<Field> inputs{ focalField(f), apertureField("aperture", "Aperture", N) };
+	for (Field &field : rangeFields(near, far, unit))
+		inputs.push_back(std::move(field));
+	inputs.insert(inputs.end(), c.fields.begin(), c.fields.end());
+	inputs.push_back(percentField("overlap", "Overlap", overlap(given)));
+	Report report{ .command = "stack", .inputs = std::move(inputs), .unusable = std::string(stack.unusable) };
+	const int count = static_cast<int>(stack.shots.size());
+	const auto length = [&](std::string key, std::string label, double mm, const std::string &text) {
+		return input(std::move(key), std::move(label), "mm", mm, text);
+	};
+	for (int i = 0; i < count; ++i) {
+		const StackShot &shot = stack.shots[static_cast<std::size_t>(i)];
+		const StackShotTexts &shown = texts.shots[static_cast<std::size_t>(i)];
+		Field number = index("shot", "Shot", i + 1);
+		number.text += " of " + std::to_string(count);
+		report.rows.push_back({ { std::move(number) },
+					{ length("focus", "Focus at", shot.focus, shown.focus),
+					  length("sharp_from", "Sharp from", shot.near, shown.near),
+					  length("sharp_to", "Sharp to", shot.far, shown.far) } });
+	}
+	if (count == 0) {
+		const double none = std::numeric_limits<double>::quiet_NaN();
+		const std::string na(kNotAvailable);
+		report.rows.push_back(
+			{ {},
+			  { named("shots", "Shots", na), length("focus", "Focus at", none, na),
+			    length("sharp_from", "Sharp from", none, na), length("sharp_to", "Sharp to", none, na) } });
+	}
+	return report;
+}
+
+// A macro stack at the magnification given, or else at that of the lens
+// at the focus distance.
+Report macroStack(const Given &given, const CalcSettings &settings)
+{
+	std::vector<Field> inputs;
+	double m = 0.0;
+	if (const std::string *text = option(given, "--magnification")) {
+		m = readCount("--magnification", *text);
+	} else {
+		const double f = focalLength(given, settings);
+		const double s = focusDistance(given, settings);
+		m = mirel::magnification(s, f);
+		inputs = { focalField(f), distanceField(s, settings.LengthUnit) };
+	}
+	const std::string *depthText = option(given, "--depth");
+	if (!depthText)
+		throw UsageError("--depth: a macro stack needs the subject's depth; use a length");
+	const double depth = readLength("--depth", *depthText, LengthUnit::Millimetres);
+	const std::string *pupilText = option(given, "--pupil");
+	const double pupil = pupilText ? readCount("--pupil", *pupilText) : 1.0;
+	const double N = aperture(given, settings);
+	CircleOfConfusion c = circleOfConfusion(given, settings);
+	const MacroStack stack = planMacroStack({ m, N, c.mm, depth, pupil, overlap(given) });
+	const MacroStackTexts texts = macroStackTexts(stack, c.mm, settings.RoundOtherMethod);
+	inputs.insert(inputs.end(), { input("magnification", "Magnification", "", m, formatPlain(m)),
+				      apertureField("aperture", "Aperture", N),
+				      input("pupil", "Pupil magnification", "", pupil, formatPlain(pupil)) });
+	inputs.insert(inputs.end(), c.fields.begin(), c.fields.end());
+	inputs.push_back(millimetres("depth", "Subject depth", depth));
+	inputs.push_back(percentField("overlap", "Overlap", overlap(given)));
+	return single("stack", std::move(inputs),
+		      { input("effective_aperture", "Effective aperture", "", stack.effectiveAperture,
+			      texts.effectiveAperture),
+			input("depth_per_shot", "Depth per shot", "mm", stack.depthPerShot, texts.depthPerShot),
+			input("step", "Rail step", "mm", stack.step, texts.step),
+			input("shots", "Shots", "",
+			      stack.shots > 0 ? stack.shots : std::numeric_limits<double>::quiet_NaN(), texts.count),
+			input("diffraction_blur", "Diffraction blur", "mm", stack.diffractionBlur,
+			      stack.unusable.empty() ? formatFixed(stack.diffractionBlur, 4) + " mm"
+						     : std::string(kNotAvailable)),
 			named("diffraction", "Diffraction",
 			      texts.diffraction.empty() ? std::string(kNotAvailable) : texts.diffraction) },
-		      p.unusable);
+		      stack.unusable);
+}
+
+// A macro stack when a magnification or a subject depth is given, which
+// only it takes; otherwise a landscape stack.
+Report stack(const Given &given, const CalcSettings &settings)
+{
+	const bool macro = option(given, "--magnification") || option(given, "--depth");
+	if (macro) {
+		for (const char *landscapeOnly : { "--near", "--far" }) {
+			if (option(given, landscapeOnly))
+				throw UsageError(
+					std::string(landscapeOnly) +
+					" is for a landscape stack; a macro stack takes --magnification and --depth");
+		}
+		return macroStack(given, settings);
+	}
+	if (option(given, "--pupil") || option(given, "--distance"))
+		throw UsageError("--pupil and --distance are for a macro stack, with --depth");
+	return landscapeStack(given, settings);
 }
 
 Report diffraction(const Given &given, const CalcSettings &settings)
@@ -536,9 +684,17 @@ const std::vector<Command> &commands()
 		  "Focus distance and the smallest f-number that keep NEAR to FAR sharp, with the next whole and third "
 		  "stops and what diffraction does at them",
 		  "mirel-calc plan --focal 24 --format APS --near 1.5m --far inf",
-		  { "--focal", "--near", "--far", "--coc", "--format" },
+		  { "--focal", "--near", "--far", "--coc", "--format", "--pixels" },
 		  {},
 		  plan },
+		{ "stack",
+		  "A focus stack. Landscape: the fewest focus distances whose zones cover NEAR to FAR, each shot's "
+		  "focus and zone. Macro (with --depth): the effective aperture, depth per shot, rail step and shots",
+		  "mirel-calc stack --magnification 1 --aperture 16 --coc 0.03 --depth 10mm --overlap 20",
+		  { "--focal", "--aperture", "--near", "--far", "--overlap", "--coc", "--format", "--magnification",
+		    "--distance", "--pupil", "--depth" },
+		  {},
+		  stack },
 		{ "diffraction",
 		  "The Airy disk at an aperture against the circle of confusion, and the f-number diffraction allows",
 		  "mirel-calc diffraction --aperture 22 --format 35mm",
@@ -586,6 +742,15 @@ OptionHelp optionHelp(std::string_view option)
 		{ "--near",
 		  { "LENGTH", "Nearest distance that must be sharp; the display unit unless a unit follows" } },
 		{ "--far", { "LENGTH", "Farthest distance that must be sharp, or inf for infinity", "inf" } },
+		{ "--overlap",
+		  { "PERCENT", "stack: how far each shot's zone reaches into the one before, in percent of its depth "
+			       "(default 0)" } },
+		{ "--magnification",
+		  { "M", "stack: magnification for a macro stack (1 for life size); without it, that of --focal at "
+			 "--distance" } },
+		{ "--pupil", { "P", "stack: the lens's pupil magnification, exit over entrance pupil (default 1)" } },
+		{ "--depth",
+		  { "LENGTH", "stack: the subject's depth for a macro stack; millimetres unless a unit follows" } },
 		{ "--distances",
 		  { "LIST",
 		    "Focus distances, comma-separated; the display unit unless a unit follows; inf for infinity" } },

@@ -1,7 +1,5 @@
 #include "dof_table_qt/dof_card.h"
 
-#include <langinfo.h>
-
 #include <algorithm>
 #include <functional>
 
@@ -16,12 +14,12 @@
 #include "dof_table/dof_table.h"
 #include "dof_table_qt/dof_chart.h"
 #include "dof_table_qt/shared_drawing.h"
+#include "ui_qt/paper.h"
 
 namespace mirel {
 
 namespace {
 
-constexpr qreal kMarginMm = 15.0;
 // Of the page's height at most, for the table on the first page, so the
 // chart fits below it while the table is small.
 constexpr qreal kTableShare = 0.6;
@@ -266,23 +264,7 @@ bool drawParagraph(Sheet &sheet, const QFont &font, const QString &text, const Q
 	return true;
 }
 
-QPageSize localePaperSize()
-{
-	// glibc hands the locale's paper size out as numbers in a pointer's place.
-	const auto millimetres = [](nl_item item) {
-		return static_cast<int>(reinterpret_cast<std::intptr_t>(nl_langinfo(item)));
-	};
-	const bool letter = millimetres(_NL_PAPER_WIDTH) == 216 && millimetres(_NL_PAPER_HEIGHT) == 279;
-	return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
-}
-
 } // namespace
-
-QPageLayout cardPageLayout()
-{
-	return QPageLayout(localePaperSize(), QPageLayout::Portrait,
-			   QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
-}
 
 void paintDofCard(QPainter &painter, const QRectF &page, const DofTable &table, const std::function<bool()> &newPage)
 {
@@ -341,7 +323,7 @@ bool writeDofCardPdf(QIODevice &device, const DofTable &table)
 	pdf.setTitle(QCoreApplication::translate("DofCard", "Depth of Field Table"));
 	pdf.setCreator(QCoreApplication::translate("DofCard", "Mirel"));
 	pdf.setResolution(600);
-	pdf.setPageLayout(cardPageLayout());
+	pdf.setPageLayout(ui::printPageLayout());
 	return printDofCard(pdf, table);
 }
 

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include <QPageLayout>
+#include <QRectF>
 
 class QIODevice;
 class QPagedPaintDevice;
@@ -18,11 +18,6 @@ class DofTable;
 // wider than the page goes on in bands below, and one too long for the
 // page, or its chart, on further pages. Text is drawn as text, so a PDF
 // keeps it selectable and embeds its fonts.
-
-// The card's page: portrait, with margins of 15 mm, on A4, or on Letter
-// where the locale's paper is Letter (LC_PAPER: the United States and
-// Canada, among others).
-QPageLayout cardPageLayout();
 
 // Paints the card in page, the paintable area of painter's device, and
 // each further page after newPage has begun one; where it cannot (it

@@ -31,6 +31,7 @@
 #include "dof_table_qt/table_files.h"
 #include "settings/model/records.h"
 #include "settings/model/remembered.h"
+#include "ui_qt/paper.h"
 
 namespace mirel {
 
@@ -259,7 +260,7 @@ void DofTableWindow::print()
 {
 	QPrinter printer(QPrinter::HighResolution);
 	printer.setDocName(title());
-	printer.setPageLayout(cardPageLayout());
+	printer.setPageLayout(ui::printPageLayout());
 	QPrintDialog dialog(&printer, this);
 	dialog.setWindowTitle(QCoreApplication::translate("DofTableWindow", "Print %1").arg(title()));
 	if (dialog.exec() != QDialog::Accepted)

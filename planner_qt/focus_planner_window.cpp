@@ -52,7 +52,7 @@ FocusPlannerWindow::FocusPlannerWindow(std::function<void()> help, std::function
 	  farInfinity_(new QCheckBox(QCoreApplication::translate("FocusPlannerWindow", "to &infinity"), this)),
 	  focus_(resultField(this, "plannerFocus")), aperture_(resultField(this, "plannerAperture")),
 	  wholeStop_(new QRadioButton(this)), thirdStop_(new QRadioButton(this)), diffraction_(new QLabel(this)),
-	  reason_(new QLabel(this)),
+	  sharpest_(resultField(this, "plannerSharpest")), reason_(new QLabel(this)),
 	  use_(new QPushButton(QCoreApplication::translate("FocusPlannerWindow", "&Use on Depth of Field page"), this))
 {
 	setObjectName(QStringLiteral("focusPlannerWindow"));
@@ -90,6 +90,10 @@ FocusPlannerWindow::FocusPlannerWindow(std::function<void()> help, std::function
 	thirdStop_->setToolTip(QCoreApplication::translate(
 		"FocusPlannerWindow", "The next third of a stop at or above the smallest aperture, and the "
 				      "zone it keeps sharp at the focus distance"));
+	sharpest_->setToolTip(QCoreApplication::translate(
+		"FocusPlannerWindow", "The f-number at which the blur at the nearest and farthest distance, "
+				      "defocus and diffraction together, is least; that blur, and against "
+				      "the circle of confusion"));
 	use_->setToolTip(QCoreApplication::translate(
 		"FocusPlannerWindow", "Put the focus distance and the chosen stop on the Depth of Field page"));
 	thirdStop_->setChecked(true); // the closest fit; whole stops are a click away
@@ -135,6 +139,8 @@ FocusPlannerWindow::FocusPlannerWindow(std::function<void()> help, std::function
 	answerForm->addRow(labelFor(thirdStop_, QCoreApplication::translate("FocusPlannerWindow", "&Third stop:")),
 			   thirdStop_);
 	answerForm->addRow(diffraction_);
+	answerForm->addRow(labelFor(sharpest_, QCoreApplication::translate("FocusPlannerWindow", "Sh&arpest at:")),
+			   sharpest_);
 	answerForm->addRow(reason_);
 
 	auto *helpButton = new QPushButton(QCoreApplication::translate("FocusPlannerWindow", "&Help"), this);
@@ -241,6 +247,12 @@ void FocusPlannerWindow::refresh()
 	thirdStop_->setText(QString::fromStdString(texts.thirdStop));
 	wholeStop_->setEnabled(plan_.wholeStop.has_value());
 	thirdStop_->setEnabled(plan_.thirdStop.has_value());
+	const SharpestApertureTexts &sharpest = texts.sharpest;
+	// "f/12.01, blur 22.8 µm, 1.40 × the circle of confusion"; its texts are
+	// Windows-1252.
+	show(sharpest_, utf8FromCp1252(plan_.sharpest.fNumber > 0.0 ? sharpest.fNumber + ", blur " + sharpest.blur +
+									      ", " + sharpest.blurToCoC
+								    : sharpest.fNumber));
 	diffraction_->setText(QString::fromStdString(texts.diffraction));
 	diffraction_->setVisible(!texts.diffraction.empty());
 	QString reason = QString::fromStdString(std::string(plan_.unusable));

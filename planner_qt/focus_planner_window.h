@@ -18,7 +18,8 @@ namespace mirel {
 // The Focus Planner window: from the nearest and farthest distances that
 // must be sharp, the focus distance and the smallest f-number that hold
 // them, the next whole and third stops with the zones they keep sharp, and
-// what diffraction does there. Lens, circle of confusion and unit are the
+// what diffraction does there, and the f-number at which defocus and
+// diffraction together blur the range least. Lens, circle of confusion and unit are the
 // pages', followed live; the planner writes into the settings only when the
 // user asks it to put a plan on the Depth of Field page. The distances asked
 // for, and whether the far one is infinity, are kept in the remembered
@@ -76,6 +77,7 @@ private:
 	QRadioButton *wholeStop_;
 	QRadioButton *thirdStop_;
 	QLabel *diffraction_;
+	QLineEdit *sharpest_;
 	QLabel *reason_;
 	QPushButton *use_;
 };

@@ -106,6 +106,7 @@ inline constexpr int FocusPlanner = 32789;
 inline constexpr int FilmFormats = 32790;
 inline constexpr int Camera = 32791;
 inline constexpr int CircleOfConfusion = 32792;
+inline constexpr int FocusStack = 32793;
 } // namespace command
 
 // Help topics by context number.
@@ -126,6 +127,8 @@ inline constexpr int FilmFormats = 113;
 inline constexpr int FocusPlanner = 114;
 inline constexpr int CameraChooser = 115;
 inline constexpr int CircleOfConfusion = 116;
+inline constexpr int FocusStackLandscape = 117;
+inline constexpr int FocusStackMacro = 118;
 } // namespace help
 
 } // namespace mirel::ids

@@ -282,7 +282,8 @@ void MirelDlg::contextHelp()
 	}
 	for (const auto &[row, window] : toolWindows_) {
 		if (window->isActiveWindow()) {
-			showHelp(row->helpTopic);
+			const int shown = window->contextHelpTopic();
+			showHelp(shown != 0 ? shown : row->helpTopic);
 			return;
 		}
 	}

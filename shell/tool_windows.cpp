@@ -8,6 +8,7 @@
 #include "camera_chooser_qt/camera_chooser_window.h"
 #include "circle_rules_qt/circle_of_confusion_window.h"
 #include "dof_table_qt/dof_table_window.h"
+#include "focus_stack_qt/focus_stack_window.h"
 #include "planner_qt/focus_planner_window.h"
 #include "resources/control_ids.h"
 #include "settings/model/records.h"
@@ -37,6 +38,11 @@ constexpr ToolWindowRow kRows[] = {
 	  Qt::CTRL | Qt::SHIFT | Qt::Key_I, ids::help::CircleOfConfusion,
 	  [](const ToolWindowNeeds &needs) -> ui::ToolWindow * {
 		  return new CircleOfConfusionWindow(needs.showHelp, needs.showPage, needs.owner);
+	  } },
+	{ ids::command::FocusStack, QT_TRANSLATE_NOOP("Menu Tools", "Focus &Stack..."),
+	  Qt::CTRL | Qt::SHIFT | Qt::Key_K, ids::help::FocusStackLandscape,
+	  [](const ToolWindowNeeds &needs) -> ui::ToolWindow * {
+		  return new FocusStackWindow(needs.showHelp, needs.owner);
 	  } },
 };
 

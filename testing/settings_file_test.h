@@ -1,5 +1,7 @@
 #pragma once
 
+#include <sys/stat.h>
+
 #include <functional>
 #include <string>
 
@@ -60,6 +62,13 @@ protected:
 			}
 			c.FilmSize = 7;
 		});
+	}
+
+	static struct stat statusOf(const std::string &path)
+	{
+		struct stat status {};
+		EXPECT_EQ(::stat(path.c_str(), &status), 0) << path;
+		return status;
 	}
 
 	// As the Defaults dialog stores a value: in both records.

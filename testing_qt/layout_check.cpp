@@ -27,31 +27,6 @@
 namespace mirel::ui {
 namespace {
 
-const char *kindName(ControlKind kind)
-{
-	switch (kind) {
-	case ControlKind::Static:
-		return "label";
-	case ControlKind::Edit:
-		return "edit box";
-	case ControlKind::ComboBox:
-		return "combo box";
-	case ControlKind::DropDownList:
-		return "drop-down list";
-	case ControlKind::RadioButton:
-		return "radio button";
-	case ControlKind::CheckBox:
-		return "check box";
-	case ControlKind::PushButton:
-		return "push button";
-	case ControlKind::Frame:
-		return "frame";
-	case ControlKind::Icon:
-		return "icon";
-	}
-	return "control";
-}
-
 bool hasKind(const QWidget *w, ControlKind kind)
 {
 	switch (kind) {
@@ -77,12 +52,10 @@ bool hasKind(const QWidget *w, ControlKind kind)
 	return false;
 }
 
+// A control by its id, or by its text where it has none.
 std::string describe(const ControlTemplate &c)
 {
-	std::string name = kindName(c.kind);
-	if (c.id != kNoId)
-		return name + ' ' + std::to_string(c.id);
-	return name + " \"" + c.text + '"';
+	return c.id != kNoId ? "control " + std::to_string(c.id) : '"' + c.text + '"';
 }
 
 // The room a button leaves for its text, and the text as drawn.

@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QTabWidget>
 #include <QTest>
 
 #include "camera_chooser_qt/camera_chooser_window.h"
@@ -30,6 +31,9 @@
 #include "dof_table_qt/dof_card.h"
 #include "dof_table_qt/dof_table_window.h"
 #include "film_formats_qt/film_formats_dialog.h"
+#include "focus_stack/stack_sheet.h"
+#include "focus_stack_qt/focus_stack_window.h"
+#include "focus_stack_qt/stack_page.h"
 #include "pages/conventions.h"
 #include "planner_qt/focus_planner_window.h"
 #include "resources/control_ids.h"
@@ -42,6 +46,7 @@
 #include "shell/qt_dialog_host.h"
 #include "testing_qt/palettes.h"
 #include "ui_qt/translation.h"
+#include "ui_qt/paper.h"
 
 namespace {
 
@@ -203,10 +208,64 @@ int main(int argc, char **argv)
 		circle.close();
 	}
 
+	// The Focus Stack window in each mode with the README's examples: a
+	// 24 mm lens at f/8 from 1 m to infinity; life size at f/16 for a
+	// subject 10 mm deep with 20% overlap; both with a 0.03 mm circle.
+	{
+		auto &stack = window.toolWindow<mirel::FocusStackWindow>(mirel::ids::command::FocusStack);
+		const auto type = [&](const char *name, const char *text) {
+			auto *field = stack.findChild<QLineEdit *>(QString::fromLatin1(name));
+			field->setText(QString::fromLatin1(text));
+			emit field->textEdited(field->text());
+		};
+		auto *modes = stack.findChild<QTabWidget *>(QStringLiteral("stackModes"));
+		for (const auto &[mode, aperture, name] : { std::tuple{ 0, 8.0, "window-focus-stack-landscape" },
+							    std::tuple{ 1, 16.0, "window-focus-stack-macro" } }) {
+			mirel::currentSettings().FocalLength = mode == 0 ? 24.0 : 100.0;
+			mirel::currentSettings().Aperture = aperture;
+			mirel::currentSettings().filmCoC = 0.03;
+			modes->setCurrentIndex(mode);
+			stack.present();
+			for (const auto &[field, text] : { std::pair{ "stackNear", "1" },
+							   { "stackFar", "inf" },
+							   { "stackOverlap", "0" },
+							   { "stackMagnification", "1" },
+							   { "stackPupil", "1" },
+							   { "stackDepth", "10" },
+							   { "stackMacroOverlap", "20" } })
+				type(field, text);
+			for (const auto &[palette, suffix] :
+			     { std::pair{ light, "" }, std::pair{ mirel::ui::darkPalette(), "-dark" } }) {
+				QApplication::setPalette(palette);
+				QApplication::processEvents();
+				ok = save(stack, folder, QString::fromLatin1(name) + QString::fromLatin1(suffix)) && ok;
+			}
+			QApplication::setPalette(light);
+			// Its printed page, at 150 dpi.
+			const QPageLayout page = mirel::ui::printPageLayout();
+			QImage paper(page.fullRectPixels(150).size(), QImage::Format_RGB32);
+			paper.setDotsPerMeterX(5906);
+			paper.setDotsPerMeterY(5906);
+			paper.fill(Qt::white);
+			{
+				QPainter painter(&paper);
+				mirel::paintStackPage(painter, page.paintRectPixels(150),
+						      mirel::stackSheet(stack.inputs()));
+			}
+			const QString pagePath = folder.filePath(QString::fromLatin1(name).replace("window-", "page-") +
+								 QStringLiteral(".png"));
+			const bool pageSaved = paper.save(pagePath);
+			std::printf("%s %s\n", pageSaved ? "wrote" : "FAILED", qPrintable(pagePath));
+			ok = pageSaved && ok;
+		}
+		stack.close();
+		mirel::loadSettingsAtStartup(nullptr);
+	}
+
 	// The printed card, in third stops: its most crowded form, an image for
 	// each page.
 	const mirel::DofTable thirds(mirel::currentSettings(), { true, {} });
-	const QPageLayout page = mirel::cardPageLayout();
+	const QPageLayout page = mirel::ui::printPageLayout();
 	const auto blankPage = [&] {
 		QImage card(page.fullRectPixels(150).size(), QImage::Format_RGB32);
 		card.setDotsPerMeterX(5906); // 150 dpi

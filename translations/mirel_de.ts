@@ -870,6 +870,209 @@
         <source>No plan: the %1.</source>
         <translation>Kein Plan: %1.</translation>
     </message>
+    <message>
+        <source>The f-number at which the blur at the nearest and farthest distance, defocus and diffraction together, is least; that blur, and against the circle of confusion</source>
+        <translation>Die Blendenzahl, bei der die Unschärfe an der nächsten und weitesten Entfernung, Defokus und Beugung zusammen, am kleinsten ist; diese Unschärfe, und im Vergleich zum Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>Sh&amp;arpest at:</source>
+        <translation>Am &amp;schärfsten bei:</translation>
+    </message>
+</context>
+<context>
+    <name>FocusStackWindow</name>
+    <message>
+        <source>Focus Stack</source>
+        <translation>Fokusstapel</translation>
+    </message>
+    <message>
+        <source>No plan: %1.</source>
+        <translation>Kein Plan: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Landschaft</translation>
+    </message>
+    <message>
+        <source>&amp;Macro</source>
+        <translation>&amp;Makro</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the plan shown as text</source>
+        <translation>Den gezeigten Plan als Text kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save CSV...</source>
+        <translation>CSV &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>Save the plan shown as CSV for a spreadsheet</source>
+        <translation>Den gezeigten Plan als CSV für eine Tabellenkalkulation speichern</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print the plan shown on one page</source>
+        <translation>Den gezeigten Plan auf eine Seite drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close the window (Esc)</source>
+        <translation>Fenster schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>The nearest distance that must be sharp, in the unit of the pages</source>
+        <translation>Die nächste Entfernung, die scharf sein muss, in der Einheit der Seiten</translation>
+    </message>
+    <message>
+        <source>The farthest distance that must be sharp, in the unit of the pages; inf for infinity</source>
+        <translation>Die weiteste Entfernung, die scharf sein muss, in der Einheit der Seiten; inf für unendlich</translation>
+    </message>
+    <message>
+        <source>How far each shot&apos;s zone reaches into the one before, in percent of its depth; 0: the zones just meet</source>
+        <translation>Wie weit der Bereich jeder Aufnahme in den vorigen reicht, in Prozent seiner Tiefe; 0: die Bereiche stoßen gerade aneinander</translation>
+    </message>
+    <message>
+        <source>Sharp from</source>
+        <translation>Scharf von</translation>
+    </message>
+    <message>
+        <source>&amp;Nearest distance:</source>
+        <translation>&amp;Nächste Entfernung:</translation>
+    </message>
+    <message>
+        <source>&amp;Farthest distance:</source>
+        <translation>&amp;Weiteste Entfernung:</translation>
+    </message>
+    <message>
+        <source>(inf: to infinity)</source>
+        <translation>(inf: bis unendlich)</translation>
+    </message>
+    <message>
+        <source>&amp;Overlap:</source>
+        <translation>Ü&amp;berlappung:</translation>
+    </message>
+    <message>
+        <source>% of a shot&apos;s depth</source>
+        <translation>% der Tiefe einer Aufnahme</translation>
+    </message>
+    <message>
+        <source>Shots</source>
+        <translation>Aufnahmen</translation>
+    </message>
+    <message>
+        <source>Number of shots</source>
+        <translation>Anzahl der Aufnahmen</translation>
+    </message>
+    <message>
+        <source>Shots: each one&apos;s focus distance and the zone it keeps sharp</source>
+        <translation>Aufnahmen: die Fokusentfernung jeder und der Bereich, den sie scharf hält</translation>
+    </message>
+    <message>
+        <source>Focus at</source>
+        <translation>Fokus auf</translation>
+    </message>
+    <message>
+        <source>Sharp to</source>
+        <translation>Scharf bis</translation>
+    </message>
+    <message>
+        <source>Shots:</source>
+        <translation>Aufnahmen:</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Motiv</translation>
+    </message>
+    <message>
+        <source>The magnification on the sensor: 1 for life size (1:1), 0.5 for 1:2</source>
+        <translation>Der Abbildungsmaßstab auf dem Sensor: 1 für natürliche Größe (1:1), 0.5 für 1:2</translation>
+    </message>
+    <message>
+        <source>The lens&apos;s exit over its entrance pupil diameter; 1 for a symmetric lens, as most macro lenses nearly are</source>
+        <translation>Der Durchmesser der Austritts- durch den der Eintrittspupille; 1 für ein symmetrisches Objektiv, wie es die meisten Makroobjektive fast sind</translation>
+    </message>
+    <message>
+        <source>The depth of the subject that must be sharp, front to back</source>
+        <translation>Die Tiefe des Motivs, die scharf sein muss, von vorn nach hinten</translation>
+    </message>
+    <message>
+        <source>How far each shot&apos;s depth reaches into the one before, in percent of its depth</source>
+        <translation>Wie weit die Tiefe jeder Aufnahme in die vorige reicht, in Prozent ihrer Tiefe</translation>
+    </message>
+    <message>
+        <source>&amp;the pages&apos; lens at their focus distance</source>
+        <translation>&amp;Objektiv der Seiten bei ihrer Fokusentfernung</translation>
+    </message>
+    <message>
+        <source>The magnification f / (s - f) of the pages&apos; focal length f at their focus distance s</source>
+        <translation>Der Abbildungsmaßstab f / (s - f) der Brennweite f der Seiten bei ihrer Fokusentfernung s</translation>
+    </message>
+    <message>
+        <source>Ma&amp;gnification:</source>
+        <translation>Abbildungsm&amp;aßstab:</translation>
+    </message>
+    <message>
+        <source>P&amp;upil magnification:</source>
+        <translation>&amp;Pupillenmaßstab:</translation>
+    </message>
+    <message>
+        <source>Subject &amp;depth:</source>
+        <translation>Motiv&amp;tiefe:</translation>
+    </message>
+    <message>
+        <source>O&amp;verlap:</source>
+        <translation>Überlappun&amp;g:</translation>
+    </message>
+    <message>
+        <source>Effective aperture:</source>
+        <translation>Effektive Blende:</translation>
+    </message>
+    <message>
+        <source>Depth per shot:</source>
+        <translation>Tiefe je Aufnahme:</translation>
+    </message>
+    <message>
+        <source>Rail step:</source>
+        <translation>Schlittenschritt:</translation>
+    </message>
+    <message>
+        <source>Save %1 as CSV</source>
+        <translation>%1 als CSV speichern</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
+    <message>
+        <source>Mirel</source>
+        <translation>Mirel</translation>
+    </message>
+    <message>
+        <source>The focus stack could not be saved as “%1”: %2.</source>
+        <translation>Der Fokusstapel konnte nicht als „%1“ gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Print %1</source>
+        <translation>%1 drucken</translation>
+    </message>
+    <message>
+        <source>The focus stack could not be printed: the printer “%1” did not accept it.</source>
+        <translation>Der Fokusstapel konnte nicht gedruckt werden: Der Drucker „%1“ hat ihn nicht angenommen.</translation>
+    </message>
 </context>
 <context>
     <name>HelpFindBar</name>
@@ -1125,6 +1328,10 @@
         <source>&amp;Copy Page Results</source>
         <translation>Seitenergebnisse k&amp;opieren</translation>
     </message>
+    <message>
+        <source>Focus &amp;Stack...</source>
+        <translation>Fokus&amp;stapel...</translation>
+    </message>
 </context>
 <context>
     <name>Menu bar</name>
@@ -1321,10 +1528,6 @@
 </context>
 <context>
     <name>TableFiles</name>
-    <message>
-        <source>the file could not be written</source>
-        <translation>die Datei konnte nicht geschrieben werden</translation>
-    </message>
     <message>
         <source>The depth of field table could not be saved as “%1”: %2.</source>
         <translation>Die Schärfentiefetabelle konnte nicht als „%1“ gespeichert werden: %2.</translation>

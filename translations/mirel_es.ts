@@ -824,11 +824,11 @@
     </message>
     <message>
         <source>&amp;Nearest distance:</source>
-        <translation>Distancia más &amp;cercana:</translation>
+        <translation>Distancia &amp;mínima:</translation>
     </message>
     <message>
         <source>&amp;Farthest distance:</source>
-        <translation>Distancia más &amp;lejana:</translation>
+        <translation>Distancia má&amp;xima:</translation>
     </message>
     <message>
         <source>Focus and aperture</source>
@@ -840,7 +840,7 @@
     </message>
     <message>
         <source>&amp;Smallest aperture:</source>
-        <translation>Diafragma más ce&amp;rrado:</translation>
+        <translation>&amp;Apertura mínima:</translation>
     </message>
     <message>
         <source>&amp;Whole stop:</source>
@@ -869,6 +869,209 @@
     <message>
         <source>No plan: the %1.</source>
         <translation>Sin plan: %1.</translation>
+    </message>
+    <message>
+        <source>The f-number at which the blur at the nearest and farthest distance, defocus and diffraction together, is least; that blur, and against the circle of confusion</source>
+        <translation>El número f con el que el desenfoque a las distancias más cercana y más lejana, desenfoque y difracción juntos, es mínimo; ese desenfoque, y frente al círculo de confusión</translation>
+    </message>
+    <message>
+        <source>Sh&amp;arpest at:</source>
+        <translation>Más &amp;nítido a:</translation>
+    </message>
+</context>
+<context>
+    <name>FocusStackWindow</name>
+    <message>
+        <source>Focus Stack</source>
+        <translation>Apilado de enfoque</translation>
+    </message>
+    <message>
+        <source>No plan: %1.</source>
+        <translation>Sin plan: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Paisaje</translation>
+    </message>
+    <message>
+        <source>&amp;Macro</source>
+        <translation>&amp;Macro</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy the plan shown as text</source>
+        <translation>Copiar el plan mostrado como texto</translation>
+    </message>
+    <message>
+        <source>&amp;Save CSV...</source>
+        <translation>&amp;Guardar CSV...</translation>
+    </message>
+    <message>
+        <source>Save the plan shown as CSV for a spreadsheet</source>
+        <translation>Guardar el plan mostrado como CSV para una hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print the plan shown on one page</source>
+        <translation>Imprimir el plan mostrado en una página</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Close the window (Esc)</source>
+        <translation>Cerrar la ventana (Esc)</translation>
+    </message>
+    <message>
+        <source>The nearest distance that must be sharp, in the unit of the pages</source>
+        <translation>La distancia más cercana que debe quedar nítida, en la unidad de las páginas</translation>
+    </message>
+    <message>
+        <source>The farthest distance that must be sharp, in the unit of the pages; inf for infinity</source>
+        <translation>La distancia más lejana que debe quedar nítida, en la unidad de las páginas; inf para infinito</translation>
+    </message>
+    <message>
+        <source>How far each shot&apos;s zone reaches into the one before, in percent of its depth; 0: the zones just meet</source>
+        <translation>Cuánto entra la zona de cada toma en la anterior, en porcentaje de su profundidad; 0: las zonas se tocan</translation>
+    </message>
+    <message>
+        <source>Sharp from</source>
+        <translation>Nítido desde</translation>
+    </message>
+    <message>
+        <source>&amp;Nearest distance:</source>
+        <translation>Distancia más c&amp;ercana:</translation>
+    </message>
+    <message>
+        <source>&amp;Farthest distance:</source>
+        <translation>Distancia más &amp;lejana:</translation>
+    </message>
+    <message>
+        <source>(inf: to infinity)</source>
+        <translation>(inf: hasta infinito)</translation>
+    </message>
+    <message>
+        <source>&amp;Overlap:</source>
+        <translation>&amp;Solapamiento:</translation>
+    </message>
+    <message>
+        <source>% of a shot&apos;s depth</source>
+        <translation>% de la profundidad de una toma</translation>
+    </message>
+    <message>
+        <source>Shots</source>
+        <translation>Tomas</translation>
+    </message>
+    <message>
+        <source>Number of shots</source>
+        <translation>Número de tomas</translation>
+    </message>
+    <message>
+        <source>Shots: each one&apos;s focus distance and the zone it keeps sharp</source>
+        <translation>Tomas: la distancia de enfoque de cada una y la zona que mantiene nítida</translation>
+    </message>
+    <message>
+        <source>Focus at</source>
+        <translation>Enfoque a</translation>
+    </message>
+    <message>
+        <source>Sharp to</source>
+        <translation>Nítido hasta</translation>
+    </message>
+    <message>
+        <source>Shots:</source>
+        <translation>Tomas:</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Sujeto</translation>
+    </message>
+    <message>
+        <source>The magnification on the sensor: 1 for life size (1:1), 0.5 for 1:2</source>
+        <translation>La ampliación en el sensor: 1 para tamaño real (1:1), 0.5 para 1:2</translation>
+    </message>
+    <message>
+        <source>The lens&apos;s exit over its entrance pupil diameter; 1 for a symmetric lens, as most macro lenses nearly are</source>
+        <translation>El diámetro de la pupila de salida del objetivo entre el de su pupila de entrada; 1 para un objetivo simétrico, como casi lo son la mayoría de los objetivos macro</translation>
+    </message>
+    <message>
+        <source>The depth of the subject that must be sharp, front to back</source>
+        <translation>La profundidad del sujeto que debe quedar nítida, de delante a atrás</translation>
+    </message>
+    <message>
+        <source>How far each shot&apos;s depth reaches into the one before, in percent of its depth</source>
+        <translation>Cuánto entra la profundidad de cada toma en la anterior, en porcentaje de su profundidad</translation>
+    </message>
+    <message>
+        <source>&amp;the pages&apos; lens at their focus distance</source>
+        <translation>el &amp;objetivo de las páginas a su distancia de enfoque</translation>
+    </message>
+    <message>
+        <source>The magnification f / (s - f) of the pages&apos; focal length f at their focus distance s</source>
+        <translation>La ampliación f / (s - f) de la focal f de las páginas a su distancia de enfoque s</translation>
+    </message>
+    <message>
+        <source>Ma&amp;gnification:</source>
+        <translation>&amp;Ampliación:</translation>
+    </message>
+    <message>
+        <source>P&amp;upil magnification:</source>
+        <translation>Ampliación de p&amp;upila:</translation>
+    </message>
+    <message>
+        <source>Subject &amp;depth:</source>
+        <translation>Profun&amp;didad del sujeto:</translation>
+    </message>
+    <message>
+        <source>O&amp;verlap:</source>
+        <translation>Solapamien&amp;to:</translation>
+    </message>
+    <message>
+        <source>Effective aperture:</source>
+        <translation>Diafragma efectivo:</translation>
+    </message>
+    <message>
+        <source>Depth per shot:</source>
+        <translation>Profundidad por toma:</translation>
+    </message>
+    <message>
+        <source>Rail step:</source>
+        <translation>Paso del carril:</translation>
+    </message>
+    <message>
+        <source>Save %1 as CSV</source>
+        <translation>Guardar el %1 como CSV</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tabla CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Mirel</source>
+        <translation>Mirel</translation>
+    </message>
+    <message>
+        <source>The focus stack could not be saved as “%1”: %2.</source>
+        <translation>No se pudo guardar el apilado como «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Print %1</source>
+        <translation>Imprimir la %1</translation>
+    </message>
+    <message>
+        <source>The focus stack could not be printed: the printer “%1” did not accept it.</source>
+        <translation>No se pudo imprimir el apilado: la impresora «%1» no lo aceptó.</translation>
     </message>
 </context>
 <context>
@@ -1125,6 +1328,10 @@
         <source>&amp;Copy Page Results</source>
         <translation>Copiar los &amp;resultados de la página</translation>
     </message>
+    <message>
+        <source>Focus &amp;Stack...</source>
+        <translation>&amp;Apilado de enfoque...</translation>
+    </message>
 </context>
 <context>
     <name>Menu bar</name>
@@ -1321,10 +1528,6 @@
 </context>
 <context>
     <name>TableFiles</name>
-    <message>
-        <source>the file could not be written</source>
-        <translation>no se pudo escribir el archivo</translation>
-    </message>
     <message>
         <source>The depth of field table could not be saved as “%1”: %2.</source>
         <translation>No se pudo guardar la tabla de profundidad de campo como «%1»: %2.</translation>

@@ -870,6 +870,209 @@
         <source>No plan: the %1.</source>
         <translation>Pas de plan : %1.</translation>
     </message>
+    <message>
+        <source>The f-number at which the blur at the nearest and farthest distance, defocus and diffraction together, is least; that blur, and against the circle of confusion</source>
+        <translation>L&apos;ouverture à laquelle le flou aux distances la plus proche et la plus lointaine, défocalisation et diffraction ensemble, est le plus faible ; ce flou, et face au cercle de confusion</translation>
+    </message>
+    <message>
+        <source>Sh&amp;arpest at:</source>
+        <translation>La plus &amp;nette à :</translation>
+    </message>
+</context>
+<context>
+    <name>FocusStackWindow</name>
+    <message>
+        <source>Focus Stack</source>
+        <translation>Empilement de mise au point</translation>
+    </message>
+    <message>
+        <source>No plan: %1.</source>
+        <translation>Pas de plan : %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Paysage</translation>
+    </message>
+    <message>
+        <source>&amp;Macro</source>
+        <translation>&amp;Macro</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Copy the plan shown as text</source>
+        <translation>Copier le plan affiché en texte</translation>
+    </message>
+    <message>
+        <source>&amp;Save CSV...</source>
+        <translation>Enregistrer en C&amp;SV...</translation>
+    </message>
+    <message>
+        <source>Save the plan shown as CSV for a spreadsheet</source>
+        <translation>Enregistrer le plan affiché en CSV pour un tableur</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Print the plan shown on one page</source>
+        <translation>Imprimer le plan affiché sur une page</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Close the window (Esc)</source>
+        <translation>Fermer la fenêtre (Échap)</translation>
+    </message>
+    <message>
+        <source>The nearest distance that must be sharp, in the unit of the pages</source>
+        <translation>La distance la plus proche qui doit être nette, dans l&apos;unité des pages</translation>
+    </message>
+    <message>
+        <source>The farthest distance that must be sharp, in the unit of the pages; inf for infinity</source>
+        <translation>La distance la plus lointaine qui doit être nette, dans l&apos;unité des pages ; inf pour l&apos;infini</translation>
+    </message>
+    <message>
+        <source>How far each shot&apos;s zone reaches into the one before, in percent of its depth; 0: the zones just meet</source>
+        <translation>Combien la zone de chaque vue empiète sur la précédente, en pourcentage de sa profondeur ; 0 : les zones se touchent</translation>
+    </message>
+    <message>
+        <source>Sharp from</source>
+        <translation>Net de</translation>
+    </message>
+    <message>
+        <source>&amp;Nearest distance:</source>
+        <translation>Distance la plus p&amp;roche :</translation>
+    </message>
+    <message>
+        <source>&amp;Farthest distance:</source>
+        <translation>Distance la plus &amp;lointaine :</translation>
+    </message>
+    <message>
+        <source>(inf: to infinity)</source>
+        <translation>(inf : à l&apos;infini)</translation>
+    </message>
+    <message>
+        <source>&amp;Overlap:</source>
+        <translation>C&amp;hevauchement :</translation>
+    </message>
+    <message>
+        <source>% of a shot&apos;s depth</source>
+        <translation>% de la profondeur d&apos;une vue</translation>
+    </message>
+    <message>
+        <source>Shots</source>
+        <translation>Vues</translation>
+    </message>
+    <message>
+        <source>Number of shots</source>
+        <translation>Nombre de vues</translation>
+    </message>
+    <message>
+        <source>Shots: each one&apos;s focus distance and the zone it keeps sharp</source>
+        <translation>Vues : la mise au point de chacune et la zone qu’elle garde nette</translation>
+    </message>
+    <message>
+        <source>Focus at</source>
+        <translation>Mise au point à</translation>
+    </message>
+    <message>
+        <source>Sharp to</source>
+        <translation>Net jusqu&apos;à</translation>
+    </message>
+    <message>
+        <source>Shots:</source>
+        <translation>Vues :</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Sujet</translation>
+    </message>
+    <message>
+        <source>The magnification on the sensor: 1 for life size (1:1), 0.5 for 1:2</source>
+        <translation>Le grandissement sur le capteur : 1 pour la taille réelle (1:1), 0.5 pour 1:2</translation>
+    </message>
+    <message>
+        <source>The lens&apos;s exit over its entrance pupil diameter; 1 for a symmetric lens, as most macro lenses nearly are</source>
+        <translation>Le diamètre de la pupille de sortie de l&apos;objectif sur celui de sa pupille d&apos;entrée ; 1 pour un objectif symétrique, comme le sont presque la plupart des objectifs macro</translation>
+    </message>
+    <message>
+        <source>The depth of the subject that must be sharp, front to back</source>
+        <translation>La profondeur du sujet qui doit être nette, de l&apos;avant à l&apos;arrière</translation>
+    </message>
+    <message>
+        <source>How far each shot&apos;s depth reaches into the one before, in percent of its depth</source>
+        <translation>Combien la profondeur de chaque vue empiète sur la précédente, en pourcentage de sa profondeur</translation>
+    </message>
+    <message>
+        <source>&amp;the pages&apos; lens at their focus distance</source>
+        <translation>l&apos;&amp;objectif des pages à leur mise au point</translation>
+    </message>
+    <message>
+        <source>The magnification f / (s - f) of the pages&apos; focal length f at their focus distance s</source>
+        <translation>Le grandissement f / (s - f) de la focale f des pages à leur distance de mise au point s</translation>
+    </message>
+    <message>
+        <source>Ma&amp;gnification:</source>
+        <translation>&amp;Grandissement :</translation>
+    </message>
+    <message>
+        <source>P&amp;upil magnification:</source>
+        <translation>Grandissement p&amp;upillaire :</translation>
+    </message>
+    <message>
+        <source>Subject &amp;depth:</source>
+        <translation>Pro&amp;fondeur du sujet :</translation>
+    </message>
+    <message>
+        <source>O&amp;verlap:</source>
+        <translation>Chevauchemen&amp;t :</translation>
+    </message>
+    <message>
+        <source>Effective aperture:</source>
+        <translation>Ouverture effective :</translation>
+    </message>
+    <message>
+        <source>Depth per shot:</source>
+        <translation>Profondeur par vue :</translation>
+    </message>
+    <message>
+        <source>Rail step:</source>
+        <translation>Pas du rail :</translation>
+    </message>
+    <message>
+        <source>Save %1 as CSV</source>
+        <translation>Enregistrer l&apos;%1 en CSV</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tableau CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Mirel</source>
+        <translation>Mirel</translation>
+    </message>
+    <message>
+        <source>The focus stack could not be saved as “%1”: %2.</source>
+        <translation>L&apos;empilement n&apos;a pas pu être enregistré sous « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Print %1</source>
+        <translation>Imprimer la %1</translation>
+    </message>
+    <message>
+        <source>The focus stack could not be printed: the printer “%1” did not accept it.</source>
+        <translation>L&apos;empilement n&apos;a pas pu être imprimé : l&apos;imprimante « %1 » l&apos;a refusé.</translation>
+    </message>
 </context>
 <context>
     <name>HelpFindBar</name>
@@ -1125,6 +1328,10 @@
         <source>&amp;Copy Page Results</source>
         <translation>Copier les &amp;résultats de la page</translation>
     </message>
+    <message>
+        <source>Focus &amp;Stack...</source>
+        <translation>&amp;Empilement de mise au point...</translation>
+    </message>
 </context>
 <context>
     <name>Menu bar</name>
@@ -1321,10 +1528,6 @@
 </context>
 <context>
     <name>TableFiles</name>
-    <message>
-        <source>the file could not be written</source>
-        <translation>le fichier n&apos;a pas pu être écrit</translation>
-    </message>
     <message>
         <source>The depth of field table could not be saved as “%1”: %2.</source>
         <translation>La table de profondeur de champ n&apos;a pas pu être enregistrée sous « %1 » : %2.</translation>

@@ -27,6 +27,9 @@ class ToolWindow : public QWidget
 public:
 	// Shows the window, or brings it to the front when it is shown.
 	void present();
+	// The help topic of F1 in the window where it depends on what the
+	// window shows; 0 for its row's own.
+	virtual int contextHelpTopic() const { return 0; }
 
 protected:
 	explicit ToolWindow(QWidget *parent);

@@ -64,6 +64,24 @@ struct Remembered {
 	double circlePixels = 0.0;
 	double circlePixelFactor = kPixelFactor;
 
+	// The Focus Stack window: whether it shows the macro stack rather than
+	// the landscape one. The landscape stack's nearest and farthest
+	// distances in mm, whether the far one is infinity instead, and its
+	// overlap in percent of a shot's depth. The macro stack's magnification
+	// (or whether it is the pages' lens at their focus distance), the lens's
+	// pupil magnification, the subject's depth in mm and the overlap.
+	WindowPlace stackPlace;
+	bool stackMacro = false;
+	double stackNear = 1000.0;
+	double stackFar = 10000.0;
+	bool stackToInfinity = true;
+	double stackOverlap = 0.0;
+	double stackMagnification = 1.0;
+	bool stackMagnificationFromPages = false;
+	double stackPupil = 1.0;
+	double stackDepth = 10.0;
+	double stackMacroOverlap = 20.0;
+
 	bool operator==(const Remembered &) const = default;
 };
 

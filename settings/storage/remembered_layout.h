@@ -72,6 +72,7 @@ inline constexpr std::string_view kTableWindowKey = "Windows\\DepthOfFieldTable"
 inline constexpr std::string_view kPlannerWindowKey = "Windows\\FocusPlanner";
 inline constexpr std::string_view kCameraWindowKey = "Windows\\Camera";
 inline constexpr std::string_view kCircleWindowKey = "Windows\\CircleOfConfusion";
+inline constexpr std::string_view kStackWindowKey = "Windows\\FocusStack";
 // Beside FilmSizes\0 to FilmSizes\9, the camera of each, by the same number.
 inline constexpr std::string_view kFilmCamerasKey = "FilmSizeCameras";
 
@@ -99,6 +100,22 @@ inline constexpr RememberedValue kRememberedLayout[] = {
 	// across the frame; 0: none typed
 	{ kCircleWindowKey, "Pixels", kRegSz, &Remembered::circlePixels },
 	{ kCircleWindowKey, "PixelFactor", kRegSz, &Remembered::circlePixelFactor },
+	{ kStackWindowKey, "Place", kRegSz, &Remembered::stackPlace },
+	{ kStackWindowKey, "Macro", kRegDword, &Remembered::stackMacro },
+	// mm
+	{ kStackWindowKey, "Near", kRegSz, &Remembered::stackNear },
+	// mm, kept also while the far distance is infinity
+	{ kStackWindowKey, "Far", kRegSz, &Remembered::stackFar },
+	{ kStackWindowKey, "ToInfinity", kRegDword, &Remembered::stackToInfinity },
+	// percent of a shot's depth
+	{ kStackWindowKey, "Overlap", kRegSz, &Remembered::stackOverlap },
+	{ kStackWindowKey, "Magnification", kRegSz, &Remembered::stackMagnification },
+	{ kStackWindowKey, "MagnificationFromPages", kRegDword, &Remembered::stackMagnificationFromPages },
+	{ kStackWindowKey, "Pupil", kRegSz, &Remembered::stackPupil },
+	// mm
+	{ kStackWindowKey, "Depth", kRegSz, &Remembered::stackDepth },
+	// percent of a shot's depth
+	{ kStackWindowKey, "MacroOverlap", kRegSz, &Remembered::stackMacroOverlap },
 	// the camera's full name, or empty
 	{ kFilmCamerasKey, "0", kRegSz, FilmCameraItem{ &Remembered::filmCameras, 0 } },
 	{ kFilmCamerasKey, "1", kRegSz, FilmCameraItem{ &Remembered::filmCameras, 1 } },

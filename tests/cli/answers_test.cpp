@@ -38,7 +38,6 @@ TEST_F(Answers, DistancesMayBeInfinite)
 	expectAnswers({
 		{ with({ "dof", "--distance", "inf" }), kDone,
 		  "Near:  10.416667 m\nFar:   infinity\nTotal: infinite\n" },
-		{ with({ "dof", "--distance", "Infinity" }), kDone, "Near:  10.416667 m\n" },
 		{ with({ "dof", "--distance", "inf", "--unit", "ft" }), kDone, "Near:  34.175416 ft\n" },
 		{ with({ "dof", "--distance", "inf", "--output", "json" }), kDone, "\"distance_mm\": null" },
 		{ { "dof", "--distance", "inf", "--focal", "0" }, kUnusable, "Near:  n/a" },
@@ -55,15 +54,45 @@ TEST_F(Answers, DistancesMayBeInfinite)
 	});
 }
 
-TEST_F(Answers, LengthsInFeetAndInches)
+// Stacks and the sharpest aperture, by hand. Macro at m = 1, f/16, P = 1,
+// c = 0.03 mm: Ne = 16 × (1 + 1/1) = 32, one shot holds 2 × 0.03 × 32 / 1² =
+// 1.92 mm, steps of 1.92 × (1 − 0.2) = 1.536 mm, and 1.92 + 6 × 1.536 ≥ 10 mm
+// > 1.92 + 5 × 1.536: 7 shots. Landscape at 24 mm, f/8, c = 0.03 mm: H =
+// 2400 mm; focused at 1000 × 2376 / 1400 = 1697 mm the zone is 1000 to
+// 5604 mm, then H + f = 2424 mm holds 1212 mm to infinity. Sharpest for
+// 24 mm from 1.5 m to infinity, focused at 3 m: defocus 24² / (3000 − 24) =
+// 0.19355 mm / N at both ends, diffraction 2.44 × 0.00055 = 0.001342 mm × N,
+// least at N = √(0.19355 / 0.001342) = 12.01, where the blur is
+// √(2 × 0.19355 × 0.001342) = 0.0228 mm, 0.0228 / 0.03 = 0.76 × the circle.
+TEST_F(Answers, StacksAndTheSharpestAperture)
 {
-	// 6 ft 6 in is 1981.2 mm, so 100 / (1981.2 - 100) = 0.053158; 5 ft 10 in
-	// is 1778 mm.
+	const std::vector<std::string> landscape{ "stack", "--near",     "1m", "--far", "inf", "--focal",
+						  "24",    "--aperture", "8",  "--coc", "0.03" };
+	const auto with = [](std::vector<std::string> args, std::initializer_list<std::string> more) {
+		args.insert(args.end(), more);
+		return args;
+	};
 	expectAnswers({
-		{ { "mag", "--focal", "100", "--distance", "6ft6in" }, kDone, "0.053158" },
-		{ { "mag", "--focal", "100", "--distance", "6'6\"" }, kDone, "0.053158" },
-		{ { "mag", "--focal", "100", "--distance", "6ft 6in" }, kDone, "0.053158" },
-		{ { "plan", "--near", "5' 10\"", "--far", "inf", "--output", "csv" }, kDone, ",1778," },
+		{ { "stack", "--magnification", "1", "--aperture", "16", "--coc", "0.03", "--depth", "10mm",
+		    "--overlap", "20%" },
+		  kDone,
+		  "Effective aperture: f/32\nDepth per shot:     1.920 mm\nRail step:          1.536 mm\n"
+		  "Shots:              7 shots\n" },
+		{ { "stack", "--focal", "48", "--distance", "96mm", "--aperture", "16", "--coc", "0.03", "--depth",
+		    "1cm", "--overlap", "20" },
+		  kDone,
+		  "Shots:              7 shots\n" },
+		{ landscape, kDone, "1 of 2  1.70 m    1.00 m      5.60 m\n2 of 2  2.42 m    1.21 m      infinity\n" },
+		{ with(landscape, { "--output", "csv" }), kDone, ",2,2424,1212,inf\n" },
+		{ with(landscape, { "--overlap", "100" }), kUnusable, "Shots:      n/a\n" },
+		{ { "stack", "--near", "1m", "--far", "0.5m" }, kUnusable, "Focus at:   n/a\n" },
+		{ { "stack", "--magnification", "1", "--near", "1m", "--depth", "10" }, kRefused, "" },
+		{ { "stack", "--magnification", "1" }, kRefused, "" },
+		{ { "stack", "--magnification", "0", "--depth", "10" }, kUnusable, "Effective aperture: n/a\n" },
+		{ { "plan", "--focal", "24", "--coc", "0.03", "--near", "1.5m", "--far", "inf" },
+		  kDone,
+		  "Sharpest at:       f/12.01\nBlur there:        22.8 \xC2\xB5m\n"
+		  "That is:           0.76 \xC3\x97 the circle of confusion\n" },
 	});
 }
 
@@ -84,7 +113,7 @@ TEST_F(Answers, AbsurdMagnitudesReadAsNumbersOrNotAvailable)
 		if (command.name == "cameras")
 			continue; // finds cameras by name: there is no number to take
 		std::vector<std::string> base{ std::string(command.name) };
-		if (command.name == "plan")
+		if (command.name == "plan" || command.name == "stack")
 			base.insert(base.end(), { "--near", "2m", "--far", "inf" });
 		for (const std::string_view argument : command.arguments)
 			base.push_back(argument == "STOPS" ? "1" : "2.8");

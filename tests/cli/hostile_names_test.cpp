@@ -29,7 +29,7 @@ Report answer(std::string_view name, const CalcSettings &settings, Given given =
 {
 	const auto &all = commands();
 	const auto command = std::find_if(all.begin(), all.end(), [&](const Command &c) { return c.name == name; });
-	if (name == "plan")
+	if (name == "plan" || name == "stack")
 		given.options.insert({ { "--near", "2m" }, { "--far", "inf" } });
 	return command->run(given, settings);
 }

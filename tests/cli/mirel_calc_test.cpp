@@ -45,7 +45,6 @@ TEST_F(MirelCalc, BadInputIsRefusedNamingTheOptionWithNothingOnStdout)
 		     { { "plan", "--near", "1.5m" }, "--far: a farthest distance is needed" },
 		     { { "depth" }, "'depth' is not a command; use stops, fnumber, dof," },
 		     // The nearest name to one mistyped.
-		     { { "dof", "--focla", "50" }, "'--focla' is not an option of dof; did you mean --focal?\n" },
 		     { { "dof", "--aperure=8" }, "'--aperure' is not an option of dof; did you mean --aperture?\n" },
 		     { { "table", "--dist", "1m" }, "'--dist' is not an option of table; did you mean --distances?\n" },
 		     { { "--uint", "ft", "plan" }, "'--uint' is not an option of plan; did you mean --unit?\n" },
@@ -144,14 +143,7 @@ TEST_F(MirelCalc, TableAsCsvHasARowPerApertureAndDistance)
 	const Outcome outcome = calc({ "table", "--focal", "35", "--coc", "0.03", "--apertures", "2.8,4,f/5.6",
 				       "--distances", "1m, 2m,3 m,5m", "--output", "csv" });
 	ASSERT_EQ(outcome.status, kDone) << outcome.err;
-	std::vector<std::vector<std::string>> lines;
-	std::istringstream text(outcome.out);
-	for (std::string line; std::getline(text, line);) {
-		auto &cells = lines.emplace_back();
-		std::istringstream row(line);
-		for (std::string cell; std::getline(row, cell, ',');)
-			cells.push_back(cell);
-	}
+	const auto lines = csvRows(outcome.out);
 	ASSERT_EQ(lines.size(), 1u + 3 * 4);
 	EXPECT_EQ(lines[0], (std::vector<std::string>{ "focal_length_mm", "coc_mm", "aperture", "distance_mm",
 						       "near_mm", "far_mm", "hyperfocal_mm" }));

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/optics.h"
-
 namespace mirel {
 namespace {
 
@@ -44,12 +42,6 @@ TEST(CircleOfConfusion, EachRuleGivesItsCircle)
 		EXPECT_NEAR(row.result.coc.value, row.mm, 5e-7) << row.rule;
 		EXPECT_EQ(row.result.coc.text, row.text) << row.rule;
 	}
-}
-
-TEST(CircleOfConfusion, TheClassicRuleIsThePagesSuggestion)
-{
-	for (const auto &[w, h] : { std::pair{ 36.0, 24.0 }, std::pair{ 17.3, 13.0 }, std::pair{ 56.0, 69.5 } })
-		EXPECT_EQ(diagonalRuleCoC(w, h, DiagonalRule::Classic).coc.value, suggestedCoC(w, h)) << w << "x" << h;
 }
 
 TEST(CircleOfConfusion, UnusableInputsGiveNotAvailableWithTheReason)

@@ -76,10 +76,7 @@ TEST_F(DecimalComma, ResultsOfCommaInputsArePointDecimal)
 
 TEST_F(DecimalComma, TheDefaultsDialogReadsIt)
 {
-	struct NoHost : DialogHost {
-		void showHelpTopic(int) override {}
-		void runModal(DialogModel &) override {}
-	} host;
+	NoHost host;
 	DefaultsDlg dialog;
 	HeadlessDialog run(dialog, host);
 	run.controls().type(ids::defaults::Aperture, "5,6");

@@ -2,14 +2,12 @@
 #include <cctype>
 #include <set>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "resources/control_ids.h"
 #include "resources/menu.h"
 #include "resources/pages.h"
-#include "testing/pages_by_index.h"
 
 namespace mirel::resources {
 namespace {
@@ -31,24 +29,7 @@ TEST(MainMenu, ShowItemsAndCtrlDigitsShowThePagesInOrder)
 		EXPECT_EQ(key.command, cmd::ShowFirstPage + page) << key.key;
 		EXPECT_EQ(key.key, '1' + page);
 		EXPECT_FALSE(key.shift);
-		// Named by the first word of the page's tab title, with the
-		// accelerator's key after the tab.
-		const std::string &caption = testing::pageTemplate(page).caption;
-		EXPECT_EQ(item.text.rfind(caption.substr(0, caption.find(' ')), 0), 0u) << item.text << ", " << caption;
-		std::string shortcut = item.text.substr(std::min(item.text.find('\t'), item.text.size()));
-		std::erase(shortcut, '&');
-		EXPECT_EQ(shortcut, std::string("\tCtrl-") + key.key) << item.text;
 	}
-}
-
-// The Tools menu's items with their keys are the running program's test
-// (ToolWindows), which sees the tool windows joined to them.
-TEST(MainMenu, ToolsFollowSettings)
-{
-	std::vector<std::string> titles;
-	for (const Menu &menu : mainMenu())
-		titles.push_back(menu.title);
-	EXPECT_EQ(titles, (std::vector<std::string>{ "&Program", "S&how", "&Settings", "&Tools", "&Help" }));
 }
 
 TEST(MainMenu, EachItemHasItsOwnCommandAndMnemonic)

@@ -18,13 +18,6 @@ namespace {
 using namespace std::chrono_literals;
 using namespace testing;
 
-struct stat statusOf(const std::string &path)
-{
-	struct stat status {};
-	EXPECT_EQ(::stat(path.c_str(), &status), 0) << path;
-	return status;
-}
-
 // A number or name as stored in the settings file's text.
 std::string storedText(const std::string &text, const std::string &name)
 {

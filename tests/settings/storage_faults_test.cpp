@@ -75,13 +75,6 @@ std::optional<int> storedMarker(const std::string &path)
 	return static_cast<int>(*markers.begin());
 }
 
-struct stat statusOf(const std::string &path)
-{
-	struct stat status {};
-	EXPECT_EQ(::stat(path.c_str(), &status), 0) << path;
-	return status;
-}
-
 // Runs body in a child process: its exit code (-1 when killed, 77 when
 // body could not make what it needed) and the boxes it showed.
 struct ChildRun {

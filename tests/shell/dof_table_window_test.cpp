@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPageSize>
 #include <QPainter>
 #include <QProcess>
 #include <QTableView>
@@ -35,12 +36,6 @@ namespace {
 namespace cmd = ids::command;
 namespace page = ids::page;
 
-QString cell(const DofTableWindow &table, int row, int column, Qt::Orientation header = {})
-{
-	const QAbstractItemModel *model = table.findChild<QTableView *>(QStringLiteral("dofTableView"))->model();
-	return (header ? model->headerData(row, header) : model->index(row, column).data()).toString();
-}
-
 // The window shows the table of the pages, following a change on a page,
 // and Ctrl+C copies it whole; Ctrl+Shift+C copies the page in front. (How
 // the table follows each change is the table model's test.)
@@ -62,8 +57,8 @@ TEST(DofTableWindow, ShowsThePagesTableAndCopiesItAndThePageResults)
 	EXPECT_EQ(table.windowTitle(), "Depth of Field Table");
 	ui::QtUserActions(page).type(page::Aperture, "8");
 	QApplication::processEvents(); // the window follows once the loop turns
-	EXPECT_EQ(cell(table, table.table().currentRow(), 0, Qt::Vertical), "f/8");
-	EXPECT_EQ(cell(table, 0, table.table().columnCount()), QString::fromStdString(table.table().hyperfocalText(0)));
+	const QAbstractItemModel *grid = table.findChild<QTableView *>(QStringLiteral("dofTableView"))->model();
+	EXPECT_EQ(grid->headerData(table.table().currentRow(), Qt::Vertical).toString(), "f/8");
 	EXPECT_EQ(table.findChild<QLabel *>(QStringLiteral("dofHeader"))->text().toStdString(),
 		  table.table().headerLine());
 

@@ -60,6 +60,8 @@ void expectShowsThePlan(const FocusPlannerWindow &planner)
 	EXPECT_EQ(child<QRadioButton>(planner, "plannerWholeStop").text().toStdString(), text("whole_stop"));
 	EXPECT_EQ(child<QRadioButton>(planner, "plannerThirdStop").text().toStdString(), text("third_stop"));
 	EXPECT_EQ(child<QLabel>(planner, "plannerDiffraction").text().toStdString(), text("diffraction"));
+	EXPECT_EQ(field("plannerSharpest"),
+		  text("sharpest") + ", blur " + text("sharpest_blur") + ", " + text("sharpest_blur_to_coc"));
 }
 
 // Its key takes none the desktop uses for a standard action (Print, Find,

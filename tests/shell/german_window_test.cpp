@@ -21,13 +21,14 @@
 namespace mirel::testing {
 namespace {
 
-QStringList textsOf(const QList<QAction *> &actions)
+// The items' texts without their shortcuts, one " | " between them.
+std::string textsOf(const QList<QAction *> &actions)
 {
 	QStringList texts;
 	for (const QAction *action : actions)
 		if (!action->isSeparator())
 			texts << action->text().section(u'\t', 0, 0);
-	return texts;
+	return texts.join(QStringLiteral(" | ")).toStdString();
 }
 
 const QMenu &menuTitled(const MirelDlg &window, const QString &title)
@@ -45,19 +46,18 @@ TEST(German, TheMenusTabsAndDepthOfFieldPageReadGermanAndComputeAsInEnglish)
 	FakeStorage storage;
 	const auto window = openWindow(storage);
 
+	const std::string pages = "Blendenzahlen | Schärfentiefe | Hyperfokale Distanz | Bildfeld | Bildwinkel | "
+				  "Abbildungsmaßstab | Spotmessung";
 	EXPECT_EQ(textsOf(window->menuBar()->actions()),
-		  QStringList({ "&Programm", "&Anzeigen", "&Einstellungen", "&Werkzeuge", "&Hilfe" }));
-	EXPECT_EQ(textsOf(menuTitled(*window, "&Anzeigen").actions()),
-		  QStringList({ "Blendenzahlen", "Schärfentiefe", "Hyperfokale Distanz", "Bildfeld", "Bildwinkel",
-				"Abbildungsmaßstab", "Spotmessung" }));
+		  "&Programm | &Anzeigen | &Einstellungen | &Werkzeuge | &Hilfe");
+	EXPECT_EQ(textsOf(menuTitled(*window, "&Anzeigen").actions()), pages);
 	EXPECT_EQ(textsOf(menuTitled(*window, "&Werkzeuge").actions()),
-		  QStringList({ "Schärfentiefe&tabelle...", "Seitenergebnisse k&opieren", "Fokus&planer...",
-				"&Kamera...", "&Zerstreuungskreis..." }));
+		  "Schärfentiefe&tabelle... | Seitenergebnisse k&opieren | Fokus&planer... | &Kamera... | "
+		  "&Zerstreuungskreis... | Fokus&stapel...");
 	QStringList tabs;
 	for (int tab = 0; tab < window->sheet().count(); ++tab)
 		tabs << window->sheet().tabText(tab);
-	EXPECT_EQ(tabs, QStringList({ "Blendenzahlen", "Schärfentiefe", "Hyperfokale Distanz", "Bildfeld", "Bildwinkel",
-				      "Abbildungsmaßstab", "Spotmessung" }));
+	EXPECT_EQ(tabs.join(QStringLiteral(" | ")).toStdString(), pages);
 
 	window->showPage(kDepthOfField);
 	ui::QtControls &page = *window->sheet().controls(kDepthOfField);

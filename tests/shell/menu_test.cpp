@@ -132,6 +132,7 @@ TEST(Menus, ItemsAreNamedWithoutTheirShortcutText)
 						    "Focus Planner... = Ctrl+Shift+P\n"
 						    "Camera... = Ctrl+Shift+M\n"
 						    "Circle of Confusion... = Ctrl+Shift+I\n"
+						    "Focus Stack... = Ctrl+Shift+K\n"
 						    "Contents = Alt+C\n"
 						    "Context = F1\n"
 						    "About... = Alt+A");

@@ -4,6 +4,7 @@
 // screen and scale the test runs.
 
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -67,7 +68,9 @@ TEST(ToolWindowLayout, NothingIsClippedWithTheLongestTextsInLightAndDark)
 			QWidget &planner = window->toolWindow(ids::command::FocusPlanner);
 			auto &camera = window->toolWindow<CameraChooserWindow>(ids::command::Camera);
 			QWidget &circle = window->toolWindow(ids::command::CircleOfConfusion);
-			for (QWidget *tool : { &table, &planner, static_cast<QWidget *>(&camera), &circle })
+			QWidget &stack = window->toolWindow(ids::command::FocusStack);
+			auto *stackModes = stack.findChild<QTabWidget *>(QStringLiteral("stackModes"));
+			for (QWidget *tool : { &table, &planner, static_cast<QWidget *>(&camera), &circle, &stack })
 				tool->show();
 			QApplication::processEvents();
 			useStressingSettings(unit);
@@ -76,15 +79,19 @@ TEST(ToolWindowLayout, NothingIsClippedWithTheLongestTextsInLightAndDark)
 			QTest::keyClicks(&camera.cameras().searchField(), QStringLiteral("mode"));
 			FilmFormatsDialog formats({}, window.get());
 			formats.show();
-			const std::initializer_list<const QWidget *> shownWindows = { &table, &planner, &camera,
-										      &circle, &formats };
+			const std::initializer_list<const QWidget *> shownWindows = { &table,  &planner, &camera,
+										      &circle, &stack,   &formats };
 			for (const auto &[name, palette] :
 			     { std::pair{ "light", ui::lightPalette() }, { "dark", ui::darkPalette() } }) {
 				QApplication::setPalette(palette);
-				for (const QWidget *shown : shownWindows)
-					EXPECT_EQ(problemsOf(*shown), "")
-						<< shown->objectName().toStdString() << ", " << name << ", unit "
-						<< static_cast<int>(unit);
+				// The focus stack's landscape tab, then its macro tab.
+				for (const int mode : { 0, 1 }) {
+					stackModes->setCurrentIndex(mode);
+					for (const QWidget *shown : shownWindows)
+						EXPECT_EQ(problemsOf(*shown), "")
+							<< shown->objectName().toStdString() << ", " << name
+							<< ", unit " << static_cast<int>(unit) << ", mode " << mode;
+				}
 			}
 			QApplication::setPalette(before);
 
@@ -97,6 +104,8 @@ TEST(ToolWindowLayout, NothingIsClippedWithTheLongestTextsInLightAndDark)
 			for (const auto &[window, field, typed] : { std::tuple<QWidget *, const char *, const char *>{
 									    &table, "dofDistances", "1, 1.5, far" },
 								    { &planner, "plannerNear", "0.01" },
+								    { &stack, "stackNear", "0.01" },
+								    { &stack, "stackMacroOverlap", "100" },
 								    { &circle, "circleViewing", "far" },
 								    { &circle, "circlePixels", "none" },
 								    { &camera, "cameraSearch", "hasselblad xpan" } }) {
@@ -106,7 +115,11 @@ TEST(ToolWindowLayout, NothingIsClippedWithTheLongestTextsInLightAndDark)
 				QTest::keyClick(edit, Qt::Key_Return);
 			}
 			for (const QWidget *shown : shownWindows)
-				EXPECT_EQ(problemsOf(*shown), "") << shown->objectName().toStdString() << " saying why";
+				for (const int mode : { 0, 1 }) {
+					stackModes->setCurrentIndex(mode);
+					EXPECT_EQ(problemsOf(*shown), "")
+						<< shown->objectName().toStdString() << " saying why";
+				}
 		}
 	}
 }

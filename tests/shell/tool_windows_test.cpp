@@ -32,13 +32,15 @@ TEST(ToolWindows, TheToolsMenuShowsThemAmongItsItemsAndTheyCloseWithTheMainWindo
 						  "&Copy Page Results\tCtrl+Shift+C = Ctrl+Shift+C\n"
 						  "Focus &Planner...\tCtrl+Shift+P = Ctrl+Shift+P\n"
 						  "Ca&mera...\tCtrl+Shift+M = Ctrl+Shift+M\n"
-						  "C&ircle of Confusion...\tCtrl+Shift+I = Ctrl+Shift+I");
+						  "C&ircle of Confusion...\tCtrl+Shift+I = Ctrl+Shift+I\n"
+						  "Focus &Stack...\tCtrl+Shift+K = Ctrl+Shift+K");
 
 	// Each by its key, then its menu item again; F1 in it shows its topic.
 	const std::map<int, int> topics = { { ids::command::DepthOfFieldTable, ids::help::DepthOfFieldTable },
 					    { ids::command::FocusPlanner, ids::help::FocusPlanner },
 					    { ids::command::Camera, ids::help::CameraChooser },
-					    { ids::command::CircleOfConfusion, ids::help::CircleOfConfusion } };
+					    { ids::command::CircleOfConfusion, ids::help::CircleOfConfusion },
+					    { ids::command::FocusStack, ids::help::FocusStackLandscape } };
 	EXPECT_TRUE(window->findChildren<ui::ToolWindow *>().isEmpty()) << "built before it was asked for";
 	QList<ui::ToolWindow *> opened;
 	for (const ToolWindowRow &row : toolWindowRows()) {

@@ -112,8 +112,8 @@ TEST(LayoutCheck, ReportsAClippedLabelAndAnOverlapAndNothingOnAGoodWindow)
 	QtControls badSurface(bad, log);
 	const std::vector<std::string> problems = layoutProblems(badSurface, bad);
 	EXPECT_EQ(problems.size(), 2u) << ::testing::PrintToString(problems);
-	for (const std::string start : { "label \"A label far too long for its place :\" is clipped: text needs ",
-					 "edit box 100 overlaps edit box 101" })
+	for (const std::string start :
+	     { "\"A label far too long for its place :\" is clipped: text needs ", "control 100 overlaps control 101" })
 		EXPECT_EQ(std::ranges::count_if(problems, [&](const std::string &p) { return p.starts_with(start); }),
 			  1)
 			<< start;
