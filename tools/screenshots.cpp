@@ -45,8 +45,8 @@
 #include "shell/page_sheet.h"
 #include "shell/qt_dialog_host.h"
 #include "testing_qt/palettes.h"
-#include "ui_qt/translation.h"
 #include "ui_qt/paper.h"
+#include "ui_qt/translation.h"
 
 namespace {
 
