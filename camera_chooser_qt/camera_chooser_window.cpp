@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,14 +23,15 @@ CameraChooserWindow::CameraChooserWindow(std::function<void()> help, std::functi
 					 QWidget *parent)
 	: ToolWindow(parent), help_(std::move(help)), showPage_(std::move(showPage)), header_(new QLabel(this)),
 	  cameras_(new CameraList(this)), rule_(ruleBox(this)),
-	  use_(new QPushButton(QStringLiteral("&Use for the pages"), this))
+	  use_(new QPushButton(QCoreApplication::translate("CameraChooserWindow", "&Use for the pages"), this))
 {
 	setObjectName(QStringLiteral("cameraChooserWindow"));
-	setWindowTitle(QStringLiteral("Camera"));
+	setWindowTitle(QCoreApplication::translate("CameraChooserWindow", "Camera"));
 	header_->setObjectName(QStringLiteral("cameraHeader"));
 	header_->setWordWrap(true);
 	use_->setObjectName(QStringLiteral("cameraUse"));
-	use_->setToolTip(QStringLiteral("Fill the pages' format with the camera chosen and compute with it (Enter)"));
+	use_->setToolTip(QCoreApplication::translate(
+		"CameraChooserWindow", "Fill the pages' format with the camera chosen and compute with it (Enter)"));
 
 	connect(cameras_, &CameraList::chosen, this, &CameraChooserWindow::useCurrent);
 	connect(cameras_, &CameraList::currentChanged, this, [this] { use_->setEnabled(cameras_->current()); });
@@ -37,18 +39,18 @@ CameraChooserWindow::CameraChooserWindow(std::function<void()> help, std::functi
 	cameras_->setRule(ruleOf(*rule_));
 	connect(use_, &QPushButton::clicked, this, &CameraChooserWindow::useCurrent);
 
-	auto *searchLabel = new QLabel(QStringLiteral("&Search:"), this);
+	auto *searchLabel = new QLabel(QCoreApplication::translate("CameraChooserWindow", "&Search:"), this);
 	searchLabel->setBuddy(&cameras_->searchField());
-	auto *ruleLabel = new QLabel(QStringLiteral("Ci&rcle of confusion:"), this);
+	auto *ruleLabel = new QLabel(QCoreApplication::translate("CameraChooserWindow", "Ci&rcle of confusion:"), this);
 	ruleLabel->setBuddy(rule_);
 	auto *form = new QFormLayout;
 	form->addRow(ruleLabel, rule_);
 
-	auto *helpButton = new QPushButton(QStringLiteral("&Help"), this);
+	auto *helpButton = new QPushButton(QCoreApplication::translate("CameraChooserWindow", "&Help"), this);
 	helpButton->setObjectName(QStringLiteral("cameraHelp"));
-	auto *closeButton = new QPushButton(QStringLiteral("Close"), this);
+	auto *closeButton = new QPushButton(QCoreApplication::translate("CameraChooserWindow", "Close"), this);
 	closeButton->setObjectName(QStringLiteral("cameraClose"));
-	closeButton->setToolTip(QStringLiteral("Close the window (Esc)"));
+	closeButton->setToolTip(QCoreApplication::translate("CameraChooserWindow", "Close the window (Esc)"));
 	auto *escape = new QAction(this);
 	escape->setShortcut(QKeySequence(Qt::Key_Escape));
 	addAction(escape);

@@ -1,6 +1,7 @@
 #include "camera_chooser_qt/camera_dialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -16,10 +17,10 @@ CameraDialog::CameraDialog(const QString &purpose, Rule rule, std::function<void
 	: QDialog(parent), cameras_(new CameraList(this))
 {
 	setObjectName(QStringLiteral("cameraDialog"));
-	setWindowTitle(QStringLiteral("Camera"));
+	setWindowTitle(QCoreApplication::translate("CameraDialog", "Camera"));
 	auto *header = new QLabel(purpose, this);
 	header->setWordWrap(true);
-	auto *searchLabel = new QLabel(QStringLiteral("&Search:"), this);
+	auto *searchLabel = new QLabel(QCoreApplication::translate("CameraDialog", "&Search:"), this);
 	searchLabel->setBuddy(&cameras_->searchField());
 
 	auto *buttons =
@@ -43,7 +44,8 @@ CameraDialog::CameraDialog(const QString &purpose, Rule rule, std::function<void
 		rule_ = ruleBox(this);
 		connect(rule_, &QComboBox::currentIndexChanged, this, [this] { cameras_->setRule(this->rule()); });
 		cameras_->setRule(this->rule());
-		auto *ruleLabel = new QLabel(QStringLiteral("Ci&rcle of confusion:"), this);
+		auto *ruleLabel =
+			new QLabel(QCoreApplication::translate("CameraDialog", "Ci&rcle of confusion:"), this);
 		ruleLabel->setBuddy(rule_);
 		auto *form = new QFormLayout;
 		form->addRow(ruleLabel, rule_);

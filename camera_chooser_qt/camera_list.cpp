@@ -30,23 +30,29 @@ CameraList::CameraList(QWidget *parent)
 	: QWidget(parent), search_(new QLineEdit(this)), message_(new QLabel(this)), list_(new QTreeWidget(this))
 {
 	search_->setObjectName(QStringLiteral("cameraSearch"));
-	search_->setPlaceholderText(QStringLiteral("maker and model: 7d, z6, x-t3, rx100"));
-	search_->setAccessibleName(QStringLiteral("Search cameras"));
+	search_->setPlaceholderText(
+		QCoreApplication::translate("CameraChooserWindow", "maker and model: 7d, z6, x-t3, rx100"));
+	search_->setAccessibleName(QCoreApplication::translate("CameraChooserWindow", "Search cameras"));
 	search_->setClearButtonEnabled(true);
 	search_->installEventFilter(this);
 	message_->setObjectName(QStringLiteral("cameraMessage"));
 	message_->setWordWrap(true);
 	message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 	list_->setObjectName(QStringLiteral("cameraList"));
-	list_->setAccessibleName(QStringLiteral("Cameras"));
+	list_->setAccessibleName(QCoreApplication::translate("CameraChooserWindow", "Cameras"));
 	list_->setRootIsDecorated(false);
 	list_->setUniformRowHeights(true);
 	list_->setAllColumnsShowFocus(true);
-	list_->setHeaderLabels({ QStringLiteral("Camera"), QStringLiteral("Frame"), QStringLiteral("Crop"),
-				 QStringLiteral("Circle") });
-	list_->headerItem()->setToolTip(Crop, QStringLiteral("Crop factor: the 36 \u00d7 24 mm diagonal over the "
-							     "frame's"));
-	list_->headerItem()->setToolTip(Circle, QStringLiteral("Circle of confusion by the rule chosen"));
+	list_->setHeaderLabels({ QCoreApplication::translate("CameraChooserWindow", "Camera"),
+				 QCoreApplication::translate("CameraChooserWindow", "Frame"),
+				 QCoreApplication::translate("CameraChooserWindow", "Crop"),
+				 QCoreApplication::translate("CameraChooserWindow", "Circle") });
+	list_->headerItem()->setToolTip(
+		Crop,
+		QCoreApplication::translate("CameraChooserWindow", "Crop factor: the 36 \u00d7 24 mm diagonal over the "
+								   "frame's"));
+	list_->headerItem()->setToolTip(
+		Circle, QCoreApplication::translate("CameraChooserWindow", "Circle of confusion by the rule chosen"));
 	// Widths the longest texts need, so that typing does not measure the
 	// rows again and again.
 	const QFontMetrics metrics = list_->fontMetrics();
@@ -164,7 +170,8 @@ QComboBox *ruleBox(QWidget *parent)
 {
 	auto *box = new QComboBox(parent);
 	box->setObjectName(QStringLiteral("cameraRule"));
-	box->setToolTip(QStringLiteral("The circle of confusion the row takes: the frame's diagonal over 1730, as "
+	box->setToolTip(QCoreApplication::translate(
+		"CameraChooserWindow", "The circle of confusion the row takes: the frame's diagonal over 1730, as "
 				       "the pages suggest, or over 1500 or 1440 for larger circles"));
 	for (const DiagonalRuleName &rule : kDiagonalRuleNames) {
 		box->addItem(ui::fromCp1252(rule.name), static_cast<int>(rule.rule));

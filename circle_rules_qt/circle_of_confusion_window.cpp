@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -34,13 +35,22 @@ struct RuleRow {
 };
 
 constexpr RuleRow kRuleRows[] = {
-	{ Rule::Classic, "&Classic: diagonal / 1730",
-	  "The frame's diagonal over 1730: the circle the pages suggest for every format" },
-	{ Rule::Diagonal1500, "Diagonal / 1&500", "The frame's diagonal over 1500: a larger circle, of other tables" },
-	{ Rule::Diagonal1440, "Diagonal / 1&440", "The frame's diagonal over 1440: a larger circle, of other tables" },
-	{ Rule::Print, "From a p&rint",
-	  "The blur the eye accepts on the print, seen from its distance, brought back to the frame" },
-	{ Rule::Pixels, "From pi&xels", "As many pixels as the circle spans, at the pixels across the frame" },
+	{ Rule::Classic, QT_TRANSLATE_NOOP("CircleOfConfusionWindow", "&Classic: diagonal / 1730"),
+	  QT_TRANSLATE_NOOP("CircleOfConfusionWindow",
+			    "The frame's diagonal over 1730: the circle the pages suggest for every format") },
+	{ Rule::Diagonal1500, QT_TRANSLATE_NOOP("CircleOfConfusionWindow", "Diagonal / 1&500"),
+	  QT_TRANSLATE_NOOP("CircleOfConfusionWindow",
+			    "The frame's diagonal over 1500: a larger circle, of other tables") },
+	{ Rule::Diagonal1440, QT_TRANSLATE_NOOP("CircleOfConfusionWindow", "Diagonal / 1&440"),
+	  QT_TRANSLATE_NOOP("CircleOfConfusionWindow",
+			    "The frame's diagonal over 1440: a larger circle, of other tables") },
+	{ Rule::Print, QT_TRANSLATE_NOOP("CircleOfConfusionWindow", "From a p&rint"),
+	  QT_TRANSLATE_NOOP(
+		  "CircleOfConfusionWindow",
+		  "The blur the eye accepts on the print, seen from its distance, brought back to the frame") },
+	{ Rule::Pixels, QT_TRANSLATE_NOOP("CircleOfConfusionWindow", "From pi&xels"),
+	  QT_TRANSLATE_NOOP("CircleOfConfusionWindow",
+			    "As many pixels as the circle spans, at the pixels across the frame") },
 };
 
 std::size_t at(Rule rule)
@@ -68,13 +78,14 @@ QLabel *labelFor(QWidget *field, const QString &text)
 CircleOfConfusionWindow::CircleOfConfusionWindow(std::function<void(int)> help, std::function<void(PageIndex)> showPage,
 						 QWidget *parent)
 	: ToolWindow(parent), help_(std::move(help)), showPage_(std::move(showPage)), frame_(new QLabel(this)),
-	  pagesFormat_(new QPushButton(QStringLiteral("Pa&ges' format"), this)), ruleGroup_(new QButtonGroup(this)),
-	  print_(new QComboBox(this)), viewing_(new QLineEdit(this)), viewingUnit_(new QLabel(this)),
-	  eyeBlur_(new QLineEdit(this)), pixels_(new QLineEdit(this)), pixelFactor_(new QLineEdit(this)),
-	  use_(new QPushButton(QStringLiteral("&Use on the pages"), this))
+	  pagesFormat_(new QPushButton(QCoreApplication::translate("CircleOfConfusionWindow", "Pa&ges' format"), this)),
+	  ruleGroup_(new QButtonGroup(this)), print_(new QComboBox(this)), viewing_(new QLineEdit(this)),
+	  viewingUnit_(new QLabel(this)), eyeBlur_(new QLineEdit(this)), pixels_(new QLineEdit(this)),
+	  pixelFactor_(new QLineEdit(this)),
+	  use_(new QPushButton(QCoreApplication::translate("CircleOfConfusionWindow", "&Use on the pages"), this))
 {
 	setObjectName(QStringLiteral("circleOfConfusionWindow"));
-	setWindowTitle(QStringLiteral("Circle of Confusion"));
+	setWindowTitle(QCoreApplication::translate("CircleOfConfusionWindow", "Circle of Confusion"));
 
 	// The frame: the pages' format, or a camera.
 	frame_->setObjectName(QStringLiteral("circleFrame"));
@@ -82,11 +93,13 @@ CircleOfConfusionWindow::CircleOfConfusionWindow(std::function<void(int)> help, 
 	QFont bold = frame_->font();
 	bold.setBold(true);
 	frame_->setFont(bold);
-	auto *camera = new QPushButton(QStringLiteral("Ca&mera..."), this);
+	auto *camera = new QPushButton(QCoreApplication::translate("CircleOfConfusionWindow", "Ca&mera..."), this);
 	camera->setObjectName(QStringLiteral("circleCamera"));
-	camera->setToolTip(QStringLiteral("Work out the circles for a camera's frame instead of the pages' format"));
+	camera->setToolTip(QCoreApplication::translate(
+		"CircleOfConfusionWindow", "Work out the circles for a camera's frame instead of the pages' format"));
 	pagesFormat_->setObjectName(QStringLiteral("circlePagesFormat"));
-	pagesFormat_->setToolTip(QStringLiteral("Work out the circles for the pages' format again"));
+	pagesFormat_->setToolTip(QCoreApplication::translate("CircleOfConfusionWindow",
+							     "Work out the circles for the pages' format again"));
 	connect(camera, &QPushButton::clicked, this, &CircleOfConfusionWindow::chooseCamera);
 	connect(pagesFormat_, &QPushButton::clicked, this, [this] { useCamera(nullptr); });
 	auto *frameRow = new QHBoxLayout;
@@ -101,18 +114,22 @@ CircleOfConfusionWindow::CircleOfConfusionWindow(std::function<void(int)> help, 
 	print_->setInsertPolicy(QComboBox::NoInsert);
 	for (const PrintSize &size : kPrintSizes)
 		print_->addItem(ui::fromCp1252(size.name));
-	print_->setToolTip(QStringLiteral("A print size from the list, or typed as width x height with its unit: "
-					  "20 x 30 cm, 11 x 14 in"));
+	print_->setToolTip(QCoreApplication::translate(
+		"CircleOfConfusionWindow", "A print size from the list, or typed as width x height with its unit: "
+					   "20 x 30 cm, 11 x 14 in"));
 	print_->setEditText(ui::fromCp1252(rules_.text(Input::Print)));
 	viewing_->setObjectName(QStringLiteral("circleViewing"));
 	eyeBlur_->setObjectName(QStringLiteral("circleEyeBlur"));
-	eyeBlur_->setToolTip(QStringLiteral("The blur the eye accepts on a print seen from 25 cm; 0.2 mm is usual"));
+	eyeBlur_->setToolTip(QCoreApplication::translate(
+		"CircleOfConfusionWindow", "The blur the eye accepts on a print seen from 25 cm; 0.2 mm is usual"));
 	pixels_->setObjectName(QStringLiteral("circlePixels"));
-	pixels_->setToolTip(QStringLiteral("The width of the camera's pictures in pixels: 6000 for 24 megapixels "
+	pixels_->setToolTip(QCoreApplication::translate(
+		"CircleOfConfusionWindow", "The width of the camera's pictures in pixels: 6000 for 24 megapixels "
 					   "at 3:2"));
 	pixelFactor_->setObjectName(QStringLiteral("circlePixelFactor"));
-	pixelFactor_->setToolTip(QStringLiteral("How many pixels the circle spans: 2, a line and its gap, is the "
-						"finest detail the sensor holds"));
+	pixelFactor_->setToolTip(QCoreApplication::translate(
+		"CircleOfConfusionWindow", "How many pixels the circle spans: 2, a line and its gap, is the "
+					   "finest detail the sensor holds"));
 	const std::pair<QLineEdit *, Input> inputs[] = { { viewing_, Input::Viewing },
 							 { eyeBlur_, Input::EyeBlur },
 							 { pixels_, Input::Pixels },
@@ -129,7 +146,8 @@ CircleOfConfusionWindow::CircleOfConfusionWindow(std::function<void(int)> help, 
 		refresh();
 	});
 
-	auto *rules = new QGroupBox(QStringLiteral("Circle of confusion by each rule"), this);
+	auto *rules = new QGroupBox(
+		QCoreApplication::translate("CircleOfConfusionWindow", "Circle of confusion by each rule"), this);
 	auto *grid = new QGridLayout(rules);
 	grid->setColumnStretch(2, 1);
 	// An input under its rule: its label indented below the rule's name,
@@ -145,9 +163,9 @@ CircleOfConfusionWindow::CircleOfConfusionWindow(std::function<void(int)> help, 
 	};
 	int line = 0;
 	for (const RuleRow &row : kRuleRows) {
-		auto *radio = new QRadioButton(QString::fromLatin1(row.name), rules);
+		auto *radio = new QRadioButton(QCoreApplication::translate("CircleOfConfusionWindow", row.name), rules);
 		radio->setObjectName(QStringLiteral("circleRule%1").arg(static_cast<int>(row.rule)));
-		radio->setToolTip(QString::fromLatin1(row.tip));
+		radio->setToolTip(QCoreApplication::translate("CircleOfConfusionWindow", row.tip));
 		ruleGroup_->addButton(radio, static_cast<int>(row.rule));
 		QLineEdit *figure = figureField(rules, row.rule);
 		figure->setAccessibleName(radio->text().remove(QLatin1Char('&')));
@@ -161,18 +179,23 @@ CircleOfConfusionWindow::CircleOfConfusionWindow(std::function<void(int)> help, 
 		grid->addWidget(reason, line, 2);
 		++line;
 		if (row.rule == Rule::Print) {
-			addInput(line++, QStringLiteral("Print si&ze:"), print_, nullptr);
-			addInput(line++, QStringLiteral("Seen &from:"), viewing_, viewingUnit_);
-			addInput(line++, QStringLiteral("&Eye blur at 25 cm:"), eyeBlur_,
-				 new QLabel(QStringLiteral("mm"), rules));
+			addInput(line++, QCoreApplication::translate("CircleOfConfusionWindow", "Print si&ze:"), print_,
+				 nullptr);
+			addInput(line++, QCoreApplication::translate("CircleOfConfusionWindow", "Seen &from:"),
+				 viewing_, viewingUnit_);
+			addInput(line++, QCoreApplication::translate("CircleOfConfusionWindow", "&Eye blur at 25 cm:"),
+				 eyeBlur_, new QLabel(QStringLiteral("mm"), rules));
 		} else if (row.rule == Rule::Pixels) {
-			addInput(line++, QStringLiteral("Pixels &across:"), pixels_, nullptr);
-			addInput(line++, QStringLiteral("Circle &spans:"), pixelFactor_,
-				 new QLabel(QStringLiteral("pixels"), rules));
-			auto *note =
-				new QLabel(QStringLiteral("The camera database has no pixel counts: type the width "
-							  "of the camera's pictures in pixels."),
-					   rules);
+			addInput(line++, QCoreApplication::translate("CircleOfConfusionWindow", "Pixels &across:"),
+				 pixels_, nullptr);
+			addInput(line++, QCoreApplication::translate("CircleOfConfusionWindow", "Circle &spans:"),
+				 pixelFactor_,
+				 new QLabel(QCoreApplication::translate("CircleOfConfusionWindow", "pixels"), rules));
+			auto *note = new QLabel(
+				QCoreApplication::translate("CircleOfConfusionWindow",
+							    "The camera database has no pixel counts: type the width "
+							    "of the camera's pictures in pixels."),
+				rules);
 			note->setWordWrap(true);
 			note->setIndent(indent);
 			grid->addWidget(note, line++, 0, 1, 3);
@@ -182,13 +205,14 @@ CircleOfConfusionWindow::CircleOfConfusionWindow(std::function<void(int)> help, 
 	connect(ruleGroup_, &QButtonGroup::idToggled, this, [this] { refresh(); });
 
 	use_->setObjectName(QStringLiteral("circleUse"));
-	use_->setToolTip(QStringLiteral("Make the chosen rule's circle the pages' circle of confusion"));
+	use_->setToolTip(QCoreApplication::translate("CircleOfConfusionWindow",
+						     "Make the chosen rule's circle the pages' circle of confusion"));
 	connect(use_, &QPushButton::clicked, this, &CircleOfConfusionWindow::useOnPages);
-	auto *helpButton = new QPushButton(QStringLiteral("&Help"), this);
+	auto *helpButton = new QPushButton(QCoreApplication::translate("CircleOfConfusionWindow", "&Help"), this);
 	helpButton->setObjectName(QStringLiteral("circleHelp"));
-	auto *closeButton = new QPushButton(QStringLiteral("Close"), this);
+	auto *closeButton = new QPushButton(QCoreApplication::translate("CircleOfConfusionWindow", "Close"), this);
 	closeButton->setObjectName(QStringLiteral("circleClose"));
-	closeButton->setToolTip(QStringLiteral("Close the window (Esc)"));
+	closeButton->setToolTip(QCoreApplication::translate("CircleOfConfusionWindow", "Close the window (Esc)"));
 	auto *escape = new QAction(this);
 	escape->setShortcut(QKeySequence(Qt::Key_Escape));
 	addAction(escape);
@@ -227,7 +251,9 @@ void CircleOfConfusionWindow::useCamera(const Camera *camera)
 void CircleOfConfusionWindow::chooseCamera()
 {
 	CameraDialog dialog(
-		QStringLiteral("The circles are worked out for the camera chosen."), CameraDialog::Rule::NotAsked,
+		QCoreApplication::translate("CircleOfConfusionWindow",
+					    "The circles are worked out for the camera chosen."),
+		CameraDialog::Rule::NotAsked,
 		[this] {
 			if (help_)
 				help_(ids::help::CameraChooser);
@@ -258,19 +284,25 @@ void CircleOfConfusionWindow::refresh()
 	// A unit chosen on a page: the same distance, written in it.
 	if (rules_.followUnit())
 		viewing_->setText(ui::fromCp1252(rules_.text(Input::Viewing)));
-	viewingUnit_->setText(ui::fromCp1252(unitAbbreviation(currentSettings().LengthUnit)) +
-			      QStringLiteral("   (empty: the print's diagonal)"));
+	viewingUnit_->setText(
+		ui::fromCp1252(unitAbbreviation(currentSettings().LengthUnit)) +
+		QCoreApplication::translate("CircleOfConfusionWindow", "   (empty: the print's diagonal)"));
 	viewing_->setPlaceholderText(ui::fromCp1252(rules_.printDiagonalText()));
-	viewing_->setToolTip(QStringLiteral("The distance the print is seen from, in the unit of the pages; left "
-					    "empty, the print's diagonal"));
-	frame_->setText(ui::fromCp1252(rules_.frameText() + (rules_.camera() ? "" : " (the pages' format)")));
+	viewing_->setToolTip(QCoreApplication::translate(
+		"CircleOfConfusionWindow", "The distance the print is seen from, in the unit of the pages; left "
+					   "empty, the print's diagonal"));
+	frame_->setText(ui::fromCp1252(rules_.frameText()) +
+			(rules_.camera()
+				 ? QString()
+				 : QCoreApplication::translate("CircleOfConfusionWindow", " (the pages' format)")));
 	pagesFormat_->setEnabled(rules_.camera() != nullptr);
 	for (const Rule rule : CircleRules::kRules) {
 		const CoCResult result = rules_.circle(rule);
 		figures_[at(rule)]->setText(ui::fromCp1252(result.coc.text));
 		const QString reason = result.unusable.empty()
 					       ? QString()
-					       : QStringLiteral("The %1.").arg(ui::fromCp1252(result.unusable));
+					       : QCoreApplication::translate("CircleOfConfusionWindow", "The %1.")
+							 .arg(ui::fromCp1252(result.unusable));
 		reasons_[at(rule)]->setText(reason);
 		figures_[at(rule)]->setAccessibleDescription(reason);
 	}

@@ -26,8 +26,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The programs link lensfun's library to read lensfun's camera database,
 # which dpkg-shlibdeps cannot know of: liblensfun-data-v1 is a dependency
-# of its own (scripts/check-package holds to it).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS liblensfun-data-v1)
+# of its own (scripts/check-package holds to it). Under a German, French or
+# Spanish desktop mirel loads Qt's own translations (its buttons, the print
+# and file dialogs) from qt6-translations-l10n at run time.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "liblensfun-data-v1, qt6-translations-l10n")
 # Qt picks the Wayland platform where it is installed, else runs through
 # XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)

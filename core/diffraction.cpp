@@ -16,6 +16,11 @@ bool diffractionExceeds(double N, double c)
 
 std::string diffractionText(double N, double c)
 {
+	return diffractionSentence(N, c).text();
+}
+
+Sentence diffractionSentence(double N, double c)
+{
 	const double blur = airyDiskDiameter(N), limit = diffractionLimitedAperture(c);
 	if (!diffractionUnusable(N, c).empty() || !std::isfinite(blur) || !std::isfinite(limit))
 		return {};
@@ -25,9 +30,8 @@ std::string diffractionText(double N, double c)
 	int decimals = 3;
 	while (decimals < 6 && blur != c && formatFixed(blur, decimals) == formatFixed(c, decimals))
 		++decimals;
-	return "Diffraction: " + apertureText(N) + " blurs " + formatFixed(blur, decimals) + " mm, " +
-	       (exceeds ? "more than" : "within") + " the " + formatFixed(c, decimals) +
-	       " mm circle of confusion; sharpest depth up to about f/" + formatFixed(limit, 1);
+	return { exceeds ? kDiffractionExceedsPattern : kDiffractionWithinPattern,
+		 { apertureText(N), formatFixed(blur, decimals), formatFixed(c, decimals), formatFixed(limit, 1) } };
 }
 
 } // namespace mirel

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPageSize>
@@ -104,8 +105,8 @@ CardTable fitted(const DofTable &table, QPaintDevice *device, qreal width, qreal
 	for (fit.points = kLargestTablePoints;; fit.points = std::max(fit.points - 0.25, smallest)) {
 		const QFontMetricsF metrics(fontOf(fit.points, true), device);
 		const qreal pad = metrics.averageCharWidth();
-		fit.headingWidth = metrics.horizontalAdvance(QStringLiteral("f-number")) + pad;
-		fit.lastWidth = metrics.horizontalAdvance(QStringLiteral("Hyperfocal")) + pad;
+		fit.headingWidth = metrics.horizontalAdvance(QCoreApplication::translate("DofCard", "f-number")) + pad;
+		fit.lastWidth = metrics.horizontalAdvance(QCoreApplication::translate("DofCard", "Hyperfocal")) + pad;
 		fit.cellWidth = 0;
 		for (int row = 0; row < table.rowCount(); ++row) {
 			fit.headingWidth = std::max(fit.headingWidth,
@@ -163,14 +164,14 @@ bool drawBand(Sheet &sheet, const DofTable &table, const CardTable &fit, int fir
 		painter.setPen(kInk);
 		painter.setFont(bold);
 		painter.drawText(QRectF(left, top, fit.headingWidth, fit.headingHeight), Qt::AlignCenter,
-				 QStringLiteral("f-number"));
+				 QCoreApplication::translate("DofCard", "f-number"));
 		for (int column = first; column <= last; ++column) {
 			const bool hyperfocal = column == last;
 			painter.setFont(!hyperfocal && column == table.nearestColumn() ? bold : plain);
 			painter.drawText(QRectF(columnLeft(left, column), top,
 						hyperfocal ? fit.lastWidth : fit.cellWidth, fit.headingHeight),
 					 Qt::AlignCenter,
-					 hyperfocal ? QStringLiteral("Hyperfocal")
+					 hyperfocal ? QCoreApplication::translate("DofCard", "Hyperfocal")
 						    : qText(table.columnHeading(column)));
 		}
 		sheet.y += fit.headingHeight;
@@ -272,12 +273,14 @@ void paintDofCard(QPainter &painter, const QRectF &page, const DofTable &table, 
 	const qreal gap = 6 * pt;
 	const QFont small = fontOf(smallestPoints());
 	const QString unit = qText(unitAbbreviation(table.unit()));
-	const QString notes = QStringLiteral("Each cell: near limit over far limit of acceptable sharpness in %1 when "
-					     "focused at the column's distance; \u221e: sharp to infinity. %2")
-				      .arg(unit, qText(table.diffractionLine()));
+	const QString notes =
+		QCoreApplication::translate("DofCard",
+					    "Each cell: near limit over far limit of acceptable sharpness in %1 when "
+					    "focused at the column's distance; \u221e: sharp to infinity. %2")
+			.arg(unit, qText(table.diffractionLine()));
 	// Each part below the last, with a gap; the card ends where the pages run
 	// out.
-	if (!drawParagraph(sheet, fontOf(16, true), QStringLiteral("Depth of Field Table")))
+	if (!drawParagraph(sheet, fontOf(16, true), QCoreApplication::translate("DofCard", "Depth of Field Table")))
 		return;
 	sheet.y += gap / 2;
 	if (!drawParagraph(sheet, fontOf(9.5), qText(table.headerLine())))
@@ -317,8 +320,8 @@ bool printDofCard(QPagedPaintDevice &device, const DofTable &table)
 bool writeDofCardPdf(QIODevice &device, const DofTable &table)
 {
 	QPdfWriter pdf(&device);
-	pdf.setTitle(QStringLiteral("Depth of Field Table"));
-	pdf.setCreator(QStringLiteral("Mirel"));
+	pdf.setTitle(QCoreApplication::translate("DofCard", "Depth of Field Table"));
+	pdf.setCreator(QCoreApplication::translate("DofCard", "Mirel"));
 	pdf.setResolution(600);
 	pdf.setPageLayout(ui::printPageLayout());
 	return printDofCard(pdf, table);

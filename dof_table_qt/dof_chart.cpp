@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -123,9 +124,11 @@ ChartPainter::ChartPainter(QPaintDevice *device, const QRectF &area, const DofTa
 {
 	hatch_.setAlphaF(0.55f);
 	const QString focus = qText(formatPlain(table.focusDistance()));
-	legend_ = { { Mark::Zone, QStringLiteral("sharp when focused at %1 %2").arg(focus, unit_) },
-		    { Mark::Hyperfocal, QStringLiteral("hyperfocal distance") },
-		    { Mark::Diffraction, QStringLiteral("diffraction blur above the circle of confusion") } };
+	legend_ = { { Mark::Zone,
+		      QCoreApplication::translate("DofChart", "sharp when focused at %1 %2").arg(focus, unit_) },
+		    { Mark::Hyperfocal, QCoreApplication::translate("DofChart", "hyperfocal distance") },
+		    { Mark::Diffraction,
+		      QCoreApplication::translate("DofChart", "diffraction blur above the circle of confusion") } };
 
 	// Rows between a line for the focus label at the top, and tick labels,
 	// the axis title and the legend at the bottom.
@@ -145,7 +148,7 @@ ChartPainter::ChartPainter(QPaintDevice *device, const QRectF &area, const DofTa
 	const int perStop = table.rowsPerStop();
 	while (labelStep_ * rowHeight_ < rowLine_ && labelStep_ < rows)
 		labelStep_ = labelStep_ < perStop ? perStop : labelStep_ + perStop;
-	labelWidth_ = width(QStringLiteral("Aperture"));
+	labelWidth_ = width(QCoreApplication::translate("DofChart", "Aperture"));
 	for (int row = 0; row < table.rowCount(); ++row)
 		labelWidth_ = std::max(labelWidth_, width(qText(table.rowHeading(row)), currentFont_));
 
@@ -263,9 +266,9 @@ void ChartPainter::drawAxis()
 		tick(axis_.x(table_.distance(column)), qText(formatPlain(table_.distance(column))));
 	tick(axis_.end, kInfinity);
 	text(QRectF(axis_.left, tickTop + line_, axis_.end - axis_.left, line_), Qt::AlignCenter,
-	     QStringLiteral("Subject distance (%1)").arg(unit_));
+	     QCoreApplication::translate("DofChart", "Subject distance (%1)").arg(unit_));
 	text(QRectF(area_.left(), area_.top(), labelWidth_ + gap_, line_), Qt::AlignLeft | Qt::AlignVCenter,
-	     QStringLiteral("Aperture"));
+	     QCoreApplication::translate("DofChart", "Aperture"));
 }
 
 // A bar per aperture across its zone of sharpness, and its hyperfocal
@@ -302,8 +305,10 @@ void ChartPainter::drawRows()
 		painter_->setPen(ink_);
 		painter_->drawText(QRectF(axis_.left, top_, axis_.end - axis_.left, bottom_ - top_),
 				   Qt::AlignCenter | Qt::TextWordWrap,
-				   QStringLiteral("No zone of sharpness: the focus distance is shorter than the focal "
-						  "length, or a value is unusable."));
+				   QCoreApplication::translate(
+					   "DofChart",
+					   "No zone of sharpness: the focus distance is shorter than the focal "
+					   "length, or a value is unusable."));
 	}
 }
 
@@ -316,7 +321,8 @@ void ChartPainter::drawFocus()
 	const qreal x = axis_.x(focus);
 	painter_->setPen(QPen(accent_, 1.25 * pt_, Qt::DashLine));
 	painter_->drawLine(QPointF(x, top_ - gap_ / 2), QPointF(x, bottom_));
-	const QString label = QStringLiteral("focus %1 %2").arg(qText(formatPlain(focus)), unit_);
+	const QString label =
+		QCoreApplication::translate("DofChart", "focus %1 %2").arg(qText(formatPlain(focus)), unit_);
 	const qreal labelWidth = width(label);
 	painter_->setPen(accent_);
 	text(QRectF(std::clamp(x - labelWidth / 2, axis_.left, area_.right() - labelWidth), area_.top(), labelWidth,
@@ -380,7 +386,7 @@ DofChart::DofChart(QWidget *parent) : QWidget(parent)
 	static const bool described = (QAccessible::installFactory(accessibleChart), true);
 	Q_UNUSED(described);
 	setObjectName(QStringLiteral("dofChart"));
-	setAccessibleName(QStringLiteral("Depth of field chart"));
+	setAccessibleName(QCoreApplication::translate("DofChart", "Depth of field chart"));
 	setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -392,15 +398,17 @@ QString chartDescription(const DofTable &table)
 		const std::optional<ZoneTexts> zone = table.zoneAtFocusTexts(row);
 		const QString heading = qText(table.rowHeading(row));
 		if (!zone)
-			zones << QStringLiteral("%1 none").arg(heading);
+			zones << QCoreApplication::translate("DofChart", "%1 none").arg(heading);
 		else if (std::isinf(table.zoneAtFocus(row)->far))
-			zones << QStringLiteral("%1 %2 %3 to infinity").arg(heading, qText(zone->near), unit);
+			zones << QCoreApplication::translate("DofChart", "%1 %2 %3 to infinity")
+					 .arg(heading, qText(zone->near), unit);
 		else
-			zones << QStringLiteral("%1 %2 to %3 %4")
+			zones << QCoreApplication::translate("DofChart", "%1 %2 to %3 %4")
 					 .arg(heading, qText(zone->near), qText(zone->far), unit);
 	}
 	QString description =
-		QStringLiteral("The zone of sharpness at each aperture when focused at %1 %2: %3.")
+		QCoreApplication::translate("DofChart",
+					    "The zone of sharpness at each aperture when focused at %1 %2: %3.")
 			.arg(qText(formatPlain(table.focusDistance())), unit, zones.join(QStringLiteral("; ")));
 	if (const std::string line = table.diffractionLine(); !line.empty())
 		description += QLatin1Char(' ') + qText(line);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QGuiApplication>
 #include <QPalette>
@@ -46,17 +47,25 @@ QString sentence(const QString &text)
 	return text.isEmpty() || text.endsWith(QLatin1Char('.')) ? text : text + QLatin1Char('.');
 }
 
-const QString kAtAperture = QStringLiteral("The aperture on the pages.");
-const QString kAtFocus = QStringLiteral("The distance nearest the focus on the pages.");
+// Looked up as the cell is read, in the language loaded by then.
+QString atApertureText()
+{
+	return QCoreApplication::translate("DofTableModel", "The aperture on the pages.");
+}
+
+QString atFocusText()
+{
+	return QCoreApplication::translate("DofTableModel", "The distance nearest the focus on the pages.");
+}
 
 } // namespace
 
 QString DofTableModel::Shown::cellDescription(int row, int column) const
 {
 	const bool hyperfocal = column == columns() - 1;
-	return joined(
-		joined(row == currentRow ? kAtAperture : QString(), column == nearestColumn ? kAtFocus : QString()),
-		hyperfocal ? QString() : sentence(element(notes, row)));
+	return joined(joined(row == currentRow ? atApertureText() : QString(),
+			     column == nearestColumn ? atFocusText() : QString()),
+		      hyperfocal ? QString() : sentence(element(notes, row)));
 }
 
 DofTableModel::Shown DofTableModel::shownOf(const DofTable &table)
@@ -65,7 +74,7 @@ DofTableModel::Shown DofTableModel::shownOf(const DofTable &table)
 	const int distances = table.columnCount();
 	for (int column = 0; column < distances; ++column)
 		shown.columnHeadings.push_back(qText(table.columnHeading(column)));
-	shown.columnHeadings.push_back(QStringLiteral("Hyperfocal"));
+	shown.columnHeadings.push_back(QCoreApplication::translate("DofTableModel", "Hyperfocal"));
 	for (int row = 0; row < table.rowCount(); ++row) {
 		shown.rowHeadings.push_back(qText(table.rowHeading(row)));
 		shown.notes.push_back(qText(table.diffractionNote(row)));

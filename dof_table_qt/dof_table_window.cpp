@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
@@ -36,7 +37,11 @@ namespace mirel {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Depth of Field Table");
+// Looked up as the window is built, in the language loaded by then.
+QString title()
+{
+	return QCoreApplication::translate("DofTableWindow", "Depth of Field Table");
+}
 
 // The choices the table was left with in the last run; distances that no
 // longer make a list give the set around the focus distance.
@@ -72,12 +77,12 @@ QPushButton *button(QWidget *window, const QString &text, const QString &name, c
 
 DofTableWindow::DofTableWindow(std::function<void()> help, QWidget *parent)
 	: ToolWindow(parent), help_(std::move(help)), header_(new QLabel(this)), distances_(new QLineEdit(this)),
-	  thirdStops_(new QCheckBox(QStringLiteral("&Third stops"), this)), view_(new DofTableView(this)),
-	  chart_(new DofChart(this)), notes_(new QLabel(this))
+	  thirdStops_(new QCheckBox(QCoreApplication::translate("DofTableWindow", "&Third stops"), this)),
+	  view_(new DofTableView(this)), chart_(new DofChart(this)), notes_(new QLabel(this))
 {
 	options_ = rememberedOptions();
 	setObjectName(QStringLiteral("dofTableWindow"));
-	setWindowTitle(kTitle);
+	setWindowTitle(title());
 
 	header_->setObjectName(QStringLiteral("dofHeader"));
 	// The film format's name is the user's: shown as it is, never as markup.
@@ -90,14 +95,17 @@ DofTableWindow::DofTableWindow(std::function<void()> help, QWidget *parent)
 	header_->setFont(bold);
 
 	distances_->setObjectName(QStringLiteral("dofDistances"));
-	distances_->setPlaceholderText(QStringLiteral("empty: around the focus distance"));
-	distances_->setToolTip(QStringLiteral("Subject distances of the columns, separated by commas, in the unit of "
-					      "the pages. Empty the field for a set around the focus distance."));
-	auto *distancesLabel = new QLabel(QStringLiteral("&Distances:"), this);
+	distances_->setPlaceholderText(
+		QCoreApplication::translate("DofTableWindow", "empty: around the focus distance"));
+	distances_->setToolTip(QCoreApplication::translate(
+		"DofTableWindow", "Subject distances of the columns, separated by commas, in the unit of "
+				  "the pages. Empty the field for a set around the focus distance."));
+	auto *distancesLabel = new QLabel(QCoreApplication::translate("DofTableWindow", "&Distances:"), this);
 	distancesLabel->setBuddy(distances_);
 	connect(distances_, &QLineEdit::editingFinished, this, &DofTableWindow::applyDistances);
 	thirdStops_->setObjectName(QStringLiteral("dofThirdStops"));
-	thirdStops_->setToolTip(QStringLiteral("A row for every third of a stop, not only the whole stops"));
+	thirdStops_->setToolTip(QCoreApplication::translate(
+		"DofTableWindow", "A row for every third of a stop, not only the whole stops"));
 	thirdStops_->setChecked(options_.thirdStops);
 	connect(thirdStops_, &QCheckBox::toggled, this, [this](bool thirds) {
 		options_.thirdStops = remembered().tableThirdStops = thirds;
@@ -106,7 +114,8 @@ DofTableWindow::DofTableWindow(std::function<void()> help, QWidget *parent)
 
 	view_->setObjectName(QStringLiteral("dofTableView"));
 	view_->installEventFilter(this);
-	view_->setAccessibleName(QStringLiteral("Depth of field table: near and far limits by aperture and distance"));
+	view_->setAccessibleName(QCoreApplication::translate(
+		"DofTableWindow", "Depth of field table: near and far limits by aperture and distance"));
 	notes_->setObjectName(QStringLiteral("dofNotes"));
 	notes_->setTextFormat(Qt::PlainText); // it may quote what the user typed
 	notes_->setWordWrap(true);
@@ -117,16 +126,23 @@ DofTableWindow::DofTableWindow(std::function<void()> help, QWidget *parent)
 	splitter->setChildrenCollapsible(false);
 	splitter->setStretchFactor(1, 1); // room to spare goes to the chart
 
-	auto *copyButton = button(this, QStringLiteral("&Copy"), QStringLiteral("dofCopy"), QKeySequence::Copy,
-				  QStringLiteral("Copy the table as text for a spreadsheet"));
-	auto *exportButton = button(this, QStringLiteral("&Export..."), QStringLiteral("dofExport"),
-				    QKeySequence(Qt::CTRL | Qt::Key_E), QStringLiteral("Save the table as PDF or CSV"));
-	auto *printButton = button(this, QStringLiteral("&Print..."), QStringLiteral("dofPrint"), QKeySequence::Print,
-				   QStringLiteral("Print the table and chart on one page"));
-	auto *helpButton = button(this, QStringLiteral("&Help"), QStringLiteral("dofHelp"), {},
-				  QStringLiteral("How to read and print the table"));
-	auto *closeButton = button(this, QStringLiteral("Close"), QStringLiteral("dofClose"),
-				   QKeySequence(Qt::Key_Escape), QStringLiteral("Close the window"));
+	auto *copyButton =
+		button(this, QCoreApplication::translate("DofTableWindow", "&Copy"), QStringLiteral("dofCopy"),
+		       QKeySequence::Copy,
+		       QCoreApplication::translate("DofTableWindow", "Copy the table as text for a spreadsheet"));
+	auto *exportButton = button(this, QCoreApplication::translate("DofTableWindow", "&Export..."),
+				    QStringLiteral("dofExport"), QKeySequence(Qt::CTRL | Qt::Key_E),
+				    QCoreApplication::translate("DofTableWindow", "Save the table as PDF or CSV"));
+	auto *printButton =
+		button(this, QCoreApplication::translate("DofTableWindow", "&Print..."), QStringLiteral("dofPrint"),
+		       QKeySequence::Print,
+		       QCoreApplication::translate("DofTableWindow", "Print the table and chart on one page"));
+	auto *helpButton =
+		button(this, QCoreApplication::translate("DofTableWindow", "&Help"), QStringLiteral("dofHelp"), {},
+		       QCoreApplication::translate("DofTableWindow", "How to read and print the table"));
+	auto *closeButton =
+		button(this, QCoreApplication::translate("DofTableWindow", "Close"), QStringLiteral("dofClose"),
+		       QKeySequence(Qt::Key_Escape), QCoreApplication::translate("DofTableWindow", "Close the window"));
 	connect(copyButton, &QPushButton::clicked, this, &DofTableWindow::copy);
 	connect(exportButton, &QPushButton::clicked, this, &DofTableWindow::exportFile);
 	connect(printButton, &QPushButton::clicked, this, &DofTableWindow::print);
@@ -221,15 +237,15 @@ void DofTableWindow::copy()
 
 void DofTableWindow::exportFile()
 {
-	const QString pdf = QStringLiteral("PDF document (*.pdf)");
-	const QString csv = QStringLiteral("CSV table (*.csv)");
+	const QString pdf = QCoreApplication::translate("DofTableWindow", "PDF document (*.pdf)");
+	const QString csv = QCoreApplication::translate("DofTableWindow", "CSV table (*.csv)");
 	if (exportFolder_.isEmpty())
 		exportFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 	const QString name = qText(exportName(table_->inputs().focalLength)) + QStringLiteral(".pdf");
 	QString filter = pdf;
-	QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export %1").arg(kTitle),
-						    QDir(exportFolder_).filePath(name),
-						    pdf + QStringLiteral(";;") + csv, &filter);
+	QString path = QFileDialog::getSaveFileName(
+		this, QCoreApplication::translate("DofTableWindow", "Export %1").arg(title()),
+		QDir(exportFolder_).filePath(name), pdf + QStringLiteral(";;") + csv, &filter);
 	if (path.isEmpty())
 		return;
 	if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) &&
@@ -237,23 +253,25 @@ void DofTableWindow::exportFile()
 		path += filter == csv ? QStringLiteral(".csv") : QStringLiteral(".pdf");
 	exportFolder_ = QFileInfo(path).absolutePath();
 	if (const QString problem = saveDofTable(*table_, path); !problem.isEmpty())
-		QMessageBox::warning(this, QStringLiteral("Mirel"), problem);
+		QMessageBox::warning(this, QCoreApplication::translate("DofTableWindow", "Mirel"), problem);
 }
 
 void DofTableWindow::print()
 {
 	QPrinter printer(QPrinter::HighResolution);
-	printer.setDocName(kTitle);
+	printer.setDocName(title());
 	printer.setPageLayout(ui::printPageLayout());
 	QPrintDialog dialog(&printer, this);
-	dialog.setWindowTitle(QStringLiteral("Print %1").arg(kTitle));
+	dialog.setWindowTitle(QCoreApplication::translate("DofTableWindow", "Print %1").arg(title()));
 	if (dialog.exec() != QDialog::Accepted)
 		return;
 	if (!printDofCard(printer, *table_))
-		QMessageBox::warning(this, QStringLiteral("Mirel"),
-				     QStringLiteral("The depth of field table could not be printed: the printer "
+		QMessageBox::warning(
+			this, QCoreApplication::translate("DofTableWindow", "Mirel"),
+			QCoreApplication::translate("DofTableWindow",
+						    "The depth of field table could not be printed: the printer "
 						    "\u201c%1\u201d did not accept it.")
-					     .arg(printer.printerName()));
+				.arg(printer.printerName()));
 }
 
 } // namespace mirel

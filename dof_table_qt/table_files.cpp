@@ -3,6 +3,7 @@
 #include <optional>
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 
 #include "dof_table/table_text.h"
@@ -31,12 +32,13 @@ std::optional<QByteArray> contents(const DofTable &table, const QString &path)
 QString saveDofTable(const DofTable &table, const QString &path)
 {
 	const auto failed = [&](const QString &reason) {
-		return QStringLiteral("The depth of field table could not be saved as \u201c%1\u201d: %2.")
+		return QCoreApplication::translate("TableFiles",
+						   "The depth of field table could not be saved as \u201c%1\u201d: %2.")
 			.arg(QDir::toNativeSeparators(path), reason);
 	};
 	const std::optional<QByteArray> bytes = contents(table, path);
 	if (!bytes)
-		return failed(QStringLiteral("the card could not be drawn"));
+		return failed(QCoreApplication::translate("TableFiles", "the card could not be drawn"));
 	if (const QString reason = ui::saveWholeFile(path, *bytes); !reason.isEmpty())
 		return failed(reason);
 	return {};

@@ -1,6 +1,7 @@
 #include "film_formats_qt/film_formats_dialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -30,10 +31,14 @@ struct ColumnHeading {
 };
 
 constexpr std::array<ColumnHeading, FilmTableEditor::kColumnCount> kColumns = { {
-	{ FilmTableEditor::Name, "formatName", "&Name", "Name of format" },
-	{ FilmTableEditor::Width, "formatWidth", "Width (mm)", "Width in mm of format" },
-	{ FilmTableEditor::Height, "formatHeight", "Height (mm)", "Height in mm of format" },
-	{ FilmTableEditor::CoC, "formatCoC", "CoC (mm)", "Circle of confusion in mm of format" },
+	{ FilmTableEditor::Name, "formatName", QT_TRANSLATE_NOOP("FilmFormatsDialog", "&Name"),
+	  QT_TRANSLATE_NOOP("FilmFormatsDialog", "Name of format") },
+	{ FilmTableEditor::Width, "formatWidth", QT_TRANSLATE_NOOP("FilmFormatsDialog", "Width (mm)"),
+	  QT_TRANSLATE_NOOP("FilmFormatsDialog", "Width in mm of format") },
+	{ FilmTableEditor::Height, "formatHeight", QT_TRANSLATE_NOOP("FilmFormatsDialog", "Height (mm)"),
+	  QT_TRANSLATE_NOOP("FilmFormatsDialog", "Height in mm of format") },
+	{ FilmTableEditor::CoC, "formatCoC", QT_TRANSLATE_NOOP("FilmFormatsDialog", "CoC (mm)"),
+	  QT_TRANSLATE_NOOP("FilmFormatsDialog", "Circle of confusion in mm of format") },
 } };
 
 } // namespace
@@ -42,27 +47,31 @@ FilmFormatsDialog::FilmFormatsDialog(std::function<void(int)> help, QWidget *par
 	: QDialog(parent), help_(std::move(help)), problem_(new QLabel(this)), ok_(nullptr)
 {
 	setObjectName(QStringLiteral("filmFormatsDialog"));
-	setWindowTitle(QStringLiteral("Film Formats"));
+	setWindowTitle(QCoreApplication::translate("FilmFormatsDialog", "Film Formats"));
 
-	auto *intro = new QLabel(QStringLiteral("The film formats the pages list. A name holds at most 15 "
-						"characters. A circle of confusion of 0 takes the suggested one, the "
-						"frame's diagonal / 1730."),
-				 this);
+	auto *intro = new QLabel(
+		QCoreApplication::translate("FilmFormatsDialog",
+					    "The film formats the pages list. A name holds at most 15 "
+					    "characters. A circle of confusion of 0 takes the suggested one, the "
+					    "frame's diagonal / 1730."),
+		this);
 	intro->setWordWrap(true);
 
 	auto *grid = new QGridLayout;
 	for (const ColumnHeading &column : kColumns)
-		grid->addWidget(new QLabel(QString::fromUtf8(column.heading), this), 0, column.column + 1);
-	grid->addWidget(new QLabel(QStringLiteral("Suggested"), this), 0, 5);
-	grid->addWidget(new QLabel(QStringLiteral("Preset"), this), 0, 6);
-	grid->addWidget(new QLabel(QStringLiteral("Camera"), this), 0, 7);
+		grid->addWidget(new QLabel(QCoreApplication::translate("FilmFormatsDialog", column.heading), this), 0,
+				column.column + 1);
+	grid->addWidget(new QLabel(QCoreApplication::translate("FilmFormatsDialog", "Suggested"), this), 0, 5);
+	grid->addWidget(new QLabel(QCoreApplication::translate("FilmFormatsDialog", "Preset"), this), 0, 6);
+	grid->addWidget(new QLabel(QCoreApplication::translate("FilmFormatsDialog", "Camera"), this), 0, 7);
 	for (int row = 0; row < kFilmFormatCount; ++row) {
 		const int line = row + 1;
 		grid->addWidget(new QLabel(QString::number(line), this), line, 0, Qt::AlignRight);
 		for (const ColumnHeading &column : kColumns) {
 			auto *edit = new QLineEdit(this);
 			edit->setObjectName(QString::fromUtf8(column.name) + QString::number(row));
-			edit->setAccessibleName(QString::fromUtf8(column.what) + QStringLiteral(" %1").arg(line));
+			edit->setAccessibleName(QCoreApplication::translate("FilmFormatsDialog", column.what) +
+						QStringLiteral(" %1").arg(line));
 			// Room for a full name, or a number with six decimals.
 			edit->setFixedWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) *
 						    (column.column == FilmTableEditor::Name ? 17 : 10) +
@@ -84,7 +93,8 @@ FilmFormatsDialog::FilmFormatsDialog(std::function<void(int)> help, QWidget *par
 
 		auto *picker = new QComboBox(this);
 		picker->setObjectName(QStringLiteral("formatPreset%1").arg(row));
-		const QString pickerName = QStringLiteral("Preset for format %1").arg(line);
+		const QString pickerName =
+			QCoreApplication::translate("FilmFormatsDialog", "Preset for format %1").arg(line);
 		picker->setAccessibleName(pickerName);
 		// On Linux screen readers name a list by the label whose buddy it
 		// is, its own name being its value: a label of its own, not shown,
@@ -92,7 +102,7 @@ FilmFormatsDialog::FilmFormatsDialog(std::function<void(int)> help, QWidget *par
 		auto *spokenName = new QLabel(pickerName, this);
 		spokenName->setBuddy(picker);
 		spokenName->hide();
-		picker->addItem(QStringLiteral("Choose..."));
+		picker->addItem(QCoreApplication::translate("FilmFormatsDialog", "Choose..."));
 		for (const FilmPreset &preset : filmPresets())
 			picker->addItem(QString::fromStdString(presetLabel(preset)));
 		// Closed, it says "Choose..."; open, the list is as wide as its
@@ -110,11 +120,12 @@ FilmFormatsDialog::FilmFormatsDialog(std::function<void(int)> help, QWidget *par
 		presets_[static_cast<std::size_t>(row)] = picker;
 		grid->addWidget(picker, line, 6);
 
-		auto *camera = new QPushButton(QStringLiteral("Camera..."), this);
+		auto *camera = new QPushButton(QCoreApplication::translate("FilmFormatsDialog", "Camera..."), this);
 		camera->setObjectName(QStringLiteral("formatCamera%1").arg(row));
-		camera->setAccessibleName(QStringLiteral("Camera for format %1").arg(line));
-		camera->setToolTip(
-			QStringLiteral("Fill the row from a camera: its name, frame and circle of confusion"));
+		camera->setAccessibleName(
+			QCoreApplication::translate("FilmFormatsDialog", "Camera for format %1").arg(line));
+		camera->setToolTip(QCoreApplication::translate(
+			"FilmFormatsDialog", "Fill the row from a camera: its name, frame and circle of confusion"));
 		camera->setAutoDefault(false);
 		connect(camera, &QPushButton::clicked, this, [this, row] { chooseCamera(row); });
 		cameras_[static_cast<std::size_t>(row)] = camera;
@@ -130,9 +141,11 @@ FilmFormatsDialog::FilmFormatsDialog(std::function<void(int)> help, QWidget *par
 	auto *buttons =
 		new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
 	ok_ = buttons->button(QDialogButtonBox::Ok);
-	auto *restore = buttons->addButton(QStringLiteral("&Restore Built-in Table"), QDialogButtonBox::ResetRole);
+	auto *restore = buttons->addButton(QCoreApplication::translate("FilmFormatsDialog", "&Restore Built-in Table"),
+					   QDialogButtonBox::ResetRole);
 	restore->setObjectName(QStringLiteral("formatsRestore"));
-	restore->setToolTip(QStringLiteral("Every row back to the formats Mirel comes with"));
+	restore->setToolTip(
+		QCoreApplication::translate("FilmFormatsDialog", "Every row back to the formats Mirel comes with"));
 	connect(restore, &QPushButton::clicked, this, [this] {
 		editor_.restoreBuiltIn();
 		for (int row = 0; row < kFilmFormatCount; ++row)
@@ -176,7 +189,8 @@ QPushButton *FilmFormatsDialog::cameraButton(int row) const
 void FilmFormatsDialog::chooseCamera(int row)
 {
 	CameraDialog chooser(
-		QStringLiteral("The camera chosen fills format %1 of the table.").arg(row + 1),
+		QCoreApplication::translate("FilmFormatsDialog", "The camera chosen fills format %1 of the table.")
+			.arg(row + 1),
 		CameraDialog::Rule::Asked,
 		[this] {
 			if (help_)
@@ -220,13 +234,16 @@ void FilmFormatsDialog::check()
 			const std::string camera = editor_.cameraName(row);
 			const QString says =
 				problem.isEmpty() && column.column == FilmTableEditor::Name && !camera.empty()
-					? QStringLiteral("Camera: ") + ui::fromCp1252(camera)
+					? QCoreApplication::translate("FilmFormatsDialog", "Camera: ") +
+						  ui::fromCp1252(camera)
 					: problem;
 			edit->setToolTip(says);
 			edit->setAccessibleDescription(says);
 			edit->setPalette(problem.isEmpty() ? QPalette() : marked);
 			if (first.isEmpty() && !problem.isEmpty())
-				first = QStringLiteral("Format %1: %2").arg(row + 1).arg(problem);
+				first = QCoreApplication::translate("FilmFormatsDialog", "Format %1: %2")
+						.arg(row + 1)
+						.arg(problem);
 		}
 	}
 	problem_->setText(first);

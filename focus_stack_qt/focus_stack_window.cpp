@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -37,7 +38,11 @@ namespace {
 using Input = StackInputs::Input;
 using Mode = StackInputs::Mode;
 
-const QString kTitle = QStringLiteral("Focus Stack");
+// Looked up as the window is built, in the language loaded by then.
+QString title()
+{
+	return QCoreApplication::translate("FocusStackWindow", "Focus Stack");
+}
 
 QLineEdit *resultField(QWidget *parent, const QString &name)
 {
@@ -85,7 +90,8 @@ void showText(QLineEdit *field, const std::string &cp1252)
 void showReason(QLabel *label, std::string_view reason)
 {
 	label->setText(reason.empty() ? QString()
-				      : QStringLiteral("No plan: %1.").arg(ui::fromCp1252(std::string(reason))));
+				      : QCoreApplication::translate("FocusStackWindow", "No plan: %1.")
+						.arg(ui::fromCp1252(std::string(reason))));
 	label->setVisible(!reason.empty());
 }
 
@@ -95,7 +101,7 @@ FocusStackWindow::FocusStackWindow(std::function<void(int)> help, QWidget *paren
 	: ToolWindow(parent), help_(std::move(help)), header_(new QLabel(this)), tabs_(new QTabWidget(this))
 {
 	setObjectName(QStringLiteral("focusStackWindow"));
-	setWindowTitle(kTitle);
+	setWindowTitle(title());
 	header_->setObjectName(QStringLiteral("stackHeader"));
 	// The film format's name is the user's: shown as it is, never as markup.
 	header_->setTextFormat(Qt::PlainText);
@@ -105,8 +111,8 @@ FocusStackWindow::FocusStackWindow(std::function<void(int)> help, QWidget *paren
 	header_->setFont(bold);
 
 	tabs_->setObjectName(QStringLiteral("stackModes"));
-	tabs_->addTab(landscapeTab(), QStringLiteral("&Landscape"));
-	tabs_->addTab(macroTab(), QStringLiteral("&Macro"));
+	tabs_->addTab(landscapeTab(), QCoreApplication::translate("FocusStackWindow", "&Landscape"));
+	tabs_->addTab(macroTab(), QCoreApplication::translate("FocusStackWindow", "&Macro"));
 	tabs_->setCurrentIndex(inputs_.mode() == Mode::Macro ? 1 : 0);
 	connect(tabs_, &QTabWidget::currentChanged, this,
 		[this](int index) { inputs_.setMode(index == 1 ? Mode::Macro : Mode::Landscape); });
@@ -117,16 +123,17 @@ FocusStackWindow::FocusStackWindow(std::function<void(int)> help, QWidget *paren
 		void (FocusStackWindow::*act)();
 	};
 	const ButtonRow rows[] = {
-		{ QStringLiteral("&Copy"),
+		{ QCoreApplication::translate("FocusStackWindow", "&Copy"),
 		  QStringLiteral("stackCopy"),
-		  QStringLiteral("Copy the plan shown as text"),
+		  QCoreApplication::translate("FocusStackWindow", "Copy the plan shown as text"),
 		  {},
 		  &FocusStackWindow::copy },
-		{ QStringLiteral("&Save CSV..."), QStringLiteral("stackSave"),
-		  QStringLiteral("Save the plan shown as CSV for a spreadsheet"), QKeySequence::Save,
-		  &FocusStackWindow::saveCsv },
-		{ QStringLiteral("P&rint..."), QStringLiteral("stackPrint"),
-		  QStringLiteral("Print the plan shown on one page"), QKeySequence::Print, &FocusStackWindow::print },
+		{ QCoreApplication::translate("FocusStackWindow", "&Save CSV..."), QStringLiteral("stackSave"),
+		  QCoreApplication::translate("FocusStackWindow", "Save the plan shown as CSV for a spreadsheet"),
+		  QKeySequence::Save, &FocusStackWindow::saveCsv },
+		{ QCoreApplication::translate("FocusStackWindow", "P&rint..."), QStringLiteral("stackPrint"),
+		  QCoreApplication::translate("FocusStackWindow", "Print the plan shown on one page"),
+		  QKeySequence::Print, &FocusStackWindow::print },
 	};
 	auto *buttons = new QHBoxLayout;
 	for (const ButtonRow &row : rows) {
@@ -145,11 +152,11 @@ FocusStackWindow::FocusStackWindow(std::function<void(int)> help, QWidget *paren
 		connect(button, &QPushButton::clicked, this, row.act);
 		buttons->addWidget(button);
 	}
-	auto *helpButton = new QPushButton(QStringLiteral("&Help"), this);
+	auto *helpButton = new QPushButton(QCoreApplication::translate("FocusStackWindow", "&Help"), this);
 	helpButton->setObjectName(QStringLiteral("stackHelp"));
-	auto *closeButton = new QPushButton(QStringLiteral("Close"), this);
+	auto *closeButton = new QPushButton(QCoreApplication::translate("FocusStackWindow", "Close"), this);
 	closeButton->setObjectName(QStringLiteral("stackClose"));
-	closeButton->setToolTip(QStringLiteral("Close the window (Esc)"));
+	closeButton->setToolTip(QCoreApplication::translate("FocusStackWindow", "Close the window (Esc)"));
 	auto *escape = new QAction(this);
 	escape->setShortcut(QKeySequence(Qt::Key_Escape));
 	addAction(escape);
@@ -193,35 +200,48 @@ QLineEdit *FocusStackWindow::inputField(Input input, const char *name, const QSt
 QWidget *FocusStackWindow::landscapeTab()
 {
 	auto *tab = new QWidget;
-	near_ = inputField(Input::Near, "stackNear",
-			   QStringLiteral("The nearest distance that must be sharp, in the unit of the pages"));
-	far_ = inputField(Input::Far, "stackFar",
-			  QStringLiteral("The farthest distance that must be sharp, in the unit of the pages; inf "
-					 "for infinity"));
-	QLineEdit *overlap = inputField(Input::Overlap, "stackOverlap",
-					QStringLiteral("How far each shot's zone reaches into the one before, in "
+	near_ = inputField(
+		Input::Near, "stackNear",
+		QCoreApplication::translate("FocusStackWindow",
+					    "The nearest distance that must be sharp, in the unit of the pages"));
+	far_ = inputField(
+		Input::Far, "stackFar",
+		QCoreApplication::translate("FocusStackWindow",
+					    "The farthest distance that must be sharp, in the unit of the pages; inf "
+					    "for infinity"));
+	QLineEdit *overlap =
+		inputField(Input::Overlap, "stackOverlap",
+			   QCoreApplication::translate("FocusStackWindow",
+						       "How far each shot's zone reaches into the one before, in "
 						       "percent of its depth; 0: the zones just meet"));
 	nearUnit_ = new QLabel;
 	farUnit_ = new QLabel;
-	auto *scene = new QGroupBox(QStringLiteral("Sharp from"), tab);
+	auto *scene = new QGroupBox(QCoreApplication::translate("FocusStackWindow", "Sharp from"), tab);
 	auto *sceneForm = new QFormLayout(scene);
 	for (QWidget *widget :
 	     { static_cast<QWidget *>(near_), static_cast<QWidget *>(far_), static_cast<QWidget *>(overlap) })
 		widget->setParent(scene);
-	sceneForm->addRow(labelFor(near_, QStringLiteral("&Nearest distance:")), fieldRow({ near_, nearUnit_ }));
-	sceneForm->addRow(labelFor(far_, QStringLiteral("&Farthest distance:")),
-			  fieldRow({ far_, farUnit_, new QLabel(QStringLiteral("(inf: to infinity)"), scene) }));
-	sceneForm->addRow(labelFor(overlap, QStringLiteral("&Overlap:")),
-			  fieldRow({ overlap, new QLabel(QStringLiteral("% of a shot's depth"), scene) }));
+	sceneForm->addRow(labelFor(near_, QCoreApplication::translate("FocusStackWindow", "&Nearest distance:")),
+			  fieldRow({ near_, nearUnit_ }));
+	sceneForm->addRow(
+		labelFor(far_, QCoreApplication::translate("FocusStackWindow", "&Farthest distance:")),
+		fieldRow({ far_, farUnit_,
+			   new QLabel(QCoreApplication::translate("FocusStackWindow", "(inf: to infinity)"), scene) }));
+	sceneForm->addRow(
+		labelFor(overlap, QCoreApplication::translate("FocusStackWindow", "&Overlap:")),
+		fieldRow({ overlap, new QLabel(QCoreApplication::translate("FocusStackWindow", "% of a shot's depth"),
+					       scene) }));
 
-	auto *plan = new QGroupBox(QStringLiteral("Shots"), tab);
+	auto *plan = new QGroupBox(QCoreApplication::translate("FocusStackWindow", "Shots"), tab);
 	count_ = resultField(plan, QStringLiteral("stackCount"));
-	count_->setAccessibleName(QStringLiteral("Number of shots"));
+	count_->setAccessibleName(QCoreApplication::translate("FocusStackWindow", "Number of shots"));
 	shots_ = new QTableWidget(0, 3, plan);
 	shots_->setObjectName(QStringLiteral("stackShots"));
-	shots_->setAccessibleName(QStringLiteral("Shots: each one's focus distance and the zone it keeps sharp"));
-	shots_->setHorizontalHeaderLabels(
-		{ QStringLiteral("Focus at"), QStringLiteral("Sharp from"), QStringLiteral("Sharp to") });
+	shots_->setAccessibleName(QCoreApplication::translate(
+		"FocusStackWindow", "Shots: each one's focus distance and the zone it keeps sharp"));
+	shots_->setHorizontalHeaderLabels({ QCoreApplication::translate("FocusStackWindow", "Focus at"),
+					    QCoreApplication::translate("FocusStackWindow", "Sharp from"),
+					    QCoreApplication::translate("FocusStackWindow", "Sharp to") });
 	shots_->setEditTriggers(QAbstractItemView::NoEditTriggers);
 	shots_->setTabKeyNavigation(false); // Tab leaves it; the arrows move within
 	shots_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -229,7 +249,7 @@ QWidget *FocusStackWindow::landscapeTab()
 				 6 * shots_->verticalHeader()->defaultSectionSize() + 2 * shots_->frameWidth());
 	landscapeReason_ = sentence(plan, QStringLiteral("stackLandscapeReason"));
 	auto *planLayout = new QFormLayout(plan);
-	planLayout->addRow(labelFor(count_, QStringLiteral("Shots:")), count_);
+	planLayout->addRow(labelFor(count_, QCoreApplication::translate("FocusStackWindow", "Shots:")), count_);
 	planLayout->addRow(shots_);
 	planLayout->addRow(landscapeReason_);
 
@@ -242,24 +262,33 @@ QWidget *FocusStackWindow::landscapeTab()
 QWidget *FocusStackWindow::macroTab()
 {
 	auto *tab = new QWidget;
-	auto *subject = new QGroupBox(QStringLiteral("Subject"), tab);
-	magnification_ =
-		inputField(Input::Magnification, "stackMagnification",
-			   QStringLiteral("The magnification on the sensor: 1 for life size (1:1), 0.5 for 1:2"));
-	QLineEdit *pupil = inputField(Input::Pupil, "stackPupil",
-				      QStringLiteral("The lens's exit over its entrance pupil diameter; 1 for a "
-						     "symmetric lens, as most macro lenses nearly are"));
-	QLineEdit *depth = inputField(Input::Depth, "stackDepth",
-				      QStringLiteral("The depth of the subject that must be sharp, front to back"));
-	QLineEdit *overlap = inputField(Input::MacroOverlap, "stackMacroOverlap",
-					QStringLiteral("How far each shot's depth reaches into the one before, in "
+	auto *subject = new QGroupBox(QCoreApplication::translate("FocusStackWindow", "Subject"), tab);
+	magnification_ = inputField(
+		Input::Magnification, "stackMagnification",
+		QCoreApplication::translate("FocusStackWindow",
+					    "The magnification on the sensor: 1 for life size (1:1), 0.5 for 1:2"));
+	QLineEdit *pupil =
+		inputField(Input::Pupil, "stackPupil",
+			   QCoreApplication::translate("FocusStackWindow",
+						       "The lens's exit over its entrance pupil diameter; 1 for a "
+						       "symmetric lens, as most macro lenses nearly are"));
+	QLineEdit *depth =
+		inputField(Input::Depth, "stackDepth",
+			   QCoreApplication::translate("FocusStackWindow",
+						       "The depth of the subject that must be sharp, front to back"));
+	QLineEdit *overlap =
+		inputField(Input::MacroOverlap, "stackMacroOverlap",
+			   QCoreApplication::translate("FocusStackWindow",
+						       "How far each shot's depth reaches into the one before, in "
 						       "percent of its depth"));
 	for (QLineEdit *edit : { magnification_, pupil, depth, overlap })
 		edit->setParent(subject);
-	fromPages_ = new QCheckBox(QStringLiteral("&the pages' lens at their focus distance"), subject);
+	fromPages_ = new QCheckBox(
+		QCoreApplication::translate("FocusStackWindow", "&the pages' lens at their focus distance"), subject);
 	fromPages_->setObjectName(QStringLiteral("stackFromPages"));
-	fromPages_->setToolTip(QStringLiteral("The magnification f / (s - f) of the pages' focal length f at their "
-					      "focus distance s"));
+	fromPages_->setToolTip(QCoreApplication::translate(
+		"FocusStackWindow", "The magnification f / (s - f) of the pages' focal length f at their "
+				    "focus distance s"));
 	fromPages_->setChecked(inputs_.magnificationFromPages());
 	connect(fromPages_, &QCheckBox::toggled, this, [this](bool fromPages) {
 		inputs_.setMagnificationFromPages(fromPages);
@@ -268,15 +297,18 @@ QWidget *FocusStackWindow::macroTab()
 		refresh();
 	});
 	auto *form = new QFormLayout(subject);
-	form->addRow(labelFor(magnification_, QStringLiteral("Ma&gnification:")),
+	form->addRow(labelFor(magnification_, QCoreApplication::translate("FocusStackWindow", "Ma&gnification:")),
 		     fieldRow({ magnification_, fromPages_ }));
-	form->addRow(labelFor(pupil, QStringLiteral("P&upil magnification:")), fieldRow({ pupil }));
-	form->addRow(labelFor(depth, QStringLiteral("Subject &depth:")),
+	form->addRow(labelFor(pupil, QCoreApplication::translate("FocusStackWindow", "P&upil magnification:")),
+		     fieldRow({ pupil }));
+	form->addRow(labelFor(depth, QCoreApplication::translate("FocusStackWindow", "Subject &depth:")),
 		     fieldRow({ depth, new QLabel(QStringLiteral("mm"), subject) }));
-	form->addRow(labelFor(overlap, QStringLiteral("O&verlap:")),
-		     fieldRow({ overlap, new QLabel(QStringLiteral("% of a shot's depth"), subject) }));
+	form->addRow(
+		labelFor(overlap, QCoreApplication::translate("FocusStackWindow", "O&verlap:")),
+		fieldRow({ overlap, new QLabel(QCoreApplication::translate("FocusStackWindow", "% of a shot's depth"),
+					       subject) }));
 
-	auto *plan = new QGroupBox(QStringLiteral("Shots"), tab);
+	auto *plan = new QGroupBox(QCoreApplication::translate("FocusStackWindow", "Shots"), tab);
 	effectiveAperture_ = resultField(plan, QStringLiteral("stackEffectiveAperture"));
 	depthPerShot_ = resultField(plan, QStringLiteral("stackDepthPerShot"));
 	step_ = resultField(plan, QStringLiteral("stackStep"));
@@ -284,10 +316,13 @@ QWidget *FocusStackWindow::macroTab()
 	diffraction_ = sentence(plan, QStringLiteral("stackDiffraction"));
 	macroReason_ = sentence(plan, QStringLiteral("stackMacroReason"));
 	auto *results = new QFormLayout(plan);
-	results->addRow(labelFor(effectiveAperture_, QStringLiteral("Effective aperture:")), effectiveAperture_);
-	results->addRow(labelFor(depthPerShot_, QStringLiteral("Depth per shot:")), depthPerShot_);
-	results->addRow(labelFor(step_, QStringLiteral("Rail step:")), step_);
-	results->addRow(labelFor(macroCount_, QStringLiteral("Shots:")), macroCount_);
+	results->addRow(
+		labelFor(effectiveAperture_, QCoreApplication::translate("FocusStackWindow", "Effective aperture:")),
+		effectiveAperture_);
+	results->addRow(labelFor(depthPerShot_, QCoreApplication::translate("FocusStackWindow", "Depth per shot:")),
+			depthPerShot_);
+	results->addRow(labelFor(step_, QCoreApplication::translate("FocusStackWindow", "Rail step:")), step_);
+	results->addRow(labelFor(macroCount_, QCoreApplication::translate("FocusStackWindow", "Shots:")), macroCount_);
 	results->addRow(diffraction_);
 	results->addRow(macroReason_);
 
@@ -375,9 +410,9 @@ void FocusStackWindow::saveCsv()
 	if (saveFolder_.isEmpty())
 		saveFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 	const QString name = QString::fromStdString(stackFileName(inputs_.mode())) + QStringLiteral(".csv");
-	QString path =
-		QFileDialog::getSaveFileName(this, QStringLiteral("Save %1 as CSV").arg(kTitle),
-					     QDir(saveFolder_).filePath(name), QStringLiteral("CSV table (*.csv)"));
+	QString path = QFileDialog::getSaveFileName(
+		this, QCoreApplication::translate("FocusStackWindow", "Save %1 as CSV").arg(title()),
+		QDir(saveFolder_).filePath(name), QCoreApplication::translate("FocusStackWindow", "CSV table (*.csv)"));
 	if (path.isEmpty())
 		return;
 	if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
@@ -385,25 +420,29 @@ void FocusStackWindow::saveCsv()
 	saveFolder_ = QFileInfo(path).absolutePath();
 	if (const QString reason = ui::saveWholeFile(path, QByteArray::fromStdString(stackCsv(inputs_)));
 	    !reason.isEmpty())
-		QMessageBox::warning(this, QStringLiteral("Mirel"),
-				     QStringLiteral("The focus stack could not be saved as \u201c%1\u201d: %2.")
-					     .arg(QDir::toNativeSeparators(path), reason));
+		QMessageBox::warning(
+			this, QCoreApplication::translate("FocusStackWindow", "Mirel"),
+			QCoreApplication::translate("FocusStackWindow",
+						    "The focus stack could not be saved as \u201c%1\u201d: %2.")
+				.arg(QDir::toNativeSeparators(path), reason));
 }
 
 void FocusStackWindow::print()
 {
 	QPrinter printer(QPrinter::HighResolution);
-	printer.setDocName(kTitle);
+	printer.setDocName(title());
 	printer.setPageLayout(ui::printPageLayout());
 	QPrintDialog dialog(&printer, this);
-	dialog.setWindowTitle(QStringLiteral("Print %1").arg(kTitle));
+	dialog.setWindowTitle(QCoreApplication::translate("FocusStackWindow", "Print %1").arg(title()));
 	if (dialog.exec() != QDialog::Accepted)
 		return;
 	if (!printStackPage(printer, stackSheet(inputs_)))
-		QMessageBox::warning(this, QStringLiteral("Mirel"),
-				     QStringLiteral("The focus stack could not be printed: the printer \u201c%1\u201d "
+		QMessageBox::warning(
+			this, QCoreApplication::translate("FocusStackWindow", "Mirel"),
+			QCoreApplication::translate("FocusStackWindow",
+						    "The focus stack could not be printed: the printer \u201c%1\u201d "
 						    "did not accept it.")
-					     .arg(printer.printerName()));
+				.arg(printer.printerName()));
 }
 
 } // namespace mirel

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -48,14 +49,14 @@ FocusPlannerWindow::FocusPlannerWindow(std::function<void()> help, std::function
 	: ToolWindow(parent), help_(std::move(help)), showDepthOfField_(std::move(showDepthOfField)),
 	  shownUnit_(currentSettings().LengthUnit), header_(new QLabel(this)), nearEdit_(new QLineEdit(this)),
 	  farEdit_(new QLineEdit(this)), nearUnit_(new QLabel(this)), farUnit_(new QLabel(this)),
-	  farInfinity_(new QCheckBox(QStringLiteral("to &infinity"), this)), focus_(resultField(this, "plannerFocus")),
-	  aperture_(resultField(this, "plannerAperture")), wholeStop_(new QRadioButton(this)),
-	  thirdStop_(new QRadioButton(this)), diffraction_(new QLabel(this)),
+	  farInfinity_(new QCheckBox(QCoreApplication::translate("FocusPlannerWindow", "to &infinity"), this)),
+	  focus_(resultField(this, "plannerFocus")), aperture_(resultField(this, "plannerAperture")),
+	  wholeStop_(new QRadioButton(this)), thirdStop_(new QRadioButton(this)), diffraction_(new QLabel(this)),
 	  sharpest_(resultField(this, "plannerSharpest")), reason_(new QLabel(this)),
-	  use_(new QPushButton(QStringLiteral("&Use on Depth of Field page"), this))
+	  use_(new QPushButton(QCoreApplication::translate("FocusPlannerWindow", "&Use on Depth of Field page"), this))
 {
 	setObjectName(QStringLiteral("focusPlannerWindow"));
-	setWindowTitle(QStringLiteral("Focus Planner"));
+	setWindowTitle(QCoreApplication::translate("FocusPlannerWindow", "Focus Planner"));
 
 	header_->setObjectName(QStringLiteral("plannerHeader"));
 	// The film format's name is the user's: shown as it is, never as markup.
@@ -79,16 +80,22 @@ FocusPlannerWindow::FocusPlannerWindow(std::function<void()> help, std::function
 		label->setTextFormat(Qt::PlainText);
 		label->setWordWrap(true);
 	}
-	nearEdit_->setToolTip(QStringLiteral("The nearest distance that must be sharp, in the unit of the pages"));
-	farEdit_->setToolTip(QStringLiteral("The farthest distance that must be sharp, in the unit of the pages"));
-	wholeStop_->setToolTip(QStringLiteral("The next whole stop at or above the smallest aperture, and the zone "
-					      "it keeps sharp at the focus distance"));
-	thirdStop_->setToolTip(QStringLiteral("The next third of a stop at or above the smallest aperture, and the "
-					      "zone it keeps sharp at the focus distance"));
-	sharpest_->setToolTip(QStringLiteral("The f-number at which the blur at the nearest and farthest distance, "
-					     "defocus and diffraction together, is least; that blur, and against "
-					     "the circle of confusion"));
-	use_->setToolTip(QStringLiteral("Put the focus distance and the chosen stop on the Depth of Field page"));
+	nearEdit_->setToolTip(QCoreApplication::translate(
+		"FocusPlannerWindow", "The nearest distance that must be sharp, in the unit of the pages"));
+	farEdit_->setToolTip(QCoreApplication::translate(
+		"FocusPlannerWindow", "The farthest distance that must be sharp, in the unit of the pages"));
+	wholeStop_->setToolTip(QCoreApplication::translate(
+		"FocusPlannerWindow", "The next whole stop at or above the smallest aperture, and the zone "
+				      "it keeps sharp at the focus distance"));
+	thirdStop_->setToolTip(QCoreApplication::translate(
+		"FocusPlannerWindow", "The next third of a stop at or above the smallest aperture, and the "
+				      "zone it keeps sharp at the focus distance"));
+	sharpest_->setToolTip(QCoreApplication::translate(
+		"FocusPlannerWindow", "The f-number at which the blur at the nearest and farthest distance, "
+				      "defocus and diffraction together, is least; that blur, and against "
+				      "the circle of confusion"));
+	use_->setToolTip(QCoreApplication::translate(
+		"FocusPlannerWindow", "Put the focus distance and the chosen stop on the Depth of Field page"));
 	thirdStop_->setChecked(true); // the closest fit; whole stops are a click away
 	farInfinity_->setChecked(remembered().plannerToInfinity);
 
@@ -105,7 +112,7 @@ FocusPlannerWindow::FocusPlannerWindow(std::function<void()> help, std::function
 		connect(stop, &QRadioButton::toggled, this, [this] { use_->setEnabled(chosenStop().has_value()); });
 	connect(use_, &QPushButton::clicked, this, &FocusPlannerWindow::useOnDepthOfFieldPage);
 
-	auto *scene = new QGroupBox(QStringLiteral("Sharp from"), this);
+	auto *scene = new QGroupBox(QCoreApplication::translate("FocusPlannerWindow", "Sharp from"), this);
 	auto *sceneForm = new QFormLayout(scene);
 	auto *nearRow = new QHBoxLayout;
 	nearRow->addWidget(nearEdit_);
@@ -116,24 +123,31 @@ FocusPlannerWindow::FocusPlannerWindow(std::function<void()> help, std::function
 	farRow->addWidget(farUnit_);
 	farRow->addWidget(farInfinity_);
 	farRow->addStretch(1);
-	sceneForm->addRow(labelFor(nearEdit_, QStringLiteral("&Nearest distance:")), nearRow);
-	sceneForm->addRow(labelFor(farEdit_, QStringLiteral("&Farthest distance:")), farRow);
+	sceneForm->addRow(labelFor(nearEdit_, QCoreApplication::translate("FocusPlannerWindow", "&Nearest distance:")),
+			  nearRow);
+	sceneForm->addRow(labelFor(farEdit_, QCoreApplication::translate("FocusPlannerWindow", "&Farthest distance:")),
+			  farRow);
 
-	auto *answer = new QGroupBox(QStringLiteral("Focus and aperture"), this);
+	auto *answer = new QGroupBox(QCoreApplication::translate("FocusPlannerWindow", "Focus and aperture"), this);
 	auto *answerForm = new QFormLayout(answer);
-	answerForm->addRow(labelFor(focus_, QStringLiteral("F&ocus at:")), focus_);
-	answerForm->addRow(labelFor(aperture_, QStringLiteral("&Smallest aperture:")), aperture_);
-	answerForm->addRow(labelFor(wholeStop_, QStringLiteral("&Whole stop:")), wholeStop_);
-	answerForm->addRow(labelFor(thirdStop_, QStringLiteral("&Third stop:")), thirdStop_);
+	answerForm->addRow(labelFor(focus_, QCoreApplication::translate("FocusPlannerWindow", "F&ocus at:")), focus_);
+	answerForm->addRow(
+		labelFor(aperture_, QCoreApplication::translate("FocusPlannerWindow", "&Smallest aperture:")),
+		aperture_);
+	answerForm->addRow(labelFor(wholeStop_, QCoreApplication::translate("FocusPlannerWindow", "&Whole stop:")),
+			   wholeStop_);
+	answerForm->addRow(labelFor(thirdStop_, QCoreApplication::translate("FocusPlannerWindow", "&Third stop:")),
+			   thirdStop_);
 	answerForm->addRow(diffraction_);
-	answerForm->addRow(labelFor(sharpest_, QStringLiteral("Sh&arpest at:")), sharpest_);
+	answerForm->addRow(labelFor(sharpest_, QCoreApplication::translate("FocusPlannerWindow", "Sh&arpest at:")),
+			   sharpest_);
 	answerForm->addRow(reason_);
 
-	auto *helpButton = new QPushButton(QStringLiteral("&Help"), this);
+	auto *helpButton = new QPushButton(QCoreApplication::translate("FocusPlannerWindow", "&Help"), this);
 	helpButton->setObjectName(QStringLiteral("plannerHelp"));
-	auto *closeButton = new QPushButton(QStringLiteral("Close"), this);
+	auto *closeButton = new QPushButton(QCoreApplication::translate("FocusPlannerWindow", "Close"), this);
 	closeButton->setObjectName(QStringLiteral("plannerClose"));
-	closeButton->setToolTip(QStringLiteral("Close the window (Esc)"));
+	closeButton->setToolTip(QCoreApplication::translate("FocusPlannerWindow", "Close the window (Esc)"));
 	auto *escape = new QAction(this);
 	escape->setShortcut(QKeySequence(Qt::Key_Escape));
 	addAction(escape);
@@ -209,10 +223,12 @@ void FocusPlannerWindow::refresh()
 	// A unit chosen on a page: the same distances, written in it.
 	if (settings.LengthUnit != shownUnit_)
 		showDistances();
-	header_->setText(QStringLiteral("For a %1 mm lens on %2, circle of confusion %3 mm, as on the pages")
-				 .arg(QString::fromStdString(formatTrimmed(settings.FocalLength)),
-				      QString::fromStdString(utf8FromCp1252(filmName(shown_.filmName))),
-				      QString::fromStdString(formatTrimmed(settings.filmCoC))));
+	header_->setText(
+		QCoreApplication::translate("FocusPlannerWindow",
+					    "For a %1 mm lens on %2, circle of confusion %3 mm, as on the pages")
+			.arg(QString::fromStdString(formatTrimmed(settings.FocalLength)),
+			     QString::fromStdString(utf8FromCp1252(filmName(shown_.filmName))),
+			     QString::fromStdString(formatTrimmed(settings.filmCoC))));
 	farEdit_->setEnabled(!farInfinity_->isChecked());
 	const double far =
 		farInfinity_->isChecked() ? std::numeric_limits<double>::infinity() : remembered().plannerFar;
@@ -241,7 +257,7 @@ void FocusPlannerWindow::refresh()
 	diffraction_->setVisible(!texts.diffraction.empty());
 	QString reason = QString::fromStdString(std::string(plan_.unusable));
 	if (!reason.isEmpty())
-		reason = QStringLiteral("No plan: the %1.").arg(reason);
+		reason = QCoreApplication::translate("FocusPlannerWindow", "No plan: the %1.").arg(reason);
 	reason_->setText(reason);
 	reason_->setVisible(!reason.isEmpty());
 	use_->setEnabled(chosenStop().has_value());

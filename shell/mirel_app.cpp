@@ -1,6 +1,7 @@
 #include "shell/mirel_app.h"
 
 #include <QKeyEvent>
+#include <QLocale>
 
 #include "desktop/identity.h"
 #include "shell/application_style.h"
@@ -31,6 +32,8 @@ MirelApp::~MirelApp()
 
 int MirelApp::run(SettingsStorage *storage)
 {
+	// In the desktop's language, when Mirel speaks it; English loads nothing.
+	translations_ = ui::Translations::load(QLocale::system().uiLanguages());
 	window_ = std::make_unique<MirelDlg>(storage);
 	QuitSignals quitSignals;
 	connect(&quitSignals, &QuitSignals::quitRequested, window_.get(), &MirelDlg::requestQuit);

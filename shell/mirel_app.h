@@ -4,6 +4,8 @@
 
 #include <QApplication>
 
+#include "ui_qt/translation.h"
+
 namespace mirel {
 
 class MirelDlg;
@@ -32,6 +34,7 @@ protected:
 	bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+	std::unique_ptr<ui::Translations> translations_;
 	std::unique_ptr<MirelDlg> window_;
 };
 

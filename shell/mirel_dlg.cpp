@@ -1,5 +1,6 @@
 #include "shell/mirel_dlg.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -41,10 +42,12 @@
 #include "shell/shell_resources.h"
 #include "shell/standard_keys.h"
 #include "shell/tool_windows.h"
+#include "ui/text_contexts.h"
 #include "ui_qt/cp1252.h"
 #include "ui_qt/dialog_units.h"
 #include "ui_qt/qt_controls.h"
 #include "ui_qt/tool_window.h"
+#include "ui_qt/translation.h"
 
 namespace mirel {
 
@@ -76,7 +79,7 @@ MirelDlg::MirelDlg(SettingsStorage *storage) : storage_(storage)
 {
 	initShellResources();
 	const ui::DialogTemplate &dialog = resources::mainWindowTemplate();
-	setWindowTitle(ui::fromCp1252(dialog.caption));
+	setWindowTitle(ui::translated(ui::templateContext(dialog), dialog.caption));
 	// The application's icon, so that its dialogs and the About box share it.
 	setApplicationIcon(this);
 
@@ -163,7 +166,7 @@ QString MirelDlg::statusText() const
 	if (page != PageIndex::DepthOfField && page != PageIndex::Hyperfocal)
 		return {};
 	const CalcSettings &settings = currentSettings();
-	return QString::fromStdString(diffractionText(settings.Aperture, settings.filmCoC));
+	return ui::translated(ui::kStatusBarContext, diffractionSentence(settings.Aperture, settings.filmCoC));
 }
 
 void MirelDlg::showDiffraction()
@@ -177,13 +180,18 @@ void MirelDlg::buildMenu()
 {
 	nameMenuItemsWithoutShortcutText();
 	for (const resources::Menu &menu : resources::mainMenu()) {
-		QMenu *popup = menuBar()->addMenu(ui::fromCp1252(menu.title));
+		QMenu *popup = menuBar()->addMenu(ui::translated(ui::kMenuBarContext, menu.title));
+		const std::string context = ui::menuContext(menu.title);
 		for (const resources::MenuItem &item : menuItemsWithToolWindows(menu)) {
 			if (item.isSeparator()) {
 				popup->addSeparator();
 				continue;
 			}
-			QAction *action = popup->addAction(ui::fromCp1252(item.text));
+			// The words translated, the shortcut after the tab as it is.
+			const std::string_view text = item.text;
+			const std::size_t tab = std::min(text.find('\t'), text.size());
+			QAction *action = popup->addAction(ui::translated(context, text.substr(0, tab)) +
+							   ui::fromCp1252(text.substr(tab)));
 			action->setObjectName(QString::number(item.command));
 			action->setShortcuts(shortcuts(item.command));
 			const int command = item.command;

@@ -2,9 +2,10 @@
 
 #include <QTabBar>
 
-#include "ui_qt/cp1252.h"
+#include "ui/text_contexts.h"
 #include "ui_qt/dialog_units.h"
 #include "ui_qt/qt_controls.h"
+#include "ui_qt/translation.h"
 
 namespace mirel {
 
@@ -30,7 +31,8 @@ PageSheet::PageSheet(const std::vector<std::unique_ptr<Page>> &pages, int startP
 		for (const auto &page : pages) {
 			auto *tab = new QWidget;
 			tab->setMinimumSize(largest);
-			addTab(tab, ui::fromCp1252(page->dialogTemplate().caption));
+			const ui::DialogTemplate &dialog = page->dialogTemplate();
+			addTab(tab, ui::translated(ui::templateContext(dialog), dialog.caption));
 		}
 		setCurrentIndex(startPage >= 0 && startPage < sheet_.count() ? startPage : 0);
 	}

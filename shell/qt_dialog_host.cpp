@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "ui_qt/cp1252.h"
 #include "ui_qt/qt_controls.h"
 
 namespace mirel {
@@ -15,7 +14,7 @@ QtDialogHost::QtDialogHost(DialogModel &model, HelpHandler help, QWidget *parent
 	  run_(model, *this, [this](bool accepted) { accepted ? accept() : reject(); }),
 	  controls_(new ui::QtControls(model.dialogTemplate(), run_, this))
 {
-	setWindowTitle(ui::fromCp1252(model.dialogTemplate().caption));
+	setWindowTitle(controls_->windowTitle());
 	setObjectName(QString::number(model.dialogTemplate().id));
 	setWindowModality(Qt::WindowModal);
 	auto *layout = new QVBoxLayout(this);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QKeySequence>
 
 #include "camera_chooser_qt/camera_chooser_window.h"
@@ -18,26 +19,29 @@ namespace mirel {
 namespace {
 
 constexpr ToolWindowRow kRows[] = {
-	{ ids::command::DepthOfFieldTable, "Depth of Field &Table...", Qt::CTRL | Qt::Key_T,
-	  ids::help::DepthOfFieldTable,
+	{ ids::command::DepthOfFieldTable, QT_TRANSLATE_NOOP("Menu Tools", "Depth of Field &Table..."),
+	  Qt::CTRL | Qt::Key_T, ids::help::DepthOfFieldTable,
 	  [](const ToolWindowNeeds &needs) -> ui::ToolWindow * {
 		  return new DofTableWindow(needs.help, needs.owner);
 	  } },
-	{ ids::command::FocusPlanner, "Focus &Planner...", Qt::CTRL | Qt::SHIFT | Qt::Key_P, ids::help::FocusPlanner,
+	{ ids::command::FocusPlanner, QT_TRANSLATE_NOOP("Menu Tools", "Focus &Planner..."),
+	  Qt::CTRL | Qt::SHIFT | Qt::Key_P, ids::help::FocusPlanner,
 	  [](const ToolWindowNeeds &needs) -> ui::ToolWindow * {
 		  return new FocusPlannerWindow(
 			  needs.help, [showPage = needs.showPage] { showPage(PageIndex::DepthOfField); }, needs.owner);
 	  } },
-	{ ids::command::Camera, "Ca&mera...", Qt::CTRL | Qt::SHIFT | Qt::Key_M, ids::help::CameraChooser,
+	{ ids::command::Camera, QT_TRANSLATE_NOOP("Menu Tools", "Ca&mera..."), Qt::CTRL | Qt::SHIFT | Qt::Key_M,
+	  ids::help::CameraChooser,
 	  [](const ToolWindowNeeds &needs) -> ui::ToolWindow * {
 		  return new CameraChooserWindow(needs.help, needs.showPage, needs.owner);
 	  } },
-	{ ids::command::CircleOfConfusion, "C&ircle of Confusion...", Qt::CTRL | Qt::SHIFT | Qt::Key_I,
-	  ids::help::CircleOfConfusion,
+	{ ids::command::CircleOfConfusion, QT_TRANSLATE_NOOP("Menu Tools", "C&ircle of Confusion..."),
+	  Qt::CTRL | Qt::SHIFT | Qt::Key_I, ids::help::CircleOfConfusion,
 	  [](const ToolWindowNeeds &needs) -> ui::ToolWindow * {
 		  return new CircleOfConfusionWindow(needs.showHelp, needs.showPage, needs.owner);
 	  } },
-	{ ids::command::FocusStack, "Focus &Stack...", Qt::CTRL | Qt::SHIFT | Qt::Key_K, ids::help::FocusStackLandscape,
+	{ ids::command::FocusStack, QT_TRANSLATE_NOOP("Menu Tools", "Focus &Stack..."),
+	  Qt::CTRL | Qt::SHIFT | Qt::Key_K, ids::help::FocusStackLandscape,
 	  [](const ToolWindowNeeds &needs) -> ui::ToolWindow * {
 		  return new FocusStackWindow(needs.showHelp, needs.owner);
 	  } },

@@ -1,5 +1,6 @@
 // Renders Mirel's window on each page, and each dialog, to PNG files at the
-// built-in settings, without a display: screenshots for developers and docs.
+// built-in settings, without a display: screenshots for developers and docs,
+// in the desktop's language (LANGUAGE=fr build/tools/mirel_screenshots DIR).
 #include <cstdio>
 #include <deque>
 #include <functional>
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QLinearGradient>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -47,6 +49,7 @@
 #include "testing/photo_files.h"
 #include "testing_qt/palettes.h"
 #include "ui_qt/paper.h"
+#include "ui_qt/translation.h"
 
 namespace {
 
@@ -98,6 +101,8 @@ int main(int argc, char **argv)
 {
 	useOffscreenDesktop();
 	QApplication app(argc, argv);
+	// In the desktop's language, as Mirel starts: LANGUAGE=de renders German.
+	const auto translations = mirel::ui::Translations::load(QLocale::system().uiLanguages());
 	const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots"));
 	QDir().mkpath(folder.path());
 	bool ok = true;

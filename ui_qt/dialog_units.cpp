@@ -10,8 +10,9 @@
 #include <QHash>
 #include <QStyle>
 
-#include "ui_qt/cp1252.h"
+#include "ui/text_contexts.h"
 #include "ui_qt/mnemonics.h"
+#include "ui_qt/translation.h"
 
 namespace mirel::ui {
 namespace {
@@ -100,6 +101,8 @@ struct Text {
 
 std::vector<Text> textsOf(const DialogTemplate &dialog, TextMeasure &measure)
 {
+	// Measured as shown: a translation's longer words widen the units.
+	const std::string context = templateContext(dialog);
 	std::vector<Text> texts;
 	for (const ControlTemplate &c : dialog.controls) {
 		if (c.kind == ControlKind::Edit && (c.style & kReadOnly)) {
@@ -109,7 +112,7 @@ std::vector<Text> textsOf(const DialogTemplate &dialog, TextMeasure &measure)
 		}
 		if (c.text.empty() || (c.kind != ControlKind::Static && c.kind != ControlKind::PushButton))
 			continue;
-		Text t{ c.rect, withoutMnemonics(fromCp1252(c.text)), (c.style & kWordWrap) != 0, 0 };
+		Text t{ c.rect, withoutMnemonics(translated(context, c.text)), (c.style & kWordWrap) != 0, 0 };
 		// A button needs room for its frame and a little air.
 		t.width = c.kind == ControlKind::PushButton ? measure.advance(t.text) + 8 : measure.lineWidth(t.text);
 		texts.push_back(std::move(t));

@@ -20,6 +20,7 @@
 #include "ui_qt/cp1252.h"
 #include "ui_qt/mnemonics.h"
 #include "ui_qt/result_field.h"
+#include "ui_qt/translation.h"
 
 namespace mirel::ui {
 namespace {
@@ -106,11 +107,11 @@ protected:
 } // namespace
 
 QtControls::QtControls(const DialogTemplate &dialog, NotificationSink &sink, QWidget *parent)
-	: QWidget(parent), dialog_(dialog), sink_(sink),
+	: QWidget(parent), dialog_(dialog), sink_(sink), context_(templateContext(dialog)),
 	  units_(DialogUnits::fitting(dialog, DialogUnits::dialogFont(dialog.fontPoints)))
 {
 	setFont(DialogUnits::dialogFont(dialog.fontPoints));
-	setWindowTitle(fromCp1252(dialog_.caption));
+	setWindowTitle(translated(context_, dialog_.caption));
 	controls_.reserve(dialog_.controls.size());
 	for (const ControlTemplate &c : dialog_.controls) {
 		QWidget *w = build(c);
@@ -195,8 +196,13 @@ QWidget *QtControls::build(const ControlTemplate &c)
 		// The closed box's height, taken before the items are in: the size
 		// hint then measures none of them.
 		combo->resize(combo->width(), combo->sizeHint().height());
+		// A pick list's items are the template's words, shown translated;
+		// the model reads back the English it wrote.
 		for (const std::string &item : c.items)
-			combo->addItem(fromCp1252(item));
+			if (c.kind == ControlKind::DropDownList)
+				combo->addItem(translated(context_, item), fromCp1252(item));
+			else
+				combo->addItem(fromCp1252(item));
 		combo->setCurrentIndex(-1);
 		combo->setFocusPolicy(tabPolicy(c));
 		// activated comes from the user's pick, after the selection and the
@@ -273,7 +279,7 @@ void QtControls::linkBuddies()
 
 void QtControls::showText(Control &c)
 {
-	const QString text = fromCp1252(c.text);
+	const QString text = translated(context_, c.text);
 	const bool noPrefix = c.control->style & kNoPrefix;
 	switch (c.control->kind) {
 	case ControlKind::Static: {
@@ -306,10 +312,10 @@ void QtControls::nameForAssistiveTechnology()
 {
 	// A page is named by its tab title and described by its heading.
 	if (!dialog_.caption.empty())
-		setAccessibleName(fromCp1252(dialog_.caption));
+		setAccessibleName(translated(context_, dialog_.caption));
 	for (const Control &c : controls_) {
 		if (!c.control->accessibleName.empty())
-			c.widget->setAccessibleName(fromCp1252(c.control->accessibleName));
+			c.widget->setAccessibleName(translated(context_, c.control->accessibleName));
 		if (c.control->style & kHeading)
 			setAccessibleDescription(nameOf(static_cast<QLabel *>(c.widget)->text()));
 	}
@@ -353,7 +359,7 @@ void QtControls::groupRadios()
 		for (const QAbstractButton *radio : radios)
 			area |= radio->geometry();
 		auto *box = new RadioGroupBox(this);
-		box->setAccessibleName(fromCp1252(first.control->groupName));
+		box->setAccessibleName(translated(context_, first.control->groupName));
 		box->setGeometry(area);
 		for (QAbstractButton *radio : radios) {
 			const QPoint place = radio->pos() - area.topLeft();
@@ -498,7 +504,7 @@ std::string QtControls::text(int id) const
 		return toCp1252(asCombo(c.widget)->lineEdit()->text());
 	case ControlKind::DropDownList: {
 		const QComboBox *combo = asCombo(c.widget);
-		return combo->currentIndex() >= 0 ? toCp1252(combo->currentText()) : std::string();
+		return combo->currentIndex() >= 0 ? itemText(id, combo->currentIndex()) : std::string();
 	}
 	default:
 		return c.text;
@@ -567,7 +573,9 @@ std::string QtControls::itemText(int id, int index) const
 	const QComboBox *combo = asCombo(byId(id).widget);
 	if (!combo || index < 0 || index >= combo->count())
 		return {};
-	return toCp1252(combo->itemText(index));
+	// A template's item as the model wrote it, in English.
+	const QVariant source = combo->itemData(index);
+	return toCp1252(source.isValid() ? source.toString() : combo->itemText(index));
 }
 
 void QtControls::setItemToolTip(int id, int index, std::string_view text)

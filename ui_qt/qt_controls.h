@@ -9,6 +9,7 @@
 
 #include "ui/controls.h"
 #include "ui/dialog_template.h"
+#include "ui/text_contexts.h"
 #include "ui_qt/dialog_units.h"
 
 class QButtonGroup;
@@ -84,6 +85,8 @@ private:
 
 	DialogTemplate dialog_;
 	NotificationSink &sink_;
+	// Where the template's texts are translated.
+	std::string context_;
 	DialogUnits units_;
 	std::vector<Control> controls_; // in template order
 	std::map<int, std::size_t> indexById_;

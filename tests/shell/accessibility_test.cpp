@@ -25,6 +25,7 @@
 #include "settings/model/records.h"
 #include "shell/page_sheet.h"
 #include "testing/pages_by_index.h"
+#include "testing_qt/languages.h"
 #include "testing_qt/layout_check.h"
 #include "testing_qt/palettes.h"
 #include "testing_qt/qt_user_actions.h"
@@ -164,45 +165,51 @@ void expectClean(const ui::QtControls &shown)
 	EXPECT_EQ(listed, "") << "template " << shown.dialogTemplate().id;
 }
 
-// Every page and dialog, and the frame, drawn clean; every page and dialog
-// the user types or clicks into accessible. The unit is feet, so that Tab
+// Every page and dialog, and the frame, drawn clean in English and in every
+// language shipped; every page and dialog the user types or clicks into
+// accessible. The unit is feet, so that Tab
 // meets each unit group at a radio other than its first.
 TEST(Accessibility, EveryPageAndDialogRendersCleanNamesItsControlsAndTabsThroughInputsThenResults)
 {
-	FakeStorage storage([](CalcSettings &defaults, StartupPrefs &) { defaults.LengthUnit = LengthUnit::Feet; });
-	const auto window = openWindow(storage);
-	for (int index = 0; index < kPageCount; ++index) {
-		window->showPage(index);
-		const ui::QtControls *page = window->sheet().controls(index);
-		ASSERT_TRUE(page && page->isVisible()) << "page " << index;
-		expectClean(*page);
-		expectAccessible(*page);
-	}
+	for (const QString &language : everyLanguage()) {
+		const auto translations = speak(language);
+		SCOPED_TRACE(language.toStdString());
+		FakeStorage storage(
+			[](CalcSettings &defaults, StartupPrefs &) { defaults.LengthUnit = LengthUnit::Feet; });
+		const auto window = openWindow(storage);
+		for (int index = 0; index < kPageCount; ++index) {
+			window->showPage(index);
+			const ui::QtControls *page = window->sheet().controls(index);
+			ASSERT_TRUE(page && page->isVisible()) << "page " << index;
+			expectClean(*page);
+			expectAccessible(*page);
+		}
 
-	RoundingRulesDlg roundingRules;
-	DefaultsDlg defaults;
-	StartupPrefsDlg startupPrefs;
-	AboutDlg about;
-	EasterEggIntroDlg intro;
-	EasterEggExitDlg lightTable;
-	for (DialogModel *model : std::initializer_list<DialogModel *>{ &roundingRules, &defaults, &startupPrefs,
-									&about, &intro, &lightTable }) {
-		QtDialogHost host(*model, {}, window.get());
-		host.show();
-		expectClean(host.controls());
-		if (model == &intro || model == &lightTable)
-			continue; // nothing to type or click into
-		ASSERT_TRUE(activate(host));
-		expectAccessible(host.controls());
-	}
+		RoundingRulesDlg roundingRules;
+		DefaultsDlg defaults;
+		StartupPrefsDlg startupPrefs;
+		AboutDlg about;
+		EasterEggIntroDlg intro;
+		EasterEggExitDlg lightTable;
+		for (DialogModel *model : std::initializer_list<DialogModel *>{
+			     &roundingRules, &defaults, &startupPrefs, &about, &intro, &lightTable }) {
+			QtDialogHost host(*model, {}, window.get());
+			host.show();
+			expectClean(host.controls());
+			if (model == &intro || model == &lightTable)
+				continue; // nothing to type or click into
+			ASSERT_TRUE(activate(host));
+			expectAccessible(host.controls());
+		}
 
-	class NoSink : public ui::NotificationSink
-	{
-		void notify(int, ui::Notification) override {}
-	} sink;
-	ui::QtControls frame(resources::mainWindowTemplate(), sink);
-	frame.show();
-	expectClean(frame);
+		class NoSink : public ui::NotificationSink
+		{
+			void notify(int, ui::Notification) override {}
+		} sink;
+		ui::QtControls frame(resources::mainWindowTemplate(), sink);
+		frame.show();
+		expectClean(frame);
+	}
 }
 
 // The box the f Numbers page computes into is disabled; its text is drawn

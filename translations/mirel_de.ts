@@ -1,0 +1,1593 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>About Mirel</name>
+    <message>
+        <source>About Mirel</source>
+        <translation>Über Mirel</translation>
+    </message>
+    <message>
+        <source>Copyright (c) 2026 the Mirel developers</source>
+        <translation>Copyright (c) 2026 die Mirel-Entwickler</translation>
+    </message>
+    <message>
+        <source>Free software (GNU GPL 3 or later), no warranty.</source>
+        <translation>Freie Software (GNU GPL 3 oder neuer), ohne Gewährleistung.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>License...</source>
+        <translation>Lizenz...</translation>
+    </message>
+    <message>
+        <source>Stupid Programmer Trick...</source>
+        <translation>Dummer Programmierertrick...</translation>
+    </message>
+    <message>
+        <source>Web site</source>
+        <translation>Website</translation>
+    </message>
+</context>
+<context>
+    <name>Angle of View</name>
+    <message>
+        <source>Angle of View</source>
+        <translation>Bildwinkel</translation>
+    </message>
+    <message>
+        <source>Calculate the angle of view for a lens and film format, at infinity :</source>
+        <translation>Den Bildwinkel eines Objektivs für ein Filmformat berechnen, bei Unendlich:</translation>
+    </message>
+    <message>
+        <source>Film format :</source>
+        <translation>Filmformat:</translation>
+    </message>
+    <message>
+        <source>Focal length (mm) :</source>
+        <translation>Brennweite (mm):</translation>
+    </message>
+    <message>
+        <source>Resulting angle of view :</source>
+        <translation>Bildwinkel:</translation>
+    </message>
+    <message>
+        <source>Vertical :</source>
+        <translation>Vertikal:</translation>
+    </message>
+    <message>
+        <source>Horizontal :</source>
+        <translation>Horizontal:</translation>
+    </message>
+    <message>
+        <source>Diagonal :</source>
+        <translation>Diagonal:</translation>
+    </message>
+</context>
+<context>
+    <name>CameraChooserWindow</name>
+    <message>
+        <source>&amp;Use for the pages</source>
+        <translation>Für die Seiten &amp;übernehmen</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Fill the pages&apos; format with the camera chosen and compute with it (Enter)</source>
+        <translation>Das Format der Seiten mit der gewählten Kamera füllen und damit rechnen (Enter)</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Ci&amp;rcle of confusion:</source>
+        <translation>&amp;Zerstreuungskreis:</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close the window (Esc)</source>
+        <translation>Fenster schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>maker and model: 7d, z6, x-t3, rx100</source>
+        <translation>Hersteller und Modell: 7d, z6, x-t3, rx100</translation>
+    </message>
+    <message>
+        <source>Search cameras</source>
+        <translation>Kameras suchen</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Kameras</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Bildformat</translation>
+    </message>
+    <message>
+        <source>Crop</source>
+        <translation>Crop</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Kreis</translation>
+    </message>
+    <message>
+        <source>Crop factor: the 36 × 24 mm diagonal over the frame&apos;s</source>
+        <translation>Cropfaktor: die Diagonale von 36 × 24 mm durch die des Bildformats</translation>
+    </message>
+    <message>
+        <source>Circle of confusion by the rule chosen</source>
+        <translation>Zerstreuungskreis nach der gewählten Regel</translation>
+    </message>
+    <message>
+        <source>The circle of confusion the row takes: the frame&apos;s diagonal over 1730, as the pages suggest, or over 1500 or 1440 for larger circles</source>
+        <translation>Der Zerstreuungskreis der Zeile: die Bilddiagonale durch 1730, wie die Seiten vorschlagen, oder durch 1500 oder 1440 für größere Kreise</translation>
+    </message>
+</context>
+<context>
+    <name>CameraDialog</name>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Ci&amp;rcle of confusion:</source>
+        <translation>&amp;Zerstreuungskreis:</translation>
+    </message>
+</context>
+<context>
+    <name>CircleOfConfusionWindow</name>
+    <message>
+        <source>&amp;Classic: diagonal / 1730</source>
+        <translation>K&amp;lassisch: Diagonale / 1730</translation>
+    </message>
+    <message>
+        <source>The frame&apos;s diagonal over 1730: the circle the pages suggest for every format</source>
+        <translation>Die Bilddiagonale durch 1730: der Kreis, den die Seiten für jedes Format vorschlagen</translation>
+    </message>
+    <message>
+        <source>Diagonal / 1&amp;500</source>
+        <translation>Diagonale / 1&amp;500</translation>
+    </message>
+    <message>
+        <source>The frame&apos;s diagonal over 1500: a larger circle, of other tables</source>
+        <translation>Die Bilddiagonale durch 1500: ein größerer Kreis, aus anderen Tabellen</translation>
+    </message>
+    <message>
+        <source>Diagonal / 1&amp;440</source>
+        <translation>Diagonale / 1&amp;440</translation>
+    </message>
+    <message>
+        <source>The frame&apos;s diagonal over 1440: a larger circle, of other tables</source>
+        <translation>Die Bilddiagonale durch 1440: ein größerer Kreis, aus anderen Tabellen</translation>
+    </message>
+    <message>
+        <source>From a p&amp;rint</source>
+        <translation>Aus einem Abzu&amp;g</translation>
+    </message>
+    <message>
+        <source>The blur the eye accepts on the print, seen from its distance, brought back to the frame</source>
+        <translation>Die Unschärfe, die das Auge auf dem Abzug aus seiner Entfernung hinnimmt, auf das Bildformat zurückgerechnet</translation>
+    </message>
+    <message>
+        <source>From pi&amp;xels</source>
+        <translation>Aus Pi&amp;xeln</translation>
+    </message>
+    <message>
+        <source>As many pixels as the circle spans, at the pixels across the frame</source>
+        <translation>So viele Pixel, wie der Kreis umfasst, bei der Pixelzahl in der Bildbreite</translation>
+    </message>
+    <message>
+        <source>Pa&amp;ges&apos; format</source>
+        <translation>&amp;Format der Seiten</translation>
+    </message>
+    <message>
+        <source>&amp;Use on the pages</source>
+        <translation>Auf den Seiten &amp;verwenden</translation>
+    </message>
+    <message>
+        <source>Circle of Confusion</source>
+        <translation>Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>Ca&amp;mera...</source>
+        <translation>&amp;Kamera...</translation>
+    </message>
+    <message>
+        <source>Work out the circles for a camera&apos;s frame instead of the pages&apos; format</source>
+        <translation>Die Kreise für das Bildformat einer Kamera statt für das Format der Seiten berechnen</translation>
+    </message>
+    <message>
+        <source>Work out the circles for the pages&apos; format again</source>
+        <translation>Die Kreise wieder für das Format der Seiten berechnen</translation>
+    </message>
+    <message>
+        <source>A print size from the list, or typed as width x height with its unit: 20 x 30 cm, 11 x 14 in</source>
+        <translation>Eine Abzugsgröße aus der Liste, oder getippt als Breite x Höhe mit Einheit: 20 x 30 cm, 11 x 14 in</translation>
+    </message>
+    <message>
+        <source>The blur the eye accepts on a print seen from 25 cm; 0.2 mm is usual</source>
+        <translation>Die Unschärfe, die das Auge auf einem Abzug aus 25 cm hinnimmt; 0.2 mm ist üblich</translation>
+    </message>
+    <message>
+        <source>The width of the camera&apos;s pictures in pixels: 6000 for 24 megapixels at 3:2</source>
+        <translation>Die Bildbreite der Kamera in Pixeln: 6000 bei 24 Megapixeln im Format 3:2</translation>
+    </message>
+    <message>
+        <source>How many pixels the circle spans: 2, a line and its gap, is the finest detail the sensor holds</source>
+        <translation>Wie viele Pixel der Kreis umfasst: 2, eine Linie und ihre Lücke, ist das feinste Detail, das der Sensor hält</translation>
+    </message>
+    <message>
+        <source>Circle of confusion by each rule</source>
+        <translation>Zerstreuungskreis nach jeder Regel</translation>
+    </message>
+    <message>
+        <source>Print si&amp;ze:</source>
+        <translation>&amp;Druckgröße:</translation>
+    </message>
+    <message>
+        <source>Seen &amp;from:</source>
+        <translation>&amp;Betrachtet aus:</translation>
+    </message>
+    <message>
+        <source>&amp;Eye blur at 25 cm:</source>
+        <translation>&amp;Augenunschärfe bei 25 cm:</translation>
+    </message>
+    <message>
+        <source>Pixels &amp;across:</source>
+        <translation>&amp;Pixel in der Breite:</translation>
+    </message>
+    <message>
+        <source>Circle &amp;spans:</source>
+        <translation>Kreis &amp;umfasst:</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>Pixel</translation>
+    </message>
+    <message>
+        <source>The camera database has no pixel counts: type the width of the camera&apos;s pictures in pixels.</source>
+        <translation>Die Kameradatenbank kennt keine Pixelzahlen: Die Bildbreite der Kamera in Pixeln eintippen.</translation>
+    </message>
+    <message>
+        <source>Make the chosen rule&apos;s circle the pages&apos; circle of confusion</source>
+        <translation>Den Kreis der gewählten Regel zum Zerstreuungskreis der Seiten machen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close the window (Esc)</source>
+        <translation>Fenster schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>The circles are worked out for the camera chosen.</source>
+        <translation>Die Kreise werden für die gewählte Kamera berechnet.</translation>
+    </message>
+    <message>
+        <source>   (empty: the print&apos;s diagonal)</source>
+        <translation>   (leer: die Diagonale des Abzugs)</translation>
+    </message>
+    <message>
+        <source>The distance the print is seen from, in the unit of the pages; left empty, the print&apos;s diagonal</source>
+        <translation>Die Entfernung, aus der der Abzug betrachtet wird, in der Einheit der Seiten; leer gelassen die Diagonale des Abzugs</translation>
+    </message>
+    <message>
+        <source>The %1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source> (the pages&apos; format)</source>
+        <translation> (das Format der Seiten)</translation>
+    </message>
+</context>
+<context>
+    <name>Defaults</name>
+    <message>
+        <source>Defaults</source>
+        <translation>Vorgaben</translation>
+    </message>
+    <message>
+        <source>Default...</source>
+        <translation>Vorgaben...</translation>
+    </message>
+    <message>
+        <source>Film size :</source>
+        <translation>Filmformat:</translation>
+    </message>
+    <message>
+        <source>Length unit :</source>
+        <translation>Längeneinheit:</translation>
+    </message>
+    <message>
+        <source>Millimeters</source>
+        <translation>Millimeter</translation>
+    </message>
+    <message>
+        <source>Centimeters</source>
+        <translation>Zentimeter</translation>
+    </message>
+    <message>
+        <source>Meters</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>Feet</source>
+        <translation>Fuß</translation>
+    </message>
+    <message>
+        <source>Aperture :</source>
+        <translation>Blende:</translation>
+    </message>
+    <message>
+        <source>Focus distance :</source>
+        <translation>Fokusentfernung:</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Focal length :</source>
+        <translation>Brennweite:</translation>
+    </message>
+    <message>
+        <source>Spot percent :</source>
+        <translation>Spotanteil in %:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>Depth of Field</name>
+    <message>
+        <source>Depth of Field</source>
+        <translation>Schärfentiefe</translation>
+    </message>
+    <message>
+        <source>Calculate the depth of the field of acceptable sharpness surrounding the focal plane :</source>
+        <translation>Die Schärfentiefe berechnen, den Bereich akzeptabler Schärfe um die Fokusebene:</translation>
+    </message>
+    <message>
+        <source>Focal length (mm) :</source>
+        <translation>Brennweite (mm):</translation>
+    </message>
+    <message>
+        <source>Subject distance :</source>
+        <translation>Motiventfernung:</translation>
+    </message>
+    <message>
+        <source>Aperture :</source>
+        <translation>Blende:</translation>
+    </message>
+    <message>
+        <source>Circle of confusion (mm) :</source>
+        <translation>Zerstreuungskreis (mm):</translation>
+    </message>
+    <message>
+        <source>Suggest CoC for :</source>
+        <translation>Vorschlag für:</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Subject distance unit</source>
+        <translation>Einheit der Motiventfernung</translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>ft</source>
+        <translation>ft</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>DoF :</source>
+        <translation>Tiefe:</translation>
+    </message>
+    <message>
+        <source>Near :</source>
+        <translation>Nah:</translation>
+    </message>
+    <message>
+        <source>Far :</source>
+        <translation>Fern:</translation>
+    </message>
+    <message>
+        <source>Total :</source>
+        <translation>Gesamt:</translation>
+    </message>
+</context>
+<context>
+    <name>DofCard</name>
+    <message>
+        <source>f-number</source>
+        <translation>Blendenzahl</translation>
+    </message>
+    <message>
+        <source>Hyperfocal</source>
+        <translation>Hyperfokal</translation>
+    </message>
+    <message>
+        <source>Each cell: near limit over far limit of acceptable sharpness in %1 when focused at the column&apos;s distance; ∞: sharp to infinity. %2</source>
+        <translation>Jede Zelle: Nahgrenze über Ferngrenze akzeptabler Schärfe in %1 bei Fokus auf die Entfernung der Spalte; ∞: scharf bis unendlich. %2</translation>
+    </message>
+    <message>
+        <source>Depth of Field Table</source>
+        <translation>Schärfentiefetabelle</translation>
+    </message>
+    <message>
+        <source>Mirel</source>
+        <translation>Mirel</translation>
+    </message>
+</context>
+<context>
+    <name>DofChart</name>
+    <message>
+        <source>sharp when focused at %1 %2</source>
+        <translation>scharf bei Fokus auf %1 %2</translation>
+    </message>
+    <message>
+        <source>hyperfocal distance</source>
+        <translation>hyperfokale Distanz</translation>
+    </message>
+    <message>
+        <source>diffraction blur above the circle of confusion</source>
+        <translation>Beugungsunschärfe über dem Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>Aperture</source>
+        <translation>Blende</translation>
+    </message>
+    <message>
+        <source>Subject distance (%1)</source>
+        <translation>Motiventfernung (%1)</translation>
+    </message>
+    <message>
+        <source>No zone of sharpness: the focus distance is shorter than the focal length, or a value is unusable.</source>
+        <translation>Kein Schärfebereich: Die Fokusentfernung ist kürzer als die Brennweite, oder ein Wert ist unbrauchbar.</translation>
+    </message>
+    <message>
+        <source>focus %1 %2</source>
+        <translation>Fokus %1 %2</translation>
+    </message>
+    <message>
+        <source>Depth of field chart</source>
+        <translation>Schärfentiefediagramm</translation>
+    </message>
+    <message>
+        <source>%1 none</source>
+        <translation>%1 keine</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 to infinity</source>
+        <translation>%1 %2 %3 bis unendlich</translation>
+    </message>
+    <message>
+        <source>%1 %2 to %3 %4</source>
+        <translation>%1 %2 bis %3 %4</translation>
+    </message>
+    <message>
+        <source>The zone of sharpness at each aperture when focused at %1 %2: %3.</source>
+        <translation>Der Schärfebereich jeder Blende bei Fokus auf %1 %2: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>DofTableModel</name>
+    <message>
+        <source>The aperture on the pages.</source>
+        <translation>Die Blende der Seiten.</translation>
+    </message>
+    <message>
+        <source>The distance nearest the focus on the pages.</source>
+        <translation>Die Entfernung, die dem Fokus der Seiten am nächsten liegt.</translation>
+    </message>
+    <message>
+        <source>Hyperfocal</source>
+        <translation>Hyperfokal</translation>
+    </message>
+</context>
+<context>
+    <name>DofTableWindow</name>
+    <message>
+        <source>Depth of Field Table</source>
+        <translation>Schärfentiefetabelle</translation>
+    </message>
+    <message>
+        <source>&amp;Third stops</source>
+        <translation>Dri&amp;ttelstufen</translation>
+    </message>
+    <message>
+        <source>empty: around the focus distance</source>
+        <translation>leer: um die Fokusentfernung</translation>
+    </message>
+    <message>
+        <source>Subject distances of the columns, separated by commas, in the unit of the pages. Empty the field for a set around the focus distance.</source>
+        <translation>Motiventfernungen der Spalten, durch Kommas getrennt, in der Einheit der Seiten. Ein leeres Feld ergibt eine Reihe um die Fokusentfernung.</translation>
+    </message>
+    <message>
+        <source>&amp;Distances:</source>
+        <translation>&amp;Entfernungen:</translation>
+    </message>
+    <message>
+        <source>A row for every third of a stop, not only the whole stops</source>
+        <translation>Eine Zeile für jede Drittelstufe, nicht nur für ganze Stufen</translation>
+    </message>
+    <message>
+        <source>Depth of field table: near and far limits by aperture and distance</source>
+        <translation>Schärfentiefetabelle: Nah- und Ferngrenze nach Blende und Entfernung</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the table as text for a spreadsheet</source>
+        <translation>Die Tabelle als Text für eine Tabellenkalkulation kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Save the table as PDF or CSV</source>
+        <translation>Die Tabelle als PDF oder CSV speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print the table and chart on one page</source>
+        <translation>Tabelle und Diagramm auf eine Seite drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>How to read and print the table</source>
+        <translation>Wie man die Tabelle liest und druckt</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close the window</source>
+        <translation>Fenster schließen</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export %1</source>
+        <translation>%1 exportieren</translation>
+    </message>
+    <message>
+        <source>Mirel</source>
+        <translation>Mirel</translation>
+    </message>
+    <message>
+        <source>Print %1</source>
+        <translation>%1 drucken</translation>
+    </message>
+    <message>
+        <source>The depth of field table could not be printed: the printer “%1” did not accept it.</source>
+        <translation>Die Schärfentiefetabelle konnte nicht gedruckt werden: Der Drucker „%1“ hat sie nicht angenommen.</translation>
+    </message>
+</context>
+<context>
+    <name>Field of View</name>
+    <message>
+        <source>Field of View</source>
+        <translation>Bildfeld</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Subject distance unit</source>
+        <translation>Einheit der Motiventfernung</translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>ft</source>
+        <translation>ft</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>Resulting FoV :</source>
+        <translation>Bildfeld:</translation>
+    </message>
+    <message>
+        <source>Subject distance :</source>
+        <translation>Motiventfernung:</translation>
+    </message>
+    <message>
+        <source>Calculate the maximum subject size, given the subject distance, the focal length of the lens and the film format :</source>
+        <translation>Die größte Motivgröße berechnen, aus Motiventfernung, Brennweite des Objektivs und Filmformat:</translation>
+    </message>
+    <message>
+        <source>Film format :</source>
+        <translation>Filmformat:</translation>
+    </message>
+    <message>
+        <source>Focal length (mm) :</source>
+        <translation>Brennweite (mm):</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Vertical :</source>
+        <translation>Vertikal:</translation>
+    </message>
+    <message>
+        <source>Horizontal :</source>
+        <translation>Horizontal:</translation>
+    </message>
+</context>
+<context>
+    <name>FilmFormatsDialog</name>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>Name of format</source>
+        <translation>Name von Format</translation>
+    </message>
+    <message>
+        <source>Width (mm)</source>
+        <translation>Breite (mm)</translation>
+    </message>
+    <message>
+        <source>Width in mm of format</source>
+        <translation>Breite in mm von Format</translation>
+    </message>
+    <message>
+        <source>Height (mm)</source>
+        <translation>Höhe (mm)</translation>
+    </message>
+    <message>
+        <source>Height in mm of format</source>
+        <translation>Höhe in mm von Format</translation>
+    </message>
+    <message>
+        <source>CoC (mm)</source>
+        <translation>Z-Kreis (mm)</translation>
+    </message>
+    <message>
+        <source>Circle of confusion in mm of format</source>
+        <translation>Zerstreuungskreis in mm von Format</translation>
+    </message>
+    <message>
+        <source>Film Formats</source>
+        <translation>Filmformate</translation>
+    </message>
+    <message>
+        <source>The film formats the pages list. A name holds at most 15 characters. A circle of confusion of 0 takes the suggested one, the frame&apos;s diagonal / 1730.</source>
+        <translation>Die Filmformate, die die Seiten anbieten. Ein Name hat höchstens 15 Zeichen. Ein Zerstreuungskreis von 0 nimmt den vorgeschlagenen, die Bilddiagonale / 1730.</translation>
+    </message>
+    <message>
+        <source>Suggested</source>
+        <translation>Vorschlag</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Vorlage</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Preset for format %1</source>
+        <translation>Vorlage für Format %1</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Wählen...</translation>
+    </message>
+    <message>
+        <source>Camera...</source>
+        <translation>Kamera...</translation>
+    </message>
+    <message>
+        <source>Camera for format %1</source>
+        <translation>Kamera für Format %1</translation>
+    </message>
+    <message>
+        <source>Fill the row from a camera: its name, frame and circle of confusion</source>
+        <translation>Die Zeile aus einer Kamera füllen: Name, Bildformat und Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Built-in Table</source>
+        <translation>&amp;Mitgelieferte Tabelle wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Every row back to the formats Mirel comes with</source>
+        <translation>Jede Zeile zurück auf die Formate, die Mirel mitbringt</translation>
+    </message>
+    <message>
+        <source>The camera chosen fills format %1 of the table.</source>
+        <translation>Die gewählte Kamera füllt Format %1 der Tabelle.</translation>
+    </message>
+    <message>
+        <source>Camera: </source>
+        <translation>Kamera: </translation>
+    </message>
+    <message>
+        <source>Format %1: %2</source>
+        <translation>Format %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>FocusPlannerWindow</name>
+    <message>
+        <source>to &amp;infinity</source>
+        <translation>bis &amp;unendlich</translation>
+    </message>
+    <message>
+        <source>&amp;Use on Depth of Field page</source>
+        <translation>Auf der Seite Schärfentiefe ü&amp;bernehmen</translation>
+    </message>
+    <message>
+        <source>Focus Planner</source>
+        <translation>Fokusplaner</translation>
+    </message>
+    <message>
+        <source>The nearest distance that must be sharp, in the unit of the pages</source>
+        <translation>Die nächste Entfernung, die scharf sein muss, in der Einheit der Seiten</translation>
+    </message>
+    <message>
+        <source>The farthest distance that must be sharp, in the unit of the pages</source>
+        <translation>Die weiteste Entfernung, die scharf sein muss, in der Einheit der Seiten</translation>
+    </message>
+    <message>
+        <source>The next whole stop at or above the smallest aperture, and the zone it keeps sharp at the focus distance</source>
+        <translation>Die nächste ganze Stufe bei oder über der kleinsten Blende, und der Bereich, den sie bei der Fokusentfernung scharf hält</translation>
+    </message>
+    <message>
+        <source>The next third of a stop at or above the smallest aperture, and the zone it keeps sharp at the focus distance</source>
+        <translation>Die nächste Drittelstufe bei oder über der kleinsten Blende, und der Bereich, den sie bei der Fokusentfernung scharf hält</translation>
+    </message>
+    <message>
+        <source>Put the focus distance and the chosen stop on the Depth of Field page</source>
+        <translation>Fokusentfernung und gewählte Stufe auf die Seite Schärfentiefe übernehmen</translation>
+    </message>
+    <message>
+        <source>Sharp from</source>
+        <translation>Scharf von</translation>
+    </message>
+    <message>
+        <source>&amp;Nearest distance:</source>
+        <translation>&amp;Nächste Entfernung:</translation>
+    </message>
+    <message>
+        <source>&amp;Farthest distance:</source>
+        <translation>&amp;Weiteste Entfernung:</translation>
+    </message>
+    <message>
+        <source>Focus and aperture</source>
+        <translation>Fokus und Blende</translation>
+    </message>
+    <message>
+        <source>F&amp;ocus at:</source>
+        <translation>&amp;Fokus auf:</translation>
+    </message>
+    <message>
+        <source>&amp;Smallest aperture:</source>
+        <translation>&amp;Kleinste Blende:</translation>
+    </message>
+    <message>
+        <source>&amp;Whole stop:</source>
+        <translation>&amp;Ganze Stufe:</translation>
+    </message>
+    <message>
+        <source>&amp;Third stop:</source>
+        <translation>&amp;Drittelstufe:</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close the window (Esc)</source>
+        <translation>Fenster schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>For a %1 mm lens on %2, circle of confusion %3 mm, as on the pages</source>
+        <translation>Für ein %1-mm-Objektiv an %2, Zerstreuungskreis %3 mm, wie auf den Seiten</translation>
+    </message>
+    <message>
+        <source>No plan: the %1.</source>
+        <translation>Kein Plan: %1.</translation>
+    </message>
+    <message>
+        <source>The f-number at which the blur at the nearest and farthest distance, defocus and diffraction together, is least; that blur, and against the circle of confusion</source>
+        <translation>Die Blendenzahl, bei der die Unschärfe an der nächsten und weitesten Entfernung, Defokus und Beugung zusammen, am kleinsten ist; diese Unschärfe, und im Vergleich zum Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>Sh&amp;arpest at:</source>
+        <translation>Am &amp;schärfsten bei:</translation>
+    </message>
+</context>
+<context>
+    <name>FocusStackWindow</name>
+    <message>
+        <source>Focus Stack</source>
+        <translation>Fokusstapel</translation>
+    </message>
+    <message>
+        <source>No plan: %1.</source>
+        <translation>Kein Plan: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Landschaft</translation>
+    </message>
+    <message>
+        <source>&amp;Macro</source>
+        <translation>&amp;Makro</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the plan shown as text</source>
+        <translation>Den gezeigten Plan als Text kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save CSV...</source>
+        <translation>CSV &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>Save the plan shown as CSV for a spreadsheet</source>
+        <translation>Den gezeigten Plan als CSV für eine Tabellenkalkulation speichern</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print the plan shown on one page</source>
+        <translation>Den gezeigten Plan auf eine Seite drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close the window (Esc)</source>
+        <translation>Fenster schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>The nearest distance that must be sharp, in the unit of the pages</source>
+        <translation>Die nächste Entfernung, die scharf sein muss, in der Einheit der Seiten</translation>
+    </message>
+    <message>
+        <source>The farthest distance that must be sharp, in the unit of the pages; inf for infinity</source>
+        <translation>Die weiteste Entfernung, die scharf sein muss, in der Einheit der Seiten; inf für unendlich</translation>
+    </message>
+    <message>
+        <source>How far each shot&apos;s zone reaches into the one before, in percent of its depth; 0: the zones just meet</source>
+        <translation>Wie weit der Bereich jeder Aufnahme in den vorigen reicht, in Prozent seiner Tiefe; 0: die Bereiche stoßen gerade aneinander</translation>
+    </message>
+    <message>
+        <source>Sharp from</source>
+        <translation>Scharf von</translation>
+    </message>
+    <message>
+        <source>&amp;Nearest distance:</source>
+        <translation>&amp;Nächste Entfernung:</translation>
+    </message>
+    <message>
+        <source>&amp;Farthest distance:</source>
+        <translation>&amp;Weiteste Entfernung:</translation>
+    </message>
+    <message>
+        <source>(inf: to infinity)</source>
+        <translation>(inf: bis unendlich)</translation>
+    </message>
+    <message>
+        <source>&amp;Overlap:</source>
+        <translation>Ü&amp;berlappung:</translation>
+    </message>
+    <message>
+        <source>% of a shot&apos;s depth</source>
+        <translation>% der Tiefe einer Aufnahme</translation>
+    </message>
+    <message>
+        <source>Shots</source>
+        <translation>Aufnahmen</translation>
+    </message>
+    <message>
+        <source>Number of shots</source>
+        <translation>Anzahl der Aufnahmen</translation>
+    </message>
+    <message>
+        <source>Shots: each one&apos;s focus distance and the zone it keeps sharp</source>
+        <translation>Aufnahmen: die Fokusentfernung jeder und der Bereich, den sie scharf hält</translation>
+    </message>
+    <message>
+        <source>Focus at</source>
+        <translation>Fokus auf</translation>
+    </message>
+    <message>
+        <source>Sharp to</source>
+        <translation>Scharf bis</translation>
+    </message>
+    <message>
+        <source>Shots:</source>
+        <translation>Aufnahmen:</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Motiv</translation>
+    </message>
+    <message>
+        <source>The magnification on the sensor: 1 for life size (1:1), 0.5 for 1:2</source>
+        <translation>Der Abbildungsmaßstab auf dem Sensor: 1 für natürliche Größe (1:1), 0.5 für 1:2</translation>
+    </message>
+    <message>
+        <source>The lens&apos;s exit over its entrance pupil diameter; 1 for a symmetric lens, as most macro lenses nearly are</source>
+        <translation>Der Durchmesser der Austritts- durch den der Eintrittspupille; 1 für ein symmetrisches Objektiv, wie es die meisten Makroobjektive fast sind</translation>
+    </message>
+    <message>
+        <source>The depth of the subject that must be sharp, front to back</source>
+        <translation>Die Tiefe des Motivs, die scharf sein muss, von vorn nach hinten</translation>
+    </message>
+    <message>
+        <source>How far each shot&apos;s depth reaches into the one before, in percent of its depth</source>
+        <translation>Wie weit die Tiefe jeder Aufnahme in die vorige reicht, in Prozent ihrer Tiefe</translation>
+    </message>
+    <message>
+        <source>&amp;the pages&apos; lens at their focus distance</source>
+        <translation>&amp;Objektiv der Seiten bei ihrer Fokusentfernung</translation>
+    </message>
+    <message>
+        <source>The magnification f / (s - f) of the pages&apos; focal length f at their focus distance s</source>
+        <translation>Der Abbildungsmaßstab f / (s - f) der Brennweite f der Seiten bei ihrer Fokusentfernung s</translation>
+    </message>
+    <message>
+        <source>Ma&amp;gnification:</source>
+        <translation>Abbildungsm&amp;aßstab:</translation>
+    </message>
+    <message>
+        <source>P&amp;upil magnification:</source>
+        <translation>&amp;Pupillenmaßstab:</translation>
+    </message>
+    <message>
+        <source>Subject &amp;depth:</source>
+        <translation>Motiv&amp;tiefe:</translation>
+    </message>
+    <message>
+        <source>O&amp;verlap:</source>
+        <translation>Überlappun&amp;g:</translation>
+    </message>
+    <message>
+        <source>Effective aperture:</source>
+        <translation>Effektive Blende:</translation>
+    </message>
+    <message>
+        <source>Depth per shot:</source>
+        <translation>Tiefe je Aufnahme:</translation>
+    </message>
+    <message>
+        <source>Rail step:</source>
+        <translation>Schlittenschritt:</translation>
+    </message>
+    <message>
+        <source>Save %1 as CSV</source>
+        <translation>%1 als CSV speichern</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
+    <message>
+        <source>Mirel</source>
+        <translation>Mirel</translation>
+    </message>
+    <message>
+        <source>The focus stack could not be saved as “%1”: %2.</source>
+        <translation>Der Fokusstapel konnte nicht als „%1“ gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Print %1</source>
+        <translation>%1 drucken</translation>
+    </message>
+    <message>
+        <source>The focus stack could not be printed: the printer “%1” did not accept it.</source>
+        <translation>Der Fokusstapel konnte nicht gedruckt werden: Der Drucker „%1“ hat ihn nicht angenommen.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpFindBar</name>
+    <message>
+        <source>&amp;Highlight all</source>
+        <translation>&amp;Alle hervorheben</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Vorherige</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Nächste</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Phrase not found</source>
+        <translation>Ausdruck nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Mirel Help</source>
+        <translation>Mirel-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Vorwärts</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+</context>
+<context>
+    <name>Hyperfocal Distance</name>
+    <message>
+        <source>Hyperfocal Distance</source>
+        <translation>Hyperfokale Distanz</translation>
+    </message>
+    <message>
+        <source>Calculate the focusing distance that offers the deepest in-focus field, for a given focal length, aperture and film format :</source>
+        <translation>Die Fokusentfernung mit der größten Schärfentiefe berechnen, für Brennweite, Blende und Filmformat:</translation>
+    </message>
+    <message>
+        <source>Focal length (mm) :</source>
+        <translation>Brennweite (mm):</translation>
+    </message>
+    <message>
+        <source>Aperture :</source>
+        <translation>Blende:</translation>
+    </message>
+    <message>
+        <source>Circle of confusion (mm) :</source>
+        <translation>Zerstreuungskreis (mm):</translation>
+    </message>
+    <message>
+        <source>Suggest CoC for :</source>
+        <translation>Vorschlag für:</translation>
+    </message>
+    <message>
+        <source>Express distance in :</source>
+        <translation>Entfernung in:</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Express distance in</source>
+        <translation>Entfernung in</translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>ft</source>
+        <translation>ft</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>Hyperfocal Distance :</source>
+        <translation>Hyperfokale Distanz:</translation>
+    </message>
+</context>
+<context>
+    <name>Magnification</name>
+    <message>
+        <source>Magnification</source>
+        <translation>Abbildungsmaßstab</translation>
+    </message>
+    <message>
+        <source>Calculate the subject magnification factor for a lens of a given its focal length, and the distance from the lens&apos; optical center to the focal plane :</source>
+        <translation>Den Abbildungsmaßstab eines Objektivs berechnen, aus seiner Brennweite und dem Abstand von seinem optischen Mittelpunkt zur Fokusebene:</translation>
+    </message>
+    <message>
+        <source>Focal length (mm) :</source>
+        <translation>Brennweite (mm):</translation>
+    </message>
+    <message>
+        <source>Distance (So) :</source>
+        <translation>Entfernung (So):</translation>
+    </message>
+    <message>
+        <source>m</source>
+        <translation>m</translation>
+    </message>
+    <message>
+        <source>Subject distance unit</source>
+        <translation>Einheit der Motiventfernung</translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>ft</source>
+        <translation>ft</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>Magnification :</source>
+        <translation>Abbildungsmaßstab:</translation>
+    </message>
+</context>
+<context>
+    <name>Menu Help</name>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>Conte&amp;xt</source>
+        <translation>&amp;Kontext</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Ü&amp;ber...</translation>
+    </message>
+</context>
+<context>
+    <name>Menu Program</name>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>Menu Settings</name>
+    <message>
+        <source>&amp;Rounding Rules...</source>
+        <translation>&amp;Rundungsregeln...</translation>
+    </message>
+    <message>
+        <source>&amp;Defaults...</source>
+        <translation>&amp;Vorgaben...</translation>
+    </message>
+    <message>
+        <source>&amp;Startup Preferences...</source>
+        <translation>&amp;Starteinstellungen...</translation>
+    </message>
+    <message>
+        <source>&amp;Film Formats...</source>
+        <translation>&amp;Filmformate...</translation>
+    </message>
+</context>
+<context>
+    <name>Menu Show</name>
+    <message>
+        <source>f Numbers Page</source>
+        <translation>Blendenzahlen</translation>
+    </message>
+    <message>
+        <source>Depth of Field Page</source>
+        <translation>Schärfentiefe</translation>
+    </message>
+    <message>
+        <source>Hyperfocal Page</source>
+        <translation>Hyperfokale Distanz</translation>
+    </message>
+    <message>
+        <source>Field of View Page</source>
+        <translation>Bildfeld</translation>
+    </message>
+    <message>
+        <source>Angle of View Page</source>
+        <translation>Bildwinkel</translation>
+    </message>
+    <message>
+        <source>Magnification Page</source>
+        <translation>Abbildungsmaßstab</translation>
+    </message>
+    <message>
+        <source>Spot Meter Page</source>
+        <translation>Spotmessung</translation>
+    </message>
+</context>
+<context>
+    <name>Menu Tools</name>
+    <message>
+        <source>Depth of Field &amp;Table...</source>
+        <translation>Schärfentiefe&amp;tabelle...</translation>
+    </message>
+    <message>
+        <source>Focus &amp;Planner...</source>
+        <translation>Fokus&amp;planer...</translation>
+    </message>
+    <message>
+        <source>Ca&amp;mera...</source>
+        <translation>&amp;Kamera...</translation>
+    </message>
+    <message>
+        <source>C&amp;ircle of Confusion...</source>
+        <translation>&amp;Zerstreuungskreis...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Page Results</source>
+        <translation>Seitenergebnisse k&amp;opieren</translation>
+    </message>
+    <message>
+        <source>Focus &amp;Stack...</source>
+        <translation>Fokus&amp;stapel...</translation>
+    </message>
+</context>
+<context>
+    <name>Menu bar</name>
+    <message>
+        <source>&amp;Program</source>
+        <translation>&amp;Programm</translation>
+    </message>
+    <message>
+        <source>S&amp;how</source>
+        <translation>&amp;Anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;Werkzeuge</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Mirel Error</source>
+        <translation>Mirel-Fehler</translation>
+    </message>
+    <message>
+        <source>Mirel</source>
+        <translation>Mirel</translation>
+    </message>
+</context>
+<context>
+    <name>Mirel</name>
+    <message>
+        <source>Mirel</source>
+        <translation>Mirel</translation>
+    </message>
+</context>
+<context>
+    <name>Rounding Rules</name>
+    <message>
+        <source>Rounding Rules</source>
+        <translation>Rundungsregeln</translation>
+    </message>
+    <message>
+        <source>Round...</source>
+        <translation>Runden...</translation>
+    </message>
+    <message>
+        <source>Stops to :</source>
+        <translation>Stufen auf:</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Nearest 1/2 stop</source>
+        <translation>Auf 1/2 Stufe</translation>
+    </message>
+    <message>
+        <source>Nearest 1/3 stop</source>
+        <translation>Auf 1/3 Stufe</translation>
+    </message>
+    <message>
+        <source>Other to :</source>
+        <translation>Andere auf:</translation>
+    </message>
+    <message>
+        <source>1 decimal place</source>
+        <translation>1 Nachkommastelle</translation>
+    </message>
+    <message>
+        <source>2 decimal places</source>
+        <translation>2 Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>3 decimal places</source>
+        <translation>3 Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>Spot Meter</name>
+    <message>
+        <source>Spot Meter</source>
+        <translation>Spotmessung</translation>
+    </message>
+    <message>
+        <source>Film format :</source>
+        <translation>Filmformat:</translation>
+    </message>
+    <message>
+        <source>Focal length (mm) :</source>
+        <translation>Brennweite (mm):</translation>
+    </message>
+    <message>
+        <source>Convert a &quot;percent of frame&quot; measurement of an in-camera spot meter to a &quot;degrees&quot; measurement, as projected through a given lens.</source>
+        <translation>Die Messung eines Kamera-Spotmessers in „Prozent des Bildes“ in „Grad“ umrechnen, wie sie durch ein gegebenes Objektiv projiziert wird.</translation>
+    </message>
+    <message>
+        <source>Percent of frame :</source>
+        <translation>Prozent des Bildes:</translation>
+    </message>
+    <message>
+        <source>Angle of view :</source>
+        <translation>Bildwinkel:</translation>
+    </message>
+</context>
+<context>
+    <name>Startup Preferences</name>
+    <message>
+        <source>Startup Preferences</source>
+        <translation>Starteinstellungen</translation>
+    </message>
+    <message>
+        <source>Field values become defaults</source>
+        <translation>Feldwerte werden zu Vorgaben</translation>
+    </message>
+    <message>
+        <source>Start with last-used calculation</source>
+        <translation>Mit der zuletzt benutzten Berechnung starten</translation>
+    </message>
+    <message>
+        <source>Or, start with this calculation :</source>
+        <translation>Oder mit dieser Berechnung starten:</translation>
+    </message>
+    <message>
+        <source>f Numbers</source>
+        <translation>Blendenzahlen</translation>
+    </message>
+    <message>
+        <source>Depth of Field</source>
+        <translation>Schärfentiefe</translation>
+    </message>
+    <message>
+        <source>Hyperfocal Distance</source>
+        <translation>Hyperfokale Distanz</translation>
+    </message>
+    <message>
+        <source>Field of View</source>
+        <translation>Bildfeld</translation>
+    </message>
+    <message>
+        <source>Angle of View</source>
+        <translation>Bildwinkel</translation>
+    </message>
+    <message>
+        <source>Magnification</source>
+        <translation>Abbildungsmaßstab</translation>
+    </message>
+    <message>
+        <source>Spot Meter Angle</source>
+        <translation>Spotmesswinkel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>Status bar</name>
+    <message>
+        <source>Diffraction: %1 blurs %2 mm, more than the %3 mm circle of confusion; sharpest depth up to about f/%4</source>
+        <translation>Beugung: %1 ergibt %2 mm Unschärfe, mehr als der Zerstreuungskreis von %3 mm; beste Schärfentiefe bis etwa f/%4</translation>
+    </message>
+    <message>
+        <source>Diffraction: %1 blurs %2 mm, within the %3 mm circle of confusion; sharpest depth up to about f/%4</source>
+        <translation>Beugung: %1 ergibt %2 mm Unschärfe, innerhalb des Zerstreuungskreises von %3 mm; beste Schärfentiefe bis etwa f/%4</translation>
+    </message>
+</context>
+<context>
+    <name>TableFiles</name>
+    <message>
+        <source>The depth of field table could not be saved as “%1”: %2.</source>
+        <translation>Die Schärfentiefetabelle konnte nicht als „%1“ gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>the card could not be drawn</source>
+        <translation>die Karte konnte nicht gezeichnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>Window 147</name>
+    <message>
+        <source>Poor Man&apos;s Light Table</source>
+        <translation>Leuchttisch des kleinen Mannes</translation>
+    </message>
+</context>
+<context>
+    <name>Window 148</name>
+    <message>
+        <source>Press Esc to leave this silly thing...</source>
+        <translation>Esc drücken, um diesen Unfug zu verlassen...</translation>
+    </message>
+</context>
+<context>
+    <name>f Numbers</name>
+    <message>
+        <source>f Numbers</source>
+        <translation>Blendenzahlen</translation>
+    </message>
+    <message>
+        <source>Supply two values to calculate the third :</source>
+        <translation>Zwei Werte angeben, um den dritten zu berechnen:</translation>
+    </message>
+    <message>
+        <source>f1 :</source>
+        <translation>f1:</translation>
+    </message>
+    <message>
+        <source>stops :</source>
+        <translation>Stufen:</translation>
+    </message>
+    <message>
+        <source>f2 :</source>
+        <translation>f2:</translation>
+    </message>
+    <message>
+        <source>Calculate...</source>
+        <translation>Berechnen...</translation>
+    </message>
+    <message>
+        <source>&apos;f2&apos; as &apos;f1&apos; plus &apos;stops&apos;</source>
+        <translation>„f2“ als „f1“ plus „Stufen“</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>&apos;stops&apos; as &apos;f2&apos; minus &apos;f1&apos;</source>
+        <translation>„Stufen“ als „f2“ minus „f1“</translation>
+    </message>
+</context>
+</TS>
