@@ -141,10 +141,11 @@ std::string bashScript(const CompletionModel &model)
 
 std::string zshOption(const CompletionOption &option)
 {
-	std::string spec = option.name + "[" + zshDescription(option.help) + "]";
+	std::string argument = option.name + "[" + zshDescription(option.help) + "]";
 	if (!option.valueName.empty())
-		spec += ":" + option.valueName + ":" + (option.values.empty() ? "" : "(" + joined(option.values) + ")");
-	return shellQuoted(spec);
+		argument +=
+			":" + option.valueName + ":" + (option.values.empty() ? "" : "(" + joined(option.values) + ")");
+	return shellQuoted(argument);
 }
 
 std::string zshScript(const CompletionModel &model)
