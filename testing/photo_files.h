@@ -91,6 +91,24 @@ inline void writePhoto(const std::string &path, PhotoFormat format, const std::v
 	writeFile(path, photoBytes(format, tags));
 }
 
+// The tests' reference shot: a Canon EOS 7D at 50 mm and f/8, with the tags
+// more adds (a subject distance, for one).
+inline std::vector<PhotoTag> canon7DShot(std::vector<PhotoTag> more = {})
+{
+	std::vector<PhotoTag> tags{ { "Exif.Image.Make", "Canon" },
+				    { "Exif.Image.Model", "Canon EOS 7D" },
+				    { "Exif.Photo.FocalLength", "50/1" },
+				    { "Exif.Photo.FNumber", "8/1" } };
+	tags.insert(tags.end(), more.begin(), more.end());
+	return tags;
+}
+
+// The same shot focused at 5 m, as Exif.Photo.SubjectDistance records it.
+inline std::vector<PhotoTag> canon7DShotAt5m()
+{
+	return canon7DShot({ { "Exif.Photo.SubjectDistance", "5/1" } });
+}
+
 // Sets tags in the picture at path, written by another program: a photo
 // with a picture to see.
 inline void tagPhoto(const std::string &path, const std::vector<PhotoTag> &tags)

@@ -20,13 +20,8 @@ protected:
 	// as a raw file (a TIFF, as Nikon's are).
 	Examples()
 	{
-		const std::vector<PhotoTag> tags{ { "Exif.Image.Make", "Canon" },
-						  { "Exif.Image.Model", "Canon EOS 7D" },
-						  { "Exif.Photo.FocalLength", "50/1" },
-						  { "Exif.Photo.FNumber", "8/1" },
-						  { "Exif.Photo.SubjectDistance", "5/1" } };
-		writePhoto(scratch.path() + "/IMG_0001.JPG", PhotoFormat::Jpeg, tags);
-		writePhoto(scratch.path() + "/DSC_0002.NEF", PhotoFormat::Tiff, tags);
+		writePhoto(scratch.path() + "/IMG_0001.JPG", PhotoFormat::Jpeg, canon7DShotAt5m());
+		writePhoto(scratch.path() + "/DSC_0002.NEF", PhotoFormat::Tiff, canon7DShotAt5m());
 	}
 };
 

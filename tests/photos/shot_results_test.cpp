@@ -16,13 +16,8 @@ namespace {
 
 PhotoReading canon7D(std::vector<testing::PhotoTag> distance)
 {
-	std::vector<testing::PhotoTag> tags{ { "Exif.Image.Make", "Canon" },
-					     { "Exif.Image.Model", "Canon EOS 7D" },
-					     { "Exif.Photo.FocalLength", "50/1" },
-					     { "Exif.Photo.FNumber", "8/1" } };
-	tags.insert(tags.end(), distance.begin(), distance.end());
 	const testing::TempDir dir;
-	testing::writePhoto(dir.path() + "/7d.jpg", testing::PhotoFormat::Jpeg, tags);
+	testing::writePhoto(dir.path() + "/7d.jpg", testing::PhotoFormat::Jpeg, testing::canon7DShot(distance));
 	return readPhoto(dir.path() + "/7d.jpg", installedCameraDatabase());
 }
 

@@ -36,13 +36,8 @@ class PhotoWindowTest : public ::testing::Test
 protected:
 	PhotoWindowTest()
 	{
-		std::vector<PhotoTag> tags{ { "Exif.Image.Make", "Canon" },
-					    { "Exif.Image.Model", "Canon EOS 7D" },
-					    { "Exif.Photo.FocalLength", "50/1" },
-					    { "Exif.Photo.FNumber", "8/1" } };
-		writePhoto(noDistance, PhotoFormat::Jpeg, tags);
-		tags.push_back({ "Exif.Photo.SubjectDistance", "5/1" });
-		writePhoto(focused, PhotoFormat::Jpeg, tags);
+		writePhoto(noDistance, PhotoFormat::Jpeg, canon7DShot());
+		writePhoto(focused, PhotoFormat::Jpeg, canon7DShotAt5m());
 		writeFile(notAPhoto, "shopping list\n");
 	}
 
