@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstddef>
+#include <iterator>
 
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
@@ -18,6 +19,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
+#include <QTabBar>
 #include <QTableView>
 
 #include "ui_qt/dialog_units.h"
@@ -132,6 +134,17 @@ std::string clipping(const QWidget &w)
 	return {};
 }
 
+// The part of w its parents show, in w's coordinates: each widget is cut
+// off where its parent ends, up to the window.
+QRect shownPart(const QWidget &w, QRect area)
+{
+	for (const QWidget *up = &w; !up->isWindow() && up->parentWidget();) {
+		up = up->parentWidget();
+		area &= QRect(w.mapFrom(up, QPoint(0, 0)), up->size());
+	}
+	return area;
+}
+
 struct Placed {
 	const ControlTemplate *control;
 	const QWidget *widget;
@@ -237,6 +250,20 @@ std::vector<std::string> windowLayoutProblems(const QWidget &window)
 		}
 		if (const auto *table = qobject_cast<const QTableView *>(w))
 			addClippedCells(*table, problems);
+		if (const auto *tabs = qobject_cast<const QTabBar *>(w))
+			std::ranges::move(tabRowProblems(*tabs), std::back_inserter(problems));
+	}
+	return problems;
+}
+
+std::vector<std::string> tabRowProblems(const QTabBar &tabs)
+{
+	std::vector<std::string> problems;
+	const QRect shown = shownPart(tabs, tabs.rect());
+	for (int tab = 0; tab < tabs.count(); ++tab) {
+		if (tabs.isTabVisible(tab) && !shown.contains(tabs.tabRect(tab)))
+			problems.push_back(nameOf(tabs) + " tab \"" + tabs.tabText(tab).toStdString() +
+					   "\" reaches past the window");
 	}
 	return problems;
 }
@@ -247,8 +274,10 @@ std::vector<std::string> layoutProblems(const QWidget &surface, const DialogTemp
 	const auto *controls = qobject_cast<const QtControls *>(&surface);
 	const DialogUnits units = controls ? controls->units() : DialogUnits(surface.font());
 	// A host may grow the window past its template (the light table covers
-	// the screen): what lies inside the grown window is shown.
-	const QRect window(QPoint(0, 0), units.toPixels(dialog.width, dialog.height).expandedTo(surface.size()));
+	// the screen): what lies inside the grown window is shown, as far as the
+	// widgets that hold it (a page's tab in the main window) show it.
+	const QRect window = shownPart(
+		surface, QRect(QPoint(0, 0), units.toPixels(dialog.width, dialog.height).expandedTo(surface.size())));
 	const std::vector<Placed> placed = findWidgets(surface, dialog);
 
 	for (const Placed &p : placed) {

@@ -5,6 +5,7 @@
 
 #include "ui/dialog_template.h"
 
+class QTabBar;
 class QWidget;
 
 namespace mirel::ui {
@@ -17,7 +18,8 @@ namespace mirel::ui {
 // - a text wider than its control at the control's font, or a wrapped label
 //   whose text needs more lines than fit;
 // - two controls overlapping (frames may hold others), or a control
-//   reaching past the window.
+//   reaching past the window or past the widgets that hold surface in it
+//   (a page's tab, its sheet).
 std::vector<std::string> layoutProblems(const QWidget &surface, const DialogTemplate &dialog);
 
 // What is wrong with a window laid out by Qt's layouts, one line a problem,
@@ -27,7 +29,12 @@ std::vector<std::string> layoutProblems(const QWidget &surface, const DialogTemp
 //   wrapped label whose text needs more lines than fit;
 // - a widget reaching past its parent, or overlapping a sibling, as widgets
 //   squeezed below their smallest size do;
-// - in a table, a cell or heading whose text needs more than its size.
+// - in a table, a cell or heading whose text needs more than its size;
+// - in a tab bar, the tab row's problems below.
 std::vector<std::string> windowLayoutProblems(const QWidget &window);
+
+// The tabs of tabs that reach past the part of the window that shows the
+// tab bar, one line each: a row wider than its window is cut off.
+std::vector<std::string> tabRowProblems(const QTabBar &tabs);
 
 } // namespace mirel::ui

@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -155,20 +156,25 @@ void expectAccessible(const ui::QtControls &surface)
 	EXPECT_EQ(tabChain(surface, expected.front()), expected);
 }
 
+std::string listed(const std::vector<std::string> &problems)
+{
+	std::string lines;
+	for (const std::string &problem : problems)
+		lines += "\n  " + problem;
+	return lines;
+}
+
 // Each control present with its id and kind, no text clipped, nothing
-// overlapping.
+// overlapping, all of it in the part of the window that shows it.
 void expectClean(const ui::QtControls &shown)
 {
-	std::string listed;
-	for (const std::string &problem : ui::layoutProblems(shown, shown.dialogTemplate()))
-		listed += "\n  " + problem;
-	EXPECT_EQ(listed, "") << "template " << shown.dialogTemplate().id;
+	EXPECT_EQ(listed(ui::layoutProblems(shown, shown.dialogTemplate())), "")
+		<< "template " << shown.dialogTemplate().id;
 }
 
 // Every page and dialog, and the frame, drawn clean in English and in every
-// language shipped; every page and dialog the user types or clicks into
-// accessible. The unit is feet, so that Tab
-// meets each unit group at a radio other than its first.
+// language shipped, each page whole in the sheet and every tab in the window; every page and dialog the user types or
+// clicks into accessible. The unit is feet, so that Tab meets each unit group at a radio other than its first.
 TEST(Accessibility, EveryPageAndDialogRendersCleanNamesItsControlsAndTabsThroughInputsThenResults)
 {
 	for (const QString &language : everyLanguage()) {
@@ -182,6 +188,7 @@ TEST(Accessibility, EveryPageAndDialogRendersCleanNamesItsControlsAndTabsThrough
 			const ui::QtControls *page = window->sheet().controls(index);
 			ASSERT_TRUE(page && page->isVisible()) << "page " << index;
 			expectClean(*page);
+			EXPECT_EQ(listed(ui::tabRowProblems(*window->sheet().tabBar())), "") << "page " << index;
 			expectAccessible(*page);
 		}
 
