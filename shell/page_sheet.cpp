@@ -1,5 +1,9 @@
 #include "shell/page_sheet.h"
 
+#include <algorithm>
+
+#include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
 #include "ui/text_contexts.h"
@@ -18,11 +22,10 @@ PageSheet::PageSheet(const std::vector<std::unique_ptr<Page>> &pages, int startP
 {
 	setObjectName(QStringLiteral("sheet"));
 	setUsesScrollButtons(false); // every tab in sight: the window grows to them
-	QSize largest;
 	for (const auto &page : pages) {
 		const ui::DialogTemplate &dialog = page->dialogTemplate();
 		const auto units = ui::DialogUnits::fitting(dialog, ui::DialogUnits::dialogFont(dialog.fontPoints));
-		largest = largest.expandedTo(units.toPixels(dialog.width, dialog.height));
+		pageSize_ = pageSize_.expandedTo(units.toPixels(dialog.width, dialog.height));
 	}
 	{
 		// Adding the first tab makes it current; only the start page is
@@ -30,7 +33,7 @@ PageSheet::PageSheet(const std::vector<std::unique_ptr<Page>> &pages, int startP
 		const QSignalBlocker blocker(this);
 		for (const auto &page : pages) {
 			auto *tab = new QWidget;
-			tab->setMinimumSize(largest);
+			tab->setMinimumSize(pageSize_);
 			const ui::DialogTemplate &dialog = page->dialogTemplate();
 			addTab(tab, ui::translated(ui::templateContext(dialog), dialog.caption));
 		}
@@ -46,6 +49,18 @@ PageSheet::PageSheet(const std::vector<std::unique_ptr<Page>> &pages, int startP
 	sheet_.show(currentIndex());
 	// The user can type at once.
 	controls(currentIndex())->focusFirstInput();
+}
+
+QSize PageSheet::sizeHint() const
+{
+	// QTabWidget's own hint misses both: it takes its pages' size hints,
+	// which a page placed without a layout has none of, and cuts the tab
+	// row down to the screen's width.
+	const QSize tabs = tabBar()->sizeHint();
+	QStyleOptionTabWidgetFrame option;
+	initStyleOption(&option);
+	const QSize contents(std::max(pageSize_.width(), tabs.width()), pageSize_.height() + tabs.height());
+	return style()->sizeFromContents(QStyle::CT_TabWidget, &option, contents, this);
 }
 
 void PageSheet::activate(int index)

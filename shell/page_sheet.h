@@ -30,8 +30,12 @@ public:
 	// settings again, as on every activation.
 	void activate(int index);
 
+	// Room for the largest page and for the whole tab row.
+	QSize sizeHint() const override;
+
 private:
 	Sheet sheet_;
+	QSize pageSize_; // the largest page's, at its translated texts' units
 };
 
 } // namespace mirel
