@@ -27,6 +27,9 @@ inline constexpr std::string_view kNotRecorded = "not recorded";
 // few coarse steps: a guide, not a measurement.
 inline constexpr std::string_view kFocusDistanceIsApproximate = "Cameras record the focus distance only approximately.";
 
+// Why a photo with no Exif metadata at all cannot be read.
+inline constexpr std::string_view kNoExif = "holds no Exif metadata: no camera settings to read";
+
 // A figure of the shot.
 struct PhotoFigure {
 	// Millimetres for lengths, pixels per millimetre for the focal-plane

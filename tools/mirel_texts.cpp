@@ -16,9 +16,13 @@
 #include <utility>
 #include <vector>
 
+#include "core/calculators.h"
 #include "core/cp1252.h"
 #include "core/diffraction.h"
 #include "desktop/identity.h"
+#include "photo_tool/photo_list.h"
+#include "photo_tool/shot_figures.h"
+#include "photos/photo_file.h"
 #include "resources/menu.h"
 #include "resources/templates.h"
 #include "settings/messages/message_box.h"
@@ -72,6 +76,22 @@ void addMenus(std::vector<Text> &texts)
 	}
 }
 
+// The texts of the Photo window's model: its figures' names, the list's
+// headings, and the words and fixed reasons it shows in place of figures.
+void addPhotoWindow(std::vector<Text> &texts)
+{
+	const std::string context = ui::kPhotoWindowContext;
+	for (const std::string &heading : listHeadings())
+		texts.push_back({ context, heading });
+	for (const ShotFigure &figure : shotFigures({}, LengthUnit::Millimetres, 0).figures)
+		texts.push_back({ context, std::string(figure.label) });
+	for (const std::string_view text : { kNotRecorded, kNotAvailable, kReadingPhoto, kTypedDistance, kInfinity,
+					     kFramePattern, kCircleSource, kFocusDistanceIsApproximate, kNoExif })
+		texts.push_back({ context, std::string(text) });
+	for (const std::string_view problem : kPhotoFileProblems)
+		texts.push_back({ context, std::string(problem) });
+}
+
 // A C++ string literal of text, in UTF-8 as lupdate reads it.
 std::string literal(std::string_view text)
 {
@@ -117,6 +137,7 @@ int main(int argc, char **argv)
 	       &resources::aboutTemplate(), &resources::lightTableIntroTemplate(), &resources::lightTableTemplate() })
 		addTemplate(texts, *dialog);
 	addMenus(texts);
+	addPhotoWindow(texts);
 	texts.push_back({ ui::kMessagesContext, std::string(kErrorCaption) });
 	texts.push_back({ ui::kMessagesContext, "Mirel" });
 	for (const std::string_view pattern : kDiffractionPatterns)

@@ -1255,6 +1255,10 @@
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
+    <message>
+        <source>&amp;Open Photo...</source>
+        <translation>&amp;Foto öffnen...</translation>
+    </message>
 </context>
 <context>
     <name>Menu Settings</name>
@@ -1372,6 +1376,241 @@
     <message>
         <source>Mirel</source>
         <translation>Mirel</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoWindow</name>
+    <message>
+        <source>Photos (%1);;All files (*)</source>
+        <translation>Fotos (%1);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Use on Pages</source>
+        <translation>Auf Seiten &amp;übernehmen</translation>
+    </message>
+    <message>
+        <source>Put the photo&apos;s focal length, aperture, focus distance and camera on the pages</source>
+        <translation>Brennweite, Blende, Fokusdistanz und Kamera des Fotos auf die Seiten übernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the list as text for a spreadsheet</source>
+        <translation>Liste als Text für eine Tabellenkalkulation kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV...</source>
+        <translation>Als CSV &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>Save the list, every figure with its source, as CSV</source>
+        <translation>Liste als CSV speichern, jeden Wert mit seiner Quelle</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Open photos, or drop them here: the depth of field of each shot from its own metadata, with the circle of confusion the pages suggest for its camera.</source>
+        <translation>Fotos öffnen oder hierher ziehen: die Schärfentiefe jeder Aufnahme aus ihren eigenen Metadaten, mit dem Zerstreuungskreis, den die Seiten für ihre Kamera vorschlagen.</translation>
+    </message>
+    <message>
+        <source>Photos, one row each with the depth of field of its shot</source>
+        <translation>Fotos, je eine Zeile mit der Schärfentiefe ihrer Aufnahme</translation>
+    </message>
+    <message>
+        <source>The focus distance of a photo that records none, in the unit of the pages</source>
+        <translation>Die Fokusdistanz eines Fotos, das keine aufzeichnet, in der Einheit der Seiten</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Open photos to read</source>
+        <translation>Fotos zum Auslesen öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>How photos are read</source>
+        <translation>Wie Fotos ausgelesen werden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close the window (Esc)</source>
+        <translation>Fenster schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>Focus &amp;distance (%1):</source>
+        <translation>Fokus&amp;distanz (%1):</translation>
+    </message>
+    <message>
+        <source>Open Photo</source>
+        <translation>Foto öffnen</translation>
+    </message>
+    <message>
+        <source>no picture</source>
+        <translation>kein Bild</translation>
+    </message>
+    <message>
+        <source>Thumbnail of %1</source>
+        <translation>Vorschaubild von %1</translation>
+    </message>
+    <message>
+        <source>not recorded: type it</source>
+        <translation>nicht aufgezeichnet: eingeben</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>The list of photos could not be saved as “%1”: %2.</source>
+        <translation>Die Fotoliste konnte nicht als „%1“ gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Save the Photos as CSV</source>
+        <translation>Fotos als CSV speichern</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
+    <message>
+        <source>Mirel</source>
+        <translation>Mirel</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Brennweite</translation>
+    </message>
+    <message>
+        <source>f-number</source>
+        <translation>Blendenzahl</translation>
+    </message>
+    <message>
+        <source>Focus distance</source>
+        <translation>Fokusdistanz</translation>
+    </message>
+    <message>
+        <source>Near limit</source>
+        <translation>Nahgrenze</translation>
+    </message>
+    <message>
+        <source>Far limit</source>
+        <translation>Ferngrenze</translation>
+    </message>
+    <message>
+        <source>Total depth</source>
+        <translation>Gesamte Schärfentiefe</translation>
+    </message>
+    <message>
+        <source>Hyperfocal distance</source>
+        <translation>Hyperfokale Distanz</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objektiv</translation>
+    </message>
+    <message>
+        <source>35 mm equivalent</source>
+        <translation>Kleinbildäquivalent</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Circle of confusion</source>
+        <translation>Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>nicht aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>k. A.</translation>
+    </message>
+    <message>
+        <source>reading...</source>
+        <translation>wird gelesen...</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>eingegeben</translation>
+    </message>
+    <message>
+        <source>infinity</source>
+        <translation>unendlich</translation>
+    </message>
+    <message>
+        <source>%1 × %2 mm, diagonal %3 mm</source>
+        <translation>%1 × %2 mm, Diagonale %3 mm</translation>
+    </message>
+    <message>
+        <source>diagonal / 1730, as the pages suggest</source>
+        <translation>Diagonale / 1730, wie die Seiten vorschlagen</translation>
+    </message>
+    <message>
+        <source>Cameras record the focus distance only approximately.</source>
+        <translation>Kameras zeichnen die Fokusdistanz nur ungefähr auf.</translation>
+    </message>
+    <message>
+        <source>holds no Exif metadata: no camera settings to read</source>
+        <translation>enthält keine Exif-Metadaten: keine Kameraeinstellungen zu lesen</translation>
+    </message>
+    <message>
+        <source>an empty file, not a photo</source>
+        <translation>eine leere Datei, kein Foto</translation>
+    </message>
+    <message>
+        <source>larger than any photo Mirel reads (1 GiB)</source>
+        <translation>größer als jedes Foto, das Mirel liest (1 GiB)</translation>
+    </message>
+    <message>
+        <source>not an image Mirel reads (JPEG, TIFF, PNG, WebP, HEIF or a camera&apos;s raw file)</source>
+        <translation>kein Bild, das Mirel liest (JPEG, TIFF, PNG, WebP, HEIF oder eine Rohdatei einer Kamera)</translation>
+    </message>
+    <message>
+        <source>larger than any JPEG, HEIF, CR3, PNG, WebP or JPEG 2000 photo Mirel reads (128 MiB)</source>
+        <translation>größer als jedes JPEG-, HEIF-, CR3-, PNG-, WebP- oder JPEG-2000-Foto, das Mirel liest (128 MiB)</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>keine solche Datei</translation>
+    </message>
+    <message>
+        <source>not readable: permission denied</source>
+        <translation>nicht lesbar: Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>a folder, not a photo</source>
+        <translation>ein Ordner, kein Foto</translation>
+    </message>
+    <message>
+        <source>not a regular file, not a photo</source>
+        <translation>keine gewöhnliche Datei, kein Foto</translation>
     </message>
 </context>
 <context>

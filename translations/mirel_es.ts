@@ -1255,6 +1255,10 @@
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
     </message>
+    <message>
+        <source>&amp;Open Photo...</source>
+        <translation>&amp;Abrir foto...</translation>
+    </message>
 </context>
 <context>
     <name>Menu Settings</name>
@@ -1372,6 +1376,241 @@
     <message>
         <source>Mirel</source>
         <translation>Mirel</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoWindow</name>
+    <message>
+        <source>Photos (%1);;All files (*)</source>
+        <translation>Fotos (%1);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Use on Pages</source>
+        <translation>&amp;Usar en las páginas</translation>
+    </message>
+    <message>
+        <source>Put the photo&apos;s focal length, aperture, focus distance and camera on the pages</source>
+        <translation>Llevar la distancia focal, el diafragma, la distancia de enfoque y la cámara de la foto a las páginas</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy the list as text for a spreadsheet</source>
+        <translation>Copiar la lista como texto para una hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV...</source>
+        <translation>&amp;Guardar como CSV...</translation>
+    </message>
+    <message>
+        <source>Save the list, every figure with its source, as CSV</source>
+        <translation>Guardar la lista como CSV, cada valor con su origen</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Open photos, or drop them here: the depth of field of each shot from its own metadata, with the circle of confusion the pages suggest for its camera.</source>
+        <translation>Abra fotos o suéltelas aquí: la profundidad de campo de cada toma a partir de sus propios metadatos, con el círculo de confusión que las páginas sugieren para su cámara.</translation>
+    </message>
+    <message>
+        <source>Photos, one row each with the depth of field of its shot</source>
+        <translation>Fotos, una fila cada una con la profundidad de campo de su toma</translation>
+    </message>
+    <message>
+        <source>The focus distance of a photo that records none, in the unit of the pages</source>
+        <translation>La distancia de enfoque de una foto que no la registra, en la unidad de las páginas</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>Open photos to read</source>
+        <translation>Abrir fotos para leer</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>How photos are read</source>
+        <translation>Cómo se leen las fotos</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Close the window (Esc)</source>
+        <translation>Cerrar la ventana (Esc)</translation>
+    </message>
+    <message>
+        <source>Focus &amp;distance (%1):</source>
+        <translation>&amp;Distancia de enfoque (%1):</translation>
+    </message>
+    <message>
+        <source>Open Photo</source>
+        <translation>Abrir foto</translation>
+    </message>
+    <message>
+        <source>no picture</source>
+        <translation>sin imagen</translation>
+    </message>
+    <message>
+        <source>Thumbnail of %1</source>
+        <translation>Miniatura de %1</translation>
+    </message>
+    <message>
+        <source>not recorded: type it</source>
+        <translation>no registrada: escríbala</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>The list of photos could not be saved as “%1”: %2.</source>
+        <translation>No se pudo guardar la lista de fotos como «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Save the Photos as CSV</source>
+        <translation>Guardar las fotos como CSV</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tabla CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Mirel</source>
+        <translation>Mirel</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Distancia focal</translation>
+    </message>
+    <message>
+        <source>f-number</source>
+        <translation>Número f</translation>
+    </message>
+    <message>
+        <source>Focus distance</source>
+        <translation>Distancia de enfoque</translation>
+    </message>
+    <message>
+        <source>Near limit</source>
+        <translation>Límite cercano</translation>
+    </message>
+    <message>
+        <source>Far limit</source>
+        <translation>Límite lejano</translation>
+    </message>
+    <message>
+        <source>Total depth</source>
+        <translation>Profundidad de campo total</translation>
+    </message>
+    <message>
+        <source>Hyperfocal distance</source>
+        <translation>Distancia hiperfocal</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>35 mm equivalent</source>
+        <translation>Equivalente en 35 mm</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Circle of confusion</source>
+        <translation>Círculo de confusión</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>no registrado</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+    <message>
+        <source>reading...</source>
+        <translation>leyendo...</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>escrita</translation>
+    </message>
+    <message>
+        <source>infinity</source>
+        <translation>infinito</translation>
+    </message>
+    <message>
+        <source>%1 × %2 mm, diagonal %3 mm</source>
+        <translation>%1 × %2 mm, diagonal %3 mm</translation>
+    </message>
+    <message>
+        <source>diagonal / 1730, as the pages suggest</source>
+        <translation>diagonal / 1730, como sugieren las páginas</translation>
+    </message>
+    <message>
+        <source>Cameras record the focus distance only approximately.</source>
+        <translation>Las cámaras registran la distancia de enfoque solo de forma aproximada.</translation>
+    </message>
+    <message>
+        <source>holds no Exif metadata: no camera settings to read</source>
+        <translation>no contiene metadatos Exif: ningún ajuste de cámara que leer</translation>
+    </message>
+    <message>
+        <source>an empty file, not a photo</source>
+        <translation>un archivo vacío, no una foto</translation>
+    </message>
+    <message>
+        <source>larger than any photo Mirel reads (1 GiB)</source>
+        <translation>más grande que cualquier foto que Mirel lee (1 GiB)</translation>
+    </message>
+    <message>
+        <source>not an image Mirel reads (JPEG, TIFF, PNG, WebP, HEIF or a camera&apos;s raw file)</source>
+        <translation>no es una imagen que Mirel lea (JPEG, TIFF, PNG, WebP, HEIF o un archivo RAW de cámara)</translation>
+    </message>
+    <message>
+        <source>larger than any JPEG, HEIF, CR3, PNG, WebP or JPEG 2000 photo Mirel reads (128 MiB)</source>
+        <translation>más grande que cualquier foto JPEG, HEIF, CR3, PNG, WebP o JPEG 2000 que Mirel lee (128 MiB)</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>no existe el archivo</translation>
+    </message>
+    <message>
+        <source>not readable: permission denied</source>
+        <translation>no legible: permiso denegado</translation>
+    </message>
+    <message>
+        <source>a folder, not a photo</source>
+        <translation>una carpeta, no una foto</translation>
+    </message>
+    <message>
+        <source>not a regular file, not a photo</source>
+        <translation>no es un archivo normal, no una foto</translation>
     </message>
 </context>
 <context>

@@ -1255,6 +1255,10 @@
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
+    <message>
+        <source>&amp;Open Photo...</source>
+        <translation>&amp;Ouvrir une photo...</translation>
+    </message>
 </context>
 <context>
     <name>Menu Settings</name>
@@ -1372,6 +1376,241 @@
     <message>
         <source>Mirel</source>
         <translation>Mirel</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoWindow</name>
+    <message>
+        <source>Photos (%1);;All files (*)</source>
+        <translation>Photos (%1);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Use on Pages</source>
+        <translation>&amp;Utiliser sur les pages</translation>
+    </message>
+    <message>
+        <source>Put the photo&apos;s focal length, aperture, focus distance and camera on the pages</source>
+        <translation>Reporter la focale, l&apos;ouverture, la distance de mise au point et l&apos;appareil de la photo sur les pages</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Copy the list as text for a spreadsheet</source>
+        <translation>Copier la liste en texte pour un tableur</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV...</source>
+        <translation>&amp;Enregistrer en CSV...</translation>
+    </message>
+    <message>
+        <source>Save the list, every figure with its source, as CSV</source>
+        <translation>Enregistrer la liste en CSV, chaque valeur avec sa source</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
+    <message>
+        <source>Open photos, or drop them here: the depth of field of each shot from its own metadata, with the circle of confusion the pages suggest for its camera.</source>
+        <translation>Ouvrez des photos ou déposez-les ici : la profondeur de champ de chaque prise de vue d&apos;après ses propres métadonnées, avec le cercle de confusion que les pages proposent pour son appareil.</translation>
+    </message>
+    <message>
+        <source>Photos, one row each with the depth of field of its shot</source>
+        <translation>Photos, une ligne chacune avec la profondeur de champ de sa prise de vue</translation>
+    </message>
+    <message>
+        <source>The focus distance of a photo that records none, in the unit of the pages</source>
+        <translation>La distance de mise au point d&apos;une photo qui n&apos;en enregistre pas, dans l&apos;unité des pages</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Open photos to read</source>
+        <translation>Ouvrir des photos à lire</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>How photos are read</source>
+        <translation>Comment les photos sont lues</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Close the window (Esc)</source>
+        <translation>Fermer la fenêtre (Échap)</translation>
+    </message>
+    <message>
+        <source>Focus &amp;distance (%1):</source>
+        <translation>&amp;Distance de mise au point (%1) :</translation>
+    </message>
+    <message>
+        <source>Open Photo</source>
+        <translation>Ouvrir une photo</translation>
+    </message>
+    <message>
+        <source>no picture</source>
+        <translation>pas d&apos;image</translation>
+    </message>
+    <message>
+        <source>Thumbnail of %1</source>
+        <translation>Vignette de %1</translation>
+    </message>
+    <message>
+        <source>not recorded: type it</source>
+        <translation>non enregistrée : saisissez-la</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1 : %2.</translation>
+    </message>
+    <message>
+        <source>The list of photos could not be saved as “%1”: %2.</source>
+        <translation>La liste des photos n&apos;a pas pu être enregistrée sous « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Save the Photos as CSV</source>
+        <translation>Enregistrer les photos en CSV</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tableau CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Mirel</source>
+        <translation>Mirel</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Focale</translation>
+    </message>
+    <message>
+        <source>f-number</source>
+        <translation>Ouverture</translation>
+    </message>
+    <message>
+        <source>Focus distance</source>
+        <translation>Distance de mise au point</translation>
+    </message>
+    <message>
+        <source>Near limit</source>
+        <translation>Limite proche</translation>
+    </message>
+    <message>
+        <source>Far limit</source>
+        <translation>Limite lointaine</translation>
+    </message>
+    <message>
+        <source>Total depth</source>
+        <translation>Profondeur de champ totale</translation>
+    </message>
+    <message>
+        <source>Hyperfocal distance</source>
+        <translation>Distance hyperfocale</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objectif</translation>
+    </message>
+    <message>
+        <source>35 mm equivalent</source>
+        <translation>Équivalent 24 × 36</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Circle of confusion</source>
+        <translation>Cercle de confusion</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>non enregistré</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+    <message>
+        <source>reading...</source>
+        <translation>lecture...</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>saisie</translation>
+    </message>
+    <message>
+        <source>infinity</source>
+        <translation>infini</translation>
+    </message>
+    <message>
+        <source>%1 × %2 mm, diagonal %3 mm</source>
+        <translation>%1 × %2 mm, diagonale %3 mm</translation>
+    </message>
+    <message>
+        <source>diagonal / 1730, as the pages suggest</source>
+        <translation>diagonale / 1730, comme le proposent les pages</translation>
+    </message>
+    <message>
+        <source>Cameras record the focus distance only approximately.</source>
+        <translation>Les appareils n&apos;enregistrent la distance de mise au point qu&apos;approximativement.</translation>
+    </message>
+    <message>
+        <source>holds no Exif metadata: no camera settings to read</source>
+        <translation>ne contient aucune métadonnée Exif : aucun réglage de l&apos;appareil à lire</translation>
+    </message>
+    <message>
+        <source>an empty file, not a photo</source>
+        <translation>un fichier vide, pas une photo</translation>
+    </message>
+    <message>
+        <source>larger than any photo Mirel reads (1 GiB)</source>
+        <translation>plus grand que toute photo que Mirel lit (1 Gio)</translation>
+    </message>
+    <message>
+        <source>not an image Mirel reads (JPEG, TIFF, PNG, WebP, HEIF or a camera&apos;s raw file)</source>
+        <translation>pas une image que Mirel lit (JPEG, TIFF, PNG, WebP, HEIF ou fichier RAW d&apos;un appareil)</translation>
+    </message>
+    <message>
+        <source>larger than any JPEG, HEIF, CR3, PNG, WebP or JPEG 2000 photo Mirel reads (128 MiB)</source>
+        <translation>plus grand que toute photo JPEG, HEIF, CR3, PNG, WebP ou JPEG 2000 que Mirel lit (128 Mio)</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>fichier introuvable</translation>
+    </message>
+    <message>
+        <source>not readable: permission denied</source>
+        <translation>illisible : permission refusée</translation>
+    </message>
+    <message>
+        <source>a folder, not a photo</source>
+        <translation>un dossier, pas une photo</translation>
+    </message>
+    <message>
+        <source>not a regular file, not a photo</source>
+        <translation>pas un fichier ordinaire, pas une photo</translation>
     </message>
 </context>
 <context>

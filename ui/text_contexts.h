@@ -23,6 +23,8 @@ std::string menuContext(std::string_view title);
 inline constexpr const char *kMenuBarContext = "Menu bar";
 // Message boxes, their captions and texts.
 inline constexpr const char *kMessagesContext = "Messages";
+// The Photo window: its own texts and its model's.
+inline constexpr const char *kPhotoWindowContext = "PhotoWindow";
 // The main window's status bar.
 inline constexpr const char *kStatusBarContext = "Status bar";
 
