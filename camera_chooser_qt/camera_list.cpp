@@ -14,6 +14,7 @@
 #include "camera_chooser_qt/camera_database_loader.h"
 #include "settings/model/remembered.h"
 #include "ui_qt/cp1252.h"
+#include "ui_qt/translation.h"
 
 namespace mirel {
 
@@ -131,7 +132,7 @@ void CameraList::fill(bool keepCurrent)
 	list_->setCurrentItem(again ? again : rows.value(0));
 	list_->setUpdatesEnabled(true);
 	list_->setVisible(!rows.isEmpty());
-	const QString message = ui::fromCp1252(chooser_.message());
+	const QString message = ui::translated("CameraChooserWindow", chooser_.messageSentence());
 	message_->setText(message);
 	message_->setVisible(!message.isEmpty());
 	emit currentChanged();

@@ -20,6 +20,8 @@
 #include "settings/model/film_formats.h"
 #include "settings/model/records.h"
 #include "settings/model/remembered.h"
+#include "ui/text_contexts.h"
+#include "ui_qt/translation.h"
 
 namespace mirel {
 
@@ -243,8 +245,13 @@ void FocusPlannerWindow::refresh()
 	};
 	show(focus_, texts.focus);
 	show(aperture_, texts.fNumber);
-	wholeStop_->setText(QString::fromStdString(texts.wholeStop));
-	thirdStop_->setText(QString::fromStdString(texts.thirdStop));
+	// A stop's sentence translated; "n/a" when there is no plan.
+	const auto stop = [](const Sentence &sentence, const std::string &text) {
+		return sentence.pattern.empty() ? ui::translated("FocusPlannerWindow", text)
+						: ui::translated("FocusPlannerWindow", sentence);
+	};
+	wholeStop_->setText(stop(texts.wholeStopSentence, texts.wholeStop));
+	thirdStop_->setText(stop(texts.thirdStopSentence, texts.thirdStop));
 	wholeStop_->setEnabled(plan_.wholeStop.has_value());
 	thirdStop_->setEnabled(plan_.thirdStop.has_value());
 	const SharpestApertureTexts &sharpest = texts.sharpest;
@@ -253,7 +260,11 @@ void FocusPlannerWindow::refresh()
 	show(sharpest_, utf8FromCp1252(plan_.sharpest.fNumber > 0.0 ? sharpest.fNumber + ", blur " + sharpest.blur +
 									      ", " + sharpest.blurToCoC
 								    : sharpest.fNumber));
-	diffraction_->setText(QString::fromStdString(texts.diffraction));
+	// The status bar's sentences, translated alike.
+	QStringList diffraction;
+	for (const Sentence &line : texts.diffractionSentences)
+		diffraction << ui::translated(ui::kStatusBarContext, line);
+	diffraction_->setText(diffraction.join(u'\n'));
 	diffraction_->setVisible(!texts.diffraction.empty());
 	QString reason = QString::fromStdString(std::string(plan_.unusable));
 	if (!reason.isEmpty())

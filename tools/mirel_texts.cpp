@@ -16,9 +16,11 @@
 #include <utility>
 #include <vector>
 
+#include "camera_chooser/camera_chooser.h"
 #include "core/calculators.h"
 #include "core/cp1252.h"
 #include "core/diffraction.h"
+#include "core/focus_plan.h"
 #include "desktop/identity.h"
 #include "photo_tool/photo_list.h"
 #include "photo_tool/shot_figures.h"
@@ -138,6 +140,11 @@ int main(int argc, char **argv)
 		addTemplate(texts, *dialog);
 	addMenus(texts);
 	addPhotoWindow(texts);
+	texts.push_back({ "FocusPlannerWindow", std::string(kNotAvailable) });
+	for (const std::string_view pattern : kStopPatterns)
+		texts.push_back({ "FocusPlannerWindow", std::string(pattern) });
+	for (const std::string_view pattern : kCameraChooserPatterns)
+		texts.push_back({ "CameraChooserWindow", std::string(pattern) });
 	texts.push_back({ ui::kMessagesContext, std::string(kErrorCaption) });
 	texts.push_back({ ui::kMessagesContext, "Mirel" });
 	for (const std::string_view pattern : kDiffractionPatterns)

@@ -137,6 +137,22 @@
         <source>The circle of confusion the row takes: the frame&apos;s diagonal over 1730, as the pages suggest, or over 1500 or 1440 for larger circles</source>
         <translation>Der Zerstreuungskreis der Zeile: die Bilddiagonale durch 1730, wie die Seiten vorschlagen, oder durch 1500 oder 1440 für größere Kreise</translation>
     </message>
+    <message>
+        <source>The camera chosen takes the place of %1, in the film table and becomes the pages&apos; format.</source>
+        <translation>Die gewählte Kamera tritt an die Stelle von %1 in der Filmformattabelle und wird zum Format der Seiten.</translation>
+    </message>
+    <message>
+        <source>Loading cameras...</source>
+        <translation>Kameras werden geladen...</translation>
+    </message>
+    <message>
+        <source>No camera matches “%1”.</source>
+        <translation>Keine Kamera passt zu „%1“.</translation>
+    </message>
+    <message>
+        <source>No camera matches “%1”; the nearest names:</source>
+        <translation>Keine Kamera passt zu „%1“; die ähnlichsten Namen:</translation>
+    </message>
 </context>
 <context>
     <name>CameraDialog</name>
@@ -877,6 +893,22 @@
     <message>
         <source>Sh&amp;arpest at:</source>
         <translation>Am &amp;schärfsten bei:</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>k. A.</translation>
+    </message>
+    <message>
+        <source>f/%1: %2 to %3</source>
+        <translation>f/%1: %2 bis %3</translation>
+    </message>
+    <message>
+        <source>f/%1: %2 to infinity</source>
+        <translation>f/%1: %2 bis unendlich</translation>
+    </message>
+    <message>
+        <source>beyond f/%1</source>
+        <translation>jenseits von f/%1</translation>
     </message>
 </context>
 <context>

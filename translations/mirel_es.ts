@@ -137,6 +137,22 @@
         <source>The circle of confusion the row takes: the frame&apos;s diagonal over 1730, as the pages suggest, or over 1500 or 1440 for larger circles</source>
         <translation>El círculo de confusión de la fila: la diagonal del encuadre entre 1730, como sugieren las páginas, o entre 1500 o 1440 para círculos mayores</translation>
     </message>
+    <message>
+        <source>The camera chosen takes the place of %1, in the film table and becomes the pages&apos; format.</source>
+        <translation>La cámara elegida ocupa el lugar de %1 en la tabla de formatos y pasa a ser el formato de las páginas.</translation>
+    </message>
+    <message>
+        <source>Loading cameras...</source>
+        <translation>Cargando cámaras...</translation>
+    </message>
+    <message>
+        <source>No camera matches “%1”.</source>
+        <translation>Ninguna cámara coincide con «%1».</translation>
+    </message>
+    <message>
+        <source>No camera matches “%1”; the nearest names:</source>
+        <translation>Ninguna cámara coincide con «%1»; los nombres más parecidos:</translation>
+    </message>
 </context>
 <context>
     <name>CameraDialog</name>
@@ -877,6 +893,22 @@
     <message>
         <source>Sh&amp;arpest at:</source>
         <translation>Más &amp;nítido a:</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+    <message>
+        <source>f/%1: %2 to %3</source>
+        <translation>f/%1: de %2 a %3</translation>
+    </message>
+    <message>
+        <source>f/%1: %2 to infinity</source>
+        <translation>f/%1: de %2 a infinito</translation>
+    </message>
+    <message>
+        <source>beyond f/%1</source>
+        <translation>más allá de f/%1</translation>
     </message>
 </context>
 <context>

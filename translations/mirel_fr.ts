@@ -137,6 +137,22 @@
         <source>The circle of confusion the row takes: the frame&apos;s diagonal over 1730, as the pages suggest, or over 1500 or 1440 for larger circles</source>
         <translation>Le cercle de confusion de la ligne : la diagonale de l&apos;image sur 1730, comme le suggèrent les pages, ou sur 1500 ou 1440 pour des cercles plus grands</translation>
     </message>
+    <message>
+        <source>The camera chosen takes the place of %1, in the film table and becomes the pages&apos; format.</source>
+        <translation>L&apos;appareil choisi prend la place de %1 dans la table des formats et devient le format des pages.</translation>
+    </message>
+    <message>
+        <source>Loading cameras...</source>
+        <translation>Chargement des appareils...</translation>
+    </message>
+    <message>
+        <source>No camera matches “%1”.</source>
+        <translation>Aucun appareil ne correspond à « %1 ».</translation>
+    </message>
+    <message>
+        <source>No camera matches “%1”; the nearest names:</source>
+        <translation>Aucun appareil ne correspond à « %1 » ; les noms les plus proches :</translation>
+    </message>
 </context>
 <context>
     <name>CameraDialog</name>
@@ -877,6 +893,22 @@
     <message>
         <source>Sh&amp;arpest at:</source>
         <translation>La plus &amp;nette à :</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+    <message>
+        <source>f/%1: %2 to %3</source>
+        <translation>f/%1 : de %2 à %3</translation>
+    </message>
+    <message>
+        <source>f/%1: %2 to infinity</source>
+        <translation>f/%1 : de %2 à l&apos;infini</translation>
+    </message>
+    <message>
+        <source>beyond f/%1</source>
+        <translation>au-delà de f/%1</translation>
     </message>
 </context>
 <context>
