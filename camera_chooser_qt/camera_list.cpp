@@ -175,7 +175,7 @@ QComboBox *ruleBox(QWidget *parent)
 		"CameraChooserWindow", "The circle of confusion the row takes: the frame's diagonal over 1730, as "
 				       "the pages suggest, or over 1500 or 1440 for larger circles"));
 	for (const DiagonalRuleName &rule : kDiagonalRuleNames) {
-		box->addItem(ui::fromCp1252(rule.name), static_cast<int>(rule.rule));
+		box->addItem(ui::translated("CameraChooserWindow", rule.name), static_cast<int>(rule.rule));
 		if (rule.rule == diagonalRuleOf(remembered().cameraRule))
 			box->setCurrentIndex(box->count() - 1);
 	}

@@ -145,6 +145,8 @@ int main(int argc, char **argv)
 		texts.push_back({ "FocusPlannerWindow", std::string(pattern) });
 	for (const std::string_view pattern : kCameraChooserPatterns)
 		texts.push_back({ "CameraChooserWindow", std::string(pattern) });
+	for (const DiagonalRuleName &rule : kDiagonalRuleNames)
+		texts.push_back({ "CameraChooserWindow", std::string(rule.name) });
 	texts.push_back({ ui::kMessagesContext, std::string(kErrorCaption) });
 	texts.push_back({ ui::kMessagesContext, "Mirel" });
 	for (const std::string_view pattern : kDiffractionPatterns)

@@ -153,6 +153,18 @@
         <source>No camera matches “%1”; the nearest names:</source>
         <translation>Keine Kamera passt zu „%1“; die ähnlichsten Namen:</translation>
     </message>
+    <message>
+        <source>diagonal / 1730 (as the pages suggest)</source>
+        <translation>Diagonale / 1730 (wie die Seiten vorschlagen)</translation>
+    </message>
+    <message>
+        <source>diagonal / 1500</source>
+        <translation>Diagonale / 1500</translation>
+    </message>
+    <message>
+        <source>diagonal / 1440</source>
+        <translation>Diagonale / 1440</translation>
+    </message>
 </context>
 <context>
     <name>CameraDialog</name>
@@ -909,6 +921,10 @@
     <message>
         <source>beyond f/%1</source>
         <translation>jenseits von f/%1</translation>
+    </message>
+    <message>
+        <source>%1, blur %2, %3 × the circle of confusion</source>
+        <translation>%1, Unschärfe %2, %3 × der Zerstreuungskreis</translation>
     </message>
 </context>
 <context>

@@ -153,6 +153,18 @@
         <source>No camera matches “%1”; the nearest names:</source>
         <translation>Ninguna cámara coincide con «%1»; los nombres más parecidos:</translation>
     </message>
+    <message>
+        <source>diagonal / 1730 (as the pages suggest)</source>
+        <translation>diagonal / 1730 (como sugieren las páginas)</translation>
+    </message>
+    <message>
+        <source>diagonal / 1500</source>
+        <translation>diagonal / 1500</translation>
+    </message>
+    <message>
+        <source>diagonal / 1440</source>
+        <translation>diagonal / 1440</translation>
+    </message>
 </context>
 <context>
     <name>CameraDialog</name>
@@ -909,6 +921,10 @@
     <message>
         <source>beyond f/%1</source>
         <translation>más allá de f/%1</translation>
+    </message>
+    <message>
+        <source>%1, blur %2, %3 × the circle of confusion</source>
+        <translation>%1, desenfoque %2, %3 × el círculo de confusión</translation>
     </message>
 </context>
 <context>

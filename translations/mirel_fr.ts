@@ -153,6 +153,18 @@
         <source>No camera matches “%1”; the nearest names:</source>
         <translation>Aucun appareil ne correspond à « %1 » ; les noms les plus proches :</translation>
     </message>
+    <message>
+        <source>diagonal / 1730 (as the pages suggest)</source>
+        <translation>diagonale / 1730 (comme le proposent les pages)</translation>
+    </message>
+    <message>
+        <source>diagonal / 1500</source>
+        <translation>diagonale / 1500</translation>
+    </message>
+    <message>
+        <source>diagonal / 1440</source>
+        <translation>diagonale / 1440</translation>
+    </message>
 </context>
 <context>
     <name>CameraDialog</name>
@@ -909,6 +921,10 @@
     <message>
         <source>beyond f/%1</source>
         <translation>au-delà de f/%1</translation>
+    </message>
+    <message>
+        <source>%1, blur %2, %3 × the circle of confusion</source>
+        <translation>%1, flou %2, %3 × le cercle de confusion</translation>
     </message>
 </context>
 <context>
