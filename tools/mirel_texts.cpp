@@ -22,6 +22,7 @@
 #include "core/diffraction.h"
 #include "core/focus_plan.h"
 #include "desktop/identity.h"
+#include "dof_table/dof_table.h"
 #include "photo_tool/photo_list.h"
 #include "photo_tool/shot_figures.h"
 #include "photos/photo_file.h"
@@ -140,6 +141,8 @@ int main(int argc, char **argv)
 		addTemplate(texts, *dialog);
 	addMenus(texts);
 	addPhotoWindow(texts);
+	for (const std::string_view pattern : { kDofHeaderPattern, kDofDiffractionLinePattern })
+		texts.push_back({ "DofTableWindow", std::string(pattern) });
 	texts.push_back({ "FocusPlannerWindow", std::string(kNotAvailable) });
 	for (const std::string_view pattern : kStopPatterns)
 		texts.push_back({ "FocusPlannerWindow", std::string(pattern) });

@@ -657,6 +657,14 @@
         <source>The depth of field table could not be printed: the printer “%1” did not accept it.</source>
         <translation>Die Schärfentiefetabelle konnte nicht gedruckt werden: Der Drucker „%1“ hat sie nicht angenommen.</translation>
     </message>
+    <message>
+        <source>Focal length %1 mm, film format %2, circle of confusion %3 mm, distances in %4</source>
+        <translation>Brennweite %1 mm, Filmformat %2, Zerstreuungskreis %3 mm, Entfernungen in %4</translation>
+    </message>
+    <message>
+        <source>Diffraction blurs more than the %1 mm circle of confusion beyond about f/%2: those apertures are marked.</source>
+        <translation>Ab etwa f/%2 macht die Beugung unschärfer als der Zerstreuungskreis von %1 mm: diese Blenden sind markiert.</translation>
+    </message>
 </context>
 <context>
     <name>Field of View</name>

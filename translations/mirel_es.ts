@@ -657,6 +657,14 @@
         <source>The depth of field table could not be printed: the printer “%1” did not accept it.</source>
         <translation>No se pudo imprimir la tabla de profundidad de campo: la impresora «%1» no la aceptó.</translation>
     </message>
+    <message>
+        <source>Focal length %1 mm, film format %2, circle of confusion %3 mm, distances in %4</source>
+        <translation>Distancia focal %1 mm, formato %2, círculo de confusión %3 mm, distancias en %4</translation>
+    </message>
+    <message>
+        <source>Diffraction blurs more than the %1 mm circle of confusion beyond about f/%2: those apertures are marked.</source>
+        <translation>Más allá de f/%2 aprox., la difracción desenfoca más que el círculo de confusión de %1 mm: esos diafragmas están marcados.</translation>
+    </message>
 </context>
 <context>
     <name>Field of View</name>

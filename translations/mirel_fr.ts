@@ -657,6 +657,14 @@
         <source>The depth of field table could not be printed: the printer “%1” did not accept it.</source>
         <translation>La table de profondeur de champ n&apos;a pas pu être imprimée : l&apos;imprimante « %1 » l&apos;a refusée.</translation>
     </message>
+    <message>
+        <source>Focal length %1 mm, film format %2, circle of confusion %3 mm, distances in %4</source>
+        <translation>Focale %1 mm, format %2, cercle de confusion %3 mm, distances en %4</translation>
+    </message>
+    <message>
+        <source>Diffraction blurs more than the %1 mm circle of confusion beyond about f/%2: those apertures are marked.</source>
+        <translation>Au-delà d&apos;environ f/%2, la diffraction floute plus que le cercle de confusion de %1 mm : ces ouvertures sont marquées.</translation>
+    </message>
 </context>
 <context>
     <name>Field of View</name>
