@@ -45,7 +45,7 @@ std::string twoDecimals(double mm)
 std::string lengthText(double mm, LengthUnit unit)
 {
 	if (std::isinf(mm))
-		return std::string(kInfinity);
+		return std::string(kInfinityText);
 	return formatPlain(fromMillimetres(mm, unit)) + " " + std::string(unitAbbreviation(unit));
 }
 

@@ -34,8 +34,6 @@ struct ShotFigure {
 inline constexpr std::string_view kFramePattern = "%1 \xD7 %2 mm, diagonal %3 mm";
 // The source of the circle of confusion.
 inline constexpr std::string_view kCircleSource = "diagonal / 1730, as the pages suggest";
-// The text of a length at infinity.
-inline constexpr std::string_view kInfinity = "infinity";
 
 struct ShotFigures {
 	// In this order: camera, lens, focal length, f-number, focus distance,

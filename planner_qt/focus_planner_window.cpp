@@ -277,7 +277,7 @@ void FocusPlannerWindow::refresh()
 		diffraction << ui::translated(ui::kStatusBarContext, line);
 	diffraction_->setText(diffraction.join(u'\n'));
 	diffraction_->setVisible(!texts.diffraction.empty());
-	QString reason = QString::fromStdString(std::string(plan_.unusable));
+	QString reason = ui::translated(ui::kReasonsContext, plan_.unusable);
 	if (!reason.isEmpty())
 		reason = QCoreApplication::translate("FocusPlannerWindow", "No plan: the %1.").arg(reason);
 	reason_->setText(reason);

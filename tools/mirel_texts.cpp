@@ -17,12 +17,17 @@
 #include <vector>
 
 #include "camera_chooser/camera_chooser.h"
+#include "circle_rules/circle_rules.h"
 #include "core/calculators.h"
 #include "core/cp1252.h"
 #include "core/diffraction.h"
 #include "core/focus_plan.h"
+#include "core/focus_stack.h"
+#include "core/validity.h"
 #include "desktop/identity.h"
 #include "dof_table/dof_table.h"
+#include "focus_stack/stack_inputs.h"
+#include "focus_stack/stack_sheet.h"
 #include "photo_tool/photo_list.h"
 #include "photo_tool/shot_figures.h"
 #include "photos/photo_file.h"
@@ -88,7 +93,7 @@ void addPhotoWindow(std::vector<Text> &texts)
 		texts.push_back({ context, heading });
 	for (const ShotFigure &figure : shotFigures({}, LengthUnit::Millimetres, 0).figures)
 		texts.push_back({ context, std::string(figure.label) });
-	for (const std::string_view text : { kNotRecorded, kNotAvailable, kReadingPhoto, kTypedDistance, kInfinity,
+	for (const std::string_view text : { kNotRecorded, kNotAvailable, kReadingPhoto, kTypedDistance, kInfinityText,
 					     kFramePattern, kCircleSource, kFocusDistanceIsApproximate, kNoExif })
 		texts.push_back({ context, std::string(text) });
 	for (const std::string_view problem : kPhotoFileProblems)
@@ -141,6 +146,15 @@ int main(int argc, char **argv)
 		addTemplate(texts, *dialog);
 	addMenus(texts);
 	addPhotoWindow(texts);
+	for (const std::string_view reason : unusableReasons())
+		texts.push_back({ ui::kReasonsContext, std::string(reason) });
+	for (const std::string_view reason :
+	     { kNoFinitePlan, kTooManyShots, kUnreadablePrintSize, kNearIsNoNumber, kFarIsNoNumber, kOverlapIsNoNumber,
+	       kMagnificationIsNoNumber, kPupilIsNoNumber, kDepthIsNoNumber })
+		texts.push_back({ ui::kReasonsContext, std::string(reason) });
+	for (const std::string_view text :
+	     { kStackLensPattern, kOneShotIsEnough, kShotsPattern, kNotAvailable, kInfinityText })
+		texts.push_back({ "FocusStackWindow", std::string(text) });
 	for (const std::string_view pattern : { kDofHeaderPattern, kDofDiffractionLinePattern })
 		texts.push_back({ "DofTableWindow", std::string(pattern) });
 	texts.push_back({ "FocusPlannerWindow", std::string(kNotAvailable) });

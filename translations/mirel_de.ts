@@ -1129,6 +1129,26 @@
         <source>The focus stack could not be printed: the printer “%1” did not accept it.</source>
         <translation>Der Fokusstapel konnte nicht gedruckt werden: Der Drucker „%1“ hat ihn nicht angenommen.</translation>
     </message>
+    <message>
+        <source>For a %1 mm lens at %2 on %3, circle of confusion %4 mm, as on the pages</source>
+        <translation>Für ein %1-mm-Objektiv bei %2 an %3, Zerstreuungskreis %4 mm, wie auf den Seiten</translation>
+    </message>
+    <message>
+        <source>One shot is enough</source>
+        <translation>Eine Aufnahme genügt</translation>
+    </message>
+    <message>
+        <source>%1 shots</source>
+        <translation>%1 Aufnahmen</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>k. A.</translation>
+    </message>
+    <message>
+        <source>infinity</source>
+        <translation>unendlich</translation>
+    </message>
 </context>
 <context>
     <name>HelpFindBar</name>
@@ -1667,6 +1687,201 @@
     <message>
         <source>not a regular file, not a photo</source>
         <translation>keine gewöhnliche Datei, kein Foto</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>focus distance is shorter than the focal length</source>
+        <translation>die Fokusdistanz ist kürzer als die Brennweite</translation>
+    </message>
+    <message>
+        <source>nearest distance is not a finite number</source>
+        <translation>die nächste Entfernung ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>nearest distance is not greater than the focal length</source>
+        <translation>die nächste Entfernung ist nicht größer als die Brennweite</translation>
+    </message>
+    <message>
+        <source>farthest distance is not greater than the nearest distance</source>
+        <translation>die weiteste Entfernung ist nicht größer als die nächste</translation>
+    </message>
+    <message>
+        <source>overlap is not a finite number</source>
+        <translation>die Überlappung ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>overlap is less than 0</source>
+        <translation>die Überlappung ist kleiner als 0</translation>
+    </message>
+    <message>
+        <source>overlap is not less than 100%</source>
+        <translation>die Überlappung ist nicht kleiner als 100 %</translation>
+    </message>
+    <message>
+        <source>focal length is not a finite number</source>
+        <translation>die Brennweite ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>focal length is not greater than 0</source>
+        <translation>die Brennweite ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>focus distance is not a finite number</source>
+        <translation>die Fokusdistanz ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>focus distance is not greater than 0</source>
+        <translation>die Fokusdistanz ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>aperture is not a finite number</source>
+        <translation>die Blende ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>aperture is not greater than 0</source>
+        <translation>die Blende ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>circle of confusion is not a finite number</source>
+        <translation>der Zerstreuungskreis ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>circle of confusion is not greater than 0</source>
+        <translation>der Zerstreuungskreis ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>spot percentage is not a finite number</source>
+        <translation>der Spotanteil ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>spot percentage is not greater than 0</source>
+        <translation>der Spotanteil ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>magnification is not a finite number</source>
+        <translation>der Abbildungsmaßstab ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>magnification is not greater than 0</source>
+        <translation>der Abbildungsmaßstab ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>pupil magnification is not a finite number</source>
+        <translation>der Pupillenmaßstab ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>pupil magnification is not greater than 0</source>
+        <translation>der Pupillenmaßstab ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>subject depth is not a finite number</source>
+        <translation>die Motivtiefe ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>subject depth is not greater than 0</source>
+        <translation>die Motivtiefe ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>frame width is not a finite number</source>
+        <translation>die Formatbreite ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>frame width is not greater than 0</source>
+        <translation>die Formatbreite ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>frame height is not a finite number</source>
+        <translation>die Formathöhe ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>frame height is not greater than 0</source>
+        <translation>die Formathöhe ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>print width is not a finite number</source>
+        <translation>die Abzugsbreite ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>print width is not greater than 0</source>
+        <translation>die Abzugsbreite ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>print height is not a finite number</source>
+        <translation>die Abzugshöhe ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>print height is not greater than 0</source>
+        <translation>die Abzugshöhe ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>viewing distance is not a finite number</source>
+        <translation>die Betrachtungsentfernung ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>viewing distance is not greater than 0</source>
+        <translation>die Betrachtungsentfernung ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>eye blur is not a finite number</source>
+        <translation>die Augenunschärfe ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>eye blur is not greater than 0</source>
+        <translation>die Augenunschärfe ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>pixel count is not a finite number</source>
+        <translation>die Pixelzahl ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>pixel count is not greater than 0</source>
+        <translation>die Pixelzahl ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>pixel factor is not a finite number</source>
+        <translation>der Pixelfaktor ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>pixel factor is not greater than 0</source>
+        <translation>der Pixelfaktor ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>inputs give no finite plan</source>
+        <translation>die Eingaben ergeben keinen endlichen Plan</translation>
+    </message>
+    <message>
+        <source>the plan would need more than 100 shots</source>
+        <translation>der Plan bräuchte mehr als 100 Aufnahmen</translation>
+    </message>
+    <message>
+        <source>print size is no size such as A4, 8 x 10 in or 30 x 40 cm</source>
+        <translation>die Druckgröße ist keine Größe wie A4, 8 x 10 in oder 30 x 40 cm</translation>
+    </message>
+    <message>
+        <source>nearest distance is not a number</source>
+        <translation>die nächste Entfernung ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>farthest distance is not a number nor inf</source>
+        <translation>die weiteste Entfernung ist weder eine Zahl noch inf</translation>
+    </message>
+    <message>
+        <source>overlap is not a number</source>
+        <translation>die Überlappung ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>magnification is not a number</source>
+        <translation>der Abbildungsmaßstab ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>pupil magnification is not a number</source>
+        <translation>der Pupillenmaßstab ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>subject depth is not a number</source>
+        <translation>die Motivtiefe ist keine Zahl</translation>
     </message>
 </context>
 <context>

@@ -1129,6 +1129,26 @@
         <source>The focus stack could not be printed: the printer “%1” did not accept it.</source>
         <translation>No se pudo imprimir el apilado: la impresora «%1» no lo aceptó.</translation>
     </message>
+    <message>
+        <source>For a %1 mm lens at %2 on %3, circle of confusion %4 mm, as on the pages</source>
+        <translation>Para un objetivo de %1 mm a %2 en %3, círculo de confusión %4 mm, como en las páginas</translation>
+    </message>
+    <message>
+        <source>One shot is enough</source>
+        <translation>Basta una toma</translation>
+    </message>
+    <message>
+        <source>%1 shots</source>
+        <translation>%1 tomas</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+    <message>
+        <source>infinity</source>
+        <translation>infinito</translation>
+    </message>
 </context>
 <context>
     <name>HelpFindBar</name>
@@ -1667,6 +1687,201 @@
     <message>
         <source>not a regular file, not a photo</source>
         <translation>no es un archivo normal, no una foto</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>focus distance is shorter than the focal length</source>
+        <translation>la distancia de enfoque es más corta que la distancia focal</translation>
+    </message>
+    <message>
+        <source>nearest distance is not a finite number</source>
+        <translation>la distancia mínima no es un número finito</translation>
+    </message>
+    <message>
+        <source>nearest distance is not greater than the focal length</source>
+        <translation>la distancia mínima no es mayor que la distancia focal</translation>
+    </message>
+    <message>
+        <source>farthest distance is not greater than the nearest distance</source>
+        <translation>la distancia máxima no es mayor que la mínima</translation>
+    </message>
+    <message>
+        <source>overlap is not a finite number</source>
+        <translation>el solapamiento no es un número finito</translation>
+    </message>
+    <message>
+        <source>overlap is less than 0</source>
+        <translation>el solapamiento es menor que 0</translation>
+    </message>
+    <message>
+        <source>overlap is not less than 100%</source>
+        <translation>el solapamiento no es menor que el 100 %</translation>
+    </message>
+    <message>
+        <source>focal length is not a finite number</source>
+        <translation>la distancia focal no es un número finito</translation>
+    </message>
+    <message>
+        <source>focal length is not greater than 0</source>
+        <translation>la distancia focal no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>focus distance is not a finite number</source>
+        <translation>la distancia de enfoque no es un número finito</translation>
+    </message>
+    <message>
+        <source>focus distance is not greater than 0</source>
+        <translation>la distancia de enfoque no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>aperture is not a finite number</source>
+        <translation>el diafragma no es un número finito</translation>
+    </message>
+    <message>
+        <source>aperture is not greater than 0</source>
+        <translation>el diafragma no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>circle of confusion is not a finite number</source>
+        <translation>el círculo de confusión no es un número finito</translation>
+    </message>
+    <message>
+        <source>circle of confusion is not greater than 0</source>
+        <translation>el círculo de confusión no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>spot percentage is not a finite number</source>
+        <translation>el porcentaje del punto no es un número finito</translation>
+    </message>
+    <message>
+        <source>spot percentage is not greater than 0</source>
+        <translation>el porcentaje del punto no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>magnification is not a finite number</source>
+        <translation>la ampliación no es un número finito</translation>
+    </message>
+    <message>
+        <source>magnification is not greater than 0</source>
+        <translation>la ampliación no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>pupil magnification is not a finite number</source>
+        <translation>la ampliación de pupila no es un número finito</translation>
+    </message>
+    <message>
+        <source>pupil magnification is not greater than 0</source>
+        <translation>la ampliación de pupila no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>subject depth is not a finite number</source>
+        <translation>la profundidad del sujeto no es un número finito</translation>
+    </message>
+    <message>
+        <source>subject depth is not greater than 0</source>
+        <translation>la profundidad del sujeto no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>frame width is not a finite number</source>
+        <translation>el ancho del formato no es un número finito</translation>
+    </message>
+    <message>
+        <source>frame width is not greater than 0</source>
+        <translation>el ancho del formato no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>frame height is not a finite number</source>
+        <translation>el alto del formato no es un número finito</translation>
+    </message>
+    <message>
+        <source>frame height is not greater than 0</source>
+        <translation>el alto del formato no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>print width is not a finite number</source>
+        <translation>el ancho de la copia no es un número finito</translation>
+    </message>
+    <message>
+        <source>print width is not greater than 0</source>
+        <translation>el ancho de la copia no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>print height is not a finite number</source>
+        <translation>el alto de la copia no es un número finito</translation>
+    </message>
+    <message>
+        <source>print height is not greater than 0</source>
+        <translation>el alto de la copia no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>viewing distance is not a finite number</source>
+        <translation>la distancia de observación no es un número finito</translation>
+    </message>
+    <message>
+        <source>viewing distance is not greater than 0</source>
+        <translation>la distancia de observación no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>eye blur is not a finite number</source>
+        <translation>el desenfoque que acepta el ojo no es un número finito</translation>
+    </message>
+    <message>
+        <source>eye blur is not greater than 0</source>
+        <translation>el desenfoque que acepta el ojo no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>pixel count is not a finite number</source>
+        <translation>el número de píxeles no es un número finito</translation>
+    </message>
+    <message>
+        <source>pixel count is not greater than 0</source>
+        <translation>el número de píxeles no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>pixel factor is not a finite number</source>
+        <translation>el factor de píxeles no es un número finito</translation>
+    </message>
+    <message>
+        <source>pixel factor is not greater than 0</source>
+        <translation>el factor de píxeles no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>inputs give no finite plan</source>
+        <translation>los datos no dan un plan finito</translation>
+    </message>
+    <message>
+        <source>the plan would need more than 100 shots</source>
+        <translation>el plan necesitaría más de 100 tomas</translation>
+    </message>
+    <message>
+        <source>print size is no size such as A4, 8 x 10 in or 30 x 40 cm</source>
+        <translation>el tamaño de la copia no es un tamaño como A4, 8 x 10 in o 30 x 40 cm</translation>
+    </message>
+    <message>
+        <source>nearest distance is not a number</source>
+        <translation>la distancia mínima no es un número</translation>
+    </message>
+    <message>
+        <source>farthest distance is not a number nor inf</source>
+        <translation>la distancia máxima no es un número ni inf</translation>
+    </message>
+    <message>
+        <source>overlap is not a number</source>
+        <translation>el solapamiento no es un número</translation>
+    </message>
+    <message>
+        <source>magnification is not a number</source>
+        <translation>la ampliación no es un número</translation>
+    </message>
+    <message>
+        <source>pupil magnification is not a number</source>
+        <translation>la ampliación de pupila no es un número</translation>
+    </message>
+    <message>
+        <source>subject depth is not a number</source>
+        <translation>la profundidad del sujeto no es un número</translation>
     </message>
 </context>
 <context>

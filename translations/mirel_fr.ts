@@ -1129,6 +1129,26 @@
         <source>The focus stack could not be printed: the printer “%1” did not accept it.</source>
         <translation>L&apos;empilement n&apos;a pas pu être imprimé : l&apos;imprimante « %1 » l&apos;a refusé.</translation>
     </message>
+    <message>
+        <source>For a %1 mm lens at %2 on %3, circle of confusion %4 mm, as on the pages</source>
+        <translation>Pour un objectif de %1 mm à %2 sur %3, cercle de confusion %4 mm, comme sur les pages</translation>
+    </message>
+    <message>
+        <source>One shot is enough</source>
+        <translation>Une prise de vue suffit</translation>
+    </message>
+    <message>
+        <source>%1 shots</source>
+        <translation>%1 prises de vue</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+    <message>
+        <source>infinity</source>
+        <translation>infini</translation>
+    </message>
 </context>
 <context>
     <name>HelpFindBar</name>
@@ -1667,6 +1687,201 @@
     <message>
         <source>not a regular file, not a photo</source>
         <translation>pas un fichier ordinaire, pas une photo</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>focus distance is shorter than the focal length</source>
+        <translation>la distance de mise au point est plus courte que la focale</translation>
+    </message>
+    <message>
+        <source>nearest distance is not a finite number</source>
+        <translation>la distance la plus proche n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>nearest distance is not greater than the focal length</source>
+        <translation>la distance la plus proche n&apos;est pas supérieure à la focale</translation>
+    </message>
+    <message>
+        <source>farthest distance is not greater than the nearest distance</source>
+        <translation>la distance la plus lointaine n&apos;est pas supérieure à la plus proche</translation>
+    </message>
+    <message>
+        <source>overlap is not a finite number</source>
+        <translation>le chevauchement n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>overlap is less than 0</source>
+        <translation>le chevauchement est inférieur à 0</translation>
+    </message>
+    <message>
+        <source>overlap is not less than 100%</source>
+        <translation>le chevauchement n&apos;est pas inférieur à 100 %</translation>
+    </message>
+    <message>
+        <source>focal length is not a finite number</source>
+        <translation>la focale n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>focal length is not greater than 0</source>
+        <translation>la focale n&apos;est pas supérieure à 0</translation>
+    </message>
+    <message>
+        <source>focus distance is not a finite number</source>
+        <translation>la distance de mise au point n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>focus distance is not greater than 0</source>
+        <translation>la distance de mise au point n&apos;est pas supérieure à 0</translation>
+    </message>
+    <message>
+        <source>aperture is not a finite number</source>
+        <translation>l&apos;ouverture n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>aperture is not greater than 0</source>
+        <translation>l&apos;ouverture n&apos;est pas supérieure à 0</translation>
+    </message>
+    <message>
+        <source>circle of confusion is not a finite number</source>
+        <translation>le cercle de confusion n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>circle of confusion is not greater than 0</source>
+        <translation>le cercle de confusion n&apos;est pas supérieur à 0</translation>
+    </message>
+    <message>
+        <source>spot percentage is not a finite number</source>
+        <translation>le pourcentage du spot n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>spot percentage is not greater than 0</source>
+        <translation>le pourcentage du spot n&apos;est pas supérieur à 0</translation>
+    </message>
+    <message>
+        <source>magnification is not a finite number</source>
+        <translation>le grandissement n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>magnification is not greater than 0</source>
+        <translation>le grandissement n&apos;est pas supérieur à 0</translation>
+    </message>
+    <message>
+        <source>pupil magnification is not a finite number</source>
+        <translation>le grandissement pupillaire n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>pupil magnification is not greater than 0</source>
+        <translation>le grandissement pupillaire n&apos;est pas supérieur à 0</translation>
+    </message>
+    <message>
+        <source>subject depth is not a finite number</source>
+        <translation>la profondeur du sujet n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>subject depth is not greater than 0</source>
+        <translation>la profondeur du sujet n&apos;est pas supérieure à 0</translation>
+    </message>
+    <message>
+        <source>frame width is not a finite number</source>
+        <translation>la largeur du format n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>frame width is not greater than 0</source>
+        <translation>la largeur du format n&apos;est pas supérieure à 0</translation>
+    </message>
+    <message>
+        <source>frame height is not a finite number</source>
+        <translation>la hauteur du format n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>frame height is not greater than 0</source>
+        <translation>la hauteur du format n&apos;est pas supérieure à 0</translation>
+    </message>
+    <message>
+        <source>print width is not a finite number</source>
+        <translation>la largeur du tirage n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>print width is not greater than 0</source>
+        <translation>la largeur du tirage n&apos;est pas supérieure à 0</translation>
+    </message>
+    <message>
+        <source>print height is not a finite number</source>
+        <translation>la hauteur du tirage n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>print height is not greater than 0</source>
+        <translation>la hauteur du tirage n&apos;est pas supérieure à 0</translation>
+    </message>
+    <message>
+        <source>viewing distance is not a finite number</source>
+        <translation>la distance d&apos;observation n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>viewing distance is not greater than 0</source>
+        <translation>la distance d&apos;observation n&apos;est pas supérieure à 0</translation>
+    </message>
+    <message>
+        <source>eye blur is not a finite number</source>
+        <translation>le flou accepté par l&apos;œil n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>eye blur is not greater than 0</source>
+        <translation>le flou accepté par l&apos;œil n&apos;est pas supérieur à 0</translation>
+    </message>
+    <message>
+        <source>pixel count is not a finite number</source>
+        <translation>le nombre de pixels n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>pixel count is not greater than 0</source>
+        <translation>le nombre de pixels n&apos;est pas supérieur à 0</translation>
+    </message>
+    <message>
+        <source>pixel factor is not a finite number</source>
+        <translation>le facteur de pixels n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>pixel factor is not greater than 0</source>
+        <translation>le facteur de pixels n&apos;est pas supérieur à 0</translation>
+    </message>
+    <message>
+        <source>inputs give no finite plan</source>
+        <translation>les saisies ne donnent aucun plan fini</translation>
+    </message>
+    <message>
+        <source>the plan would need more than 100 shots</source>
+        <translation>le plan demanderait plus de 100 prises de vue</translation>
+    </message>
+    <message>
+        <source>print size is no size such as A4, 8 x 10 in or 30 x 40 cm</source>
+        <translation>la taille du tirage n&apos;est pas une taille comme A4, 8 x 10 in ou 30 x 40 cm</translation>
+    </message>
+    <message>
+        <source>nearest distance is not a number</source>
+        <translation>la distance la plus proche n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>farthest distance is not a number nor inf</source>
+        <translation>la distance la plus lointaine n&apos;est ni un nombre ni inf</translation>
+    </message>
+    <message>
+        <source>overlap is not a number</source>
+        <translation>le chevauchement n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>magnification is not a number</source>
+        <translation>le grandissement n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>pupil magnification is not a number</source>
+        <translation>le grandissement pupillaire n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>subject depth is not a number</source>
+        <translation>la profondeur du sujet n&apos;est pas un nombre</translation>
     </message>
 </context>
 <context>
