@@ -25,6 +25,7 @@
 #include "core/focus_stack.h"
 #include "core/validity.h"
 #include "desktop/identity.h"
+#include "dialogs/film_table_editor.h"
 #include "dof_table/dof_table.h"
 #include "focus_stack/stack_inputs.h"
 #include "focus_stack/stack_sheet.h"
@@ -155,6 +156,9 @@ int main(int argc, char **argv)
 	for (const std::string_view text :
 	     { kStackLensPattern, kOneShotIsEnough, kShotsPattern, kNotAvailable, kInfinityText })
 		texts.push_back({ "FocusStackWindow", std::string(text) });
+	// The editor's texts are UTF-8; their characters all fit Windows-1252.
+	for (const std::string_view problem : kFilmTableProblems)
+		texts.push_back({ "FilmFormatsDialog", cp1252FromUtf8(problem).bytes });
 	for (const std::string_view pattern : { kDofHeaderPattern, kDofDiffractionLinePattern })
 		texts.push_back({ "DofTableWindow", std::string(pattern) });
 	texts.push_back({ "FocusPlannerWindow", std::string(kNotAvailable) });

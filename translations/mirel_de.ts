@@ -819,6 +819,30 @@
         <source>Format %1: %2</source>
         <translation>Format %1: %2</translation>
     </message>
+    <message>
+        <source>“%1” cannot be stored: a name holds only the Western European characters of Windows-1252.</source>
+        <translation>„%1“ kann nicht gespeichert werden: Ein Name enthält nur die westeuropäischen Zeichen von Windows-1252.</translation>
+    </message>
+    <message>
+        <source>A name holds at most %1 characters; this one has %2.</source>
+        <translation>Ein Name hat höchstens %1 Zeichen; dieser hat %2.</translation>
+    </message>
+    <message>
+        <source>The circle of confusion must be a number of millimetres from 0.0005 to 1, or 0 for the suggested one: a smaller circle would be smaller than a wavelength of light, and even 20 × 24 inch sheet film needs less than 0.5 mm.</source>
+        <translation>Der Zerstreuungskreis muss eine Zahl von Millimetern zwischen 0.0005 und 1 sein, oder 0 für den vorgeschlagenen: Ein kleinerer Kreis wäre kleiner als eine Lichtwellenlänge, und selbst 20 × 24 Zoll Planfilm braucht weniger als 0.5 mm.</translation>
+    </message>
+    <message>
+        <source>The width must be a number of millimetres from 1 to 1000: frames run from about 1 mm on the smallest phone sensors to past 20 × 24 inch (508 × 610 mm) sheet film.</source>
+        <translation>Die Breite muss eine Zahl von Millimetern zwischen 1 und 1000 sein: Formate reichen von etwa 1 mm bei den kleinsten Handysensoren bis über 20 × 24 Zoll (508 × 610 mm) Planfilm.</translation>
+    </message>
+    <message>
+        <source>The height must be a number of millimetres from 1 to 1000: frames run from about 1 mm on the smallest phone sensors to past 20 × 24 inch (508 × 610 mm) sheet film.</source>
+        <translation>Die Höhe muss eine Zahl von Millimetern zwischen 1 und 1000 sein: Formate reichen von etwa 1 mm bei den kleinsten Handysensoren bis über 20 × 24 Zoll (508 × 610 mm) Planfilm.</translation>
+    </message>
+    <message>
+        <source>The settings keep six decimals, so %1 would be stored as %2.</source>
+        <translation>Die Einstellungen speichern sechs Nachkommastellen, %1 würde also als %2 gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>FocusPlannerWindow</name>

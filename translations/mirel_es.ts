@@ -819,6 +819,30 @@
         <source>Format %1: %2</source>
         <translation>Formato %1: %2</translation>
     </message>
+    <message>
+        <source>“%1” cannot be stored: a name holds only the Western European characters of Windows-1252.</source>
+        <translation>«%1» no se puede guardar: un nombre solo admite los caracteres de Europa occidental de Windows-1252.</translation>
+    </message>
+    <message>
+        <source>A name holds at most %1 characters; this one has %2.</source>
+        <translation>Un nombre tiene como máximo %1 caracteres; este tiene %2.</translation>
+    </message>
+    <message>
+        <source>The circle of confusion must be a number of millimetres from 0.0005 to 1, or 0 for the suggested one: a smaller circle would be smaller than a wavelength of light, and even 20 × 24 inch sheet film needs less than 0.5 mm.</source>
+        <translation>El círculo de confusión debe ser un número de milímetros entre 0.0005 y 1, o 0 para el sugerido: un círculo menor sería más pequeño que una longitud de onda de la luz, e incluso la película en hojas de 20 × 24 pulgadas necesita menos de 0.5 mm.</translation>
+    </message>
+    <message>
+        <source>The width must be a number of millimetres from 1 to 1000: frames run from about 1 mm on the smallest phone sensors to past 20 × 24 inch (508 × 610 mm) sheet film.</source>
+        <translation>El ancho debe ser un número de milímetros entre 1 y 1000: los formatos van de 1 mm aprox. en los sensores de teléfono más pequeños a más de 20 × 24 pulgadas (508 × 610 mm) en película en hojas.</translation>
+    </message>
+    <message>
+        <source>The height must be a number of millimetres from 1 to 1000: frames run from about 1 mm on the smallest phone sensors to past 20 × 24 inch (508 × 610 mm) sheet film.</source>
+        <translation>El alto debe ser un número de milímetros entre 1 y 1000: los formatos van de 1 mm aprox. en los sensores de teléfono más pequeños a más de 20 × 24 pulgadas (508 × 610 mm) en película en hojas.</translation>
+    </message>
+    <message>
+        <source>The settings keep six decimals, so %1 would be stored as %2.</source>
+        <translation>La configuración guarda seis decimales, así que %1 se guardaría como %2.</translation>
+    </message>
 </context>
 <context>
     <name>FocusPlannerWindow</name>

@@ -819,6 +819,30 @@
         <source>Format %1: %2</source>
         <translation>Format %1 : %2</translation>
     </message>
+    <message>
+        <source>“%1” cannot be stored: a name holds only the Western European characters of Windows-1252.</source>
+        <translation>« %1 » ne peut pas être enregistré : un nom ne contient que les caractères d&apos;Europe occidentale de Windows-1252.</translation>
+    </message>
+    <message>
+        <source>A name holds at most %1 characters; this one has %2.</source>
+        <translation>Un nom compte au plus %1 caractères ; celui-ci en a %2.</translation>
+    </message>
+    <message>
+        <source>The circle of confusion must be a number of millimetres from 0.0005 to 1, or 0 for the suggested one: a smaller circle would be smaller than a wavelength of light, and even 20 × 24 inch sheet film needs less than 0.5 mm.</source>
+        <translation>Le cercle de confusion doit être un nombre de millimètres entre 0.0005 et 1, ou 0 pour celui proposé : un cercle plus petit serait plus petit qu&apos;une longueur d&apos;onde de la lumière, et même le plan-film 20 × 24 pouces demande moins de 0.5 mm.</translation>
+    </message>
+    <message>
+        <source>The width must be a number of millimetres from 1 to 1000: frames run from about 1 mm on the smallest phone sensors to past 20 × 24 inch (508 × 610 mm) sheet film.</source>
+        <translation>La largeur doit être un nombre de millimètres entre 1 et 1000 : les formats vont d&apos;environ 1 mm sur les plus petits capteurs de téléphone à plus de 20 × 24 pouces (508 × 610 mm) en plan-film.</translation>
+    </message>
+    <message>
+        <source>The height must be a number of millimetres from 1 to 1000: frames run from about 1 mm on the smallest phone sensors to past 20 × 24 inch (508 × 610 mm) sheet film.</source>
+        <translation>La hauteur doit être un nombre de millimètres entre 1 et 1000 : les formats vont d&apos;environ 1 mm sur les plus petits capteurs de téléphone à plus de 20 × 24 pouces (508 × 610 mm) en plan-film.</translation>
+    </message>
+    <message>
+        <source>The settings keep six decimals, so %1 would be stored as %2.</source>
+        <translation>Les réglages gardent six décimales : %1 serait donc enregistré comme %2.</translation>
+    </message>
 </context>
 <context>
     <name>FocusPlannerWindow</name>
