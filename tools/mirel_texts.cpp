@@ -169,6 +169,7 @@ int main(int argc, char **argv)
 	for (const DiagonalRuleName &rule : kDiagonalRuleNames)
 		texts.push_back({ "CameraChooserWindow", std::string(rule.name) });
 	texts.push_back({ ui::kMessagesContext, std::string(kErrorCaption) });
+	texts.push_back({ ui::kMessagesContext, std::string(kNoHomeFolder) });
 	texts.push_back({ ui::kMessagesContext, "Mirel" });
 	for (const std::string_view pattern : kDiffractionPatterns)
 		texts.push_back({ ui::kStatusBarContext, std::string(pattern) });

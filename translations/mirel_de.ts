@@ -1470,6 +1470,10 @@
         <source>Mirel</source>
         <translation>Mirel</translation>
     </message>
+    <message>
+        <source>Mirel found no home folder to keep its settings in: HOME is not an absolute path, and the system names none for this user. The built-in settings are used, and nothing is saved.</source>
+        <translation>Mirel hat keinen persönlichen Ordner für seine Einstellungen gefunden: HOME ist kein absoluter Pfad, und das System nennt keinen für diesen Benutzer. Die eingebauten Einstellungen werden verwendet, und nichts wird gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>Mirel</name>

@@ -1470,6 +1470,10 @@
         <source>Mirel</source>
         <translation>Mirel</translation>
     </message>
+    <message>
+        <source>Mirel found no home folder to keep its settings in: HOME is not an absolute path, and the system names none for this user. The built-in settings are used, and nothing is saved.</source>
+        <translation>Mirel no encontró ninguna carpeta personal donde guardar su configuración: HOME no es una ruta absoluta y el sistema no indica ninguna para este usuario. Se usa la configuración integrada y no se guarda nada.</translation>
+    </message>
 </context>
 <context>
     <name>Mirel</name>

@@ -1470,6 +1470,10 @@
         <source>Mirel</source>
         <translation>Mirel</translation>
     </message>
+    <message>
+        <source>Mirel found no home folder to keep its settings in: HOME is not an absolute path, and the system names none for this user. The built-in settings are used, and nothing is saved.</source>
+        <translation>Mirel n&apos;a trouvé aucun dossier personnel où garder ses réglages : HOME n&apos;est pas un chemin absolu, et le système n&apos;en indique aucun pour cet utilisateur. Les réglages intégrés sont utilisés, et rien n&apos;est enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>Mirel</name>

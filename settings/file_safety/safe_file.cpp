@@ -123,11 +123,7 @@ void SafeFile::refresh()
 		// No place for the file: nothing to read, and every change fails.
 		reader_(nullptr);
 		if (refused_ != kRegPathNotFound)
-			showMessageBox(
-				kErrorCaption,
-				"Mirel found no home folder to keep its settings in: HOME is not an absolute path, "
-				"and the system names none for this user. The built-in settings are used, and "
-				"nothing is saved.");
+			showMessageBox(kErrorCaption, kNoHomeFolder);
 		refused_ = kRegPathNotFound;
 		return;
 	}
