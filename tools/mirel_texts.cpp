@@ -35,6 +35,7 @@
 #include "resources/menu.h"
 #include "resources/templates.h"
 #include "settings/messages/message_box.h"
+#include "settings/messages/message_patterns.h"
 #include "ui/text_contexts.h"
 
 namespace {
@@ -170,6 +171,8 @@ int main(int argc, char **argv)
 		texts.push_back({ "CameraChooserWindow", std::string(rule.name) });
 	texts.push_back({ ui::kMessagesContext, std::string(kErrorCaption) });
 	texts.push_back({ ui::kMessagesContext, std::string(kNoHomeFolder) });
+	for (const std::string_view pattern : kSettingsMessagePatterns)
+		texts.push_back({ ui::kMessagesContext, std::string(pattern) });
 	texts.push_back({ ui::kMessagesContext, "Mirel" });
 	for (const std::string_view pattern : kDiffractionPatterns)
 		texts.push_back({ ui::kStatusBarContext, std::string(pattern) });

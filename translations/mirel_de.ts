@@ -1474,6 +1474,50 @@
         <source>Mirel found no home folder to keep its settings in: HOME is not an absolute path, and the system names none for this user. The built-in settings are used, and nothing is saved.</source>
         <translation>Mirel hat keinen persönlichen Ordner für seine Einstellungen gefunden: HOME ist kein absoluter Pfad, und das System nennt keinen für diesen Benutzer. Die eingebauten Einstellungen werden verwendet, und nichts wird gespeichert.</translation>
     </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MiB and was not read; the built-in settings are used.</source>
+        <translation>Die Einstellungsdatei %1 ist größer als 1 MiB und wurde nicht gelesen; die eingebauten Einstellungen werden verwendet.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read in full; what could be read is used.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht vollständig gelesen werden; was gelesen werden konnte, wird verwendet.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read and is left as it is.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden und bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>When it can be read again, a copy is kept as %1 and this run&apos;s changes are saved into it.</source>
+        <translation>Sobald sie wieder gelesen werden kann, wird eine Kopie als %1 aufbewahrt und die Änderungen dieser Sitzung werden in sie gespeichert.</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>Die Datei, wie sie war, wird als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>It could not be copied to %1 (%2), so it will not be replaced.</source>
+        <translation>Sie konnte nicht nach %1 kopiert werden (%2) und wird daher nicht ersetzt.</translation>
+    </message>
+    <message>
+        <source>These values in the settings file %1 cannot be used as they are stored, and Mirel uses others in their place: %2.</source>
+        <translation>Diese Werte in der Einstellungsdatei %1 können so, wie sie gespeichert sind, nicht verwendet werden, und Mirel verwendet andere an ihrer Stelle: %2.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was not changed.</source>
+        <translation>Die Einstellungsdatei %1 wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>This run&apos;s settings could not be merged into the settings file %1: for %2 seconds another program kept it busy or changed it.</source>
+        <translation>Die Einstellungen dieser Sitzung konnten nicht in die Einstellungsdatei %1 übernommen werden: %2 Sekunden lang hielt ein anderes Programm sie belegt oder änderte sie.</translation>
+    </message>
+    <message>
+        <source>They could not be kept beside it as %1 either (%2), so they are lost.</source>
+        <translation>Sie konnten auch nicht daneben als %1 aufbewahrt werden (%2) und sind daher verloren.</translation>
+    </message>
+    <message>
+        <source>So that neither is lost, the settings file is left as the other saves it, and this run&apos;s settings are kept as %1. To use them instead, put that file in its place.</source>
+        <translation>Damit keine verloren gehen, bleibt die Einstellungsdatei so, wie das andere Programm sie speichert, und die Einstellungen dieser Sitzung werden als %1 aufbewahrt. Um stattdessen sie zu verwenden, diese Datei an ihre Stelle setzen.</translation>
+    </message>
 </context>
 <context>
     <name>Mirel</name>

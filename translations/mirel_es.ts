@@ -1474,6 +1474,50 @@
         <source>Mirel found no home folder to keep its settings in: HOME is not an absolute path, and the system names none for this user. The built-in settings are used, and nothing is saved.</source>
         <translation>Mirel no encontró ninguna carpeta personal donde guardar su configuración: HOME no es una ruta absoluta y el sistema no indica ninguna para este usuario. Se usa la configuración integrada y no se guarda nada.</translation>
     </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MiB and was not read; the built-in settings are used.</source>
+        <translation>El archivo de configuración %1 supera 1 MiB y no se ha leído; se usa la configuración integrada.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read in full; what could be read is used.</source>
+        <translation>El archivo de configuración %1 no se pudo leer entero; se usa lo que se pudo leer.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read and is left as it is.</source>
+        <translation>El archivo de configuración %1 no se pudo leer y se deja como está.</translation>
+    </message>
+    <message>
+        <source>When it can be read again, a copy is kept as %1 and this run&apos;s changes are saved into it.</source>
+        <translation>Cuando se pueda leer de nuevo, se guardará una copia como %1 y los cambios de esta sesión se guardarán en él.</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>El archivo tal como estaba se guarda como %1.</translation>
+    </message>
+    <message>
+        <source>It could not be copied to %1 (%2), so it will not be replaced.</source>
+        <translation>No se pudo copiar a %1 (%2), así que no se reemplazará.</translation>
+    </message>
+    <message>
+        <source>These values in the settings file %1 cannot be used as they are stored, and Mirel uses others in their place: %2.</source>
+        <translation>Estos valores del archivo de configuración %1 no se pueden usar tal como están guardados, y Mirel usa otros en su lugar: %2.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was not changed.</source>
+        <translation>El archivo de configuración %1 no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>This run&apos;s settings could not be merged into the settings file %1: for %2 seconds another program kept it busy or changed it.</source>
+        <translation>La configuración de esta sesión no se pudo combinar con el archivo de configuración %1: durante %2 segundos otro programa lo tuvo ocupado o lo modificó.</translation>
+    </message>
+    <message>
+        <source>They could not be kept beside it as %1 either (%2), so they are lost.</source>
+        <translation>Tampoco se pudo guardar junto a él como %1 (%2), así que se ha perdido.</translation>
+    </message>
+    <message>
+        <source>So that neither is lost, the settings file is left as the other saves it, and this run&apos;s settings are kept as %1. To use them instead, put that file in its place.</source>
+        <translation>Para que no se pierda ninguna, el archivo de configuración se deja como lo guarda el otro, y la configuración de esta sesión se guarda como %1. Para usarla en su lugar, ponga ese archivo en su sitio.</translation>
+    </message>
 </context>
 <context>
     <name>Mirel</name>

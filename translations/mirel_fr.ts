@@ -1474,6 +1474,50 @@
         <source>Mirel found no home folder to keep its settings in: HOME is not an absolute path, and the system names none for this user. The built-in settings are used, and nothing is saved.</source>
         <translation>Mirel n&apos;a trouvé aucun dossier personnel où garder ses réglages : HOME n&apos;est pas un chemin absolu, et le système n&apos;en indique aucun pour cet utilisateur. Les réglages intégrés sont utilisés, et rien n&apos;est enregistré.</translation>
     </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MiB and was not read; the built-in settings are used.</source>
+        <translation>Le fichier de réglages %1 dépasse 1 Mio et n&apos;a pas été lu ; les réglages intégrés sont utilisés.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read in full; what could be read is used.</source>
+        <translation>Le fichier de réglages %1 n&apos;a pas pu être lu en entier ; ce qui a pu être lu est utilisé.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read and is left as it is.</source>
+        <translation>Le fichier de réglages %1 n&apos;a pas pu être lu et reste tel quel.</translation>
+    </message>
+    <message>
+        <source>When it can be read again, a copy is kept as %1 and this run&apos;s changes are saved into it.</source>
+        <translation>Quand il pourra de nouveau être lu, une copie sera gardée sous %1 et les modifications de cette session y seront enregistrées.</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>Le fichier tel qu&apos;il était est gardé sous %1.</translation>
+    </message>
+    <message>
+        <source>It could not be copied to %1 (%2), so it will not be replaced.</source>
+        <translation>Il n&apos;a pas pu être copié vers %1 (%2) ; il ne sera donc pas remplacé.</translation>
+    </message>
+    <message>
+        <source>These values in the settings file %1 cannot be used as they are stored, and Mirel uses others in their place: %2.</source>
+        <translation>Ces valeurs du fichier de réglages %1 ne peuvent pas être utilisées telles qu&apos;elles sont enregistrées, et Mirel en utilise d&apos;autres à leur place : %2.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was not changed.</source>
+        <translation>Le fichier de réglages %1 n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>This run&apos;s settings could not be merged into the settings file %1: for %2 seconds another program kept it busy or changed it.</source>
+        <translation>Les réglages de cette session n&apos;ont pas pu être fusionnés dans le fichier de réglages %1 : pendant %2 secondes, un autre programme l&apos;a occupé ou modifié.</translation>
+    </message>
+    <message>
+        <source>They could not be kept beside it as %1 either (%2), so they are lost.</source>
+        <translation>Ils n&apos;ont pas pu non plus être gardés à côté sous %1 (%2) ; ils sont donc perdus.</translation>
+    </message>
+    <message>
+        <source>So that neither is lost, the settings file is left as the other saves it, and this run&apos;s settings are kept as %1. To use them instead, put that file in its place.</source>
+        <translation>Pour que rien ne soit perdu, le fichier de réglages reste tel que l&apos;autre l&apos;enregistre, et les réglages de cette session sont gardés sous %1. Pour les utiliser à la place, mettez ce fichier à sa place.</translation>
+    </message>
 </context>
 <context>
     <name>Mirel</name>
