@@ -40,6 +40,10 @@ namespace mirel {
 
 namespace {
 
+// Where what the pages keep is translated, its words with their
+// possessive ("ihr Format"), in the phrases they fill.
+constexpr const char *kKeptContext = "PhotoWindow pages keep";
+
 // The side of the square a thumbnail fits, in logical pixels.
 constexpr int kThumbnailSide = 160;
 
@@ -405,7 +409,14 @@ void PhotoWindow::useOnPages()
 	if (!shot || !shot->error.empty())
 		return;
 	// The photo was read with the database, so it is there by now.
-	kept_ = shown(usePhotoOnPages(*shot, installedCameraDatabase()));
+	QStringList kept;
+	for (Sentence sentence : usePhotoOnPages(*shot, installedCameraDatabase())) {
+		// Its words translated too: "ihre Brennweite", "leur focale".
+		for (std::string &word : sentence.figures)
+			word = ui::toCp1252(ui::translated(kKeptContext, word));
+		kept << ui::translated(kKeptContext, sentence);
+	}
+	kept_ = kept.join(QLatin1Char(' '));
 	showCurrent();
 	if (showPage_)
 		showPage_(PageIndex::DepthOfField);

@@ -30,6 +30,7 @@
 #include "focus_stack/stack_inputs.h"
 #include "focus_stack/stack_sheet.h"
 #include "photo_tool/photo_list.h"
+#include "photo_tool/photo_on_pages.h"
 #include "photo_tool/shot_figures.h"
 #include "photos/photo_file.h"
 #include "resources/menu.h"
@@ -100,6 +101,12 @@ void addPhotoWindow(std::vector<Text> &texts)
 		texts.push_back({ context, std::string(text) });
 	for (const std::string_view problem : kPhotoFileProblems)
 		texts.push_back({ context, std::string(problem) });
+	for (const std::string_view pattern : { kPagesKeepPattern, kNorTheirPattern })
+		texts.push_back({ "PhotoWindow pages keep", std::string(pattern) });
+	for (const std::string_view word : kKeptWords)
+		texts.push_back({ "PhotoWindow pages keep", std::string(word) });
+	for (const std::string_view reason : kKeptReasons)
+		texts.push_back({ "PhotoWindow pages keep", std::string(reason) });
 }
 
 // A C++ string literal of text, in UTF-8 as lupdate reads it.

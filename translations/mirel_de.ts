@@ -1762,6 +1762,45 @@
     </message>
 </context>
 <context>
+    <name>PhotoWindow pages keep</name>
+    <message>
+        <source>The pages keep their %1: %2.</source>
+        <translation>Die Seiten behalten %1: %2.</translation>
+    </message>
+    <message>
+        <source>Nor their %1: %2.</source>
+        <translation>Auch nicht %1: %2.</translation>
+    </message>
+    <message>
+        <source>focal length</source>
+        <translation>ihre Brennweite</translation>
+    </message>
+    <message>
+        <source>aperture</source>
+        <translation>ihre Blende</translation>
+    </message>
+    <message>
+        <source>focus distance</source>
+        <translation>ihre Fokusdistanz</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>ihr Format</translation>
+    </message>
+    <message>
+        <source>the photo&apos;s is at infinity</source>
+        <translation>die des Fotos liegt bei unendlich</translation>
+    </message>
+    <message>
+        <source>the photo has none</source>
+        <translation>das Foto hat keine</translation>
+    </message>
+    <message>
+        <source>the photo gives no frame</source>
+        <translation>das Foto gibt kein Format an</translation>
+    </message>
+</context>
+<context>
     <name>Reasons</name>
     <message>
         <source>focus distance is shorter than the focal length</source>

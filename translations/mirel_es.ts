@@ -1762,6 +1762,45 @@
     </message>
 </context>
 <context>
+    <name>PhotoWindow pages keep</name>
+    <message>
+        <source>The pages keep their %1: %2.</source>
+        <translation>Las páginas mantienen %1: %2.</translation>
+    </message>
+    <message>
+        <source>Nor their %1: %2.</source>
+        <translation>Tampoco %1: %2.</translation>
+    </message>
+    <message>
+        <source>focal length</source>
+        <translation>su distancia focal</translation>
+    </message>
+    <message>
+        <source>aperture</source>
+        <translation>su diafragma</translation>
+    </message>
+    <message>
+        <source>focus distance</source>
+        <translation>su distancia de enfoque</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>su formato</translation>
+    </message>
+    <message>
+        <source>the photo&apos;s is at infinity</source>
+        <translation>la de la foto está en el infinito</translation>
+    </message>
+    <message>
+        <source>the photo has none</source>
+        <translation>la foto no tiene</translation>
+    </message>
+    <message>
+        <source>the photo gives no frame</source>
+        <translation>la foto no da ningún formato</translation>
+    </message>
+</context>
+<context>
     <name>Reasons</name>
     <message>
         <source>focus distance is shorter than the focal length</source>

@@ -1762,6 +1762,45 @@
     </message>
 </context>
 <context>
+    <name>PhotoWindow pages keep</name>
+    <message>
+        <source>The pages keep their %1: %2.</source>
+        <translation>Les pages gardent %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Nor their %1: %2.</source>
+        <translation>Ni %1 : %2.</translation>
+    </message>
+    <message>
+        <source>focal length</source>
+        <translation>leur focale</translation>
+    </message>
+    <message>
+        <source>aperture</source>
+        <translation>leur ouverture</translation>
+    </message>
+    <message>
+        <source>focus distance</source>
+        <translation>leur distance de mise au point</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>leur format</translation>
+    </message>
+    <message>
+        <source>the photo&apos;s is at infinity</source>
+        <translation>celle de la photo est à l&apos;infini</translation>
+    </message>
+    <message>
+        <source>the photo has none</source>
+        <translation>la photo n&apos;en a pas</translation>
+    </message>
+    <message>
+        <source>the photo gives no frame</source>
+        <translation>la photo ne donne aucun format</translation>
+    </message>
+</context>
+<context>
     <name>Reasons</name>
     <message>
         <source>focus distance is shorter than the focal length</source>
