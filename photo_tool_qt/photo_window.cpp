@@ -52,9 +52,12 @@ QString qText(std::string_view cp1252)
 	return ui::fromCp1252(cp1252);
 }
 
-// A text of the model as the desktop's language says it.
+// A text of the model as the desktop's language says it: a sentence of the
+// photo's figures by its pattern, with the figures as they are.
 QString shown(std::string_view cp1252)
 {
+	if (const std::optional<Sentence> sentence = sentenceOf(cp1252, kPhotoPatterns))
+		return ui::translated(ui::kPhotoWindowContext, *sentence);
 	return ui::translated(ui::kPhotoWindowContext, cp1252);
 }
 

@@ -33,6 +33,7 @@
 #include "photo_tool/photo_on_pages.h"
 #include "photo_tool/shot_figures.h"
 #include "photos/photo_file.h"
+#include "photos/shot_results.h"
 #include "resources/menu.h"
 #include "resources/templates.h"
 #include "settings/messages/message_box.h"
@@ -101,6 +102,12 @@ void addPhotoWindow(std::vector<Text> &texts)
 		texts.push_back({ context, std::string(text) });
 	for (const std::string_view problem : kPhotoFileProblems)
 		texts.push_back({ context, std::string(problem) });
+	for (const std::string_view pattern : kPhotoPatterns)
+		texts.push_back({ context, std::string(pattern) });
+	texts.push_back({ context, std::string(kImageSize) });
+	// A figure the photo does not record at all, as its note says.
+	for (const std::string_view name : kShotFigureNames)
+		texts.push_back({ context, std::string(name) + " " + std::string(kNotRecorded) });
 	for (const std::string_view pattern : { kPagesKeepPattern, kNorTheirPattern })
 		texts.push_back({ "PhotoWindow pages keep", std::string(pattern) });
 	for (const std::string_view word : kKeptWords)

@@ -1760,6 +1760,42 @@
         <source>not a regular file, not a photo</source>
         <translation>keine gewöhnliche Datei, kein Foto</translation>
     </message>
+    <message>
+        <source>focal length not recorded</source>
+        <translation>Brennweite nicht aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>f-number not recorded</source>
+        <translation>Blendenzahl nicht aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>focus distance not recorded</source>
+        <translation>Fokusdistanz nicht aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>%1 in the camera database</source>
+        <translation>%1 in der Kameradatenbank</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels at the focal-plane resolution of %3 × %4 pixels per mm</source>
+        <translation>%1 × %2 Pixel bei einer Fokalebenenauflösung von %3 × %4 Pixeln pro mm</translation>
+    </message>
+    <message>
+        <source>the 35 mm equivalent focal length %1 mm at %2 mm: crop factor %3</source>
+        <translation>Kleinbildäquivalente Brennweite %1 mm bei %2 mm: Cropfaktor %3</translation>
+    </message>
+    <message>
+        <source>not recorded (%1 is %2, which the Exif standard defines as unknown)</source>
+        <translation>nicht aufgezeichnet (%1 ist %2, was der Exif-Standard als unbekannt festlegt)</translation>
+    </message>
+    <message>
+        <source>not recorded (%1 is %2)</source>
+        <translation>nicht aufgezeichnet (%1 ist %2)</translation>
+    </message>
+    <message>
+        <source>the image&apos;s size</source>
+        <translation>die Bildgröße</translation>
+    </message>
 </context>
 <context>
     <name>PhotoWindow pages keep</name>

@@ -1760,6 +1760,42 @@
         <source>not a regular file, not a photo</source>
         <translation>no es un archivo normal, no una foto</translation>
     </message>
+    <message>
+        <source>focal length not recorded</source>
+        <translation>distancia focal no registrada</translation>
+    </message>
+    <message>
+        <source>f-number not recorded</source>
+        <translation>número f no registrado</translation>
+    </message>
+    <message>
+        <source>focus distance not recorded</source>
+        <translation>distancia de enfoque no registrada</translation>
+    </message>
+    <message>
+        <source>%1 in the camera database</source>
+        <translation>%1 en la base de cámaras</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels at the focal-plane resolution of %3 × %4 pixels per mm</source>
+        <translation>%1 × %2 píxeles con la resolución del plano focal de %3 × %4 píxeles por mm</translation>
+    </message>
+    <message>
+        <source>the 35 mm equivalent focal length %1 mm at %2 mm: crop factor %3</source>
+        <translation>la distancia focal equivalente en 35 mm de %1 mm a %2 mm: factor de recorte %3</translation>
+    </message>
+    <message>
+        <source>not recorded (%1 is %2, which the Exif standard defines as unknown)</source>
+        <translation>no registrado (%1 es %2, que el estándar Exif define como desconocido)</translation>
+    </message>
+    <message>
+        <source>not recorded (%1 is %2)</source>
+        <translation>no registrado (%1 es %2)</translation>
+    </message>
+    <message>
+        <source>the image&apos;s size</source>
+        <translation>el tamaño de la imagen</translation>
+    </message>
 </context>
 <context>
     <name>PhotoWindow pages keep</name>

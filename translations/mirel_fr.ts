@@ -1760,6 +1760,42 @@
         <source>not a regular file, not a photo</source>
         <translation>pas un fichier ordinaire, pas une photo</translation>
     </message>
+    <message>
+        <source>focal length not recorded</source>
+        <translation>focale non enregistrée</translation>
+    </message>
+    <message>
+        <source>f-number not recorded</source>
+        <translation>ouverture non enregistrée</translation>
+    </message>
+    <message>
+        <source>focus distance not recorded</source>
+        <translation>distance de mise au point non enregistrée</translation>
+    </message>
+    <message>
+        <source>%1 in the camera database</source>
+        <translation>%1 dans la base des appareils</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels at the focal-plane resolution of %3 × %4 pixels per mm</source>
+        <translation>%1 × %2 pixels à la résolution du plan focal de %3 × %4 pixels par mm</translation>
+    </message>
+    <message>
+        <source>the 35 mm equivalent focal length %1 mm at %2 mm: crop factor %3</source>
+        <translation>la focale équivalente 24 × 36 de %1 mm à %2 mm : facteur de recadrage %3</translation>
+    </message>
+    <message>
+        <source>not recorded (%1 is %2, which the Exif standard defines as unknown)</source>
+        <translation>non enregistré (%1 vaut %2, que la norme Exif définit comme inconnu)</translation>
+    </message>
+    <message>
+        <source>not recorded (%1 is %2)</source>
+        <translation>non enregistré (%1 vaut %2)</translation>
+    </message>
+    <message>
+        <source>the image&apos;s size</source>
+        <translation>la taille de l&apos;image</translation>
+    </message>
 </context>
 <context>
     <name>PhotoWindow pages keep</name>
