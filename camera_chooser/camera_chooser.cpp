@@ -49,23 +49,22 @@ void CameraChooser::update()
 {
 	cameras_.clear();
 	if (loading_) {
-		message_ = "Loading cameras...";
+		message_ = { kLoadingCameras, {} };
 		return;
 	}
 	if (!database_) {
-		message_ = missing_;
+		message_ = { "%1", { missing_ } };
 		return;
 	}
 	const CameraMatches found = database_->search(text_);
 	for (const CameraMatch &match : found.matches)
 		cameras_.push_back(match.camera);
-	const std::string quoted = "\x93" + text_ + "\x94"; // quotation marks
 	if (cameras_.empty())
-		message_ = "No camera matches " + quoted + ".";
+		message_ = { kNoCameraMatches, { text_ } };
 	else if (found.matches.front().rank == MatchRank::Near)
-		message_ = "No camera matches " + quoted + "; the nearest names:";
+		message_ = { kNoCameraMatchesNearest, { text_ } };
 	else
-		message_.clear();
+		message_ = {};
 }
 
 CameraEntry cameraEntry(const Camera &camera, DiagonalRule rule)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -7,6 +8,7 @@
 
 #include "cameras/camera_database.h"
 #include "core/circle_of_confusion.h"
+#include "core/sentence.h"
 
 namespace mirel {
 
@@ -33,7 +35,10 @@ public:
 	// What the chooser says instead of the list, or above the nearest
 	// names: that the cameras are loading, why there are none, or that no
 	// camera matches the text. Empty when the list speaks for itself.
-	const std::string &message() const { return message_; }
+	std::string message() const { return message_.text(); }
+	// The same as a sentence, for a translation: one of the patterns
+	// below, or "%1" with why there is no database.
+	const Sentence &messageSentence() const { return message_; }
 	bool loading() const { return loading_; }
 
 private:
@@ -44,8 +49,13 @@ private:
 	std::string missing_;
 	std::string text_;
 	std::vector<const Camera *> cameras_;
-	std::string message_;
+	Sentence message_;
 };
+
+inline constexpr std::string_view kLoadingCameras = "Loading cameras...";
+inline constexpr std::string_view kNoCameraMatches = "No camera matches \x93%1\x94."; // quotation marks
+inline constexpr std::string_view kNoCameraMatchesNearest = "No camera matches \x93%1\x94; the nearest names:";
+inline constexpr std::array kCameraChooserPatterns = { kLoadingCameras, kNoCameraMatches, kNoCameraMatchesNearest };
 
 // A row of the list: the camera's full name, its frame ("22.22 × 14.81
 // mm"), its crop factor ("1.62") and its circle of confusion by rule

@@ -82,8 +82,10 @@ CameraChooserWindow::CameraChooserWindow(std::function<void()> help, std::functi
 void CameraChooserWindow::refresh()
 {
 	shownFormat_ = pagesFormatText();
-	header_->setText(ui::fromCp1252("The camera chosen takes the place of " + shownFormat_ +
-					", in the film table and becomes the pages' format."));
+	header_->setText(QCoreApplication::translate("CameraChooserWindow",
+						     "The camera chosen takes the place of %1, in the film table and "
+						     "becomes the pages' format.")
+				 .arg(ui::fromCp1252(shownFormat_)));
 }
 
 bool CameraChooserWindow::showsCurrentSettings() const

@@ -14,6 +14,7 @@
 #include "camera_chooser_qt/camera_database_loader.h"
 #include "settings/model/remembered.h"
 #include "ui_qt/cp1252.h"
+#include "ui_qt/translation.h"
 
 namespace mirel {
 
@@ -131,7 +132,7 @@ void CameraList::fill(bool keepCurrent)
 	list_->setCurrentItem(again ? again : rows.value(0));
 	list_->setUpdatesEnabled(true);
 	list_->setVisible(!rows.isEmpty());
-	const QString message = ui::fromCp1252(chooser_.message());
+	const QString message = ui::translated("CameraChooserWindow", chooser_.messageSentence());
 	message_->setText(message);
 	message_->setVisible(!message.isEmpty());
 	emit currentChanged();
@@ -174,7 +175,7 @@ QComboBox *ruleBox(QWidget *parent)
 		"CameraChooserWindow", "The circle of confusion the row takes: the frame's diagonal over 1730, as "
 				       "the pages suggest, or over 1500 or 1440 for larger circles"));
 	for (const DiagonalRuleName &rule : kDiagonalRuleNames) {
-		box->addItem(ui::fromCp1252(rule.name), static_cast<int>(rule.rule));
+		box->addItem(ui::translated("CameraChooserWindow", rule.name), static_cast<int>(rule.rule));
 		if (rule.rule == diagonalRuleOf(remembered().cameraRule))
 			box->setCurrentIndex(box->count() - 1);
 	}

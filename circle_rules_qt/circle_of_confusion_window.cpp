@@ -19,7 +19,9 @@
 #include "settings/model/film_formats.h"
 #include "settings/model/records.h"
 #include "settings/model/remembered.h"
+#include "ui/text_contexts.h"
 #include "ui_qt/cp1252.h"
+#include "ui_qt/translation.h"
 
 namespace mirel {
 
@@ -299,10 +301,13 @@ void CircleOfConfusionWindow::refresh()
 	for (const Rule rule : CircleRules::kRules) {
 		const CoCResult result = rules_.circle(rule);
 		figures_[at(rule)]->setText(ui::fromCp1252(result.coc.text));
-		const QString reason = result.unusable.empty()
-					       ? QString()
-					       : QCoreApplication::translate("CircleOfConfusionWindow", "The %1.")
-							 .arg(ui::fromCp1252(result.unusable));
+		QString reason = result.unusable.empty()
+					 ? QString()
+					 : QCoreApplication::translate("CircleOfConfusionWindow", "The %1.")
+						   .arg(ui::translated(ui::kReasonsContext, result.unusable));
+		// A sentence begins with a capital, in a language with no "The".
+		if (!reason.isEmpty())
+			reason[0] = reason[0].toUpper();
 		reasons_[at(rule)]->setText(reason);
 		figures_[at(rule)]->setAccessibleDescription(reason);
 	}

@@ -68,7 +68,7 @@ std::string_view fNumberUnusable(double f, std::string_view notFinite, std::stri
 std::string roundedLengthText(double mm, LengthUnit unit, int roundOther)
 {
 	if (std::isinf(mm))
-		return "infinity";
+		return std::string(kInfinityText);
 	return formatRounded(fromMillimetres(mm, unit), roundOther) + lengthSuffix(unit);
 }
 

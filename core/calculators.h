@@ -14,6 +14,8 @@ namespace mirel {
 
 // The text of a result whose inputs are unusable.
 inline constexpr std::string_view kNotAvailable = "n/a";
+// The text of a distance at infinity.
+inline constexpr std::string_view kInfinityText = "infinity";
 // Follows every angle.
 inline constexpr std::string_view kDegreeSign = "\xB0";
 

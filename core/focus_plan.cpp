@@ -82,12 +82,14 @@ FocusPlan planFocus(const FocusRequest &request)
 
 namespace {
 
-std::string stopText(const std::optional<StopZone> &zone, LengthUnit unit, int roundOther)
+Sentence stopSentence(const std::optional<StopZone> &zone, LengthUnit unit, int roundOther)
 {
 	if (!zone)
-		return "beyond f/" + std::string(apertureMarking(kLastThird));
-	return "f/" + std::string(zone->aperture.marking) + ": " + roundedLengthText(zone->near, unit, roundOther) +
-	       " to " + roundedLengthText(zone->far, unit, roundOther);
+		return { kBeyondLastStopPattern, { std::string(apertureMarking(kLastThird)) } };
+	const std::string marking(zone->aperture.marking), near = roundedLengthText(zone->near, unit, roundOther);
+	if (std::isinf(zone->far))
+		return { kStopZoneToInfinityPattern, { marking, near } };
+	return { kStopZonePattern, { marking, near, roundedLengthText(zone->far, unit, roundOther) } };
 }
 
 } // namespace
@@ -96,19 +98,27 @@ FocusPlanTexts focusPlanTexts(const FocusPlan &plan, double coc, LengthUnit unit
 {
 	if (!plan.unusable.empty()) {
 		const std::string none(kNotAvailable);
-		return { none, none, none, none, {}, sharpestApertureTexts({}) };
+		return { none, none, none, none, {}, sharpestApertureTexts({}), {}, {}, {} };
 	}
 	// f/64 is a whole stop: there is a whole stop wherever there is a third.
-	std::string diffraction =
-		diffractionText(plan.thirdStop ? plan.thirdStop->aperture.fNumber : plan.fNumber, coc);
+	std::vector<Sentence> lines{ diffractionSentence(
+		plan.thirdStop ? plan.thirdStop->aperture.fNumber : plan.fNumber, coc) };
 	if (plan.wholeStop && plan.wholeStop->aperture.fNumber != plan.thirdStop->aperture.fNumber)
-		diffraction += "\n" + diffractionText(plan.wholeStop->aperture.fNumber, coc);
+		lines.push_back(diffractionSentence(plan.wholeStop->aperture.fNumber, coc));
+	std::string diffraction;
+	for (const Sentence &line : lines)
+		diffraction += (&line == &lines.front() ? "" : "\n") + line.text();
+	Sentence wholeStop = stopSentence(plan.wholeStop, unit, roundOther);
+	Sentence thirdStop = stopSentence(plan.thirdStop, unit, roundOther);
 	return { roundedLengthText(plan.focus, unit, roundOther),
 		 "f/" + formatFixed(plan.fNumber, 2),
-		 stopText(plan.wholeStop, unit, roundOther),
-		 stopText(plan.thirdStop, unit, roundOther),
+		 wholeStop.text(),
+		 thirdStop.text(),
 		 diffraction,
-		 sharpestApertureTexts(plan.sharpest) };
+		 sharpestApertureTexts(plan.sharpest),
+		 std::move(wholeStop),
+		 std::move(thirdStop),
+		 std::move(lines) };
 }
 
 } // namespace mirel

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <array>
 #include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/aperture_series.h"
+#include "core/sentence.h"
 #include "core/sharpest_aperture.h"
 #include "core/units.h"
 
@@ -73,7 +75,18 @@ struct FocusPlanTexts {
 	// there, one line each.
 	std::string diffraction;
 	SharpestApertureTexts sharpest;
+	// The stops' texts and the diffraction lines as sentences, for a
+	// translation; no pattern when there is no plan.
+	Sentence wholeStopSentence;
+	Sentence thirdStopSentence;
+	std::vector<Sentence> diffractionSentences;
 };
+
+// The patterns of a stop's text.
+inline constexpr std::string_view kStopZonePattern = "f/%1: %2 to %3";
+inline constexpr std::string_view kStopZoneToInfinityPattern = "f/%1: %2 to infinity";
+inline constexpr std::string_view kBeyondLastStopPattern = "beyond f/%1";
+inline constexpr std::array kStopPatterns = { kStopZonePattern, kStopZoneToInfinityPattern, kBeyondLastStopPattern };
 
 FocusPlanTexts focusPlanTexts(const FocusPlan &plan, double coc, LengthUnit unit, int roundOther);
 

@@ -16,8 +16,7 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-static_assert(kMaxStackShots == 100, "the reason below names the cap");
-constexpr std::string_view kTooManyShots = "the plan would need more than 100 shots";
+static_assert(kMaxStackShots == 100, "kTooManyShots names the cap");
 
 // Representable distances a focus may be moved by to undo rounding: it is
 // off by a few at most.
@@ -115,14 +114,22 @@ MacroStack planMacroStack(const MacroStackRequest &request)
 
 std::string shotCountText(int shots)
 {
-	return shots == 1 ? "One shot is enough" : std::to_string(shots) + " shots";
+	return shotCountSentence(shots).text();
+}
+
+Sentence shotCountSentence(int shots)
+{
+	if (shots == 1)
+		return { kOneShotIsEnough, {} };
+	return { kShotsPattern, { std::to_string(shots) } };
 }
 
 LandscapeStackTexts landscapeStackTexts(const LandscapeStack &stack, LengthUnit unit, int roundOther)
 {
 	if (!stack.unusable.empty())
-		return { std::string(kNotAvailable), {} };
-	LandscapeStackTexts texts{ shotCountText(static_cast<int>(stack.shots.size())), {} };
+		return { std::string(kNotAvailable), {}, {} };
+	const Sentence count = shotCountSentence(static_cast<int>(stack.shots.size()));
+	LandscapeStackTexts texts{ count.text(), {}, count };
 	for (const StackShot &shot : stack.shots)
 		texts.shots.push_back({ roundedLengthText(shot.focus, unit, roundOther),
 					roundedLengthText(shot.near, unit, roundOther),
@@ -134,11 +141,17 @@ MacroStackTexts macroStackTexts(const MacroStack &stack, double coc, int roundOt
 {
 	if (!stack.unusable.empty()) {
 		const std::string none(kNotAvailable);
-		return { none, none, none, none, {} };
+		return { none, none, none, none, {}, {}, {} };
 	}
-	return { apertureText(stack.effectiveAperture), millimetreText(stack.depthPerShot, roundOther),
-		 millimetreText(stack.step, roundOther), shotCountText(stack.shots),
-		 diffractionText(stack.effectiveAperture, coc) };
+	Sentence count = shotCountSentence(stack.shots);
+	Sentence diffraction = diffractionSentence(stack.effectiveAperture, coc);
+	return { apertureText(stack.effectiveAperture),
+		 millimetreText(stack.depthPerShot, roundOther),
+		 millimetreText(stack.step, roundOther),
+		 count.text(),
+		 diffraction.text(),
+		 std::move(count),
+		 std::move(diffraction) };
 }
 
 } // namespace mirel

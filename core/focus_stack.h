@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/sentence.h"
 #include "core/units.h"
 
 namespace mirel {
@@ -101,6 +102,12 @@ MacroStack planMacroStack(const MacroStackRequest &request);
 
 // The number of shots as people read it: "One shot is enough", "7 shots".
 std::string shotCountText(int shots);
+// The same as a sentence, for a translation.
+Sentence shotCountSentence(int shots);
+inline constexpr std::string_view kOneShotIsEnough = "One shot is enough";
+inline constexpr std::string_view kShotsPattern = "%1 shots";
+// Why there is no stack of at most kMaxStackShots.
+inline constexpr std::string_view kTooManyShots = "the plan would need more than 100 shots";
 
 // Each shot of a landscape stack as the planner shows its distances: in the
 // display unit, rounded by the "Other to" rule ("1.70 m", "infinity").
@@ -113,6 +120,7 @@ struct StackShotTexts {
 struct LandscapeStackTexts {
 	std::string count; // shotCountText, "n/a" when there is no plan
 	std::vector<StackShotTexts> shots;
+	Sentence countSentence; // count, for a translation; none when there is no plan
 };
 
 LandscapeStackTexts landscapeStackTexts(const LandscapeStack &stack, LengthUnit unit, int roundOther);
@@ -128,6 +136,9 @@ struct MacroStackTexts {
 	std::string step;              // "1.536 mm"
 	std::string count;             // "7 shots"
 	std::string diffraction;       // diffractionText at the effective aperture
+	// count and diffraction, for a translation; none when there is no plan.
+	Sentence countSentence;
+	Sentence diffractionSentence;
 };
 
 // Needs initStopMath.

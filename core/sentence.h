@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,5 +22,10 @@ struct Sentence {
 // pattern with each %n (n from 1 to 9) replaced by figures[n - 1]; a %n
 // beyond the figures is left as it is.
 std::string fillPattern(std::string_view pattern, const std::vector<std::string> &figures);
+
+// The sentence of text among patterns: the first pattern that fills to
+// text, with its figures; none when no pattern does. A pattern matches with
+// each figure as short as lets the text after it match.
+std::optional<Sentence> sentenceOf(std::string_view text, std::span<const std::string_view> patterns);
 
 } // namespace mirel

@@ -6,6 +6,7 @@
 #include "core/calculators.h"
 #include "core/number_text.h"
 #include "core/optics.h"
+#include "core/sentence.h"
 
 namespace mirel {
 
@@ -41,10 +42,11 @@ SharpestApertureTexts sharpestApertureTexts(const SharpestAperture &sharpest)
 {
 	if (!std::isfinite(sharpest.fNumber) || !std::isfinite(sharpest.blurToCoC)) {
 		const std::string none(kNotAvailable);
-		return { none, none, none };
+		return { none, none, none, none };
 	}
+	std::string ratio = formatFixed(sharpest.blurToCoC, 2);
 	return { "f/" + formatFixed(sharpest.fNumber, 2), blurText(sharpest.blur),
-		 formatFixed(sharpest.blurToCoC, 2) + " \xD7 the circle of confusion" };
+		 fillPattern(kBlurToCoCPattern, { ratio }), ratio };
 }
 
 std::optional<double> blurInPixels(double blur, double frameWidth, double pixelsAcross)

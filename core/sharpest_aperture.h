@@ -3,6 +3,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace mirel {
 
@@ -42,7 +43,11 @@ struct SharpestApertureTexts {
 	std::string fNumber;
 	std::string blur;
 	std::string blurToCoC;
+	std::string ratio; // blurToCoC's figure: "1.40"
 };
+
+// The pattern of blurToCoC.
+inline constexpr std::string_view kBlurToCoCPattern = "%1 \xD7 the circle of confusion";
 
 SharpestApertureTexts sharpestApertureTexts(const SharpestAperture &sharpest);
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <vector>
 
 namespace mirel {
 
@@ -44,6 +45,12 @@ constexpr PositiveInput kEyeBlur{ "eye blur is not a finite number", "eye blur i
 constexpr PositiveInput kPixels{ "pixel count is not a finite number", "pixel count is not greater than 0" };
 constexpr PositiveInput kPixelFactor{ "pixel factor is not a finite number", "pixel factor is not greater than 0" };
 constexpr std::string_view kShorterThanFocal = "focus distance is shorter than the focal length";
+constexpr std::string_view kNearNotFinite = "nearest distance is not a finite number";
+constexpr std::string_view kNearNotBeyondFocal = "nearest distance is not greater than the focal length";
+constexpr std::string_view kFarNotBeyondNear = "farthest distance is not greater than the nearest distance";
+constexpr std::string_view kOverlapNotFinite = "overlap is not a finite number";
+constexpr std::string_view kOverlapBelowZero = "overlap is less than 0";
+constexpr std::string_view kOverlapWhole = "overlap is not less than 100%";
 
 std::string_view firstFailure(std::initializer_list<Condition> conditions)
 {
@@ -68,12 +75,30 @@ std::string_view firstReason(std::initializer_list<std::string_view> reasons)
 // not including, the whole depth, where a stack would never advance.
 std::string_view overlapUnusable(double overlap)
 {
-	return firstFailure({ { std::isfinite(overlap), "overlap is not a finite number" },
-			      { overlap >= 0.0, "overlap is less than 0" },
-			      { overlap < 1.0, "overlap is not less than 100%" } });
+	return firstFailure({ { std::isfinite(overlap), kOverlapNotFinite },
+			      { overlap >= 0.0, kOverlapBelowZero },
+			      { overlap < 1.0, kOverlapWhole } });
 }
 
 } // namespace
+
+std::span<const std::string_view> unusableReasons()
+{
+	static constexpr PositiveInput kInputs[] = {
+		kFocalLength,        kFocusDistance, kAperture,   kCoC,         kSpotPercent, kMagnification,
+		kPupilMagnification, kSubjectDepth,  kFrameWidth, kFrameHeight, kPrintWidth,  kPrintHeight,
+		kViewingDistance,    kEyeBlur,       kPixels,     kPixelFactor
+	};
+	static const std::vector<std::string_view> reasons = [] {
+		std::vector<std::string_view> all{ kShorterThanFocal, kNearNotFinite,    kNearNotBeyondFocal,
+						   kFarNotBeyondNear, kOverlapNotFinite, kOverlapBelowZero,
+						   kOverlapWhole };
+		for (const PositiveInput &input : kInputs)
+			all.insert(all.end(), { input.notFinite, input.notPositive });
+		return all;
+	}();
+	return reasons;
+}
 
 std::string_view angleOfViewUnusable(double focalLength)
 {
@@ -127,9 +152,9 @@ std::string_view focusPlanUnusable(double focalLength, double coc, double near, 
 			      kFocalLength.positive(focalLength),
 			      kCoC.finite(coc),
 			      kCoC.positive(coc),
-			      { std::isfinite(near), "nearest distance is not a finite number" },
-			      { near > focalLength, "nearest distance is not greater than the focal length" },
-			      { far > near, "farthest distance is not greater than the nearest distance" } });
+			      { std::isfinite(near), kNearNotFinite },
+			      { near > focalLength, kNearNotBeyondFocal },
+			      { far > near, kFarNotBeyondNear } });
 }
 
 std::string_view landscapeStackUnusable(double focalLength, double aperture, double coc, double near, double far,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string_view>
 
 namespace mirel {
@@ -10,6 +11,9 @@ namespace mirel {
 // the focal length"); an empty text when every condition holds. Lengths are
 // millimetres. Every test against 0 is strict, the distance test admits
 // equality, and an input that is not a finite number never passes.
+
+// Every reason the tests below can give, for a translation.
+std::span<const std::string_view> unusableReasons();
 
 // FocalLength > 0.
 std::string_view angleOfViewUnusable(double focalLength);

@@ -89,34 +89,32 @@ void FilmTableEditor::setText(Field field, std::string text)
 
 std::string FilmTableEditor::problem(Field field) const
 {
+	return problemSentence(field).text();
+}
+
+Sentence FilmTableEditor::problemSentence(Field field) const
+{
 	const std::string &typed = text(field);
 	if (field.column == Name) {
 		const Cp1252Text name = cp1252FromUtf8(typed);
 		if (name.unfitAt != std::string_view::npos)
-			return "\u201c" + characterAt(typed, name.unfitAt) +
-			       "\u201d cannot be stored: a name holds only the Western European characters of "
-			       "Windows-1252.";
+			return { kUnfitCharacterPattern, { characterAt(typed, name.unfitAt) } };
 		if (name.bytes.size() > kNameLength)
-			return "A name holds at most " + std::to_string(kNameLength) + " characters; this one has " +
-			       std::to_string(name.bytes.size()) + ".";
+			return { kNameTooLongPattern,
+				 { std::to_string(kNameLength), std::to_string(name.bytes.size()) } };
 		return {};
 	}
 	const std::optional<double> value = readNumber(typed);
 	if (field.column == CoC) {
 		if (!value || !(*value == 0.0 || (*value >= kSmallestCoC && *value <= kLargestCoC)))
-			return "The circle of confusion must be a number of millimetres from 0.0005 to 1, or 0 for the "
-			       "suggested one: a smaller circle would be smaller than a wavelength of light, and even "
-			       "20 \u00d7 24 inch sheet film needs less than 0.5 mm.";
+			return { kCoCOutOfRange, {} };
 	} else if (!value || *value < kSmallestSide || *value > kLargestSide) {
-		return std::string(field.column == Width ? "The width" : "The height") +
-		       " must be a number of millimetres from 1 to 1000: frames run from about 1 mm on the smallest "
-		       "phone sensors to past 20 \u00d7 24 inch (508 \u00d7 610 mm) sheet film.";
+		return { field.column == Width ? kWidthOutOfRange : kHeightOutOfRange, {} };
 	}
 	// The settings file keeps six decimals.
 	const std::string stored = formatTrimmed(*value);
 	if (parseStoredNumber(stored) != *value)
-		return "The settings keep six decimals, so " + std::string(trimBlanks(typed)) + " would be stored as " +
-		       stored + ".";
+		return { kSixDecimalsPattern, { std::string(trimBlanks(typed)), stored } };
 	return {};
 }
 

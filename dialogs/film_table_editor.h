@@ -3,10 +3,30 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "core/sentence.h"
 #include "settings/model/records.h"
 
 namespace mirel {
+
+// Why a field cannot be stored (FilmTableEditor::problemSentence); UTF-8.
+inline constexpr std::string_view kUnfitCharacterPattern =
+	"\u201c%1\u201d cannot be stored: a name holds only the Western European characters of Windows-1252.";
+inline constexpr std::string_view kNameTooLongPattern = "A name holds at most %1 characters; this one has %2.";
+inline constexpr std::string_view kCoCOutOfRange =
+	"The circle of confusion must be a number of millimetres from 0.0005 to 1, or 0 for the suggested one: a "
+	"smaller circle would be smaller than a wavelength of light, and even 20 \u00d7 24 inch sheet film needs "
+	"less than 0.5 mm.";
+inline constexpr std::string_view kWidthOutOfRange =
+	"The width must be a number of millimetres from 1 to 1000: frames run from about 1 mm on the smallest phone "
+	"sensors to past 20 \u00d7 24 inch (508 \u00d7 610 mm) sheet film.";
+inline constexpr std::string_view kHeightOutOfRange =
+	"The height must be a number of millimetres from 1 to 1000: frames run from about 1 mm on the smallest phone "
+	"sensors to past 20 \u00d7 24 inch (508 \u00d7 610 mm) sheet film.";
+inline constexpr std::string_view kSixDecimalsPattern = "The settings keep six decimals, so %1 would be stored as %2.";
+inline constexpr std::array kFilmTableProblems = { kUnfitCharacterPattern, kNameTooLongPattern, kCoCOutOfRange,
+						   kWidthOutOfRange,       kHeightOutOfRange,   kSixDecimalsPattern };
 
 // The film formats editor as a model: the ten formats of the table as the
 // user types them, each field checked as it changes, presets of today's
@@ -35,6 +55,8 @@ public:
 
 	// Why the field's text cannot be stored, as a sentence; empty when it can.
 	std::string problem(Field field) const;
+	// The same as a pattern and its figures (UTF-8), for a translation.
+	Sentence problemSentence(Field field) const;
 	// The first field with a problem, row by row; none when OK may store.
 	std::optional<Field> firstProblem() const;
 

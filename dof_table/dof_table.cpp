@@ -175,9 +175,14 @@ std::string DofTable::limitText(double value) const
 
 std::string DofTable::headerLine() const
 {
-	return "Focal length " + formatTrimmed(inputs_.focalLength) + " mm, film format " +
-	       utf8FromCp1252(filmName(inputs_.filmName)) + ", circle of confusion " + formatTrimmed(inputs_.coc) +
-	       " mm, distances in " + std::string(unitAbbreviation(unit()));
+	return utf8FromCp1252(headerSentence().text());
+}
+
+Sentence DofTable::headerSentence() const
+{
+	return { kDofHeaderPattern,
+		 { formatTrimmed(inputs_.focalLength), std::string(filmName(inputs_.filmName)),
+		   formatTrimmed(inputs_.coc), std::string(unitAbbreviation(unit())) } };
 }
 
 std::string DofTable::rowHeading(int row) const
@@ -204,16 +209,25 @@ std::string DofTable::hyperfocalText(int row) const
 
 std::string DofTable::diffractionNote(int row) const
 {
-	return diffractionLimited(row) ? diffractionText(aperture(row).fNumber, inputs_.coc) : std::string();
+	return diffractionNoteSentence(row).text();
+}
+
+Sentence DofTable::diffractionNoteSentence(int row) const
+{
+	return diffractionLimited(row) ? diffractionSentence(aperture(row).fNumber, inputs_.coc) : Sentence{};
 }
 
 std::string DofTable::diffractionLine() const
 {
+	return diffractionLineSentence().text();
+}
+
+Sentence DofTable::diffractionLineSentence() const
+{
 	if (!usable(inputs_.coc))
 		return {};
-	return "Diffraction blurs more than the " + formatFixed(inputs_.coc, 3) +
-	       " mm circle of confusion beyond about f/" + formatFixed(diffractionLimitedAperture(inputs_.coc), 1) +
-	       ": those apertures are marked.";
+	return { kDofDiffractionLinePattern,
+		 { formatFixed(inputs_.coc, 3), formatFixed(diffractionLimitedAperture(inputs_.coc), 1) } };
 }
 
 } // namespace mirel

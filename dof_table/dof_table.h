@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/aperture_series.h"
+#include "core/sentence.h"
 #include "core/units.h"
 #include "settings/model/records.h"
 
@@ -49,6 +50,12 @@ struct ZoneTexts {
 	std::string near;
 	std::string far;
 };
+
+// The header's and the diffraction legend's patterns (Sentence).
+inline constexpr std::string_view kDofHeaderPattern =
+	"Focal length %1 mm, film format %2, circle of confusion %3 mm, distances in %4";
+inline constexpr std::string_view kDofDiffractionLinePattern =
+	"Diffraction blurs more than the %1 mm circle of confusion beyond about f/%2: those apertures are marked.";
 
 // The depth of field of one lens at a glance: a row for each aperture from
 // f/1.4 to f/32, a column for each subject distance, in each cell the zone
@@ -119,6 +126,11 @@ public:
 	// Where diffraction starts to cost sharpness, for a legend; empty when
 	// the circle of confusion is unusable.
 	std::string diffractionLine() const;
+	// The same three as sentences of figures, for a translation; the
+	// header's film name Windows-1252.
+	Sentence headerSentence() const;
+	Sentence diffractionNoteSentence(int row) const;
+	Sentence diffractionLineSentence() const;
 
 private:
 	std::optional<SharpZone> zoneAt(double fNumber, double distance) const;

@@ -14,7 +14,9 @@
 #include "dof_table/dof_table.h"
 #include "dof_table_qt/dof_chart.h"
 #include "dof_table_qt/shared_drawing.h"
+#include "ui/text_contexts.h"
 #include "ui_qt/paper.h"
+#include "ui_qt/translation.h"
 
 namespace mirel {
 
@@ -277,13 +279,13 @@ void paintDofCard(QPainter &painter, const QRectF &page, const DofTable &table, 
 		QCoreApplication::translate("DofCard",
 					    "Each cell: near limit over far limit of acceptable sharpness in %1 when "
 					    "focused at the column's distance; \u221e: sharp to infinity. %2")
-			.arg(unit, qText(table.diffractionLine()));
+			.arg(unit, ui::translated("DofTableWindow", table.diffractionLineSentence()));
 	// Each part below the last, with a gap; the card ends where the pages run
 	// out.
 	if (!drawParagraph(sheet, fontOf(16, true), QCoreApplication::translate("DofCard", "Depth of Field Table")))
 		return;
 	sheet.y += gap / 2;
-	if (!drawParagraph(sheet, fontOf(9.5), qText(table.headerLine())))
+	if (!drawParagraph(sheet, fontOf(9.5), ui::translated("DofTableWindow", table.headerSentence())))
 		return;
 	sheet.y += gap;
 	if (!drawTable(sheet, table, pt))

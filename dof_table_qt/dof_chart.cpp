@@ -14,6 +14,8 @@
 #include "core/number_text.h"
 #include "dof_table/dof_table.h"
 #include "dof_table_qt/shared_drawing.h"
+#include "ui/text_contexts.h"
+#include "ui_qt/translation.h"
 
 namespace mirel {
 
@@ -410,8 +412,8 @@ QString chartDescription(const DofTable &table)
 		QCoreApplication::translate("DofChart",
 					    "The zone of sharpness at each aperture when focused at %1 %2: %3.")
 			.arg(qText(formatPlain(table.focusDistance())), unit, zones.join(QStringLiteral("; ")));
-	if (const std::string line = table.diffractionLine(); !line.empty())
-		description += QLatin1Char(' ') + qText(line);
+	if (const QString line = ui::translated("DofTableWindow", table.diffractionLineSentence()); !line.isEmpty())
+		description += QLatin1Char(' ') + line;
 	return description;
 }
 

@@ -9,6 +9,8 @@
 #include <QPalette>
 
 #include "dof_table_qt/shared_drawing.h"
+#include "ui/text_contexts.h"
+#include "ui_qt/translation.h"
 
 namespace mirel {
 
@@ -77,7 +79,7 @@ DofTableModel::Shown DofTableModel::shownOf(const DofTable &table)
 	shown.columnHeadings.push_back(QCoreApplication::translate("DofTableModel", "Hyperfocal"));
 	for (int row = 0; row < table.rowCount(); ++row) {
 		shown.rowHeadings.push_back(qText(table.rowHeading(row)));
-		shown.notes.push_back(qText(table.diffractionNote(row)));
+		shown.notes.push_back(ui::translated(ui::kStatusBarContext, table.diffractionNoteSentence(row)));
 		std::vector<QString> &cells = shown.cells.emplace_back();
 		cells.reserve(static_cast<std::size_t>(distances) + 1);
 		for (int column = 0; column < distances; ++column)

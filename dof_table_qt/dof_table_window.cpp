@@ -31,7 +31,9 @@
 #include "dof_table_qt/table_files.h"
 #include "settings/model/records.h"
 #include "settings/model/remembered.h"
+#include "ui/text_contexts.h"
 #include "ui_qt/paper.h"
+#include "ui_qt/translation.h"
 
 namespace mirel {
 
@@ -203,8 +205,9 @@ void DofTableWindow::refresh()
 	chart_->setTable(*table);
 	table_ = std::move(table);
 	// A label or a field given the text it has does nothing.
-	header_->setText(qText(table_->headerLine()));
-	notes_->setText(distanceProblem_.isEmpty() ? qText(table_->diffractionLine()) : distanceProblem_);
+	header_->setText(ui::translated("DofTableWindow", table_->headerSentence()));
+	notes_->setText(distanceProblem_.isEmpty() ? ui::translated("DofTableWindow", table_->diffractionLineSentence())
+						   : distanceProblem_);
 	const QString distances = qText(distanceListText(table_->columnDistances(), table_->unit()));
 	if (!distances_->isModified() && distances_->text() != distances)
 		distances_->setText(distances);

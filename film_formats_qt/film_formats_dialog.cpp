@@ -16,6 +16,7 @@
 #include "dialogs/film_presets.h"
 #include "resources/control_ids.h"
 #include "ui_qt/cp1252.h"
+#include "ui_qt/translation.h"
 
 namespace mirel {
 
@@ -228,7 +229,8 @@ void FilmFormatsDialog::check()
 	for (int row = 0; row < kFilmFormatCount; ++row) {
 		for (const ColumnHeading &column : kColumns) {
 			const FilmTableEditor::Field checked{ row, column.column };
-			const QString problem = QString::fromStdString(editor_.problem(checked));
+			const QString problem =
+				ui::translatedUtf8("FilmFormatsDialog", editor_.problemSentence(checked));
 			QLineEdit *edit = field(checked);
 			// A name without a problem says which camera it is.
 			const std::string camera = editor_.cameraName(row);

@@ -86,10 +86,15 @@ std::string csvLine(std::initializer_list<std::string> cells)
 
 std::string stackLensLine()
 {
+	return stackLensSentence().text();
+}
+
+Sentence stackLensSentence()
+{
 	const CalcSettings &s = currentSettings();
-	return "For a " + formatPlain(s.FocalLength) + " mm lens at " + apertureText(s.Aperture) + " on " +
-	       std::string(filmName(selectedFilmFormat())) + ", circle of confusion " + formatPlain(s.filmCoC) +
-	       " mm, as on the pages";
+	return { kStackLensPattern,
+		 { formatPlain(s.FocalLength), apertureText(s.Aperture), std::string(filmName(selectedFilmFormat())),
+		   formatPlain(s.filmCoC) } };
 }
 
 StackSheet stackSheet(const StackInputs &inputs)

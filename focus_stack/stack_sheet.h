@@ -1,8 +1,10 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/sentence.h"
 #include "focus_stack/stack_inputs.h"
 
 namespace mirel {
@@ -14,6 +16,10 @@ namespace mirel {
 // What a plan is for: "For a 24 mm lens at f/8 on 35mm, circle of
 // confusion 0.02501 mm, as on the pages".
 std::string stackLensLine();
+// The same as a sentence, for a translation.
+Sentence stackLensSentence();
+inline constexpr std::string_view kStackLensPattern =
+	"For a %1 mm lens at %2 on %3, circle of confusion %4 mm, as on the pages";
 
 // The plan as a page: a title, lines that say what it is for and what it
 // gives (or "No plan: " and why), and a table whose first row are its

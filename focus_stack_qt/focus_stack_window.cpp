@@ -27,8 +27,10 @@
 #include "resources/control_ids.h"
 #include "settings/model/film_formats.h"
 #include "settings/model/remembered.h"
+#include "ui/text_contexts.h"
 #include "ui_qt/cp1252.h"
 #include "ui_qt/paper.h"
+#include "ui_qt/translation.h"
 #include "ui_qt/whole_file.h"
 
 namespace mirel {
@@ -81,17 +83,29 @@ QHBoxLayout *fieldRow(std::initializer_list<QWidget *> widgets)
 
 // Labels and fields given the text they have do nothing; a field would
 // repaint.
+void showText(QLineEdit *field, const QString &text)
+{
+	if (field->text() != text)
+		field->setText(text);
+}
+
 void showText(QLineEdit *field, const std::string &cp1252)
 {
-	if (const QString text = ui::fromCp1252(cp1252); field->text() != text)
-		field->setText(text);
+	showText(field, ui::fromCp1252(cp1252));
+}
+
+// A count of shots translated; "n/a" when there is no plan.
+QString countText(const Sentence &sentence, const std::string &text)
+{
+	return sentence.pattern.empty() ? ui::translated("FocusStackWindow", text)
+					: ui::translated("FocusStackWindow", sentence);
 }
 
 void showReason(QLabel *label, std::string_view reason)
 {
 	label->setText(reason.empty() ? QString()
 				      : QCoreApplication::translate("FocusStackWindow", "No plan: %1.")
-						.arg(ui::fromCp1252(std::string(reason))));
+						.arg(ui::translated(ui::kReasonsContext, reason)));
 	label->setVisible(!reason.empty());
 }
 
@@ -358,7 +372,7 @@ bool FocusStackWindow::showsCurrentSettings() const
 void FocusStackWindow::refresh()
 {
 	shown_ = currentInputs();
-	header_->setText(ui::fromCp1252(stackLensLine()));
+	header_->setText(ui::translated("FocusStackWindow", stackLensSentence()));
 	showLandscape();
 	showMacro();
 }
@@ -374,13 +388,13 @@ void FocusStackWindow::showLandscape()
 	nearUnit_->setText(unit);
 	farUnit_->setText(unit);
 	const StackInputs::Landscape plan = inputs_.landscape();
-	showText(count_, plan.texts.count);
+	showText(count_, countText(plan.texts.countSentence, plan.texts.count));
 	shots_->setRowCount(static_cast<int>(plan.texts.shots.size()));
 	for (int row = 0; row < shots_->rowCount(); ++row) {
 		const StackShotTexts &shot = plan.texts.shots[static_cast<std::size_t>(row)];
 		int column = 0;
 		for (const std::string *text : { &shot.focus, &shot.near, &shot.far })
-			shots_->setItem(row, column++, new QTableWidgetItem(ui::fromCp1252(*text)));
+			shots_->setItem(row, column++, new QTableWidgetItem(ui::translated("FocusStackWindow", *text)));
 	}
 	showReason(landscapeReason_, plan.unusable);
 }
@@ -394,8 +408,8 @@ void FocusStackWindow::showMacro()
 	showText(effectiveAperture_, plan.texts.effectiveAperture);
 	showText(depthPerShot_, plan.texts.depthPerShot);
 	showText(step_, plan.texts.step);
-	showText(macroCount_, plan.texts.count);
-	diffraction_->setText(ui::fromCp1252(plan.texts.diffraction));
+	showText(macroCount_, countText(plan.texts.countSentence, plan.texts.count));
+	diffraction_->setText(ui::translated(ui::kStatusBarContext, plan.texts.diffractionSentence));
 	diffraction_->setVisible(!plan.texts.diffraction.empty());
 	showReason(macroReason_, plan.unusable);
 }

@@ -95,7 +95,7 @@ std::vector<std::string> listRow(const PhotoList &list, int row, LengthUnit unit
 	std::vector<std::string> cells{ list.photo(row).name };
 	const std::optional<PhotoReading> reading = list.shot(row, unit);
 	if (!reading) {
-		cells.emplace_back("reading...");
+		cells.emplace_back(kReadingPhoto);
 		cells.resize(std::size(kListColumnKeys) + 2);
 		return cells;
 	}
@@ -146,7 +146,7 @@ std::string csvText(const PhotoList &list, LengthUnit unit, int roundOther)
 			if (sourced(figure.key))
 				cells.push_back(recorded ? csvCell(figure.source) : std::string());
 		}
-		cells.push_back(csvCell(reading ? noteOf(*reading, shot) : "reading..."));
+		cells.push_back(csvCell(reading ? noteOf(*reading, shot) : std::string(kReadingPhoto)));
 		text += joined(cells, ",", "\r\n");
 	}
 	return text;

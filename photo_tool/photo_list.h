@@ -46,6 +46,8 @@ private:
 inline constexpr std::string_view kListColumnKeys[] = { "camera", "focal_length", "f_number", "focus_distance",
 							"near",   "far",          "total",    "hyperfocal" };
 std::vector<std::string> listHeadings();
+// A row's text while its photo is read.
+inline constexpr std::string_view kReadingPhoto = "reading...";
 // The texts of row under those headings: "reading..." while it is read,
 // the reason it could not be, or its figures and what is wrong with them.
 std::vector<std::string> listRow(const PhotoList &list, int row, LengthUnit unit, int roundOther);

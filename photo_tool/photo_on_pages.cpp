@@ -33,28 +33,37 @@ std::optional<Camera> cameraOfShot(const PhotoReading &reading, const CameraData
 	return camera;
 }
 
-std::string usePhotoOnPages(const PhotoReading &reading, const CameraDatabaseLoad &cameras)
+std::vector<Sentence> usePhotoOnPages(const PhotoReading &reading, const CameraDatabaseLoad &cameras)
 {
 	const SettingsChange change;
 	CalcSettings &settings = currentSettings();
-	std::string kept;
-	const auto keep = [&kept](const char *what, const std::string &why) {
-		kept += std::string(kept.empty() ? "The pages keep their " : " Nor their ") + what + ": " + why + ".";
+	std::vector<Sentence> kept;
+	const auto keep = [&kept](std::string_view what, std::string_view why) {
+		kept.push_back({ kept.empty() ? kPagesKeepPattern : kNorTheirPattern,
+				 { std::string(what), std::string(why) } });
 	};
-	const auto take = [&](double &field, const PhotoFigure &figure, const char *what) {
+	const auto take = [&](double &field, const PhotoFigure &figure, std::string_view what) {
 		if (figure.known() && std::isfinite(figure.value))
 			field = figure.value;
 		else
-			keep(what, figure.known() ? "the photo's is at infinity" : "the photo has none");
+			keep(what, figure.known() ? kKeptReasons[0] : kKeptReasons[1]);
 	};
-	take(settings.FocalLength, reading.focalLength, "focal length");
-	take(settings.Aperture, reading.fNumber, "aperture");
-	take(settings.FocusDistance, reading.focusDistance, "focus distance");
+	take(settings.FocalLength, reading.focalLength, kKeptWords[0]);
+	take(settings.Aperture, reading.fNumber, kKeptWords[1]);
+	take(settings.FocusDistance, reading.focusDistance, kKeptWords[2]);
 	if (const std::optional<Camera> camera = cameraOfShot(reading, cameras))
 		chooseCameraForPages(*camera, DiagonalRule::Classic);
 	else
-		keep("format", "the photo gives no frame");
+		keep(kKeptWords[3], kKeptReasons[2]);
 	return kept;
+}
+
+std::string keptText(const std::vector<Sentence> &kept)
+{
+	std::string text;
+	for (const Sentence &sentence : kept)
+		text += (text.empty() ? "" : " ") + sentence.text();
+	return text;
 }
 
 } // namespace mirel

@@ -45,7 +45,7 @@ std::string twoDecimals(double mm)
 std::string lengthText(double mm, LengthUnit unit)
 {
 	if (std::isinf(mm))
-		return "infinity";
+		return std::string(kInfinityText);
 	return formatPlain(fromMillimetres(mm, unit)) + " " + std::string(unitAbbreviation(unit));
 }
 
@@ -53,14 +53,10 @@ ShotFigure frameFigure(const PhotoFrame &frame)
 {
 	if (frame.source == FrameSource::None)
 		return { "frame", "Frame", "mm", kNone, std::string(kNotAvailable), {}, frame.unusable };
-	return { "frame",
-		 "Frame",
-		 "mm",
-		 frame.diagonal,
-		 twoDecimals(frame.width) + " \xD7 " + twoDecimals(frame.height) + " mm, diagonal " +
-			 twoDecimals(frame.diagonal) + " mm",
-		 frame.how,
-		 {} };
+	Sentence sides{ kFramePattern,
+			{ twoDecimals(frame.width), twoDecimals(frame.height), twoDecimals(frame.diagonal) } };
+	std::string text = sides.text();
+	return { "frame", "Frame", "mm", frame.diagonal, std::move(text), frame.how, {}, false, std::move(sides) };
 }
 
 // The circle as the pages' field holds it, and the results are worked out
@@ -114,7 +110,7 @@ ShotFigures shotFigures(const PhotoReading &reading, LengthUnit unit, int roundO
 		     "mm",
 		     circleValue(shot.coc.coc.value),
 		     shot.coc.coc.text,
-		     reading.frame.source == FrameSource::None ? "" : "diagonal / 1730, as the pages suggest",
+		     reading.frame.source == FrameSource::None ? std::string() : std::string(kCircleSource),
 		     {} },
 		   resultFigure("near", "Near limit", shot.near),
 		   resultFigure("far", "Far limit", shot.far),

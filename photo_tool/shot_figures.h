@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/sentence.h"
 #include "core/units.h"
 #include "photos/photo_reading.h"
 
@@ -24,7 +25,15 @@ struct ShotFigure {
 	std::string source; // where it came from ("Exif.Photo.FNumber"); empty when it tells nothing
 	std::string why;    // why a figure the photo should give has no value; else empty
 	bool name = false;  // a name (the camera, the lens): text alone, never a value
+	// text as a sentence of figures, for a translation; no pattern when
+	// text is a figure or a word alone.
+	Sentence sentence = {};
 };
+
+// The frame's text: its sides and its diagonal.
+inline constexpr std::string_view kFramePattern = "%1 \xD7 %2 mm, diagonal %3 mm";
+// The source of the circle of confusion.
+inline constexpr std::string_view kCircleSource = "diagonal / 1730, as the pages suggest";
 
 struct ShotFigures {
 	// In this order: camera, lens, focal length, f-number, focus distance,

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -29,13 +30,19 @@
 #include "photo_tool_qt/photo_loading.h"
 #include "settings/model/records.h"
 #include "settings/model/remembered.h"
+#include "ui/text_contexts.h"
 #include "ui_qt/cp1252.h"
 #include "ui_qt/result_field.h"
+#include "ui_qt/translation.h"
 #include "ui_qt/whole_file.h"
 
 namespace mirel {
 
 namespace {
+
+// Where what the pages keep is translated, its words with their
+// possessive ("ihr Format"), in the phrases they fill.
+constexpr const char *kKeptContext = "PhotoWindow pages keep";
 
 // The side of the square a thumbnail fits, in logical pixels.
 constexpr int kThumbnailSide = 160;
@@ -43,6 +50,21 @@ constexpr int kThumbnailSide = 160;
 QString qText(std::string_view cp1252)
 {
 	return ui::fromCp1252(cp1252);
+}
+
+// A text of the model as the desktop's language says it: a sentence of the
+// photo's figures by its pattern, with the figures as they are.
+QString shown(std::string_view cp1252)
+{
+	if (const std::optional<Sentence> sentence = sentenceOf(cp1252, kPhotoPatterns))
+		return ui::translated(ui::kPhotoWindowContext, *sentence);
+	return ui::translated(ui::kPhotoWindowContext, cp1252);
+}
+
+QString figureText(const ShotFigure &figure)
+{
+	return figure.sentence.pattern.empty() ? shown(figure.text)
+					       : ui::translated(ui::kPhotoWindowContext, figure.sentence);
 }
 
 QPushButton *button(QWidget *window, const QString &text, const char *name, const QString &tip)
@@ -55,9 +77,13 @@ QPushButton *button(QWidget *window, const QString &text, const char *name, cons
 }
 
 // The file dialog's filter: the picture and raw formats the reader knows.
-const QString kPhotoFilter = QStringLiteral(
-	"Photos (*.jpg *.jpeg *.jpe *.tif *.tiff *.dng *.cr2 *.cr3 *.crw *.nef *.nrw *.arw *.sr2 *.srf *.raf *.orf "
-	"*.rw2 *.pef *.srw *.mrw *.heic *.heif *.avif *.png *.webp *.jp2);;All files (*)");
+QString photoFilter()
+{
+	return QCoreApplication::translate("PhotoWindow", "Photos (%1);;All files (*)")
+		.arg(QStringLiteral(
+			"*.jpg *.jpeg *.jpe *.tif *.tiff *.dng *.cr2 *.cr3 *.crw *.nef *.nrw *.arw *.sr2 "
+			"*.srf *.raf *.orf *.rw2 *.pef *.srw *.mrw *.heic *.heif *.avif *.png *.webp *.jp2"));
+}
 
 } // namespace
 
@@ -75,30 +101,34 @@ PhotoWindow::PhotoWindow(std::function<void()> help, std::function<void(PageInde
 	: ToolWindow(parent), help_(std::move(help)), showPage_(std::move(showPage)), hint_(new QLabel(this)),
 	  list_(new QTableWidget(this)), thumbnail_(new QLabel(this)), distanceLabel_(new QLabel(this)),
 	  distance_(new QLineEdit(this)), note_(new QLabel(this)),
-	  use_(button(
-		  this, QStringLiteral("&Use on Pages"), "photoUse",
-		  QStringLiteral("Put the photo's focal length, aperture, focus distance and camera on the pages"))),
-	  copy_(button(this, QStringLiteral("&Copy"), "photoCopy",
-		       QStringLiteral("Copy the list as text for a spreadsheet"))),
-	  save_(button(this, QStringLiteral("&Save as CSV..."), "photoSave",
-		       QStringLiteral("Save the list, every figure with its source, as CSV")))
+	  use_(button(this, QCoreApplication::translate("PhotoWindow", "&Use on Pages"), "photoUse",
+		      QCoreApplication::translate("PhotoWindow",
+						  "Put the photo's focal length, aperture, focus distance "
+						  "and camera on the pages"))),
+	  copy_(button(this, QCoreApplication::translate("PhotoWindow", "&Copy"), "photoCopy",
+		       QCoreApplication::translate("PhotoWindow", "Copy the list as text for a spreadsheet"))),
+	  save_(button(
+		  this, QCoreApplication::translate("PhotoWindow", "&Save as CSV..."), "photoSave",
+		  QCoreApplication::translate("PhotoWindow", "Save the list, every figure with its source, as CSV")))
 {
 	setObjectName(QStringLiteral("photoWindow"));
-	setWindowTitle(QStringLiteral("Photo"));
+	setWindowTitle(QCoreApplication::translate("PhotoWindow", "Photo"));
 	setAcceptDrops(true);
 
 	hint_->setObjectName(QStringLiteral("photoHint"));
 	hint_->setWordWrap(true);
-	hint_->setText(QStringLiteral("Open photos, or drop them here: the depth of field of each shot from its own "
-				      "metadata, with the circle of confusion the pages suggest for its camera."));
+	hint_->setText(QCoreApplication::translate(
+		"PhotoWindow", "Open photos, or drop them here: the depth of field of each shot from its own "
+			       "metadata, with the circle of confusion the pages suggest for its camera."));
 
 	const std::vector<std::string> headings = listHeadings();
 	list_->setObjectName(QStringLiteral("photoList"));
-	list_->setAccessibleName(QStringLiteral("Photos, one row each with the depth of field of its shot"));
+	list_->setAccessibleName(
+		QCoreApplication::translate("PhotoWindow", "Photos, one row each with the depth of field of its shot"));
 	list_->setColumnCount(static_cast<int>(headings.size()));
 	QStringList labels;
 	for (const std::string &heading : headings)
-		labels << qText(heading);
+		labels << shown(heading);
 	list_->setHorizontalHeaderLabels(labels);
 	list_->verticalHeader()->hide();
 	list_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -119,10 +149,10 @@ PhotoWindow::PhotoWindow(std::function<void()> help, std::function<void(PageInde
 	auto *grid = new QGridLayout;
 	int row = 0;
 	for (const ShotFigure &figure : shotFigures({}, LengthUnit::Millimetres, 0).figures) {
-		auto *label = new QLabel(qText(figure.label) + QLatin1Char(':'), details);
+		auto *label = new QLabel(shown(figure.label) + QLatin1Char(':'), details);
 		auto *value = new ui::ResultField(QString(), details);
 		value->setObjectName(QStringLiteral("photo_") + QString::fromLatin1(figure.key));
-		value->setAccessibleName(qText(figure.label));
+		value->setAccessibleName(shown(figure.label));
 		// Room for the longest figure, the frame's sides and diagonal.
 		value->setMinimumWidth(value->fontMetrics().averageCharWidth() * 46);
 		label->setBuddy(value);
@@ -158,8 +188,9 @@ PhotoWindow::PhotoWindow(std::function<void()> help, std::function<void(PageInde
 	splitter->setStretchFactor(1, 1);
 
 	distance_->setObjectName(QStringLiteral("photoDistance"));
-	distance_->setToolTip(QStringLiteral("The focus distance of a photo that records none, in the unit of the "
-					     "pages"));
+	distance_->setToolTip(QCoreApplication::translate(
+		"PhotoWindow", "The focus distance of a photo that records none, in the unit of the "
+			       "pages"));
 	distanceLabel_->setBuddy(distance_);
 	connect(distance_, &QLineEdit::textEdited, this, [this](const QString &text) {
 		const int row = currentRow();
@@ -177,10 +208,12 @@ PhotoWindow::PhotoWindow(std::function<void()> help, std::function<void(PageInde
 	note_->setTextFormat(Qt::PlainText);
 	note_->setWordWrap(true);
 
-	auto *open = button(this, QStringLiteral("&Open..."), "photoOpen", QStringLiteral("Open photos to read"));
-	auto *helpButton = button(this, QStringLiteral("&Help"), "photoHelp", QStringLiteral("How photos are read"));
-	auto *closeButton =
-		button(this, QStringLiteral("Close"), "photoClose", QStringLiteral("Close the window (Esc)"));
+	auto *open = button(this, QCoreApplication::translate("PhotoWindow", "&Open..."), "photoOpen",
+			    QCoreApplication::translate("PhotoWindow", "Open photos to read"));
+	auto *helpButton = button(this, QCoreApplication::translate("PhotoWindow", "&Help"), "photoHelp",
+				  QCoreApplication::translate("PhotoWindow", "How photos are read"));
+	auto *closeButton = button(this, QCoreApplication::translate("PhotoWindow", "Close"), "photoClose",
+				   QCoreApplication::translate("PhotoWindow", "Close the window (Esc)"));
 	auto *escape = new QAction(this);
 	escape->setShortcut(QKeySequence(Qt::Key_Escape));
 	addAction(escape);
@@ -234,7 +267,8 @@ bool PhotoWindow::showsCurrentSettings() const
 void PhotoWindow::refresh()
 {
 	shown_ = currentShown();
-	distanceLabel_->setText(QStringLiteral("Focus &distance (%1):").arg(qText(unitAbbreviation(shown_.unit))));
+	distanceLabel_->setText(QCoreApplication::translate("PhotoWindow", "Focus &distance (%1):")
+					.arg(qText(unitAbbreviation(shown_.unit))));
 	for (int row = 0; row < photos_.size(); ++row)
 		showRow(row);
 	showCurrent();
@@ -254,7 +288,8 @@ void PhotoWindow::choosePhotos()
 {
 	if (folder_.isEmpty())
 		folder_ = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-	auto *dialog = new QFileDialog(this, QStringLiteral("Open Photo"), folder_, kPhotoFilter);
+	auto *dialog =
+		new QFileDialog(this, QCoreApplication::translate("PhotoWindow", "Open Photo"), folder_, photoFilter());
 	dialog->setObjectName(QStringLiteral("photoOpenDialog"));
 	dialog->setFileMode(QFileDialog::ExistingFiles);
 	dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -312,7 +347,9 @@ void PhotoWindow::showRow(int row)
 			item = new QTableWidgetItem;
 			list_->setItem(row, column, item);
 		}
-		item->setText(qText(cells[static_cast<std::size_t>(column)]));
+		// The file's name as it is; the figures and notes translated.
+		const std::string &cell = cells[static_cast<std::size_t>(column)];
+		item->setText(column == 0 ? qText(cell) : shown(cell));
 	}
 }
 
@@ -325,8 +362,8 @@ void PhotoWindow::showCurrent()
 	const ShotFigures figures = shotFigures(read ? *shot : PhotoReading{}, shown_.unit, shown_.roundOther);
 	for (std::size_t i = 0; i < values_.size(); ++i) {
 		const ShotFigure &figure = figures.figures[i];
-		values_[i]->setText(read ? qText(figure.text) : QString());
-		const QString source = read ? qText(figure.why.empty() ? figure.source : figure.why) : QString();
+		values_[i]->setText(read ? figureText(figure) : QString());
+		const QString source = read ? shown(figure.why.empty() ? figure.source : figure.why) : QString();
 		sources_[i]->setText(source);
 		values_[i]->setAccessibleDescription(source);
 	}
@@ -336,12 +373,13 @@ void PhotoWindow::showCurrent()
 		pixmap.setDevicePixelRatio(devicePixelRatioF());
 		thumbnail_->setPixmap(pixmap);
 	} else {
-		thumbnail_->setText(shot       ? QStringLiteral("no picture")
-				    : row >= 0 ? QStringLiteral("reading...")
+		thumbnail_->setText(shot       ? QCoreApplication::translate("PhotoWindow", "no picture")
+				    : row >= 0 ? shown(kReadingPhoto)
 					       : QString());
 	}
 	const QString name = row >= 0 ? qText(photos_.photo(row).name) : QString();
-	thumbnail_->setAccessibleName(row >= 0 ? QStringLiteral("Thumbnail of %1").arg(name) : QString());
+	thumbnail_->setAccessibleName(row >= 0 ? QCoreApplication::translate("PhotoWindow", "Thumbnail of %1").arg(name)
+					       : QString());
 
 	// A distance can be typed only for a photo that records none.
 	const bool typeable = read && photos_.photo(row).reading->focusDistance.known() == false;
@@ -349,15 +387,16 @@ void PhotoWindow::showCurrent()
 	const QString typed = typeable ? qText(photos_.photo(row).typedDistance) : QString();
 	if (distance_->text() != typed)
 		distance_->setText(typed);
-	distance_->setPlaceholderText(typeable ? QStringLiteral("not recorded: type it") : QString());
+	distance_->setPlaceholderText(typeable ? QCoreApplication::translate("PhotoWindow", "not recorded: type it")
+					       : QString());
 
 	QStringList notes;
 	if (shot && !shot->error.empty())
-		notes << QStringLiteral("%1: %2.").arg(name, qText(shot->error));
+		notes << QCoreApplication::translate("PhotoWindow", "%1: %2.").arg(name, shown(shot->error));
 	else if (read && !shot->damage.empty())
-		notes << qText(shot->damage) + QLatin1Char('.');
+		notes << shown(shot->damage) + QLatin1Char('.');
 	if (read)
-		notes << qText(kFocusDistanceIsApproximate);
+		notes << shown(kFocusDistanceIsApproximate);
 	if (!kept_.isEmpty())
 		notes << kept_;
 	note_->setText(notes.join(QLatin1Char(' ')));
@@ -373,7 +412,14 @@ void PhotoWindow::useOnPages()
 	if (!shot || !shot->error.empty())
 		return;
 	// The photo was read with the database, so it is there by now.
-	kept_ = qText(usePhotoOnPages(*shot, installedCameraDatabase()));
+	QStringList kept;
+	for (Sentence sentence : usePhotoOnPages(*shot, installedCameraDatabase())) {
+		// Its words translated too: "ihre Brennweite", "leur focale".
+		for (std::string &word : sentence.figures)
+			word = ui::toCp1252(ui::translated(kKeptContext, word));
+		kept << ui::translated(kKeptContext, sentence);
+	}
+	kept_ = kept.join(QLatin1Char(' '));
 	showCurrent();
 	if (showPage_)
 		showPage_(PageIndex::DepthOfField);
@@ -391,7 +437,7 @@ QString PhotoWindow::saveCsv(const QString &path) const
 		ui::saveWholeFile(path, QByteArray::fromStdString(csvText(photos_, shown_.unit, shown_.roundOther)));
 	if (reason.isEmpty())
 		return {};
-	return QStringLiteral("The list of photos could not be saved as \u201c%1\u201d: %2.")
+	return QCoreApplication::translate("PhotoWindow", "The list of photos could not be saved as “%1”: %2.")
 		.arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -399,15 +445,16 @@ void PhotoWindow::saveAs()
 {
 	if (folder_.isEmpty())
 		folder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-	QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save the Photos as CSV"),
-						    QDir(folder_).filePath(QStringLiteral("photos.csv")),
-						    QStringLiteral("CSV table (*.csv)"));
+	QString path =
+		QFileDialog::getSaveFileName(this, QCoreApplication::translate("PhotoWindow", "Save the Photos as CSV"),
+					     QDir(folder_).filePath(QStringLiteral("photos.csv")),
+					     QCoreApplication::translate("PhotoWindow", "CSV table (*.csv)"));
 	if (path.isEmpty())
 		return;
 	if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
 		path += QStringLiteral(".csv");
 	if (const QString problem = saveCsv(path); !problem.isEmpty())
-		QMessageBox::warning(this, QStringLiteral("Mirel"), problem);
+		QMessageBox::warning(this, QCoreApplication::translate("PhotoWindow", "Mirel"), problem);
 }
 
 void PhotoWindow::dragEnterEvent(QDragEnterEvent *event)

@@ -8,6 +8,7 @@
 #include <exiv2/easyaccess.hpp>
 #include <exiv2/exif.hpp>
 
+#include "core/sentence.h"
 #include "photos/focus_distance.h"
 #include "photos/tag_text.h"
 #include "photos/tag_values.h"
@@ -62,8 +63,7 @@ PhotoFigure figure(const Exiv2::ExifData &data, std::initializer_list<FigureTag>
 		if (std::isnan(number))
 			f.unusable = is + ", no number";
 		else if (number == 0.0 && range.zeroIsUnknown)
-			f.unusable =
-				std::string(kNotRecorded) + " (" + is + ", which the Exif standard defines as unknown)";
+			f.unusable = fillPattern(kUnknownByExif, { f.source, stored->text() });
 		else if (!(value > 0.0))
 			f.unusable = is + ", not above 0";
 		else if (value < range.least)
@@ -130,7 +130,7 @@ PhotoFigure pixels(const Exiv2::ExifData &data, std::string_view key, int ownSiz
 	PhotoFigure tagged = figure(data, { { key } }, kPixelCounts);
 	if (tagged.known() || ownSize <= 0)
 		return tagged;
-	return { static_cast<double>(ownSize), "the image's size", {} };
+	return { static_cast<double>(ownSize), std::string(kImageSize), {} };
 }
 
 std::string lensOf(const Exiv2::ExifData &data)

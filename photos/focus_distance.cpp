@@ -11,6 +11,7 @@
 #include <exiv2/easyaccess.hpp>
 #include <exiv2/exif.hpp>
 
+#include "core/sentence.h"
 #include "photos/tag_values.h"
 
 namespace mirel {
@@ -87,9 +88,8 @@ PhotoFigure focusDistance(const Exiv2::ExifData &data)
 		count &= 0xFFFF;
 	const std::string is = figure.source + " is " + stored->text();
 	if (count == 0) {
-		figure.unusable = tag->exifStandard ? std::string(kNotRecorded) + " (" + is +
-							      ", which the Exif standard defines as unknown)"
-						    : std::string(kNotRecorded) + " (" + is + ")";
+		figure.unusable = fillPattern(tag->exifStandard ? kUnknownByExif : kUnknownByMaker,
+					      { figure.source, stored->text() });
 		return figure;
 	}
 	const double units = tag->numeratorOnly || tag->millimetres == 0.0

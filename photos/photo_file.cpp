@@ -45,8 +45,6 @@ constexpr std::array kPhotoTypes = {
 // The bytes the formats are told apart by are within these.
 constexpr std::size_t kHeadBytes = 4096;
 
-constexpr std::string_view kNotAPhoto = "not an image Mirel reads (JPEG, TIFF, PNG, WebP, HEIF or a camera's raw file)";
-
 // The first of exiv2's error messages on this thread since it was taken.
 thread_local std::string complaint;
 
@@ -76,15 +74,15 @@ void prepareExiv2()
 std::string notAPhoto(std::span<const unsigned char> head, std::uintmax_t size)
 {
 	if (size == 0)
-		return "an empty file, not a photo";
+		return std::string(kEmptyFile);
 	if (size > kLargestPhotoFile)
-		return "larger than any photo Mirel reads (1 GiB)";
+		return std::string(kLargerThanAnyPhoto);
 	const int type = Exiv2::ImageFactory::getType(head.data(), static_cast<long>(head.size()));
 	const auto photo = std::ranges::find(kPhotoTypes, type, &PhotoType::type);
 	if (photo == kPhotoTypes.end())
 		return std::string(kNotAPhoto);
 	if (size > photo->largest)
-		return "larger than any JPEG, HEIF, CR3, PNG, WebP or JPEG 2000 photo Mirel reads (128 MiB)";
+		return std::string(kLargerThanFormat);
 	return {};
 }
 
@@ -92,9 +90,9 @@ std::string cannotOpen(int error)
 {
 	switch (error) {
 	case ENOENT:
-		return "no such file";
+		return std::string(kNoSuchFile);
 	case EACCES:
-		return "not readable: permission denied";
+		return std::string(kNotReadable);
 	default:
 		return "cannot be opened: " + tagText(std::generic_category().message(error));
 	}
@@ -130,9 +128,9 @@ std::string fileProblem(const std::filesystem::path &file)
 	if (::fstat(opened.fd(), &status) != 0)
 		return cannotOpen(errno);
 	if (S_ISDIR(status.st_mode))
-		return "a folder, not a photo";
+		return std::string(kFolder);
 	if (!S_ISREG(status.st_mode))
-		return "not a regular file, not a photo";
+		return std::string(kNotRegularFile);
 	std::array<unsigned char, kHeadBytes> head{};
 	ssize_t got = 0;
 	do

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace Exiv2 {
 class Image;
@@ -16,6 +18,20 @@ struct OpenedPhoto {
 	std::unique_ptr<Exiv2::Image> image;
 	std::string error;
 };
+
+// Why a file is not opened, when that needs no figure of it.
+inline constexpr std::string_view kEmptyFile = "an empty file, not a photo";
+inline constexpr std::string_view kLargerThanAnyPhoto = "larger than any photo Mirel reads (1 GiB)";
+inline constexpr std::string_view kNotAPhoto =
+	"not an image Mirel reads (JPEG, TIFF, PNG, WebP, HEIF or a camera's raw file)";
+inline constexpr std::string_view kLargerThanFormat =
+	"larger than any JPEG, HEIF, CR3, PNG, WebP or JPEG 2000 photo Mirel reads (128 MiB)";
+inline constexpr std::string_view kNoSuchFile = "no such file";
+inline constexpr std::string_view kNotReadable = "not readable: permission denied";
+inline constexpr std::string_view kFolder = "a folder, not a photo";
+inline constexpr std::string_view kNotRegularFile = "not a regular file, not a photo";
+inline constexpr std::array kPhotoFileProblems = { kEmptyFile,  kLargerThanAnyPhoto, kNotAPhoto, kLargerThanFormat,
+						   kNoSuchFile, kNotReadable,        kFolder,    kNotRegularFile };
 
 // A file is opened only when it is a regular file, readable, not empty, its
 // first bytes are those of an image format that holds a camera's Exif tags

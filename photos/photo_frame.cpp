@@ -8,6 +8,7 @@
 #include "cameras/camera.h"
 #include "core/number_text.h"
 #include "core/optics.h"
+#include "core/sentence.h"
 #include "photos/camera_of_photo.h"
 
 namespace mirel {
@@ -52,7 +53,7 @@ std::optional<PhotoFrame> fromDatabase(const PhotoReading &reading, const Camera
 			   f.width,
 			   f.height,
 			   f.diagonal,
-			   found.camera->fullName + " in the camera database",
+			   fillPattern(kFrameFromDatabase, { found.camera->fullName }),
 			   {} };
 }
 
@@ -73,9 +74,9 @@ std::optional<PhotoFrame> fromFocalPlane(const PhotoReading &reading, std::strin
 		return std::nullopt;
 	}
 	return frame(FrameSource::FocalPlaneResolution, width, height,
-		     formatPlain(reading.pixelWidth.value) + " \xD7 " + formatPlain(reading.pixelHeight.value) +
-			     " pixels at the focal-plane resolution of " + twoDecimals(across.value) + " \xD7 " +
-			     twoDecimals(up.value) + " pixels per mm");
+		     fillPattern(kFrameFromFocalPlane,
+				 { formatPlain(reading.pixelWidth.value), formatPlain(reading.pixelHeight.value),
+				   twoDecimals(across.value), twoDecimals(up.value) }));
 }
 
 std::optional<PhotoFrame> fromEquivalentFocalLength(const PhotoReading &reading, std::string &why)
@@ -98,8 +99,8 @@ std::optional<PhotoFrame> fromEquivalentFocalLength(const PhotoReading &reading,
 		return std::nullopt;
 	}
 	return frame(FrameSource::FocalLength35mm, longSide * scale, shortSide * scale,
-		     "the 35 mm equivalent focal length " + formatPlain(reading.focalLength35mm.value) + " mm at " +
-			     formatPlain(reading.focalLength.value) + " mm: crop factor " + twoDecimals(crop));
+		     fillPattern(kFrameFromEquivalent, { formatPlain(reading.focalLength35mm.value),
+							 formatPlain(reading.focalLength.value), twoDecimals(crop) }));
 }
 
 } // namespace

@@ -32,8 +32,7 @@ PhotoReading read(OpenedPhoto opened, const CameraDatabaseLoad &cameras)
 		const std::string complaint = takeExiv2Complaint();
 		const Exiv2::ExifData &data = opened.image->exifData();
 		if (data.empty())
-			return failed(complaint.empty() ? "holds no Exif metadata: no camera settings to read"
-							: "damaged or cut short: " + complaint);
+			return failed(complaint.empty() ? std::string(kNoExif) : "damaged or cut short: " + complaint);
 		PhotoReading reading = exifFigures(data, opened.image->pixelWidth(), opened.image->pixelHeight());
 		if (!complaint.empty())
 			reading.damage = "damaged or cut short, read in part: " + complaint;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
@@ -26,6 +27,26 @@ inline constexpr std::string_view kNotRecorded = "not recorded";
 // Cameras measure the focus distance from the lens's focusing ring, in a
 // few coarse steps: a guide, not a measurement.
 inline constexpr std::string_view kFocusDistanceIsApproximate = "Cameras record the focus distance only approximately.";
+
+// Where a frame came from, and why a recorded figure is none, as patterns
+// of their figures (core/sentence.h): "Canon EOS 7D in the camera
+// database", "not recorded (Exif.Photo.SubjectDistance is 0/1, which the
+// Exif standard defines as unknown)".
+inline constexpr std::string_view kFrameFromDatabase = "%1 in the camera database";
+inline constexpr std::string_view kFrameFromFocalPlane =
+	"%1 \xD7 %2 pixels at the focal-plane resolution of %3 \xD7 %4 pixels per mm";
+inline constexpr std::string_view kFrameFromEquivalent =
+	"the 35 mm equivalent focal length %1 mm at %2 mm: crop factor %3";
+inline constexpr std::string_view kUnknownByExif =
+	"not recorded (%1 is %2, which the Exif standard defines as unknown)";
+inline constexpr std::string_view kUnknownByMaker = "not recorded (%1 is %2)";
+inline constexpr std::array kPhotoPatterns = { kFrameFromDatabase, kFrameFromFocalPlane, kFrameFromEquivalent,
+					       kUnknownByExif, kUnknownByMaker };
+// The source of a size the picture itself gives.
+inline constexpr std::string_view kImageSize = "the image's size";
+
+// Why a photo with no Exif metadata at all cannot be read.
+inline constexpr std::string_view kNoExif = "holds no Exif metadata: no camera settings to read";
 
 // A figure of the shot.
 struct PhotoFigure {

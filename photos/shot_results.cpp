@@ -21,10 +21,10 @@ std::string missingFigure(const PhotoReading &reading)
 		return reading.error;
 	if (!reading.frame.unusable.empty())
 		return "no frame: " + reading.frame.unusable;
-	const std::pair<const char *, const PhotoFigure *> figures[] = {
-		{ "focal length", &reading.focalLength },
-		{ "f-number", &reading.fNumber },
-		{ "focus distance", &reading.focusDistance },
+	const std::pair<std::string_view, const PhotoFigure *> figures[] = {
+		{ kShotFigureNames[0], &reading.focalLength },
+		{ kShotFigureNames[1], &reading.fNumber },
+		{ kShotFigureNames[2], &reading.focusDistance },
 	};
 	for (const auto &[name, figure] : figures) {
 		if (!figure->known())

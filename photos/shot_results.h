@@ -1,12 +1,18 @@
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
 
 #include "core/calculators.h"
 #include "core/circle_of_confusion.h"
 #include "photos/photo_reading.h"
 
 namespace mirel {
+
+// The figures a shot's depth of field needs, named as its unusable says
+// which one the photo lacks: "focus distance not recorded".
+inline constexpr std::array<std::string_view, 3> kShotFigureNames = { "focal length", "f-number", "focus distance" };
 
 // The depth of field of the shot a photo was taken with: the circle of
 // confusion by the pages' rule for its frame (the classic one, its diagonal

@@ -20,6 +20,9 @@
 #include "settings/model/film_formats.h"
 #include "settings/model/records.h"
 #include "settings/model/remembered.h"
+#include "ui/text_contexts.h"
+#include "ui_qt/cp1252.h"
+#include "ui_qt/translation.h"
 
 namespace mirel {
 
@@ -32,6 +35,14 @@ QLineEdit *resultField(QWidget *parent, const QString &name)
 	field->setObjectName(name);
 	field->setReadOnly(true);
 	return field;
+}
+
+// The sharpest aperture as the field shows it: "f/12.01, blur 22.8 µm, 1.40 ×
+// the circle of confusion"; its figures are Windows-1252.
+QString sharpestLine(const std::string &fNumber, const std::string &blur, const std::string &ratio)
+{
+	return QCoreApplication::translate("FocusPlannerWindow", "%1, blur %2, %3 × the circle of confusion")
+		.arg(ui::fromCp1252(fNumber), ui::fromCp1252(blur), ui::fromCp1252(ratio));
 }
 
 // A label in the form that names field, for the keyboard and screen readers.
@@ -94,6 +105,11 @@ FocusPlannerWindow::FocusPlannerWindow(std::function<void()> help, std::function
 		"FocusPlannerWindow", "The f-number at which the blur at the nearest and farthest distance, "
 				      "defocus and diffraction together, is least; that blur, and against "
 				      "the circle of confusion"));
+	// Room for a usual line in the desktop's language, the frame's and
+	// the text's margins aside.
+	sharpest_->setMinimumWidth(
+		sharpest_->fontMetrics().horizontalAdvance(sharpestLine("f/12.01", "22.8 \xB5m", "1.40")) +
+		sharpest_->fontMetrics().averageCharWidth() * 2);
 	use_->setToolTip(QCoreApplication::translate(
 		"FocusPlannerWindow", "Put the focus distance and the chosen stop on the Depth of Field page"));
 	thirdStop_->setChecked(true); // the closest fit; whole stops are a click away
@@ -237,25 +253,31 @@ void FocusPlannerWindow::refresh()
 		focusPlanTexts(plan_, settings.filmCoC, settings.LengthUnit, settings.RoundOtherMethod);
 	// Labels and buttons given the text they have do nothing; a field would
 	// repaint.
-	const auto show = [](QLineEdit *field, const std::string &text) {
-		if (const QString shown = QString::fromStdString(text); field->text() != shown)
-			field->setText(shown);
+	const auto show = [](QLineEdit *field, const QString &text) {
+		if (field->text() != text)
+			field->setText(text);
 	};
-	show(focus_, texts.focus);
-	show(aperture_, texts.fNumber);
-	wholeStop_->setText(QString::fromStdString(texts.wholeStop));
-	thirdStop_->setText(QString::fromStdString(texts.thirdStop));
+	show(focus_, QString::fromStdString(texts.focus));
+	show(aperture_, QString::fromStdString(texts.fNumber));
+	// A stop's sentence translated; "n/a" when there is no plan.
+	const auto stop = [](const Sentence &sentence, const std::string &text) {
+		return sentence.pattern.empty() ? ui::translated("FocusPlannerWindow", text)
+						: ui::translated("FocusPlannerWindow", sentence);
+	};
+	wholeStop_->setText(stop(texts.wholeStopSentence, texts.wholeStop));
+	thirdStop_->setText(stop(texts.thirdStopSentence, texts.thirdStop));
 	wholeStop_->setEnabled(plan_.wholeStop.has_value());
 	thirdStop_->setEnabled(plan_.thirdStop.has_value());
 	const SharpestApertureTexts &sharpest = texts.sharpest;
-	// "f/12.01, blur 22.8 µm, 1.40 × the circle of confusion"; its texts are
-	// Windows-1252.
-	show(sharpest_, utf8FromCp1252(plan_.sharpest.fNumber > 0.0 ? sharpest.fNumber + ", blur " + sharpest.blur +
-									      ", " + sharpest.blurToCoC
-								    : sharpest.fNumber));
-	diffraction_->setText(QString::fromStdString(texts.diffraction));
+	show(sharpest_, plan_.sharpest.fNumber > 0.0 ? sharpestLine(sharpest.fNumber, sharpest.blur, sharpest.ratio)
+						     : ui::translated("FocusPlannerWindow", sharpest.fNumber));
+	// The status bar's sentences, translated alike.
+	QStringList diffraction;
+	for (const Sentence &line : texts.diffractionSentences)
+		diffraction << ui::translated(ui::kStatusBarContext, line);
+	diffraction_->setText(diffraction.join(u'\n'));
 	diffraction_->setVisible(!texts.diffraction.empty());
-	QString reason = QString::fromStdString(std::string(plan_.unusable));
+	QString reason = ui::translated(ui::kReasonsContext, plan_.unusable);
 	if (!reason.isEmpty())
 		reason = QCoreApplication::translate("FocusPlannerWindow", "No plan: the %1.").arg(reason);
 	reason_->setText(reason);

@@ -45,7 +45,8 @@ constexpr ToolWindowRow kRows[] = {
 	  [](const ToolWindowNeeds &needs) -> ui::ToolWindow * {
 		  return new FocusStackWindow(needs.showHelp, needs.owner);
 	  } },
-	{ ids::command::OpenPhoto, "&Open Photo...", Qt::CTRL | Qt::Key_O, ids::help::Photo,
+	{ ids::command::OpenPhoto, QT_TRANSLATE_NOOP("Menu Program", "&Open Photo..."), Qt::CTRL | Qt::Key_O,
+	  ids::help::Photo,
 	  [](const ToolWindowNeeds &needs) -> ui::ToolWindow * {
 		  return new PhotoWindow(needs.help, needs.showPage, needs.owner);
 	  },

@@ -16,12 +16,28 @@
 #include <utility>
 #include <vector>
 
+#include "camera_chooser/camera_chooser.h"
+#include "circle_rules/circle_rules.h"
+#include "core/calculators.h"
 #include "core/cp1252.h"
 #include "core/diffraction.h"
+#include "core/focus_plan.h"
+#include "core/focus_stack.h"
+#include "core/validity.h"
 #include "desktop/identity.h"
+#include "dialogs/film_table_editor.h"
+#include "dof_table/dof_table.h"
+#include "focus_stack/stack_inputs.h"
+#include "focus_stack/stack_sheet.h"
+#include "photo_tool/photo_list.h"
+#include "photo_tool/photo_on_pages.h"
+#include "photo_tool/shot_figures.h"
+#include "photos/photo_file.h"
+#include "photos/shot_results.h"
 #include "resources/menu.h"
 #include "resources/templates.h"
 #include "settings/messages/message_box.h"
+#include "settings/messages/message_patterns.h"
 #include "ui/text_contexts.h"
 
 namespace {
@@ -72,6 +88,34 @@ void addMenus(std::vector<Text> &texts)
 	}
 }
 
+// The texts of the Photo window's model: its figures' names, the list's
+// headings, and the words and fixed reasons it shows in place of figures.
+void addPhotoWindow(std::vector<Text> &texts)
+{
+	const std::string context = ui::kPhotoWindowContext;
+	for (const std::string &heading : listHeadings())
+		texts.push_back({ context, heading });
+	for (const ShotFigure &figure : shotFigures({}, LengthUnit::Millimetres, 0).figures)
+		texts.push_back({ context, std::string(figure.label) });
+	for (const std::string_view text : { kNotRecorded, kNotAvailable, kReadingPhoto, kTypedDistance, kInfinityText,
+					     kFramePattern, kCircleSource, kFocusDistanceIsApproximate, kNoExif })
+		texts.push_back({ context, std::string(text) });
+	for (const std::string_view problem : kPhotoFileProblems)
+		texts.push_back({ context, std::string(problem) });
+	for (const std::string_view pattern : kPhotoPatterns)
+		texts.push_back({ context, std::string(pattern) });
+	texts.push_back({ context, std::string(kImageSize) });
+	// A figure the photo does not record at all, as its note says.
+	for (const std::string_view name : kShotFigureNames)
+		texts.push_back({ context, std::string(name) + " " + std::string(kNotRecorded) });
+	for (const std::string_view pattern : { kPagesKeepPattern, kNorTheirPattern })
+		texts.push_back({ "PhotoWindow pages keep", std::string(pattern) });
+	for (const std::string_view word : kKeptWords)
+		texts.push_back({ "PhotoWindow pages keep", std::string(word) });
+	for (const std::string_view reason : kKeptReasons)
+		texts.push_back({ "PhotoWindow pages keep", std::string(reason) });
+}
+
 // A C++ string literal of text, in UTF-8 as lupdate reads it.
 std::string literal(std::string_view text)
 {
@@ -117,7 +161,32 @@ int main(int argc, char **argv)
 	       &resources::aboutTemplate(), &resources::lightTableIntroTemplate(), &resources::lightTableTemplate() })
 		addTemplate(texts, *dialog);
 	addMenus(texts);
+	addPhotoWindow(texts);
+	for (const std::string_view reason : unusableReasons())
+		texts.push_back({ ui::kReasonsContext, std::string(reason) });
+	for (const std::string_view reason :
+	     { kNoFinitePlan, kTooManyShots, kUnreadablePrintSize, kNearIsNoNumber, kFarIsNoNumber, kOverlapIsNoNumber,
+	       kMagnificationIsNoNumber, kPupilIsNoNumber, kDepthIsNoNumber })
+		texts.push_back({ ui::kReasonsContext, std::string(reason) });
+	for (const std::string_view text :
+	     { kStackLensPattern, kOneShotIsEnough, kShotsPattern, kNotAvailable, kInfinityText })
+		texts.push_back({ "FocusStackWindow", std::string(text) });
+	// The editor's texts are UTF-8; their characters all fit Windows-1252.
+	for (const std::string_view problem : kFilmTableProblems)
+		texts.push_back({ "FilmFormatsDialog", cp1252FromUtf8(problem).bytes });
+	for (const std::string_view pattern : { kDofHeaderPattern, kDofDiffractionLinePattern })
+		texts.push_back({ "DofTableWindow", std::string(pattern) });
+	texts.push_back({ "FocusPlannerWindow", std::string(kNotAvailable) });
+	for (const std::string_view pattern : kStopPatterns)
+		texts.push_back({ "FocusPlannerWindow", std::string(pattern) });
+	for (const std::string_view pattern : kCameraChooserPatterns)
+		texts.push_back({ "CameraChooserWindow", std::string(pattern) });
+	for (const DiagonalRuleName &rule : kDiagonalRuleNames)
+		texts.push_back({ "CameraChooserWindow", std::string(rule.name) });
 	texts.push_back({ ui::kMessagesContext, std::string(kErrorCaption) });
+	texts.push_back({ ui::kMessagesContext, std::string(kNoHomeFolder) });
+	for (const std::string_view pattern : kSettingsMessagePatterns)
+		texts.push_back({ ui::kMessagesContext, std::string(pattern) });
 	texts.push_back({ ui::kMessagesContext, "Mirel" });
 	for (const std::string_view pattern : kDiffractionPatterns)
 		texts.push_back({ ui::kStatusBarContext, std::string(pattern) });

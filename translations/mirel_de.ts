@@ -137,6 +137,34 @@
         <source>The circle of confusion the row takes: the frame&apos;s diagonal over 1730, as the pages suggest, or over 1500 or 1440 for larger circles</source>
         <translation>Der Zerstreuungskreis der Zeile: die Bilddiagonale durch 1730, wie die Seiten vorschlagen, oder durch 1500 oder 1440 für größere Kreise</translation>
     </message>
+    <message>
+        <source>The camera chosen takes the place of %1, in the film table and becomes the pages&apos; format.</source>
+        <translation>Die gewählte Kamera tritt an die Stelle von %1 in der Filmformattabelle und wird zum Format der Seiten.</translation>
+    </message>
+    <message>
+        <source>Loading cameras...</source>
+        <translation>Kameras werden geladen...</translation>
+    </message>
+    <message>
+        <source>No camera matches “%1”.</source>
+        <translation>Keine Kamera passt zu „%1“.</translation>
+    </message>
+    <message>
+        <source>No camera matches “%1”; the nearest names:</source>
+        <translation>Keine Kamera passt zu „%1“; die ähnlichsten Namen:</translation>
+    </message>
+    <message>
+        <source>diagonal / 1730 (as the pages suggest)</source>
+        <translation>Diagonale / 1730 (wie die Seiten vorschlagen)</translation>
+    </message>
+    <message>
+        <source>diagonal / 1500</source>
+        <translation>Diagonale / 1500</translation>
+    </message>
+    <message>
+        <source>diagonal / 1440</source>
+        <translation>Diagonale / 1440</translation>
+    </message>
 </context>
 <context>
     <name>CameraDialog</name>
@@ -629,6 +657,14 @@
         <source>The depth of field table could not be printed: the printer “%1” did not accept it.</source>
         <translation>Die Schärfentiefetabelle konnte nicht gedruckt werden: Der Drucker „%1“ hat sie nicht angenommen.</translation>
     </message>
+    <message>
+        <source>Focal length %1 mm, film format %2, circle of confusion %3 mm, distances in %4</source>
+        <translation>Brennweite %1 mm, Filmformat %2, Zerstreuungskreis %3 mm, Entfernungen in %4</translation>
+    </message>
+    <message>
+        <source>Diffraction blurs more than the %1 mm circle of confusion beyond about f/%2: those apertures are marked.</source>
+        <translation>Ab etwa f/%2 macht die Beugung unschärfer als der Zerstreuungskreis von %1 mm: diese Blenden sind markiert.</translation>
+    </message>
 </context>
 <context>
     <name>Field of View</name>
@@ -783,6 +819,30 @@
         <source>Format %1: %2</source>
         <translation>Format %1: %2</translation>
     </message>
+    <message>
+        <source>“%1” cannot be stored: a name holds only the Western European characters of Windows-1252.</source>
+        <translation>„%1“ kann nicht gespeichert werden: Ein Name enthält nur die westeuropäischen Zeichen von Windows-1252.</translation>
+    </message>
+    <message>
+        <source>A name holds at most %1 characters; this one has %2.</source>
+        <translation>Ein Name hat höchstens %1 Zeichen; dieser hat %2.</translation>
+    </message>
+    <message>
+        <source>The circle of confusion must be a number of millimetres from 0.0005 to 1, or 0 for the suggested one: a smaller circle would be smaller than a wavelength of light, and even 20 × 24 inch sheet film needs less than 0.5 mm.</source>
+        <translation>Der Zerstreuungskreis muss eine Zahl von Millimetern zwischen 0.0005 und 1 sein, oder 0 für den vorgeschlagenen: Ein kleinerer Kreis wäre kleiner als eine Lichtwellenlänge, und selbst 20 × 24 Zoll Planfilm braucht weniger als 0.5 mm.</translation>
+    </message>
+    <message>
+        <source>The width must be a number of millimetres from 1 to 1000: frames run from about 1 mm on the smallest phone sensors to past 20 × 24 inch (508 × 610 mm) sheet film.</source>
+        <translation>Die Breite muss eine Zahl von Millimetern zwischen 1 und 1000 sein: Formate reichen von etwa 1 mm bei den kleinsten Handysensoren bis über 20 × 24 Zoll (508 × 610 mm) Planfilm.</translation>
+    </message>
+    <message>
+        <source>The height must be a number of millimetres from 1 to 1000: frames run from about 1 mm on the smallest phone sensors to past 20 × 24 inch (508 × 610 mm) sheet film.</source>
+        <translation>Die Höhe muss eine Zahl von Millimetern zwischen 1 und 1000 sein: Formate reichen von etwa 1 mm bei den kleinsten Handysensoren bis über 20 × 24 Zoll (508 × 610 mm) Planfilm.</translation>
+    </message>
+    <message>
+        <source>The settings keep six decimals, so %1 would be stored as %2.</source>
+        <translation>Die Einstellungen speichern sechs Nachkommastellen, %1 würde also als %2 gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>FocusPlannerWindow</name>
@@ -877,6 +937,26 @@
     <message>
         <source>Sh&amp;arpest at:</source>
         <translation>Am &amp;schärfsten bei:</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>k. A.</translation>
+    </message>
+    <message>
+        <source>f/%1: %2 to %3</source>
+        <translation>f/%1: %2 bis %3</translation>
+    </message>
+    <message>
+        <source>f/%1: %2 to infinity</source>
+        <translation>f/%1: %2 bis unendlich</translation>
+    </message>
+    <message>
+        <source>beyond f/%1</source>
+        <translation>jenseits von f/%1</translation>
+    </message>
+    <message>
+        <source>%1, blur %2, %3 × the circle of confusion</source>
+        <translation>%1, Unschärfe %2, %3 × der Zerstreuungskreis</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1153,26 @@
         <source>The focus stack could not be printed: the printer “%1” did not accept it.</source>
         <translation>Der Fokusstapel konnte nicht gedruckt werden: Der Drucker „%1“ hat ihn nicht angenommen.</translation>
     </message>
+    <message>
+        <source>For a %1 mm lens at %2 on %3, circle of confusion %4 mm, as on the pages</source>
+        <translation>Für ein %1-mm-Objektiv bei %2 an %3, Zerstreuungskreis %4 mm, wie auf den Seiten</translation>
+    </message>
+    <message>
+        <source>One shot is enough</source>
+        <translation>Eine Aufnahme genügt</translation>
+    </message>
+    <message>
+        <source>%1 shots</source>
+        <translation>%1 Aufnahmen</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>k. A.</translation>
+    </message>
+    <message>
+        <source>infinity</source>
+        <translation>unendlich</translation>
+    </message>
 </context>
 <context>
     <name>HelpFindBar</name>
@@ -1255,6 +1355,10 @@
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
+    <message>
+        <source>&amp;Open Photo...</source>
+        <translation>&amp;Foto öffnen...</translation>
+    </message>
 </context>
 <context>
     <name>Menu Settings</name>
@@ -1366,12 +1470,565 @@
         <source>Mirel</source>
         <translation>Mirel</translation>
     </message>
+    <message>
+        <source>Mirel found no home folder to keep its settings in: HOME is not an absolute path, and the system names none for this user. The built-in settings are used, and nothing is saved.</source>
+        <translation>Mirel hat keinen persönlichen Ordner für seine Einstellungen gefunden: HOME ist kein absoluter Pfad, und das System nennt keinen für diesen Benutzer. Die eingebauten Einstellungen werden verwendet, und nichts wird gespeichert.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MiB and was not read; the built-in settings are used.</source>
+        <translation>Die Einstellungsdatei %1 ist größer als 1 MiB und wurde nicht gelesen; die eingebauten Einstellungen werden verwendet.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read in full; what could be read is used.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht vollständig gelesen werden; was gelesen werden konnte, wird verwendet.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read and is left as it is.</source>
+        <translation>Die Einstellungsdatei %1 konnte nicht gelesen werden und bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>When it can be read again, a copy is kept as %1 and this run&apos;s changes are saved into it.</source>
+        <translation>Sobald sie wieder gelesen werden kann, wird eine Kopie als %1 aufbewahrt und die Änderungen dieser Sitzung werden in sie gespeichert.</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>Die Datei, wie sie war, wird als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>It could not be copied to %1 (%2), so it will not be replaced.</source>
+        <translation>Sie konnte nicht nach %1 kopiert werden (%2) und wird daher nicht ersetzt.</translation>
+    </message>
+    <message>
+        <source>These values in the settings file %1 cannot be used as they are stored, and Mirel uses others in their place: %2.</source>
+        <translation>Diese Werte in der Einstellungsdatei %1 können so, wie sie gespeichert sind, nicht verwendet werden, und Mirel verwendet andere an ihrer Stelle: %2.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was not changed.</source>
+        <translation>Die Einstellungsdatei %1 wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>This run&apos;s settings could not be merged into the settings file %1: for %2 seconds another program kept it busy or changed it.</source>
+        <translation>Die Einstellungen dieser Sitzung konnten nicht in die Einstellungsdatei %1 übernommen werden: %2 Sekunden lang hielt ein anderes Programm sie belegt oder änderte sie.</translation>
+    </message>
+    <message>
+        <source>They could not be kept beside it as %1 either (%2), so they are lost.</source>
+        <translation>Sie konnten auch nicht daneben als %1 aufbewahrt werden (%2) und sind daher verloren.</translation>
+    </message>
+    <message>
+        <source>So that neither is lost, the settings file is left as the other saves it, and this run&apos;s settings are kept as %1. To use them instead, put that file in its place.</source>
+        <translation>Damit keine verloren gehen, bleibt die Einstellungsdatei so, wie das andere Programm sie speichert, und die Einstellungen dieser Sitzung werden als %1 aufbewahrt. Um stattdessen sie zu verwenden, diese Datei an ihre Stelle setzen.</translation>
+    </message>
 </context>
 <context>
     <name>Mirel</name>
     <message>
         <source>Mirel</source>
         <translation>Mirel</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoWindow</name>
+    <message>
+        <source>Photos (%1);;All files (*)</source>
+        <translation>Fotos (%1);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Use on Pages</source>
+        <translation>Auf Seiten &amp;übernehmen</translation>
+    </message>
+    <message>
+        <source>Put the photo&apos;s focal length, aperture, focus distance and camera on the pages</source>
+        <translation>Brennweite, Blende, Fokusdistanz und Kamera des Fotos auf die Seiten übernehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the list as text for a spreadsheet</source>
+        <translation>Liste als Text für eine Tabellenkalkulation kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV...</source>
+        <translation>Als CSV &amp;speichern...</translation>
+    </message>
+    <message>
+        <source>Save the list, every figure with its source, as CSV</source>
+        <translation>Liste als CSV speichern, jeden Wert mit seiner Quelle</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Open photos, or drop them here: the depth of field of each shot from its own metadata, with the circle of confusion the pages suggest for its camera.</source>
+        <translation>Fotos öffnen oder hierher ziehen: die Schärfentiefe jeder Aufnahme aus ihren eigenen Metadaten, mit dem Zerstreuungskreis, den die Seiten für ihre Kamera vorschlagen.</translation>
+    </message>
+    <message>
+        <source>Photos, one row each with the depth of field of its shot</source>
+        <translation>Fotos, je eine Zeile mit der Schärfentiefe ihrer Aufnahme</translation>
+    </message>
+    <message>
+        <source>The focus distance of a photo that records none, in the unit of the pages</source>
+        <translation>Die Fokusdistanz eines Fotos, das keine aufzeichnet, in der Einheit der Seiten</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Open photos to read</source>
+        <translation>Fotos zum Auslesen öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>How photos are read</source>
+        <translation>Wie Fotos ausgelesen werden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close the window (Esc)</source>
+        <translation>Fenster schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>Focus &amp;distance (%1):</source>
+        <translation>Fokus&amp;distanz (%1):</translation>
+    </message>
+    <message>
+        <source>Open Photo</source>
+        <translation>Foto öffnen</translation>
+    </message>
+    <message>
+        <source>no picture</source>
+        <translation>kein Bild</translation>
+    </message>
+    <message>
+        <source>Thumbnail of %1</source>
+        <translation>Vorschaubild von %1</translation>
+    </message>
+    <message>
+        <source>not recorded: type it</source>
+        <translation>nicht aufgezeichnet: eingeben</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>The list of photos could not be saved as “%1”: %2.</source>
+        <translation>Die Fotoliste konnte nicht als „%1“ gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Save the Photos as CSV</source>
+        <translation>Fotos als CSV speichern</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
+    <message>
+        <source>Mirel</source>
+        <translation>Mirel</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Brennweite</translation>
+    </message>
+    <message>
+        <source>f-number</source>
+        <translation>Blendenzahl</translation>
+    </message>
+    <message>
+        <source>Focus distance</source>
+        <translation>Fokusdistanz</translation>
+    </message>
+    <message>
+        <source>Near limit</source>
+        <translation>Nahgrenze</translation>
+    </message>
+    <message>
+        <source>Far limit</source>
+        <translation>Ferngrenze</translation>
+    </message>
+    <message>
+        <source>Total depth</source>
+        <translation>Gesamte Schärfentiefe</translation>
+    </message>
+    <message>
+        <source>Hyperfocal distance</source>
+        <translation>Hyperfokale Distanz</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objektiv</translation>
+    </message>
+    <message>
+        <source>35 mm equivalent</source>
+        <translation>Kleinbildäquivalent</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Circle of confusion</source>
+        <translation>Zerstreuungskreis</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>nicht aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>k. A.</translation>
+    </message>
+    <message>
+        <source>reading...</source>
+        <translation>wird gelesen...</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>eingegeben</translation>
+    </message>
+    <message>
+        <source>infinity</source>
+        <translation>unendlich</translation>
+    </message>
+    <message>
+        <source>%1 × %2 mm, diagonal %3 mm</source>
+        <translation>%1 × %2 mm, Diagonale %3 mm</translation>
+    </message>
+    <message>
+        <source>diagonal / 1730, as the pages suggest</source>
+        <translation>Diagonale / 1730, wie die Seiten vorschlagen</translation>
+    </message>
+    <message>
+        <source>Cameras record the focus distance only approximately.</source>
+        <translation>Kameras zeichnen die Fokusdistanz nur ungefähr auf.</translation>
+    </message>
+    <message>
+        <source>holds no Exif metadata: no camera settings to read</source>
+        <translation>enthält keine Exif-Metadaten: keine Kameraeinstellungen zu lesen</translation>
+    </message>
+    <message>
+        <source>an empty file, not a photo</source>
+        <translation>eine leere Datei, kein Foto</translation>
+    </message>
+    <message>
+        <source>larger than any photo Mirel reads (1 GiB)</source>
+        <translation>größer als jedes Foto, das Mirel liest (1 GiB)</translation>
+    </message>
+    <message>
+        <source>not an image Mirel reads (JPEG, TIFF, PNG, WebP, HEIF or a camera&apos;s raw file)</source>
+        <translation>kein Bild, das Mirel liest (JPEG, TIFF, PNG, WebP, HEIF oder eine Rohdatei einer Kamera)</translation>
+    </message>
+    <message>
+        <source>larger than any JPEG, HEIF, CR3, PNG, WebP or JPEG 2000 photo Mirel reads (128 MiB)</source>
+        <translation>größer als jedes JPEG-, HEIF-, CR3-, PNG-, WebP- oder JPEG-2000-Foto, das Mirel liest (128 MiB)</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>keine solche Datei</translation>
+    </message>
+    <message>
+        <source>not readable: permission denied</source>
+        <translation>nicht lesbar: Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>a folder, not a photo</source>
+        <translation>ein Ordner, kein Foto</translation>
+    </message>
+    <message>
+        <source>not a regular file, not a photo</source>
+        <translation>keine gewöhnliche Datei, kein Foto</translation>
+    </message>
+    <message>
+        <source>focal length not recorded</source>
+        <translation>Brennweite nicht aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>f-number not recorded</source>
+        <translation>Blendenzahl nicht aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>focus distance not recorded</source>
+        <translation>Fokusdistanz nicht aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>%1 in the camera database</source>
+        <translation>%1 in der Kameradatenbank</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels at the focal-plane resolution of %3 × %4 pixels per mm</source>
+        <translation>%1 × %2 Pixel bei einer Fokalebenenauflösung von %3 × %4 Pixeln pro mm</translation>
+    </message>
+    <message>
+        <source>the 35 mm equivalent focal length %1 mm at %2 mm: crop factor %3</source>
+        <translation>Kleinbildäquivalente Brennweite %1 mm bei %2 mm: Cropfaktor %3</translation>
+    </message>
+    <message>
+        <source>not recorded (%1 is %2, which the Exif standard defines as unknown)</source>
+        <translation>nicht aufgezeichnet (%1 ist %2, was der Exif-Standard als unbekannt festlegt)</translation>
+    </message>
+    <message>
+        <source>not recorded (%1 is %2)</source>
+        <translation>nicht aufgezeichnet (%1 ist %2)</translation>
+    </message>
+    <message>
+        <source>the image&apos;s size</source>
+        <translation>die Bildgröße</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoWindow pages keep</name>
+    <message>
+        <source>The pages keep their %1: %2.</source>
+        <translation>Die Seiten behalten %1: %2.</translation>
+    </message>
+    <message>
+        <source>Nor their %1: %2.</source>
+        <translation>Auch nicht %1: %2.</translation>
+    </message>
+    <message>
+        <source>focal length</source>
+        <translation>ihre Brennweite</translation>
+    </message>
+    <message>
+        <source>aperture</source>
+        <translation>ihre Blende</translation>
+    </message>
+    <message>
+        <source>focus distance</source>
+        <translation>ihre Fokusdistanz</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>ihr Format</translation>
+    </message>
+    <message>
+        <source>the photo&apos;s is at infinity</source>
+        <translation>die des Fotos liegt bei unendlich</translation>
+    </message>
+    <message>
+        <source>the photo has none</source>
+        <translation>das Foto hat keine</translation>
+    </message>
+    <message>
+        <source>the photo gives no frame</source>
+        <translation>das Foto gibt kein Format an</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>focus distance is shorter than the focal length</source>
+        <translation>die Fokusdistanz ist kürzer als die Brennweite</translation>
+    </message>
+    <message>
+        <source>nearest distance is not a finite number</source>
+        <translation>die nächste Entfernung ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>nearest distance is not greater than the focal length</source>
+        <translation>die nächste Entfernung ist nicht größer als die Brennweite</translation>
+    </message>
+    <message>
+        <source>farthest distance is not greater than the nearest distance</source>
+        <translation>die weiteste Entfernung ist nicht größer als die nächste</translation>
+    </message>
+    <message>
+        <source>overlap is not a finite number</source>
+        <translation>die Überlappung ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>overlap is less than 0</source>
+        <translation>die Überlappung ist kleiner als 0</translation>
+    </message>
+    <message>
+        <source>overlap is not less than 100%</source>
+        <translation>die Überlappung ist nicht kleiner als 100 %</translation>
+    </message>
+    <message>
+        <source>focal length is not a finite number</source>
+        <translation>die Brennweite ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>focal length is not greater than 0</source>
+        <translation>die Brennweite ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>focus distance is not a finite number</source>
+        <translation>die Fokusdistanz ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>focus distance is not greater than 0</source>
+        <translation>die Fokusdistanz ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>aperture is not a finite number</source>
+        <translation>die Blende ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>aperture is not greater than 0</source>
+        <translation>die Blende ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>circle of confusion is not a finite number</source>
+        <translation>der Zerstreuungskreis ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>circle of confusion is not greater than 0</source>
+        <translation>der Zerstreuungskreis ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>spot percentage is not a finite number</source>
+        <translation>der Spotanteil ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>spot percentage is not greater than 0</source>
+        <translation>der Spotanteil ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>magnification is not a finite number</source>
+        <translation>der Abbildungsmaßstab ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>magnification is not greater than 0</source>
+        <translation>der Abbildungsmaßstab ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>pupil magnification is not a finite number</source>
+        <translation>der Pupillenmaßstab ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>pupil magnification is not greater than 0</source>
+        <translation>der Pupillenmaßstab ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>subject depth is not a finite number</source>
+        <translation>die Motivtiefe ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>subject depth is not greater than 0</source>
+        <translation>die Motivtiefe ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>frame width is not a finite number</source>
+        <translation>die Formatbreite ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>frame width is not greater than 0</source>
+        <translation>die Formatbreite ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>frame height is not a finite number</source>
+        <translation>die Formathöhe ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>frame height is not greater than 0</source>
+        <translation>die Formathöhe ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>print width is not a finite number</source>
+        <translation>die Abzugsbreite ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>print width is not greater than 0</source>
+        <translation>die Abzugsbreite ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>print height is not a finite number</source>
+        <translation>die Abzugshöhe ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>print height is not greater than 0</source>
+        <translation>die Abzugshöhe ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>viewing distance is not a finite number</source>
+        <translation>die Betrachtungsentfernung ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>viewing distance is not greater than 0</source>
+        <translation>die Betrachtungsentfernung ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>eye blur is not a finite number</source>
+        <translation>die Augenunschärfe ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>eye blur is not greater than 0</source>
+        <translation>die Augenunschärfe ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>pixel count is not a finite number</source>
+        <translation>die Pixelzahl ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>pixel count is not greater than 0</source>
+        <translation>die Pixelzahl ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>pixel factor is not a finite number</source>
+        <translation>der Pixelfaktor ist keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>pixel factor is not greater than 0</source>
+        <translation>der Pixelfaktor ist nicht größer als 0</translation>
+    </message>
+    <message>
+        <source>inputs give no finite plan</source>
+        <translation>die Eingaben ergeben keinen endlichen Plan</translation>
+    </message>
+    <message>
+        <source>the plan would need more than 100 shots</source>
+        <translation>der Plan bräuchte mehr als 100 Aufnahmen</translation>
+    </message>
+    <message>
+        <source>print size is no size such as A4, 8 x 10 in or 30 x 40 cm</source>
+        <translation>die Druckgröße ist keine Größe wie A4, 8 x 10 in oder 30 x 40 cm</translation>
+    </message>
+    <message>
+        <source>nearest distance is not a number</source>
+        <translation>die nächste Entfernung ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>farthest distance is not a number nor inf</source>
+        <translation>die weiteste Entfernung ist weder eine Zahl noch inf</translation>
+    </message>
+    <message>
+        <source>overlap is not a number</source>
+        <translation>die Überlappung ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>magnification is not a number</source>
+        <translation>der Abbildungsmaßstab ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>pupil magnification is not a number</source>
+        <translation>der Pupillenmaßstab ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>subject depth is not a number</source>
+        <translation>die Motivtiefe ist keine Zahl</translation>
     </message>
 </context>
 <context>

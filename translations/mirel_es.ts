@@ -137,6 +137,34 @@
         <source>The circle of confusion the row takes: the frame&apos;s diagonal over 1730, as the pages suggest, or over 1500 or 1440 for larger circles</source>
         <translation>El círculo de confusión de la fila: la diagonal del encuadre entre 1730, como sugieren las páginas, o entre 1500 o 1440 para círculos mayores</translation>
     </message>
+    <message>
+        <source>The camera chosen takes the place of %1, in the film table and becomes the pages&apos; format.</source>
+        <translation>La cámara elegida ocupa el lugar de %1 en la tabla de formatos y pasa a ser el formato de las páginas.</translation>
+    </message>
+    <message>
+        <source>Loading cameras...</source>
+        <translation>Cargando cámaras...</translation>
+    </message>
+    <message>
+        <source>No camera matches “%1”.</source>
+        <translation>Ninguna cámara coincide con «%1».</translation>
+    </message>
+    <message>
+        <source>No camera matches “%1”; the nearest names:</source>
+        <translation>Ninguna cámara coincide con «%1»; los nombres más parecidos:</translation>
+    </message>
+    <message>
+        <source>diagonal / 1730 (as the pages suggest)</source>
+        <translation>diagonal / 1730 (como sugieren las páginas)</translation>
+    </message>
+    <message>
+        <source>diagonal / 1500</source>
+        <translation>diagonal / 1500</translation>
+    </message>
+    <message>
+        <source>diagonal / 1440</source>
+        <translation>diagonal / 1440</translation>
+    </message>
 </context>
 <context>
     <name>CameraDialog</name>
@@ -629,6 +657,14 @@
         <source>The depth of field table could not be printed: the printer “%1” did not accept it.</source>
         <translation>No se pudo imprimir la tabla de profundidad de campo: la impresora «%1» no la aceptó.</translation>
     </message>
+    <message>
+        <source>Focal length %1 mm, film format %2, circle of confusion %3 mm, distances in %4</source>
+        <translation>Distancia focal %1 mm, formato %2, círculo de confusión %3 mm, distancias en %4</translation>
+    </message>
+    <message>
+        <source>Diffraction blurs more than the %1 mm circle of confusion beyond about f/%2: those apertures are marked.</source>
+        <translation>Más allá de f/%2 aprox., la difracción desenfoca más que el círculo de confusión de %1 mm: esos diafragmas están marcados.</translation>
+    </message>
 </context>
 <context>
     <name>Field of View</name>
@@ -783,6 +819,30 @@
         <source>Format %1: %2</source>
         <translation>Formato %1: %2</translation>
     </message>
+    <message>
+        <source>“%1” cannot be stored: a name holds only the Western European characters of Windows-1252.</source>
+        <translation>«%1» no se puede guardar: un nombre solo admite los caracteres de Europa occidental de Windows-1252.</translation>
+    </message>
+    <message>
+        <source>A name holds at most %1 characters; this one has %2.</source>
+        <translation>Un nombre tiene como máximo %1 caracteres; este tiene %2.</translation>
+    </message>
+    <message>
+        <source>The circle of confusion must be a number of millimetres from 0.0005 to 1, or 0 for the suggested one: a smaller circle would be smaller than a wavelength of light, and even 20 × 24 inch sheet film needs less than 0.5 mm.</source>
+        <translation>El círculo de confusión debe ser un número de milímetros entre 0.0005 y 1, o 0 para el sugerido: un círculo menor sería más pequeño que una longitud de onda de la luz, e incluso la película en hojas de 20 × 24 pulgadas necesita menos de 0.5 mm.</translation>
+    </message>
+    <message>
+        <source>The width must be a number of millimetres from 1 to 1000: frames run from about 1 mm on the smallest phone sensors to past 20 × 24 inch (508 × 610 mm) sheet film.</source>
+        <translation>El ancho debe ser un número de milímetros entre 1 y 1000: los formatos van de 1 mm aprox. en los sensores de teléfono más pequeños a más de 20 × 24 pulgadas (508 × 610 mm) en película en hojas.</translation>
+    </message>
+    <message>
+        <source>The height must be a number of millimetres from 1 to 1000: frames run from about 1 mm on the smallest phone sensors to past 20 × 24 inch (508 × 610 mm) sheet film.</source>
+        <translation>El alto debe ser un número de milímetros entre 1 y 1000: los formatos van de 1 mm aprox. en los sensores de teléfono más pequeños a más de 20 × 24 pulgadas (508 × 610 mm) en película en hojas.</translation>
+    </message>
+    <message>
+        <source>The settings keep six decimals, so %1 would be stored as %2.</source>
+        <translation>La configuración guarda seis decimales, así que %1 se guardaría como %2.</translation>
+    </message>
 </context>
 <context>
     <name>FocusPlannerWindow</name>
@@ -877,6 +937,26 @@
     <message>
         <source>Sh&amp;arpest at:</source>
         <translation>Más &amp;nítido a:</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+    <message>
+        <source>f/%1: %2 to %3</source>
+        <translation>f/%1: de %2 a %3</translation>
+    </message>
+    <message>
+        <source>f/%1: %2 to infinity</source>
+        <translation>f/%1: de %2 a infinito</translation>
+    </message>
+    <message>
+        <source>beyond f/%1</source>
+        <translation>más allá de f/%1</translation>
+    </message>
+    <message>
+        <source>%1, blur %2, %3 × the circle of confusion</source>
+        <translation>%1, desenfoque %2, %3 × el círculo de confusión</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1153,26 @@
         <source>The focus stack could not be printed: the printer “%1” did not accept it.</source>
         <translation>No se pudo imprimir el apilado: la impresora «%1» no lo aceptó.</translation>
     </message>
+    <message>
+        <source>For a %1 mm lens at %2 on %3, circle of confusion %4 mm, as on the pages</source>
+        <translation>Para un objetivo de %1 mm a %2 en %3, círculo de confusión %4 mm, como en las páginas</translation>
+    </message>
+    <message>
+        <source>One shot is enough</source>
+        <translation>Basta una toma</translation>
+    </message>
+    <message>
+        <source>%1 shots</source>
+        <translation>%1 tomas</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+    <message>
+        <source>infinity</source>
+        <translation>infinito</translation>
+    </message>
 </context>
 <context>
     <name>HelpFindBar</name>
@@ -1255,6 +1355,10 @@
         <source>E&amp;xit</source>
         <translation>&amp;Salir</translation>
     </message>
+    <message>
+        <source>&amp;Open Photo...</source>
+        <translation>&amp;Abrir foto...</translation>
+    </message>
 </context>
 <context>
     <name>Menu Settings</name>
@@ -1366,12 +1470,565 @@
         <source>Mirel</source>
         <translation>Mirel</translation>
     </message>
+    <message>
+        <source>Mirel found no home folder to keep its settings in: HOME is not an absolute path, and the system names none for this user. The built-in settings are used, and nothing is saved.</source>
+        <translation>Mirel no encontró ninguna carpeta personal donde guardar su configuración: HOME no es una ruta absoluta y el sistema no indica ninguna para este usuario. Se usa la configuración integrada y no se guarda nada.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MiB and was not read; the built-in settings are used.</source>
+        <translation>El archivo de configuración %1 supera 1 MiB y no se ha leído; se usa la configuración integrada.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read in full; what could be read is used.</source>
+        <translation>El archivo de configuración %1 no se pudo leer entero; se usa lo que se pudo leer.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read and is left as it is.</source>
+        <translation>El archivo de configuración %1 no se pudo leer y se deja como está.</translation>
+    </message>
+    <message>
+        <source>When it can be read again, a copy is kept as %1 and this run&apos;s changes are saved into it.</source>
+        <translation>Cuando se pueda leer de nuevo, se guardará una copia como %1 y los cambios de esta sesión se guardarán en él.</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>El archivo tal como estaba se guarda como %1.</translation>
+    </message>
+    <message>
+        <source>It could not be copied to %1 (%2), so it will not be replaced.</source>
+        <translation>No se pudo copiar a %1 (%2), así que no se reemplazará.</translation>
+    </message>
+    <message>
+        <source>These values in the settings file %1 cannot be used as they are stored, and Mirel uses others in their place: %2.</source>
+        <translation>Estos valores del archivo de configuración %1 no se pueden usar tal como están guardados, y Mirel usa otros en su lugar: %2.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was not changed.</source>
+        <translation>El archivo de configuración %1 no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>This run&apos;s settings could not be merged into the settings file %1: for %2 seconds another program kept it busy or changed it.</source>
+        <translation>La configuración de esta sesión no se pudo combinar con el archivo de configuración %1: durante %2 segundos otro programa lo tuvo ocupado o lo modificó.</translation>
+    </message>
+    <message>
+        <source>They could not be kept beside it as %1 either (%2), so they are lost.</source>
+        <translation>Tampoco se pudo guardar junto a él como %1 (%2), así que se ha perdido.</translation>
+    </message>
+    <message>
+        <source>So that neither is lost, the settings file is left as the other saves it, and this run&apos;s settings are kept as %1. To use them instead, put that file in its place.</source>
+        <translation>Para que no se pierda ninguna, el archivo de configuración se deja como lo guarda el otro, y la configuración de esta sesión se guarda como %1. Para usarla en su lugar, ponga ese archivo en su sitio.</translation>
+    </message>
 </context>
 <context>
     <name>Mirel</name>
     <message>
         <source>Mirel</source>
         <translation>Mirel</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoWindow</name>
+    <message>
+        <source>Photos (%1);;All files (*)</source>
+        <translation>Fotos (%1);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Use on Pages</source>
+        <translation>&amp;Usar en las páginas</translation>
+    </message>
+    <message>
+        <source>Put the photo&apos;s focal length, aperture, focus distance and camera on the pages</source>
+        <translation>Llevar la distancia focal, el diafragma, la distancia de enfoque y la cámara de la foto a las páginas</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy the list as text for a spreadsheet</source>
+        <translation>Copiar la lista como texto para una hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV...</source>
+        <translation>&amp;Guardar como CSV...</translation>
+    </message>
+    <message>
+        <source>Save the list, every figure with its source, as CSV</source>
+        <translation>Guardar la lista como CSV, cada valor con su origen</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Open photos, or drop them here: the depth of field of each shot from its own metadata, with the circle of confusion the pages suggest for its camera.</source>
+        <translation>Abra fotos o suéltelas aquí: la profundidad de campo de cada toma a partir de sus propios metadatos, con el círculo de confusión que las páginas sugieren para su cámara.</translation>
+    </message>
+    <message>
+        <source>Photos, one row each with the depth of field of its shot</source>
+        <translation>Fotos, una fila cada una con la profundidad de campo de su toma</translation>
+    </message>
+    <message>
+        <source>The focus distance of a photo that records none, in the unit of the pages</source>
+        <translation>La distancia de enfoque de una foto que no la registra, en la unidad de las páginas</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Abrir...</translation>
+    </message>
+    <message>
+        <source>Open photos to read</source>
+        <translation>Abrir fotos para leer</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>How photos are read</source>
+        <translation>Cómo se leen las fotos</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Close the window (Esc)</source>
+        <translation>Cerrar la ventana (Esc)</translation>
+    </message>
+    <message>
+        <source>Focus &amp;distance (%1):</source>
+        <translation>&amp;Distancia de enfoque (%1):</translation>
+    </message>
+    <message>
+        <source>Open Photo</source>
+        <translation>Abrir foto</translation>
+    </message>
+    <message>
+        <source>no picture</source>
+        <translation>sin imagen</translation>
+    </message>
+    <message>
+        <source>Thumbnail of %1</source>
+        <translation>Miniatura de %1</translation>
+    </message>
+    <message>
+        <source>not recorded: type it</source>
+        <translation>no registrada: escríbala</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>The list of photos could not be saved as “%1”: %2.</source>
+        <translation>No se pudo guardar la lista de fotos como «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Save the Photos as CSV</source>
+        <translation>Guardar las fotos como CSV</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tabla CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Mirel</source>
+        <translation>Mirel</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Distancia focal</translation>
+    </message>
+    <message>
+        <source>f-number</source>
+        <translation>Número f</translation>
+    </message>
+    <message>
+        <source>Focus distance</source>
+        <translation>Distancia de enfoque</translation>
+    </message>
+    <message>
+        <source>Near limit</source>
+        <translation>Límite cercano</translation>
+    </message>
+    <message>
+        <source>Far limit</source>
+        <translation>Límite lejano</translation>
+    </message>
+    <message>
+        <source>Total depth</source>
+        <translation>Profundidad de campo total</translation>
+    </message>
+    <message>
+        <source>Hyperfocal distance</source>
+        <translation>Distancia hiperfocal</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>35 mm equivalent</source>
+        <translation>Equivalente en 35 mm</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Circle of confusion</source>
+        <translation>Círculo de confusión</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>no registrado</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+    <message>
+        <source>reading...</source>
+        <translation>leyendo...</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>escrita</translation>
+    </message>
+    <message>
+        <source>infinity</source>
+        <translation>infinito</translation>
+    </message>
+    <message>
+        <source>%1 × %2 mm, diagonal %3 mm</source>
+        <translation>%1 × %2 mm, diagonal %3 mm</translation>
+    </message>
+    <message>
+        <source>diagonal / 1730, as the pages suggest</source>
+        <translation>diagonal / 1730, como sugieren las páginas</translation>
+    </message>
+    <message>
+        <source>Cameras record the focus distance only approximately.</source>
+        <translation>Las cámaras registran la distancia de enfoque solo de forma aproximada.</translation>
+    </message>
+    <message>
+        <source>holds no Exif metadata: no camera settings to read</source>
+        <translation>no contiene metadatos Exif: ningún ajuste de cámara que leer</translation>
+    </message>
+    <message>
+        <source>an empty file, not a photo</source>
+        <translation>un archivo vacío, no una foto</translation>
+    </message>
+    <message>
+        <source>larger than any photo Mirel reads (1 GiB)</source>
+        <translation>más grande que cualquier foto que Mirel lee (1 GiB)</translation>
+    </message>
+    <message>
+        <source>not an image Mirel reads (JPEG, TIFF, PNG, WebP, HEIF or a camera&apos;s raw file)</source>
+        <translation>no es una imagen que Mirel lea (JPEG, TIFF, PNG, WebP, HEIF o un archivo RAW de cámara)</translation>
+    </message>
+    <message>
+        <source>larger than any JPEG, HEIF, CR3, PNG, WebP or JPEG 2000 photo Mirel reads (128 MiB)</source>
+        <translation>más grande que cualquier foto JPEG, HEIF, CR3, PNG, WebP o JPEG 2000 que Mirel lee (128 MiB)</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>no existe el archivo</translation>
+    </message>
+    <message>
+        <source>not readable: permission denied</source>
+        <translation>no legible: permiso denegado</translation>
+    </message>
+    <message>
+        <source>a folder, not a photo</source>
+        <translation>una carpeta, no una foto</translation>
+    </message>
+    <message>
+        <source>not a regular file, not a photo</source>
+        <translation>no es un archivo normal, no una foto</translation>
+    </message>
+    <message>
+        <source>focal length not recorded</source>
+        <translation>distancia focal no registrada</translation>
+    </message>
+    <message>
+        <source>f-number not recorded</source>
+        <translation>número f no registrado</translation>
+    </message>
+    <message>
+        <source>focus distance not recorded</source>
+        <translation>distancia de enfoque no registrada</translation>
+    </message>
+    <message>
+        <source>%1 in the camera database</source>
+        <translation>%1 en la base de cámaras</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels at the focal-plane resolution of %3 × %4 pixels per mm</source>
+        <translation>%1 × %2 píxeles con la resolución del plano focal de %3 × %4 píxeles por mm</translation>
+    </message>
+    <message>
+        <source>the 35 mm equivalent focal length %1 mm at %2 mm: crop factor %3</source>
+        <translation>la distancia focal equivalente en 35 mm de %1 mm a %2 mm: factor de recorte %3</translation>
+    </message>
+    <message>
+        <source>not recorded (%1 is %2, which the Exif standard defines as unknown)</source>
+        <translation>no registrado (%1 es %2, que el estándar Exif define como desconocido)</translation>
+    </message>
+    <message>
+        <source>not recorded (%1 is %2)</source>
+        <translation>no registrado (%1 es %2)</translation>
+    </message>
+    <message>
+        <source>the image&apos;s size</source>
+        <translation>el tamaño de la imagen</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoWindow pages keep</name>
+    <message>
+        <source>The pages keep their %1: %2.</source>
+        <translation>Las páginas mantienen %1: %2.</translation>
+    </message>
+    <message>
+        <source>Nor their %1: %2.</source>
+        <translation>Tampoco %1: %2.</translation>
+    </message>
+    <message>
+        <source>focal length</source>
+        <translation>su distancia focal</translation>
+    </message>
+    <message>
+        <source>aperture</source>
+        <translation>su diafragma</translation>
+    </message>
+    <message>
+        <source>focus distance</source>
+        <translation>su distancia de enfoque</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>su formato</translation>
+    </message>
+    <message>
+        <source>the photo&apos;s is at infinity</source>
+        <translation>la de la foto está en el infinito</translation>
+    </message>
+    <message>
+        <source>the photo has none</source>
+        <translation>la foto no tiene</translation>
+    </message>
+    <message>
+        <source>the photo gives no frame</source>
+        <translation>la foto no da ningún formato</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>focus distance is shorter than the focal length</source>
+        <translation>la distancia de enfoque es más corta que la distancia focal</translation>
+    </message>
+    <message>
+        <source>nearest distance is not a finite number</source>
+        <translation>la distancia mínima no es un número finito</translation>
+    </message>
+    <message>
+        <source>nearest distance is not greater than the focal length</source>
+        <translation>la distancia mínima no es mayor que la distancia focal</translation>
+    </message>
+    <message>
+        <source>farthest distance is not greater than the nearest distance</source>
+        <translation>la distancia máxima no es mayor que la mínima</translation>
+    </message>
+    <message>
+        <source>overlap is not a finite number</source>
+        <translation>el solapamiento no es un número finito</translation>
+    </message>
+    <message>
+        <source>overlap is less than 0</source>
+        <translation>el solapamiento es menor que 0</translation>
+    </message>
+    <message>
+        <source>overlap is not less than 100%</source>
+        <translation>el solapamiento no es menor que el 100 %</translation>
+    </message>
+    <message>
+        <source>focal length is not a finite number</source>
+        <translation>la distancia focal no es un número finito</translation>
+    </message>
+    <message>
+        <source>focal length is not greater than 0</source>
+        <translation>la distancia focal no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>focus distance is not a finite number</source>
+        <translation>la distancia de enfoque no es un número finito</translation>
+    </message>
+    <message>
+        <source>focus distance is not greater than 0</source>
+        <translation>la distancia de enfoque no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>aperture is not a finite number</source>
+        <translation>el diafragma no es un número finito</translation>
+    </message>
+    <message>
+        <source>aperture is not greater than 0</source>
+        <translation>el diafragma no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>circle of confusion is not a finite number</source>
+        <translation>el círculo de confusión no es un número finito</translation>
+    </message>
+    <message>
+        <source>circle of confusion is not greater than 0</source>
+        <translation>el círculo de confusión no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>spot percentage is not a finite number</source>
+        <translation>el porcentaje del punto no es un número finito</translation>
+    </message>
+    <message>
+        <source>spot percentage is not greater than 0</source>
+        <translation>el porcentaje del punto no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>magnification is not a finite number</source>
+        <translation>la ampliación no es un número finito</translation>
+    </message>
+    <message>
+        <source>magnification is not greater than 0</source>
+        <translation>la ampliación no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>pupil magnification is not a finite number</source>
+        <translation>la ampliación de pupila no es un número finito</translation>
+    </message>
+    <message>
+        <source>pupil magnification is not greater than 0</source>
+        <translation>la ampliación de pupila no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>subject depth is not a finite number</source>
+        <translation>la profundidad del sujeto no es un número finito</translation>
+    </message>
+    <message>
+        <source>subject depth is not greater than 0</source>
+        <translation>la profundidad del sujeto no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>frame width is not a finite number</source>
+        <translation>el ancho del formato no es un número finito</translation>
+    </message>
+    <message>
+        <source>frame width is not greater than 0</source>
+        <translation>el ancho del formato no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>frame height is not a finite number</source>
+        <translation>el alto del formato no es un número finito</translation>
+    </message>
+    <message>
+        <source>frame height is not greater than 0</source>
+        <translation>el alto del formato no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>print width is not a finite number</source>
+        <translation>el ancho de la copia no es un número finito</translation>
+    </message>
+    <message>
+        <source>print width is not greater than 0</source>
+        <translation>el ancho de la copia no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>print height is not a finite number</source>
+        <translation>el alto de la copia no es un número finito</translation>
+    </message>
+    <message>
+        <source>print height is not greater than 0</source>
+        <translation>el alto de la copia no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>viewing distance is not a finite number</source>
+        <translation>la distancia de observación no es un número finito</translation>
+    </message>
+    <message>
+        <source>viewing distance is not greater than 0</source>
+        <translation>la distancia de observación no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>eye blur is not a finite number</source>
+        <translation>el desenfoque que acepta el ojo no es un número finito</translation>
+    </message>
+    <message>
+        <source>eye blur is not greater than 0</source>
+        <translation>el desenfoque que acepta el ojo no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>pixel count is not a finite number</source>
+        <translation>el número de píxeles no es un número finito</translation>
+    </message>
+    <message>
+        <source>pixel count is not greater than 0</source>
+        <translation>el número de píxeles no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>pixel factor is not a finite number</source>
+        <translation>el factor de píxeles no es un número finito</translation>
+    </message>
+    <message>
+        <source>pixel factor is not greater than 0</source>
+        <translation>el factor de píxeles no es mayor que 0</translation>
+    </message>
+    <message>
+        <source>inputs give no finite plan</source>
+        <translation>los datos no dan un plan finito</translation>
+    </message>
+    <message>
+        <source>the plan would need more than 100 shots</source>
+        <translation>el plan necesitaría más de 100 tomas</translation>
+    </message>
+    <message>
+        <source>print size is no size such as A4, 8 x 10 in or 30 x 40 cm</source>
+        <translation>el tamaño de la copia no es un tamaño como A4, 8 x 10 in o 30 x 40 cm</translation>
+    </message>
+    <message>
+        <source>nearest distance is not a number</source>
+        <translation>la distancia mínima no es un número</translation>
+    </message>
+    <message>
+        <source>farthest distance is not a number nor inf</source>
+        <translation>la distancia máxima no es un número ni inf</translation>
+    </message>
+    <message>
+        <source>overlap is not a number</source>
+        <translation>el solapamiento no es un número</translation>
+    </message>
+    <message>
+        <source>magnification is not a number</source>
+        <translation>la ampliación no es un número</translation>
+    </message>
+    <message>
+        <source>pupil magnification is not a number</source>
+        <translation>la ampliación de pupila no es un número</translation>
+    </message>
+    <message>
+        <source>subject depth is not a number</source>
+        <translation>la profundidad del sujeto no es un número</translation>
     </message>
 </context>
 <context>

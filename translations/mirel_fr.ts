@@ -137,6 +137,34 @@
         <source>The circle of confusion the row takes: the frame&apos;s diagonal over 1730, as the pages suggest, or over 1500 or 1440 for larger circles</source>
         <translation>Le cercle de confusion de la ligne : la diagonale de l&apos;image sur 1730, comme le suggèrent les pages, ou sur 1500 ou 1440 pour des cercles plus grands</translation>
     </message>
+    <message>
+        <source>The camera chosen takes the place of %1, in the film table and becomes the pages&apos; format.</source>
+        <translation>L&apos;appareil choisi prend la place de %1 dans la table des formats et devient le format des pages.</translation>
+    </message>
+    <message>
+        <source>Loading cameras...</source>
+        <translation>Chargement des appareils...</translation>
+    </message>
+    <message>
+        <source>No camera matches “%1”.</source>
+        <translation>Aucun appareil ne correspond à « %1 ».</translation>
+    </message>
+    <message>
+        <source>No camera matches “%1”; the nearest names:</source>
+        <translation>Aucun appareil ne correspond à « %1 » ; les noms les plus proches :</translation>
+    </message>
+    <message>
+        <source>diagonal / 1730 (as the pages suggest)</source>
+        <translation>diagonale / 1730 (comme le proposent les pages)</translation>
+    </message>
+    <message>
+        <source>diagonal / 1500</source>
+        <translation>diagonale / 1500</translation>
+    </message>
+    <message>
+        <source>diagonal / 1440</source>
+        <translation>diagonale / 1440</translation>
+    </message>
 </context>
 <context>
     <name>CameraDialog</name>
@@ -629,6 +657,14 @@
         <source>The depth of field table could not be printed: the printer “%1” did not accept it.</source>
         <translation>La table de profondeur de champ n&apos;a pas pu être imprimée : l&apos;imprimante « %1 » l&apos;a refusée.</translation>
     </message>
+    <message>
+        <source>Focal length %1 mm, film format %2, circle of confusion %3 mm, distances in %4</source>
+        <translation>Focale %1 mm, format %2, cercle de confusion %3 mm, distances en %4</translation>
+    </message>
+    <message>
+        <source>Diffraction blurs more than the %1 mm circle of confusion beyond about f/%2: those apertures are marked.</source>
+        <translation>Au-delà d&apos;environ f/%2, la diffraction floute plus que le cercle de confusion de %1 mm : ces ouvertures sont marquées.</translation>
+    </message>
 </context>
 <context>
     <name>Field of View</name>
@@ -783,6 +819,30 @@
         <source>Format %1: %2</source>
         <translation>Format %1 : %2</translation>
     </message>
+    <message>
+        <source>“%1” cannot be stored: a name holds only the Western European characters of Windows-1252.</source>
+        <translation>« %1 » ne peut pas être enregistré : un nom ne contient que les caractères d&apos;Europe occidentale de Windows-1252.</translation>
+    </message>
+    <message>
+        <source>A name holds at most %1 characters; this one has %2.</source>
+        <translation>Un nom compte au plus %1 caractères ; celui-ci en a %2.</translation>
+    </message>
+    <message>
+        <source>The circle of confusion must be a number of millimetres from 0.0005 to 1, or 0 for the suggested one: a smaller circle would be smaller than a wavelength of light, and even 20 × 24 inch sheet film needs less than 0.5 mm.</source>
+        <translation>Le cercle de confusion doit être un nombre de millimètres entre 0.0005 et 1, ou 0 pour celui proposé : un cercle plus petit serait plus petit qu&apos;une longueur d&apos;onde de la lumière, et même le plan-film 20 × 24 pouces demande moins de 0.5 mm.</translation>
+    </message>
+    <message>
+        <source>The width must be a number of millimetres from 1 to 1000: frames run from about 1 mm on the smallest phone sensors to past 20 × 24 inch (508 × 610 mm) sheet film.</source>
+        <translation>La largeur doit être un nombre de millimètres entre 1 et 1000 : les formats vont d&apos;environ 1 mm sur les plus petits capteurs de téléphone à plus de 20 × 24 pouces (508 × 610 mm) en plan-film.</translation>
+    </message>
+    <message>
+        <source>The height must be a number of millimetres from 1 to 1000: frames run from about 1 mm on the smallest phone sensors to past 20 × 24 inch (508 × 610 mm) sheet film.</source>
+        <translation>La hauteur doit être un nombre de millimètres entre 1 et 1000 : les formats vont d&apos;environ 1 mm sur les plus petits capteurs de téléphone à plus de 20 × 24 pouces (508 × 610 mm) en plan-film.</translation>
+    </message>
+    <message>
+        <source>The settings keep six decimals, so %1 would be stored as %2.</source>
+        <translation>Les réglages gardent six décimales : %1 serait donc enregistré comme %2.</translation>
+    </message>
 </context>
 <context>
     <name>FocusPlannerWindow</name>
@@ -877,6 +937,26 @@
     <message>
         <source>Sh&amp;arpest at:</source>
         <translation>La plus &amp;nette à :</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+    <message>
+        <source>f/%1: %2 to %3</source>
+        <translation>f/%1 : de %2 à %3</translation>
+    </message>
+    <message>
+        <source>f/%1: %2 to infinity</source>
+        <translation>f/%1 : de %2 à l&apos;infini</translation>
+    </message>
+    <message>
+        <source>beyond f/%1</source>
+        <translation>au-delà de f/%1</translation>
+    </message>
+    <message>
+        <source>%1, blur %2, %3 × the circle of confusion</source>
+        <translation>%1, flou %2, %3 × le cercle de confusion</translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1153,26 @@
         <source>The focus stack could not be printed: the printer “%1” did not accept it.</source>
         <translation>L&apos;empilement n&apos;a pas pu être imprimé : l&apos;imprimante « %1 » l&apos;a refusé.</translation>
     </message>
+    <message>
+        <source>For a %1 mm lens at %2 on %3, circle of confusion %4 mm, as on the pages</source>
+        <translation>Pour un objectif de %1 mm à %2 sur %3, cercle de confusion %4 mm, comme sur les pages</translation>
+    </message>
+    <message>
+        <source>One shot is enough</source>
+        <translation>Une prise de vue suffit</translation>
+    </message>
+    <message>
+        <source>%1 shots</source>
+        <translation>%1 prises de vue</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+    <message>
+        <source>infinity</source>
+        <translation>infini</translation>
+    </message>
 </context>
 <context>
     <name>HelpFindBar</name>
@@ -1255,6 +1355,10 @@
         <source>E&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
+    <message>
+        <source>&amp;Open Photo...</source>
+        <translation>&amp;Ouvrir une photo...</translation>
+    </message>
 </context>
 <context>
     <name>Menu Settings</name>
@@ -1366,12 +1470,565 @@
         <source>Mirel</source>
         <translation>Mirel</translation>
     </message>
+    <message>
+        <source>Mirel found no home folder to keep its settings in: HOME is not an absolute path, and the system names none for this user. The built-in settings are used, and nothing is saved.</source>
+        <translation>Mirel n&apos;a trouvé aucun dossier personnel où garder ses réglages : HOME n&apos;est pas un chemin absolu, et le système n&apos;en indique aucun pour cet utilisateur. Les réglages intégrés sont utilisés, et rien n&apos;est enregistré.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MiB and was not read; the built-in settings are used.</source>
+        <translation>Le fichier de réglages %1 dépasse 1 Mio et n&apos;a pas été lu ; les réglages intégrés sont utilisés.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read in full; what could be read is used.</source>
+        <translation>Le fichier de réglages %1 n&apos;a pas pu être lu en entier ; ce qui a pu être lu est utilisé.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 could not be read and is left as it is.</source>
+        <translation>Le fichier de réglages %1 n&apos;a pas pu être lu et reste tel quel.</translation>
+    </message>
+    <message>
+        <source>When it can be read again, a copy is kept as %1 and this run&apos;s changes are saved into it.</source>
+        <translation>Quand il pourra de nouveau être lu, une copie sera gardée sous %1 et les modifications de cette session y seront enregistrées.</translation>
+    </message>
+    <message>
+        <source>The file as it was is kept as %1.</source>
+        <translation>Le fichier tel qu&apos;il était est gardé sous %1.</translation>
+    </message>
+    <message>
+        <source>It could not be copied to %1 (%2), so it will not be replaced.</source>
+        <translation>Il n&apos;a pas pu être copié vers %1 (%2) ; il ne sera donc pas remplacé.</translation>
+    </message>
+    <message>
+        <source>These values in the settings file %1 cannot be used as they are stored, and Mirel uses others in their place: %2.</source>
+        <translation>Ces valeurs du fichier de réglages %1 ne peuvent pas être utilisées telles qu&apos;elles sont enregistrées, et Mirel en utilise d&apos;autres à leur place : %2.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 was not changed.</source>
+        <translation>Le fichier de réglages %1 n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>This run&apos;s settings could not be merged into the settings file %1: for %2 seconds another program kept it busy or changed it.</source>
+        <translation>Les réglages de cette session n&apos;ont pas pu être fusionnés dans le fichier de réglages %1 : pendant %2 secondes, un autre programme l&apos;a occupé ou modifié.</translation>
+    </message>
+    <message>
+        <source>They could not be kept beside it as %1 either (%2), so they are lost.</source>
+        <translation>Ils n&apos;ont pas pu non plus être gardés à côté sous %1 (%2) ; ils sont donc perdus.</translation>
+    </message>
+    <message>
+        <source>So that neither is lost, the settings file is left as the other saves it, and this run&apos;s settings are kept as %1. To use them instead, put that file in its place.</source>
+        <translation>Pour que rien ne soit perdu, le fichier de réglages reste tel que l&apos;autre l&apos;enregistre, et les réglages de cette session sont gardés sous %1. Pour les utiliser à la place, mettez ce fichier à sa place.</translation>
+    </message>
 </context>
 <context>
     <name>Mirel</name>
     <message>
         <source>Mirel</source>
         <translation>Mirel</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoWindow</name>
+    <message>
+        <source>Photos (%1);;All files (*)</source>
+        <translation>Photos (%1);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Use on Pages</source>
+        <translation>&amp;Utiliser sur les pages</translation>
+    </message>
+    <message>
+        <source>Put the photo&apos;s focal length, aperture, focus distance and camera on the pages</source>
+        <translation>Reporter la focale, l&apos;ouverture, la distance de mise au point et l&apos;appareil de la photo sur les pages</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Copy the list as text for a spreadsheet</source>
+        <translation>Copier la liste en texte pour un tableur</translation>
+    </message>
+    <message>
+        <source>&amp;Save as CSV...</source>
+        <translation>&amp;Enregistrer en CSV...</translation>
+    </message>
+    <message>
+        <source>Save the list, every figure with its source, as CSV</source>
+        <translation>Enregistrer la liste en CSV, chaque valeur avec sa source</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
+    <message>
+        <source>Open photos, or drop them here: the depth of field of each shot from its own metadata, with the circle of confusion the pages suggest for its camera.</source>
+        <translation>Ouvrez des photos ou déposez-les ici : la profondeur de champ de chaque prise de vue d&apos;après ses propres métadonnées, avec le cercle de confusion que les pages proposent pour son appareil.</translation>
+    </message>
+    <message>
+        <source>Photos, one row each with the depth of field of its shot</source>
+        <translation>Photos, une ligne chacune avec la profondeur de champ de sa prise de vue</translation>
+    </message>
+    <message>
+        <source>The focus distance of a photo that records none, in the unit of the pages</source>
+        <translation>La distance de mise au point d&apos;une photo qui n&apos;en enregistre pas, dans l&apos;unité des pages</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>Open photos to read</source>
+        <translation>Ouvrir des photos à lire</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>How photos are read</source>
+        <translation>Comment les photos sont lues</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Close the window (Esc)</source>
+        <translation>Fermer la fenêtre (Échap)</translation>
+    </message>
+    <message>
+        <source>Focus &amp;distance (%1):</source>
+        <translation>&amp;Distance de mise au point (%1) :</translation>
+    </message>
+    <message>
+        <source>Open Photo</source>
+        <translation>Ouvrir une photo</translation>
+    </message>
+    <message>
+        <source>no picture</source>
+        <translation>pas d&apos;image</translation>
+    </message>
+    <message>
+        <source>Thumbnail of %1</source>
+        <translation>Vignette de %1</translation>
+    </message>
+    <message>
+        <source>not recorded: type it</source>
+        <translation>non enregistrée : saisissez-la</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1 : %2.</translation>
+    </message>
+    <message>
+        <source>The list of photos could not be saved as “%1”: %2.</source>
+        <translation>La liste des photos n&apos;a pas pu être enregistrée sous « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Save the Photos as CSV</source>
+        <translation>Enregistrer les photos en CSV</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tableau CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Mirel</source>
+        <translation>Mirel</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Focale</translation>
+    </message>
+    <message>
+        <source>f-number</source>
+        <translation>Ouverture</translation>
+    </message>
+    <message>
+        <source>Focus distance</source>
+        <translation>Distance de mise au point</translation>
+    </message>
+    <message>
+        <source>Near limit</source>
+        <translation>Limite proche</translation>
+    </message>
+    <message>
+        <source>Far limit</source>
+        <translation>Limite lointaine</translation>
+    </message>
+    <message>
+        <source>Total depth</source>
+        <translation>Profondeur de champ totale</translation>
+    </message>
+    <message>
+        <source>Hyperfocal distance</source>
+        <translation>Distance hyperfocale</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Lens</source>
+        <translation>Objectif</translation>
+    </message>
+    <message>
+        <source>35 mm equivalent</source>
+        <translation>Équivalent 24 × 36</translation>
+    </message>
+    <message>
+        <source>Frame</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Circle of confusion</source>
+        <translation>Cercle de confusion</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>non enregistré</translation>
+    </message>
+    <message>
+        <source>n/a</source>
+        <translation>n/d</translation>
+    </message>
+    <message>
+        <source>reading...</source>
+        <translation>lecture...</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>saisie</translation>
+    </message>
+    <message>
+        <source>infinity</source>
+        <translation>infini</translation>
+    </message>
+    <message>
+        <source>%1 × %2 mm, diagonal %3 mm</source>
+        <translation>%1 × %2 mm, diagonale %3 mm</translation>
+    </message>
+    <message>
+        <source>diagonal / 1730, as the pages suggest</source>
+        <translation>diagonale / 1730, comme le proposent les pages</translation>
+    </message>
+    <message>
+        <source>Cameras record the focus distance only approximately.</source>
+        <translation>Les appareils n&apos;enregistrent la distance de mise au point qu&apos;approximativement.</translation>
+    </message>
+    <message>
+        <source>holds no Exif metadata: no camera settings to read</source>
+        <translation>ne contient aucune métadonnée Exif : aucun réglage de l&apos;appareil à lire</translation>
+    </message>
+    <message>
+        <source>an empty file, not a photo</source>
+        <translation>un fichier vide, pas une photo</translation>
+    </message>
+    <message>
+        <source>larger than any photo Mirel reads (1 GiB)</source>
+        <translation>plus grand que toute photo que Mirel lit (1 Gio)</translation>
+    </message>
+    <message>
+        <source>not an image Mirel reads (JPEG, TIFF, PNG, WebP, HEIF or a camera&apos;s raw file)</source>
+        <translation>pas une image que Mirel lit (JPEG, TIFF, PNG, WebP, HEIF ou fichier RAW d&apos;un appareil)</translation>
+    </message>
+    <message>
+        <source>larger than any JPEG, HEIF, CR3, PNG, WebP or JPEG 2000 photo Mirel reads (128 MiB)</source>
+        <translation>plus grand que toute photo JPEG, HEIF, CR3, PNG, WebP ou JPEG 2000 que Mirel lit (128 Mio)</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>fichier introuvable</translation>
+    </message>
+    <message>
+        <source>not readable: permission denied</source>
+        <translation>illisible : permission refusée</translation>
+    </message>
+    <message>
+        <source>a folder, not a photo</source>
+        <translation>un dossier, pas une photo</translation>
+    </message>
+    <message>
+        <source>not a regular file, not a photo</source>
+        <translation>pas un fichier ordinaire, pas une photo</translation>
+    </message>
+    <message>
+        <source>focal length not recorded</source>
+        <translation>focale non enregistrée</translation>
+    </message>
+    <message>
+        <source>f-number not recorded</source>
+        <translation>ouverture non enregistrée</translation>
+    </message>
+    <message>
+        <source>focus distance not recorded</source>
+        <translation>distance de mise au point non enregistrée</translation>
+    </message>
+    <message>
+        <source>%1 in the camera database</source>
+        <translation>%1 dans la base des appareils</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels at the focal-plane resolution of %3 × %4 pixels per mm</source>
+        <translation>%1 × %2 pixels à la résolution du plan focal de %3 × %4 pixels par mm</translation>
+    </message>
+    <message>
+        <source>the 35 mm equivalent focal length %1 mm at %2 mm: crop factor %3</source>
+        <translation>la focale équivalente 24 × 36 de %1 mm à %2 mm : facteur de recadrage %3</translation>
+    </message>
+    <message>
+        <source>not recorded (%1 is %2, which the Exif standard defines as unknown)</source>
+        <translation>non enregistré (%1 vaut %2, que la norme Exif définit comme inconnu)</translation>
+    </message>
+    <message>
+        <source>not recorded (%1 is %2)</source>
+        <translation>non enregistré (%1 vaut %2)</translation>
+    </message>
+    <message>
+        <source>the image&apos;s size</source>
+        <translation>la taille de l&apos;image</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoWindow pages keep</name>
+    <message>
+        <source>The pages keep their %1: %2.</source>
+        <translation>Les pages gardent %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Nor their %1: %2.</source>
+        <translation>Ni %1 : %2.</translation>
+    </message>
+    <message>
+        <source>focal length</source>
+        <translation>leur focale</translation>
+    </message>
+    <message>
+        <source>aperture</source>
+        <translation>leur ouverture</translation>
+    </message>
+    <message>
+        <source>focus distance</source>
+        <translation>leur distance de mise au point</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>leur format</translation>
+    </message>
+    <message>
+        <source>the photo&apos;s is at infinity</source>
+        <translation>celle de la photo est à l&apos;infini</translation>
+    </message>
+    <message>
+        <source>the photo has none</source>
+        <translation>la photo n&apos;en a pas</translation>
+    </message>
+    <message>
+        <source>the photo gives no frame</source>
+        <translation>la photo ne donne aucun format</translation>
+    </message>
+</context>
+<context>
+    <name>Reasons</name>
+    <message>
+        <source>focus distance is shorter than the focal length</source>
+        <translation>la distance de mise au point est plus courte que la focale</translation>
+    </message>
+    <message>
+        <source>nearest distance is not a finite number</source>
+        <translation>la distance la plus proche n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>nearest distance is not greater than the focal length</source>
+        <translation>la distance la plus proche n&apos;est pas supérieure à la focale</translation>
+    </message>
+    <message>
+        <source>farthest distance is not greater than the nearest distance</source>
+        <translation>la distance la plus lointaine n&apos;est pas supérieure à la plus proche</translation>
+    </message>
+    <message>
+        <source>overlap is not a finite number</source>
+        <translation>le chevauchement n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>overlap is less than 0</source>
+        <translation>le chevauchement est inférieur à 0</translation>
+    </message>
+    <message>
+        <source>overlap is not less than 100%</source>
+        <translation>le chevauchement n&apos;est pas inférieur à 100 %</translation>
+    </message>
+    <message>
+        <source>focal length is not a finite number</source>
+        <translation>la focale n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>focal length is not greater than 0</source>
+        <translation>la focale n&apos;est pas supérieure à 0</translation>
+    </message>
+    <message>
+        <source>focus distance is not a finite number</source>
+        <translation>la distance de mise au point n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>focus distance is not greater than 0</source>
+        <translation>la distance de mise au point n&apos;est pas supérieure à 0</translation>
+    </message>
+    <message>
+        <source>aperture is not a finite number</source>
+        <translation>l&apos;ouverture n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>aperture is not greater than 0</source>
+        <translation>l&apos;ouverture n&apos;est pas supérieure à 0</translation>
+    </message>
+    <message>
+        <source>circle of confusion is not a finite number</source>
+        <translation>le cercle de confusion n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>circle of confusion is not greater than 0</source>
+        <translation>le cercle de confusion n&apos;est pas supérieur à 0</translation>
+    </message>
+    <message>
+        <source>spot percentage is not a finite number</source>
+        <translation>le pourcentage du spot n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>spot percentage is not greater than 0</source>
+        <translation>le pourcentage du spot n&apos;est pas supérieur à 0</translation>
+    </message>
+    <message>
+        <source>magnification is not a finite number</source>
+        <translation>le grandissement n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>magnification is not greater than 0</source>
+        <translation>le grandissement n&apos;est pas supérieur à 0</translation>
+    </message>
+    <message>
+        <source>pupil magnification is not a finite number</source>
+        <translation>le grandissement pupillaire n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>pupil magnification is not greater than 0</source>
+        <translation>le grandissement pupillaire n&apos;est pas supérieur à 0</translation>
+    </message>
+    <message>
+        <source>subject depth is not a finite number</source>
+        <translation>la profondeur du sujet n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>subject depth is not greater than 0</source>
+        <translation>la profondeur du sujet n&apos;est pas supérieure à 0</translation>
+    </message>
+    <message>
+        <source>frame width is not a finite number</source>
+        <translation>la largeur du format n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>frame width is not greater than 0</source>
+        <translation>la largeur du format n&apos;est pas supérieure à 0</translation>
+    </message>
+    <message>
+        <source>frame height is not a finite number</source>
+        <translation>la hauteur du format n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>frame height is not greater than 0</source>
+        <translation>la hauteur du format n&apos;est pas supérieure à 0</translation>
+    </message>
+    <message>
+        <source>print width is not a finite number</source>
+        <translation>la largeur du tirage n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>print width is not greater than 0</source>
+        <translation>la largeur du tirage n&apos;est pas supérieure à 0</translation>
+    </message>
+    <message>
+        <source>print height is not a finite number</source>
+        <translation>la hauteur du tirage n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>print height is not greater than 0</source>
+        <translation>la hauteur du tirage n&apos;est pas supérieure à 0</translation>
+    </message>
+    <message>
+        <source>viewing distance is not a finite number</source>
+        <translation>la distance d&apos;observation n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>viewing distance is not greater than 0</source>
+        <translation>la distance d&apos;observation n&apos;est pas supérieure à 0</translation>
+    </message>
+    <message>
+        <source>eye blur is not a finite number</source>
+        <translation>le flou accepté par l&apos;œil n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>eye blur is not greater than 0</source>
+        <translation>le flou accepté par l&apos;œil n&apos;est pas supérieur à 0</translation>
+    </message>
+    <message>
+        <source>pixel count is not a finite number</source>
+        <translation>le nombre de pixels n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>pixel count is not greater than 0</source>
+        <translation>le nombre de pixels n&apos;est pas supérieur à 0</translation>
+    </message>
+    <message>
+        <source>pixel factor is not a finite number</source>
+        <translation>le facteur de pixels n&apos;est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>pixel factor is not greater than 0</source>
+        <translation>le facteur de pixels n&apos;est pas supérieur à 0</translation>
+    </message>
+    <message>
+        <source>inputs give no finite plan</source>
+        <translation>les saisies ne donnent aucun plan fini</translation>
+    </message>
+    <message>
+        <source>the plan would need more than 100 shots</source>
+        <translation>le plan demanderait plus de 100 prises de vue</translation>
+    </message>
+    <message>
+        <source>print size is no size such as A4, 8 x 10 in or 30 x 40 cm</source>
+        <translation>la taille du tirage n&apos;est pas une taille comme A4, 8 x 10 in ou 30 x 40 cm</translation>
+    </message>
+    <message>
+        <source>nearest distance is not a number</source>
+        <translation>la distance la plus proche n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>farthest distance is not a number nor inf</source>
+        <translation>la distance la plus lointaine n&apos;est ni un nombre ni inf</translation>
+    </message>
+    <message>
+        <source>overlap is not a number</source>
+        <translation>le chevauchement n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>magnification is not a number</source>
+        <translation>le grandissement n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>pupil magnification is not a number</source>
+        <translation>le grandissement pupillaire n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>subject depth is not a number</source>
+        <translation>la profondeur du sujet n&apos;est pas un nombre</translation>
     </message>
 </context>
 <context>

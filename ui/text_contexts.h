@@ -23,6 +23,11 @@ std::string menuContext(std::string_view title);
 inline constexpr const char *kMenuBarContext = "Menu bar";
 // Message boxes, their captions and texts.
 inline constexpr const char *kMessagesContext = "Messages";
+// Why a figure cannot be worked out ("focal length is not greater than
+// 0"), alike in every window that says so.
+inline constexpr const char *kReasonsContext = "Reasons";
+// The Photo window: its own texts and its model's.
+inline constexpr const char *kPhotoWindowContext = "PhotoWindow";
 // The main window's status bar.
 inline constexpr const char *kStatusBarContext = "Status bar";
 

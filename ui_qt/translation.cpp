@@ -30,6 +30,23 @@ QString translationFile(const QString &language)
 	return {};
 }
 
+// pattern with each %n replaced by figures[n - 1], as shown by asQString.
+template <typename AsQString>
+QString filled(const QString &pattern, const std::vector<std::string> &figures, AsQString asQString)
+{
+	QString text;
+	for (qsizetype i = 0; i < pattern.size(); ++i) {
+		const qsizetype index = i + 1 < pattern.size() ? pattern[i + 1].digitValue() - 1 : -1;
+		if (pattern[i] == u'%' && index >= 0 && index < static_cast<qsizetype>(figures.size())) {
+			text += asQString(figures[static_cast<std::size_t>(index)]);
+			++i;
+		} else {
+			text += pattern[i];
+		}
+	}
+	return text;
+}
+
 } // namespace
 
 QString translated(const char *context, std::string_view text)
@@ -44,18 +61,18 @@ QString translated(const char *context, const Sentence &sentence)
 {
 	if (!loaded || sentence.pattern.empty())
 		return fromCp1252(sentence.text());
-	const QString pattern = translated(context, sentence.pattern);
-	QString text;
-	for (qsizetype i = 0; i < pattern.size(); ++i) {
-		const qsizetype index = i + 1 < pattern.size() ? pattern[i + 1].digitValue() - 1 : -1;
-		if (pattern[i] == u'%' && index >= 0 && index < static_cast<qsizetype>(sentence.figures.size())) {
-			text += fromCp1252(sentence.figures[static_cast<std::size_t>(index)]);
-			++i;
-		} else {
-			text += pattern[i];
-		}
-	}
-	return text;
+	return filled(translated(context, sentence.pattern), sentence.figures, fromCp1252);
+}
+
+QString translatedUtf8(const char *context, const Sentence &sentence)
+{
+	const auto utf8 = [](std::string_view text) {
+		return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+	};
+	if (!loaded || sentence.pattern.empty())
+		return utf8(sentence.text());
+	const std::string pattern(sentence.pattern);
+	return filled(QCoreApplication::translate(context, pattern.c_str()), sentence.figures, utf8);
 }
 
 std::unique_ptr<Translations> Translations::load(const QStringList &languages)

@@ -24,6 +24,8 @@ inline QString translated(const std::string &context, std::string_view text)
 // A sentence with figures: its pattern translated, the same figures filled
 // in.
 QString translated(const char *context, const Sentence &sentence);
+// The same for a sentence whose pattern and figures are UTF-8.
+QString translatedUtf8(const char *context, const Sentence &sentence);
 
 // The translation of Mirel into one language, with Qt's own texts for it
 // (button boxes, the print and file dialogs), loaded while it lives.

@@ -11,8 +11,10 @@
 #include <cstdlib>
 #include <utility>
 
+#include "core/sentence.h"
 #include "settings/file_safety/file_system.h"
 #include "settings/messages/message_box.h"
+#include "settings/messages/message_patterns.h"
 
 namespace mirel {
 
@@ -123,11 +125,7 @@ void SafeFile::refresh()
 		// No place for the file: nothing to read, and every change fails.
 		reader_(nullptr);
 		if (refused_ != kRegPathNotFound)
-			showMessageBox(
-				kErrorCaption,
-				"Mirel found no home folder to keep its settings in: HOME is not an absolute path, "
-				"and the system names none for this user. The built-in settings are used, and "
-				"nothing is saved.");
+			showMessageBox(kErrorCaption, kNoHomeFolder);
 		refused_ = kRegPathNotFound;
 		return;
 	}
@@ -176,11 +174,8 @@ void SafeFile::readOpenFile(int fd, const FileIdentity &identity)
 		return; // told already; the copy is made or due
 
 	reportedFile_ = identity;
-	showMessageBox(kErrorCaption,
-		       "The settings file " + path_ +
-			       (tooLarge ? " is larger than 1 MiB and was not read; the built-in settings are used."
-					 : " could not be read in full; what could be read is used.") +
-			       "\r\n\r\n" + copyNote(keepCopy(fd)));
+	showMessageBox(kErrorCaption, fillPattern(tooLarge ? kFileTooLarge : kFileReadInPart, { path_ }) + "\r\n\r\n" +
+					      copyNote(keepCopy(fd)));
 }
 
 void SafeFile::refuse(RegResult code)
@@ -192,10 +187,8 @@ void SafeFile::refuse(RegResult code)
 	if (reportedRefusal_ == code)
 		return;
 	reportedRefusal_ = code;
-	showMessageBox(kErrorCaption,
-		       "The settings file " + path_ + " could not be read and is left as it is.\r\n\r\n(" +
-			       describeError(code) + ")\r\n\r\nWhen it can be read again, a copy is kept as " +
-			       target_ + ".bad and this run's changes are saved into it.");
+	showMessageBox(kErrorCaption, fillPattern(kFileNotRead, { path_ }) + "\r\n\r\n(" + describeError(code) +
+					      ")\r\n\r\n" + fillPattern(kCopyWhenReadable, { target_ + ".bad" }));
 }
 
 // --- Writing the file -------------------------------------------------------
@@ -419,9 +412,8 @@ std::string SafeFile::copyNote(RegResult copied)
 	const std::string copyPath = target_ + ".bad";
 	copyDue_ = copied != kRegSuccess;
 	if (!copyDue_)
-		return "The file as it was is kept as " + copyPath + ".";
-	return "It could not be copied to " + copyPath + " (" + describeError(copied) +
-	       "), so it will not be replaced.";
+		return fillPattern(kCopyKept, { copyPath });
+	return fillPattern(kCopyFailed, { copyPath, describeError(copied) });
 }
 
 void SafeFile::removeLeftovers()

@@ -12,6 +12,10 @@ using MessageBoxHandler = std::function<void(std::string_view caption, std::stri
 
 // The caption of the boxes that report a settings error.
 inline constexpr std::string_view kErrorCaption = "Mirel Error";
+// What the boxes say when there is no home folder for the settings file.
+inline constexpr std::string_view kNoHomeFolder =
+	"Mirel found no home folder to keep its settings in: HOME is not an absolute path, and the system names "
+	"none for this user. The built-in settings are used, and nothing is saved.";
 
 // Installs handler and returns the one it replaces. An empty handler restores
 // the fallback, which writes "caption: text" to stderr.

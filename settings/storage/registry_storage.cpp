@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "core/sentence.h"
 #include "settings/messages/message_box.h"
+#include "settings/messages/message_patterns.h"
 #include "settings/storage/remembered_records.h"
 
 namespace mirel {
@@ -47,9 +49,7 @@ void RegistrySettingsStorage::keepValuesNotTakenAsStored(const CalcSettings &def
 	// Nothing the user had is gone without a trace: the save puts values
 	// Mirel can use in their place.
 	showMessageBox(kErrorCaption,
-		       "These values in the settings file " + store_.path() +
-			       " cannot be used as they are stored, and Mirel uses others in their place: " + list +
-			       ".\r\n\r\n" + store_.keepCopyAside());
+		       fillPattern(kValuesNotUsed, { store_.path(), list }) + "\r\n\r\n" + store_.keepCopyAside());
 }
 
 void RegistrySettingsStorage::writeStored(const CalcSettings &defaults, const StartupPrefs &prefs,
@@ -81,8 +81,8 @@ void RegistrySettingsStorage::writeStored(const CalcSettings &defaults, const St
 	if (saved.code == kRegSharingViolation)
 		failure = notMergedText(saved);
 	else if (saved.code != kRegSuccess && failure.empty())
-		failure = key_.valueErrorText("write", store_.firstValueSet(), saved.code) +
-			  "\r\n\r\nThe settings file " + store_.path() + " was not changed.";
+		failure = key_.valueErrorText("write", store_.firstValueSet(), saved.code) + "\r\n\r\n" +
+			  fillPattern(kFileNotChanged, { store_.path() });
 	if (!failure.empty())
 		showMessageBox(kErrorCaption, failure);
 	else if (written) {
@@ -94,16 +94,13 @@ void RegistrySettingsStorage::writeStored(const CalcSettings &defaults, const St
 
 std::string RegistrySettingsStorage::notMergedText(const RegFileStore::SaveResult &saved) const
 {
-	const std::string text = "This run's settings could not be merged into the settings file " + store_.path() +
-				 ": for " + std::to_string(RegFileStore::kPatience.count()) +
-				 " seconds another program kept it busy or changed it.\r\n\r\n";
+	const std::string text =
+		fillPattern(kNotMerged, { store_.path(), std::to_string(RegFileStore::kPatience.count()) }) +
+		"\r\n\r\n";
 	if (saved.keepFailure != kRegSuccess)
-		return text + "They could not be kept beside it as " + saved.keptIn + " either (" +
-		       std::string(systemErrorText(saved.keepFailure)) + "), so they are lost.";
-	return text +
-	       "So that neither is lost, the settings file is left as the other saves it, and this run's "
-	       "settings are kept as " +
-	       saved.keptIn + ". To use them instead, put that file in its place.";
+		return text +
+		       fillPattern(kNotKeptEither, { saved.keptIn, std::string(systemErrorText(saved.keepFailure)) });
+	return text + fillPattern(kKeptBeside, { saved.keptIn });
 }
 
 } // namespace mirel

@@ -10,13 +10,18 @@
 
 #include <gtest/gtest.h>
 
+#include "core/focus_stack.h"
+#include "dialogs/film_table_editor.h"
 #include "resources/control_ids.h"
+#include "settings/messages/message_patterns.h"
 #include "shell/page_sheet.h"
 #include "testing/pages_by_index.h"
 #include "testing_qt/languages.h"
 #include "testing_qt/qt_user_actions.h"
 #include "testing_qt/shell_fixture.h"
+#include "ui/text_contexts.h"
 #include "ui_qt/qt_controls.h"
+#include "ui_qt/translation.h"
 
 namespace mirel::testing {
 namespace {
@@ -50,6 +55,7 @@ TEST(German, TheMenusTabsAndDepthOfFieldPageReadGermanAndComputeAsInEnglish)
 				  "Abbildungsmaßstab | Spotmessung";
 	EXPECT_EQ(textsOf(window->menuBar()->actions()),
 		  "&Programm | &Anzeigen | &Einstellungen | &Werkzeuge | &Hilfe");
+	EXPECT_EQ(textsOf(menuTitled(*window, "&Programm").actions()), "&Foto öffnen... | &Beenden");
 	EXPECT_EQ(textsOf(menuTitled(*window, "&Anzeigen").actions()), pages);
 	EXPECT_EQ(textsOf(menuTitled(*window, "&Werkzeuge").actions()),
 		  "Schärfentiefe&tabelle... | Seitenergebnisse k&opieren | Fokus&planer... | &Kamera... | "
@@ -69,6 +75,22 @@ TEST(German, TheMenusTabsAndDepthOfFieldPageReadGermanAndComputeAsInEnglish)
 				   "Vorschlag für:", "Nah:", "Fern:", "Gesamt:" })
 		EXPECT_TRUE(labels.contains(QString::fromUtf8(label)))
 			<< label << " in " << labels.join(" | ").toStdString();
+
+	// Sentences of figures, Windows-1252 and UTF-8: the pattern translated,
+	// the figures as they are.
+	EXPECT_EQ(ui::translated("FocusStackWindow", shotCountSentence(7)).toStdString(), "7 Aufnahmen");
+	EXPECT_EQ(ui::translatedUtf8("FilmFormatsDialog", { kUnfitCharacterPattern, { "\u0141" } }).toStdString(),
+		  "\u201e\u0141\u201c kann nicht gespeichert werden: Ein Name enthält nur die westeuropäischen "
+		  "Zeichen von Windows-1252.");
+
+	// A settings message's paragraph is found among the patterns, its path
+	// kept whole.
+	const std::optional<Sentence> paragraph =
+		sentenceOf("The settings file /tmp/a is b/mirel.ini could not be read and is left as it is.",
+			   kSettingsMessagePatterns);
+	ASSERT_TRUE(paragraph);
+	EXPECT_EQ(ui::translated(ui::kMessagesContext, *paragraph).toStdString(),
+		  "Die Einstellungsdatei /tmp/a is b/mirel.ini konnte nicht gelesen werden und bleibt, wie sie ist.");
 
 	// 50 mm at f/2.8 focused at 2 m, circle 0.02501 mm (the 35 mm format's):
 	// H = f^2 / (N c) + f = 2500 / 0.070028 + 50 = 35750.0 mm;
