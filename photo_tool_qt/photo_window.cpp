@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
@@ -39,6 +40,15 @@
 namespace mirel {
 
 namespace {
+
+// A tag's name ("Exif.Photo.SubjectDistance") has no blank to wrap at: a
+// zero-width space after each dot before a letter lets a narrow column wrap
+// it there, and never a number at its decimal point.
+QString breakableAtDots(QString text)
+{
+	static const QRegularExpression dotBeforeLetter(QStringLiteral("\\.(?=[A-Za-z])"));
+	return text.replace(dotBeforeLetter, QStringLiteral(".\u200B"));
+}
 
 // Where what the pages keep is translated, its words with their
 // possessive ("ihr Format"), in the phrases they fill.
@@ -247,7 +257,7 @@ PhotoWindow::PhotoWindow(std::function<void()> help, std::function<void(PageInde
 			       4 * list_->verticalHeader()->defaultSectionSize() +
 			       list_->horizontalScrollBar()->sizeHint().height() + 2 * list_->frameWidth();
 	splitter->setSizes({ listHeight, details->sizeHint().height() });
-	place(QSize(std::max(sizeHint().width(), fontMetrics().averageCharWidth() * 150),
+	place(QSize(std::max(sizeHint().width(), fontMetrics().averageCharWidth() * 180),
 		    sizeHint().height() + details->sizeHint().height() - scroll->sizeHint().height() + listHeight -
 			    list_->sizeHint().height()),
 	      remembered().photoPlace);
@@ -364,7 +374,7 @@ void PhotoWindow::showCurrent()
 		const ShotFigure &figure = figures.figures[i];
 		values_[i]->setText(read ? figureText(figure) : QString());
 		const QString source = read ? shown(figure.why.empty() ? figure.source : figure.why) : QString();
-		sources_[i]->setText(source);
+		sources_[i]->setText(breakableAtDots(source));
 		values_[i]->setAccessibleDescription(source);
 	}
 	const QImage *thumbnail = row >= 0 ? &thumbnails_.at(static_cast<std::size_t>(row)) : nullptr;

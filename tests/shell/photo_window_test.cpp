@@ -83,7 +83,8 @@ TEST_F(PhotoWindowTest, PhotosDroppedOnTheMainWindowAreReadAndOneGoesOnThePages)
 	EXPECT_EQ(list.item(1, 5)->text(), "");
 	EXPECT_EQ(photos.currentRow(), 0);
 	EXPECT_EQ(text(photos, "photo_near"), "4.017555 m");
-	EXPECT_EQ(child<QLabel>(photos, "photoSource_focus_distance").text(), "Exif.Photo.SubjectDistance");
+	EXPECT_EQ(child<QLabel>(photos, "photoSource_focus_distance").text().remove(QChar(0x200B)),
+		  "Exif.Photo.SubjectDistance");
 
 	child<QPushButton>(photos, "photoUse").click();
 	const CalcSettings &pages = currentSettings();
