@@ -51,10 +51,6 @@ CameraChooserWindow::CameraChooserWindow(std::function<void()> help, std::functi
 	auto *closeButton = new QPushButton(QCoreApplication::translate("CameraChooserWindow", "Close"), this);
 	closeButton->setObjectName(QStringLiteral("cameraClose"));
 	closeButton->setToolTip(QCoreApplication::translate("CameraChooserWindow", "Close the window (Esc)"));
-	auto *escape = new QAction(this);
-	escape->setShortcut(QKeySequence(Qt::Key_Escape));
-	addAction(escape);
-	connect(escape, &QAction::triggered, this, &QWidget::close);
 	connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 	connect(helpButton, &QPushButton::clicked, this, [this] {
 		if (help_)

@@ -215,10 +215,6 @@ CircleOfConfusionWindow::CircleOfConfusionWindow(std::function<void(int)> help, 
 	auto *closeButton = new QPushButton(QCoreApplication::translate("CircleOfConfusionWindow", "Close"), this);
 	closeButton->setObjectName(QStringLiteral("circleClose"));
 	closeButton->setToolTip(QCoreApplication::translate("CircleOfConfusionWindow", "Close the window (Esc)"));
-	auto *escape = new QAction(this);
-	escape->setShortcut(QKeySequence(Qt::Key_Escape));
-	addAction(escape);
-	connect(escape, &QAction::triggered, this, &QWidget::close);
 	connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 	connect(helpButton, &QPushButton::clicked, this, [this] {
 		if (help_)

@@ -143,8 +143,8 @@ DofTableWindow::DofTableWindow(std::function<void()> help, QWidget *parent)
 		button(this, QCoreApplication::translate("DofTableWindow", "&Help"), QStringLiteral("dofHelp"), {},
 		       QCoreApplication::translate("DofTableWindow", "How to read and print the table"));
 	auto *closeButton =
-		button(this, QCoreApplication::translate("DofTableWindow", "Close"), QStringLiteral("dofClose"),
-		       QKeySequence(Qt::Key_Escape), QCoreApplication::translate("DofTableWindow", "Close the window"));
+		button(this, QCoreApplication::translate("DofTableWindow", "Close"), QStringLiteral("dofClose"), {},
+		       QCoreApplication::translate("DofTableWindow", "Close the window (Esc)"));
 	connect(copyButton, &QPushButton::clicked, this, &DofTableWindow::copy);
 	connect(exportButton, &QPushButton::clicked, this, &DofTableWindow::exportFile);
 	connect(printButton, &QPushButton::clicked, this, &DofTableWindow::print);

@@ -171,10 +171,6 @@ FocusStackWindow::FocusStackWindow(std::function<void(int)> help, QWidget *paren
 	auto *closeButton = new QPushButton(QCoreApplication::translate("FocusStackWindow", "Close"), this);
 	closeButton->setObjectName(QStringLiteral("stackClose"));
 	closeButton->setToolTip(QCoreApplication::translate("FocusStackWindow", "Close the window (Esc)"));
-	auto *escape = new QAction(this);
-	escape->setShortcut(QKeySequence(Qt::Key_Escape));
-	addAction(escape);
-	connect(escape, &QAction::triggered, this, &QWidget::close);
 	connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 	connect(helpButton, &QPushButton::clicked, this, [this] {
 		if (help_)

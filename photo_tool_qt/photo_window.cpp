@@ -224,10 +224,6 @@ PhotoWindow::PhotoWindow(std::function<void()> help, std::function<void(PageInde
 				  QCoreApplication::translate("PhotoWindow", "How photos are read"));
 	auto *closeButton = button(this, QCoreApplication::translate("PhotoWindow", "Close"), "photoClose",
 				   QCoreApplication::translate("PhotoWindow", "Close the window (Esc)"));
-	auto *escape = new QAction(this);
-	escape->setShortcut(QKeySequence(Qt::Key_Escape));
-	addAction(escape);
-	connect(escape, &QAction::triggered, this, &QWidget::close);
 	connect(open, &QPushButton::clicked, this, &PhotoWindow::choosePhotos);
 	connect(use_, &QPushButton::clicked, this, &PhotoWindow::useOnPages);
 	connect(copy_, &QPushButton::clicked, this, &PhotoWindow::copy);

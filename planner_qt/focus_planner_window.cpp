@@ -164,10 +164,6 @@ FocusPlannerWindow::FocusPlannerWindow(std::function<void()> help, std::function
 	auto *closeButton = new QPushButton(QCoreApplication::translate("FocusPlannerWindow", "Close"), this);
 	closeButton->setObjectName(QStringLiteral("plannerClose"));
 	closeButton->setToolTip(QCoreApplication::translate("FocusPlannerWindow", "Close the window (Esc)"));
-	auto *escape = new QAction(this);
-	escape->setShortcut(QKeySequence(Qt::Key_Escape));
-	addAction(escape);
-	connect(escape, &QAction::triggered, this, &QWidget::close);
 	connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 	connect(helpButton, &QPushButton::clicked, this, [this] {
 		if (help_)

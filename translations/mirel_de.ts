@@ -630,10 +630,6 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>Close the window</source>
-        <translation>Fenster schließen</translation>
-    </message>
-    <message>
         <source>PDF document (*.pdf)</source>
         <translation>PDF-Dokument (*.pdf)</translation>
     </message>
@@ -664,6 +660,10 @@
     <message>
         <source>Diffraction blurs more than the %1 mm circle of confusion beyond about f/%2: those apertures are marked.</source>
         <translation>Ab etwa f/%2 macht die Beugung unschärfer als der Zerstreuungskreis von %1 mm: diese Blenden sind markiert.</translation>
+    </message>
+    <message>
+        <source>Close the window (Esc)</source>
+        <translation>Fenster schließen (Esc)</translation>
     </message>
 </context>
 <context>

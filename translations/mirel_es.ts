@@ -630,10 +630,6 @@
         <translation>Cerrar</translation>
     </message>
     <message>
-        <source>Close the window</source>
-        <translation>Cerrar la ventana</translation>
-    </message>
-    <message>
         <source>PDF document (*.pdf)</source>
         <translation>Documento PDF (*.pdf)</translation>
     </message>
@@ -664,6 +660,10 @@
     <message>
         <source>Diffraction blurs more than the %1 mm circle of confusion beyond about f/%2: those apertures are marked.</source>
         <translation>Más allá de f/%2 aprox., la difracción desenfoca más que el círculo de confusión de %1 mm: esos diafragmas están marcados.</translation>
+    </message>
+    <message>
+        <source>Close the window (Esc)</source>
+        <translation>Cerrar la ventana (Esc)</translation>
     </message>
 </context>
 <context>

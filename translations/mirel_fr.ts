@@ -630,10 +630,6 @@
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>Close the window</source>
-        <translation>Fermer la fenêtre</translation>
-    </message>
-    <message>
         <source>PDF document (*.pdf)</source>
         <translation>Document PDF (*.pdf)</translation>
     </message>
@@ -664,6 +660,10 @@
     <message>
         <source>Diffraction blurs more than the %1 mm circle of confusion beyond about f/%2: those apertures are marked.</source>
         <translation>Au-delà d&apos;environ f/%2, la diffraction floute plus que le cercle de confusion de %1 mm : ces ouvertures sont marquées.</translation>
+    </message>
+    <message>
+        <source>Close the window (Esc)</source>
+        <translation>Fermer la fenêtre (Échap)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QAction>
 #include <QEvent>
 #include <QLayout>
 #include <QScreen>
@@ -10,7 +11,14 @@
 
 namespace mirel::ui {
 
-ToolWindow::ToolWindow(QWidget *parent) : QWidget(parent, Qt::Window), following_([this] { follow(); }) {}
+ToolWindow::ToolWindow(QWidget *parent) : QWidget(parent, Qt::Window), following_([this] { follow(); })
+{
+	// Esc closes every tool window, whichever of its controls has the keyboard.
+	auto *escape = new QAction(this);
+	escape->setShortcut(QKeySequence(Qt::Key_Escape));
+	addAction(escape);
+	connect(escape, &QAction::triggered, this, &QWidget::close);
+}
 
 void ToolWindow::follow()
 {

@@ -15,6 +15,8 @@ namespace mirel::ui {
 // hidden window follows none, and catches up as it is shown, before it is
 // painted.
 //
+// Esc closes it.
+//
 // It opens where it was last, or else centred over the main window, and
 // never larger than the screen or off it. Wherever the user moves it or
 // however large, it keeps its place in the remembered record for the next
