@@ -112,11 +112,6 @@ MacroStack planMacroStack(const MacroStackRequest &request)
 	return stack;
 }
 
-std::string shotCountText(int shots)
-{
-	return shotCountSentence(shots).text();
-}
-
 Sentence shotCountSentence(int shots)
 {
 	if (shots == 1)

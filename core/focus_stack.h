@@ -101,8 +101,6 @@ struct MacroStack {
 MacroStack planMacroStack(const MacroStackRequest &request);
 
 // The number of shots as people read it: "One shot is enough", "7 shots".
-std::string shotCountText(int shots);
-// The same as a sentence, for a translation.
 Sentence shotCountSentence(int shots);
 inline constexpr std::string_view kOneShotIsEnough = "One shot is enough";
 inline constexpr std::string_view kShotsPattern = "%1 shots";
@@ -118,7 +116,7 @@ struct StackShotTexts {
 };
 
 struct LandscapeStackTexts {
-	std::string count; // shotCountText, "n/a" when there is no plan
+	std::string count; // shotCountSentence's text, "n/a" when there is no plan
 	std::vector<StackShotTexts> shots;
 	Sentence countSentence; // count, for a translation; none when there is no plan
 };

@@ -217,11 +217,6 @@ Sentence DofTable::diffractionNoteSentence(int row) const
 	return diffractionLimited(row) ? diffractionSentence(aperture(row).fNumber, inputs_.coc) : Sentence{};
 }
 
-std::string DofTable::diffractionLine() const
-{
-	return diffractionLineSentence().text();
-}
-
 Sentence DofTable::diffractionLineSentence() const
 {
 	if (!usable(inputs_.coc))

@@ -123,9 +123,6 @@ public:
 	std::string limitText(double value) const;
 	// Why a row is marked; empty when it is not.
 	std::string diffractionNote(int row) const;
-	// Where diffraction starts to cost sharpness, for a legend; empty when
-	// the circle of confusion is unusable.
-	std::string diffractionLine() const;
 	// The same three as sentences of figures, for a translation; the
 	// header's film name Windows-1252.
 	Sentence headerSentence() const;

@@ -16,8 +16,9 @@ namespace {
 // factor.
 const double kFullFrameDiagonal = std::hypot(36.0, 24.0);
 
-} // namespace
-
+// The camera a photo's frame is: the database's, by the photo's make and
+// model, else one of the photo's own names and its frame from the other
+// sources. None (nullopt) when the photo gives no frame.
 std::optional<Camera> cameraOfShot(const PhotoReading &reading, const CameraDatabaseLoad &cameras)
 {
 	const PhotoFrame &frame = reading.frame;
@@ -32,6 +33,8 @@ std::optional<Camera> cameraOfShot(const PhotoReading &reading, const CameraData
 	camera.frame = { frame.width, frame.height, frame.diagonal };
 	return camera;
 }
+
+} // namespace
 
 std::vector<Sentence> usePhotoOnPages(const PhotoReading &reading, const CameraDatabaseLoad &cameras)
 {
@@ -56,14 +59,6 @@ std::vector<Sentence> usePhotoOnPages(const PhotoReading &reading, const CameraD
 	else
 		keep(kKeptWords[3], kKeptReasons[2]);
 	return kept;
-}
-
-std::string keptText(const std::vector<Sentence> &kept)
-{
-	std::string text;
-	for (const Sentence &sentence : kept)
-		text += (text.empty() ? "" : " ") + sentence.text();
-	return text;
 }
 
 } // namespace mirel

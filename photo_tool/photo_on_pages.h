@@ -13,14 +13,9 @@
 
 namespace mirel {
 
-// The camera a photo's frame is: the database's, by the photo's make and
-// model, else one of the photo's own names and its frame from the other
-// sources. None (nullopt) when the photo gives no frame.
-std::optional<Camera> cameraOfShot(const PhotoReading &reading, const CameraDatabaseLoad &cameras);
-
 // The Photo window's "Use on pages": the photo's focal length, f-number and
 // focus distance become the pages', each one it has (a focus distance at
-// infinity the pages cannot take), and its camera (cameraOfShot) the pages'
+// infinity the pages cannot take), and its camera (the database's, else one made of its names and frame) the pages'
 // format, filled into their row of the film table as the camera chooser
 // fills it, its circle by the pages' rule. One change of the settings.
 // Returns what the pages kept of their own, a sentence each: the first
@@ -28,9 +23,6 @@ std::optional<Camera> cameraOfShot(const PhotoReading &reading, const CameraData
 // kKeptWords and one of kKeptReasons ("The pages keep their focus distance:
 // the photo's is at infinity."); none when they took all four.
 std::vector<Sentence> usePhotoOnPages(const PhotoReading &reading, const CameraDatabaseLoad &cameras);
-
-// Those sentences as the user reads them, one after the other.
-std::string keptText(const std::vector<Sentence> &kept);
 
 inline constexpr std::string_view kPagesKeepPattern = "The pages keep their %1: %2.";
 inline constexpr std::string_view kNorTheirPattern = "Nor their %1: %2.";

@@ -162,8 +162,9 @@ TEST(PhotoOnPages, TheShotsFiguresAndCameraBecomeThePagesAndWhatTheyCannotTakeIs
 	other.frame = photoFrame(other, cameras());
 	ASSERT_EQ(other.frame.source, FrameSource::FocalLength35mm);
 	currentSettings().FocusDistance = 1234.0;
-	EXPECT_EQ(keptText(usePhotoOnPages(other, cameras())),
-		  "The pages keep their focus distance: the photo's is at infinity.");
+	const std::vector<Sentence> kept = usePhotoOnPages(other, cameras());
+	ASSERT_EQ(kept.size(), 1u);
+	EXPECT_EQ(kept.front().text(), "The pages keep their focus distance: the photo's is at infinity.");
 	EXPECT_EQ(pages.FocusDistance, 1234.0);
 	EXPECT_EQ(filmName(pages.FilmSizes[2]), "Acme X1");
 	EXPECT_NEAR(pages.FilmSizes[2].Width, 24.0, 1e-9);
