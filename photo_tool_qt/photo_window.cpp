@@ -66,9 +66,7 @@ QString qText(std::string_view cp1252)
 // photo's figures by its pattern, with the figures as they are.
 QString shown(std::string_view cp1252)
 {
-	if (const std::optional<Sentence> sentence = sentenceOf(cp1252, kPhotoPatterns))
-		return ui::translated(ui::kPhotoWindowContext, *sentence);
-	return ui::translated(ui::kPhotoWindowContext, cp1252);
+	return ui::translatedMatching(ui::kPhotoWindowContext, cp1252, kPhotoPatterns);
 }
 
 QString figureText(const ShotFigure &figure)

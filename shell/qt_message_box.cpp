@@ -23,9 +23,7 @@ QString translatedMessage(std::string_view text)
 	for (std::size_t start = 0;;) {
 		const std::size_t end = text.find(kBreak, start);
 		const std::string_view paragraph = text.substr(start, end - start);
-		const std::optional<Sentence> sentence = sentenceOf(paragraph, kSettingsMessagePatterns);
-		paragraphs << (sentence ? ui::translated(ui::kMessagesContext, *sentence)
-					: ui::translated(ui::kMessagesContext, paragraph));
+		paragraphs << ui::translatedMatching(ui::kMessagesContext, paragraph, kSettingsMessagePatterns);
 		if (end == std::string_view::npos)
 			break;
 		start = end + kBreak.size();

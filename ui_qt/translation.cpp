@@ -75,6 +75,15 @@ QString translatedUtf8(const char *context, const Sentence &sentence)
 	return filled(QCoreApplication::translate(context, pattern.c_str()), sentence.figures, utf8);
 }
 
+QString translatedMatching(const char *context, std::string_view text, std::span<const std::string_view> patterns)
+{
+	if (!loaded)
+		return fromCp1252(text);
+	if (const std::optional<Sentence> sentence = sentenceOf(text, patterns))
+		return translated(context, *sentence);
+	return translated(context, text);
+}
+
 std::unique_ptr<Translations> Translations::load(const QStringList &languages)
 {
 	for (const QString &wanted : languages) {

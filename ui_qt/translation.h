@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,10 @@ inline QString translated(const std::string &context, std::string_view text)
 QString translated(const char *context, const Sentence &sentence);
 // The same for a sentence whose pattern and figures are UTF-8.
 QString translatedUtf8(const char *context, const Sentence &sentence);
+// A model's text the model filled from one of patterns: translated as that
+// sentence when it is one of them, else as a text of its own. Under English
+// it is the text as it is, matched against nothing.
+QString translatedMatching(const char *context, std::string_view text, std::span<const std::string_view> patterns);
 
 // The translation of Mirel into one language, with Qt's own texts for it
 // (button boxes, the print and file dialogs), loaded while it lives.
