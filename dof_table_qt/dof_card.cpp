@@ -14,7 +14,6 @@
 #include "dof_table/dof_table.h"
 #include "dof_table_qt/dof_chart.h"
 #include "dof_table_qt/shared_drawing.h"
-#include "ui/text_contexts.h"
 #include "ui_qt/paper.h"
 #include "ui_qt/translation.h"
 
@@ -48,7 +47,7 @@ QFont fontOf(qreal points, bool bold = false)
 // application's, in points.
 qreal smallestPoints()
 {
-	const qreal points = smallFont(QGuiApplication::font()).pointSizeF();
+	const qreal points = ui::smallFont(QGuiApplication::font()).pointSizeF();
 	return points > 0 ? points : 7.0;
 }
 

@@ -14,7 +14,7 @@
 #include "core/number_text.h"
 #include "dof_table/dof_table.h"
 #include "dof_table_qt/shared_drawing.h"
-#include "ui/text_contexts.h"
+#include "ui_qt/paper.h"
 #include "ui_qt/translation.h"
 
 namespace mirel {
@@ -419,7 +419,7 @@ QString chartDescription(const DofTable &table)
 
 ChartLook DofChart::look()
 {
-	return { palette(), font(), smallFont(font()), logicalDpiY() / 72.0, &texts_ };
+	return { palette(), font(), ui::smallFont(font()), logicalDpiY() / 72.0, &texts_ };
 }
 
 void DofChart::setTable(const DofTable &table)

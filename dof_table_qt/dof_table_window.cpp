@@ -31,7 +31,6 @@
 #include "dof_table_qt/table_files.h"
 #include "settings/model/records.h"
 #include "settings/model/remembered.h"
-#include "ui/text_contexts.h"
 #include "ui_qt/paper.h"
 #include "ui_qt/translation.h"
 

@@ -5,8 +5,6 @@
 #include <QColor>
 #include <QString>
 
-#include "ui_qt/paper.h"
-
 // What the depth of field table's window, chart and card share in drawing.
 
 namespace mirel {
@@ -24,7 +22,5 @@ inline QColor mixed(const QColor &a, const QColor &b, float share)
 				a.greenF() + (b.greenF() - a.greenF()) * share,
 				a.blueF() + (b.blueF() - a.blueF()) * share);
 }
-
-using ui::smallFont;
 
 } // namespace mirel

@@ -15,11 +15,11 @@
 #include "dof_table_qt/dof_card.h"
 #include "dof_table_qt/dof_chart.h"
 #include "dof_table_qt/dof_table_window.h"
-#include "dof_table_qt/shared_drawing.h"
 #include "planner_qt/focus_planner_window.h"
 #include "resources/control_ids.h"
 #include "settings/model/records.h"
 #include "testing_qt/text_recorder.h"
+#include "ui_qt/paper.h"
 
 #include "testing_qt/shell_fixture.h"
 
@@ -157,7 +157,7 @@ TEST(ToolWindowsAccess, NoTextOfTheChartOrCardIsSmallerThanTheSmallFont)
 	ui::TextRecorder screen(chart.size());
 	chart.render(&screen);
 	ASSERT_FALSE(screen.texts().empty());
-	EXPECT_GE(smallestPoints(screen), smallFont(chart.font()).pointSizeF() - 0.01);
+	EXPECT_GE(smallestPoints(screen), ui::smallFont(chart.font()).pointSizeF() - 0.01);
 
 	ui::TextRecorder paper(QPageSize(QPageSize::A4).sizePoints());
 	{
@@ -165,7 +165,7 @@ TEST(ToolWindowsAccess, NoTextOfTheChartOrCardIsSmallerThanTheSmallFont)
 		paintDofCard(painter, QRectF(0, 0, paper.width(), paper.height()), table, [] { return true; });
 	}
 	ASSERT_FALSE(paper.texts().empty());
-	EXPECT_GE(smallestPoints(paper), smallFont(QGuiApplication::font()).pointSizeF() - 0.01);
+	EXPECT_GE(smallestPoints(paper), ui::smallFont(QGuiApplication::font()).pointSizeF() - 0.01);
 }
 
 } // namespace
