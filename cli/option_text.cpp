@@ -123,12 +123,6 @@ std::optional<double> readFeetAndInches(std::string_view text)
 	       std::copysign(toMillimetres(inches->value, LengthUnit::Inches), feet->value);
 }
 
-bool namesInfinity(std::string_view text)
-{
-	const std::string word = lowered(trimBlanks(text));
-	return word == "inf" || word == "infinity";
-}
-
 } // namespace
 
 double readLength(std::string_view option, std::string_view text, LengthUnit bareUnit)

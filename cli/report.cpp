@@ -99,7 +99,7 @@ std::string csvCell(const Field &field)
 {
 	if (isText(field))
 		return csvTextCell(utf8FromCp1252(field.text));
-	return std::isnan(field.value) ? std::string() : formatExact(field.value);
+	return csvNumber(field.value);
 }
 
 // A result's text as it goes after its label: a text of several lines

@@ -1,6 +1,7 @@
 #include "core/number_text.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -194,6 +195,18 @@ std::string formatPlain(double value)
 double shownValue(double value)
 {
 	return parseNumber(formatFixed(value));
+}
+
+bool namesInfinity(std::string_view text)
+{
+	std::string word(trimBlanks(text));
+	std::ranges::transform(word, word.begin(), [](unsigned char c) { return std::tolower(c); });
+	return word == "inf" || word == "infinity";
+}
+
+std::string csvNumber(double value)
+{
+	return std::isnan(value) ? std::string() : formatExact(value);
 }
 
 } // namespace mirel

@@ -42,6 +42,14 @@ std::string_view trimBlanks(std::string_view text);
 // infinity or NaN in any spelling.
 std::optional<double> readNumber(std::string_view text);
 
+// Whether a distance is typed as infinite: "inf" or "infinity" in any case,
+// blanks around it aside.
+bool namesInfinity(std::string_view text);
+
+// A number in a CSV cell: formatExact's text, an empty cell when there is
+// no number (NaN).
+std::string csvNumber(double value);
+
 // Drops the zeros at the end of a number's decimals but keeps one character
 // after the point: "50.000000" gives "50.0", "0.025010" gives "0.02501".
 // Text without a point is returned unchanged.

@@ -25,17 +25,10 @@ std::size_t at(Input input)
 	return static_cast<std::size_t>(input);
 }
 
-bool isInfinityWord(std::string_view text)
-{
-	std::string word(trimBlanks(text));
-	std::ranges::transform(word, word.begin(), [](unsigned char c) { return std::tolower(c); });
-	return word == "inf" || word == "infinity";
-}
-
 // The farthest distance typed: a number, or infinity in words.
 std::optional<double> readFar(std::string_view text)
 {
-	return isInfinityWord(text) ? std::optional(kInfinity) : readNumber(text);
+	return namesInfinity(text) ? std::optional(kInfinity) : readNumber(text);
 }
 
 std::string distanceText(double mm, LengthUnit unit)
@@ -97,7 +90,7 @@ void StackInputs::setText(Input input, std::string text)
 {
 	Remembered &r = remembered();
 	const std::optional<double> number = readNumber(text);
-	if (input == Input::Far && isInfinityWord(text))
+	if (input == Input::Far && namesInfinity(text))
 		r.stackToInfinity = true;
 	else if (number) {
 		const double mm = toMillimetres(*number, unit_);
@@ -131,7 +124,7 @@ void StackInputs::setText(Input input, std::string text)
 
 bool StackInputs::farIsInfinity() const
 {
-	return isInfinityWord(text(Input::Far));
+	return namesInfinity(text(Input::Far));
 }
 
 void StackInputs::setMagnificationFromPages(bool fromPages)

@@ -69,11 +69,6 @@ StackSheet macroSheet(const StackInputs &inputs)
 	return sheet;
 }
 
-std::string csvNumber(double value)
-{
-	return std::isnan(value) ? std::string() : formatExact(value);
-}
-
 std::string csvLine(std::initializer_list<std::string> cells)
 {
 	std::string line;

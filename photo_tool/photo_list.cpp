@@ -36,11 +36,6 @@ std::string csvCell(std::string_view cp1252)
 	return quoted + "\"";
 }
 
-std::string csvNumber(double value)
-{
-	return std::isnan(value) ? std::string() : std::isinf(value) ? std::string("inf") : formatExact(value);
-}
-
 std::string joined(const std::vector<std::string> &cells, std::string_view separator, std::string_view end)
 {
 	std::string line;
