@@ -313,4 +313,12 @@ std::vector<std::string> layoutProblems(const QWidget &surface, const DialogTemp
 	return problems;
 }
 
+std::string listed(const std::vector<std::string> &problems)
+{
+	std::string lines;
+	for (const std::string &problem : problems)
+		lines += "\n  " + problem;
+	return lines;
+}
+
 } // namespace mirel::ui

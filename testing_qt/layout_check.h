@@ -37,4 +37,7 @@ std::vector<std::string> windowLayoutProblems(const QWidget &window);
 // tab bar, one line each: a row wider than its window is cut off.
 std::vector<std::string> tabRowProblems(const QTabBar &tabs);
 
+// Problems as a test reports them: a line each, indented; empty when none.
+std::string listed(const std::vector<std::string> &problems);
+
 } // namespace mirel::ui

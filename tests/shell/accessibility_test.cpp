@@ -156,19 +156,11 @@ void expectAccessible(const ui::QtControls &surface)
 	EXPECT_EQ(tabChain(surface, expected.front()), expected);
 }
 
-std::string listed(const std::vector<std::string> &problems)
-{
-	std::string lines;
-	for (const std::string &problem : problems)
-		lines += "\n  " + problem;
-	return lines;
-}
-
 // Each control present with its id and kind, no text clipped, nothing
 // overlapping, all of it in the part of the window that shows it.
 void expectClean(const ui::QtControls &shown)
 {
-	EXPECT_EQ(listed(ui::layoutProblems(shown, shown.dialogTemplate())), "")
+	EXPECT_EQ(ui::listed(ui::layoutProblems(shown, shown.dialogTemplate())), "")
 		<< "template " << shown.dialogTemplate().id;
 }
 
@@ -188,9 +180,9 @@ TEST(Accessibility, EveryPageAndDialogRendersCleanNamesItsControlsAndTabsThrough
 			const ui::QtControls *page = window->sheet().controls(index);
 			ASSERT_TRUE(page && page->isVisible()) << "page " << index;
 			expectClean(*page);
-			EXPECT_EQ(listed(ui::tabRowProblems(*window->sheet().tabBar())), "") << "page " << index;
 			expectAccessible(*page);
 		}
+		EXPECT_EQ(ui::listed(ui::tabRowProblems(*window->sheet().tabBar())), "");
 
 		RoundingRulesDlg roundingRules;
 		DefaultsDlg defaults;

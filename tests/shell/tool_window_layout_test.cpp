@@ -50,10 +50,7 @@ void useStressingSettings(LengthUnit unit)
 std::string problemsOf(const QWidget &window)
 {
 	QApplication::processEvents(); // layouts settle on posted events
-	std::string listed;
-	for (const std::string &problem : ui::windowLayoutProblems(window))
-		listed += "\n  " + problem;
-	return listed;
+	return ui::listed(ui::windowLayoutProblems(window));
 }
 
 TEST(ToolWindowLayout, NothingIsClippedWithTheLongestTextsInLightAndDark)
