@@ -30,21 +30,12 @@ QString translationFile(const QString &language)
 	return {};
 }
 
-// pattern with each %n replaced by figures[n - 1], as shown by asQString.
-template <typename AsQString>
-QString filled(const QString &pattern, const std::vector<std::string> &figures, AsQString asQString)
+// A UTF-8 pattern translated in context, filled with UTF-8 figures.
+QString filledTranslation(const char *context, const std::string &pattern, const std::vector<std::string> &figures)
 {
-	QString text;
-	for (qsizetype i = 0; i < pattern.size(); ++i) {
-		const qsizetype index = i + 1 < pattern.size() ? pattern[i + 1].digitValue() - 1 : -1;
-		if (pattern[i] == u'%' && index >= 0 && index < static_cast<qsizetype>(figures.size())) {
-			text += asQString(figures[static_cast<std::size_t>(index)]);
-			++i;
-		} else {
-			text += pattern[i];
-		}
-	}
-	return text;
+	const QByteArray translation = QCoreApplication::translate(context, pattern.c_str()).toUtf8();
+	return QString::fromStdString(fillPattern(
+		std::string_view(translation.constData(), static_cast<std::size_t>(translation.size())), figures));
 }
 
 } // namespace
@@ -61,18 +52,17 @@ QString translated(const char *context, const Sentence &sentence)
 {
 	if (!loaded || sentence.pattern.empty())
 		return fromCp1252(sentence.text());
-	return filled(translated(context, sentence.pattern), sentence.figures, fromCp1252);
+	std::vector<std::string> figures;
+	for (const std::string &figure : sentence.figures)
+		figures.push_back(utf8FromCp1252(figure));
+	return filledTranslation(context, utf8FromCp1252(sentence.pattern), figures);
 }
 
 QString translatedUtf8(const char *context, const Sentence &sentence)
 {
-	const auto utf8 = [](std::string_view text) {
-		return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-	};
 	if (!loaded || sentence.pattern.empty())
-		return utf8(sentence.text());
-	const std::string pattern(sentence.pattern);
-	return filled(QCoreApplication::translate(context, pattern.c_str()), sentence.figures, utf8);
+		return QString::fromStdString(sentence.text());
+	return filledTranslation(context, std::string(sentence.pattern), sentence.figures);
 }
 
 QString translatedMatching(const char *context, std::string_view text, std::span<const std::string_view> patterns)
